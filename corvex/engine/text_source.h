@@ -1,0 +1,23 @@
+// Read-only view of a document's bytes, for code that scans text without caring
+// how the buffer stores it (lexers, search, brace matching).
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace corvex {
+
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    virtual std::size_t size() const = 0;                 // bytes in the document
+    virtual char at(std::size_t offset) const = 0;        // offset < size()
+    virtual std::size_t lineCount() const = 0;            // at least 1
+    virtual std::size_t lineStart(std::size_t line) const = 0;   // offset of the line's first byte
+    virtual std::size_t lineLength(std::size_t line) const = 0;  // bytes, line end excluded
+    virtual std::size_t lineOfOffset(std::size_t offset) const = 0;
+    // Bytes [offset, offset + length) copied out; clipped to the document.
+    virtual std::string text(std::size_t offset, std::size_t length) const = 0;
+};
+
+} // namespace corvex
