@@ -1,0 +1,7 @@
+#include "app/app_state.h"
+
+AppState& App()
+{
+    static AppState state;
+    return state;
+}

@@ -1,0 +1,80 @@
+#include "app/config.h"
+
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+
+namespace config {
+namespace {
+std::string g_path;
+}
+
+void SetPath(const std::string& path) { g_path = path; }
+const std::string& Path() { return g_path; }
+
+bool ParseFlag(const std::string& text) { return text == "1"; }
+int ParseNumber(const std::string& text) { return std::atoi(text.c_str()); }
+
+std::string ReadString(const char* section, const char* key, const char* fallback)
+{
+    char buffer[kValueBufferSize] = {};
+    GetPrivateProfileStringA(section, key, fallback, buffer, sizeof buffer, g_path.c_str());
+    return buffer;
+}
+
+bool ReadFlag(const char* section, const char* key, bool fallback)
+{
+    return ParseFlag(ReadString(section, key, fallback ? "1" : "0"));
+}
+
+int ReadNumber(const char* section, const char* key, int fallback)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", fallback);
+    return ParseNumber(ReadString(section, key, text));
+}
+
+std::vector<std::string> ReadList(const char* section)
+{
+    std::vector<std::string> entries;
+    for (int i = 0;; ++i) {
+        std::string value = ReadString(section, std::to_string(i).c_str());
+        if (value.empty())
+            break;
+        entries.push_back(value);
+    }
+    return entries;
+}
+
+void WriteString(const char* section, const char* key, const std::string& value)
+{
+    WritePrivateProfileStringA(section, key, value.c_str(), g_path.c_str());
+}
+
+void WriteFlag(const char* section, const char* key, bool on)
+{
+    WriteString(section, key, on ? "1" : "0");
+}
+
+void WriteNumber(const char* section, const char* key, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    WriteString(section, key, text);
+}
+
+void DeleteSection(const char* section)
+{
+    WritePrivateProfileStringA(section, nullptr, nullptr, g_path.c_str());
+}
+
+void WriteList(const char* section, const std::vector<std::string>& entries)
+{
+    DeleteSection(section);
+    int index = 0;
+    for (const std::string& entry : entries)
+        if (!entry.empty())
+            WriteString(section, std::to_string(index++).c_str(), entry);
+}
+
+} // namespace config

@@ -1,0 +1,477 @@
+#include "app/main_window.h"
+
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/config.h"
+#include "app/menu_bar.h"
+#include "app/menus.h"
+#include "app/resource_ids.h"
+#include "app/tray_icon.h"
+#include "app/ui_seam.h"
+#include "corvex/include/corvex.h"
+#include "docs/documents.h"
+#include "docs/editor_settings.h"
+#include "docs/status_line.h"
+#include "options/options_dialog.h"
+#include "options/skin_selector.h"
+#include "skin/skin_loader.h"
+#include "skin/skinned_menus.h"
+#include "skin/skinned_statusbar.h"
+#include "skin/skinned_tabs.h"
+#include "tools/tool_windows.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <cstring>
+
+namespace {
+
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;  // 0x06CF0000
+constexpr DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TBSTYLE_CUSTOMERASE |
+                                TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000B844
+constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TBSTYLE_CUSTOMERASE |
+                                TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000A944
+constexpr int kMenuBarButtons = 6;
+constexpr int kToolbarButtons = 16;
+constexpr int kFirstButtonCommand = 700;
+constexpr int kPasteButton = 710;
+constexpr int kOpenButton = 701;
+constexpr UINT kHoldDelay = 300;
+
+MainWindow g_main;
+
+LRESULT CALLBACK ClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND CreateBar(HWND parent, DWORD style, int x, int y, int width, int id)
+{
+    return CreateWindowExA(WS_EX_TRANSPARENT, TOOLBARCLASSNAMEA, "", style, x, y, width, 20, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
+}
+
+void PrepareBar(HWND bar)
+{
+    SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
+}
+
+// Screen rectangle of a toolbar button, found by its command.
+RECT ButtonScreenRect(HWND bar, int command)
+{
+    RECT rect = {};
+    SendMessageA(bar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
+    MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void SendLayoutSize(HWND frame)
+{
+    RECT client = {};
+    GetClientRect(frame, &client);
+    SendMessageA(frame, WM_SIZE, IsZoomed(frame) ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                 MAKELPARAM(client.right, client.bottom));
+}
+
+} // namespace
+
+MainWindow& Main() { return g_main; }
+
+void RegisterMainWindowClass()
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = &ClassProcedure;
+    wc.hInstance = App().instance;
+    wc.hIcon = static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, 32, 32, 0));
+    wc.hIconSm = static_cast<HICON>(
+        LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, 16, 16, LR_SHARED));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "Quillet";
+    RegisterClassExA(&wc);
+}
+
+void RelayoutMainWindow() { SendLayoutSize(g_main.frame); }
+
+MainWindow::~MainWindow()
+{
+    if (frame && IsWindow(frame))
+        DestroyWindow(frame);
+}
+
+bool MainWindow::CreateMenuBar()
+{
+    menuBar = CreateBar(frame, kMenuBarStyle, 0, 0, 300, kMenuBarId);
+    if (!menuBar)
+        return false;
+    PrepareBar(menuBar);
+    SendMessageA(menuBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
+    static char captions[kMenuBarButtons][32];
+    TBBUTTON buttons[kMenuBarButtons] = {};
+    for (int i = 0; i < kMenuBarButtons; ++i) {
+        LoadStringA(App().instance, IDS_MENUBAR_FIRST + i, captions[i], sizeof captions[i]);
+        buttons[i].iBitmap = I_IMAGENONE;
+        buttons[i].idCommand = kFirstButtonCommand + i;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = BTNS_DROPDOWN | BTNS_AUTOSIZE;
+        buttons[i].iString = reinterpret_cast<INT_PTR>(captions[i]);
+    }
+    SendMessageA(menuBar, TB_ADDBUTTONSA, kMenuBarButtons, reinterpret_cast<LPARAM>(buttons));
+    return true;
+}
+
+bool MainWindow::CreateToolbar()
+{
+    toolbar = CreateBar(frame, kToolbarStyle, 0, 21, 400, kToolbarId);
+    if (!toolbar)
+        return false;
+    PrepareBar(toolbar);
+    TBBUTTON buttons[kToolbarButtons] = {};
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        buttons[i].iBitmap = I_IMAGENONE;
+        buttons[i].idCommand = kFirstButtonCommand + i;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = BTNS_BUTTON;
+        buttons[i].iString = -1;
+    }
+    SendMessageA(toolbar, TB_ADDBUTTONSA, kToolbarButtons, reinterpret_cast<LPARAM>(buttons));
+    return true;
+}
+
+bool MainWindow::Create()
+{
+    auto fail = [](const char* what) {
+        ui::Message(nullptr, std::string("Failed to create the ") + what, MB_OK | MB_ICONERROR);
+        return false;
+    };
+
+    int left = config::ReadNumber("Position", "MainLeft");
+    int top = config::ReadNumber("Position", "MainTop");
+    const int width = config::ReadNumber("Position", "MainWidth");
+    const int height = config::ReadNumber("Position", "MainHeight");
+    if (left == 0) left = CW_USEDEFAULT;
+    if (top == 0) top = CW_USEDEFAULT;
+    frame = CreateWindowExA(WS_EX_TOOLWINDOW, "Quillet", "Quillet", kMainStyle, left, top, width, height,
+                            nullptr, nullptr, App().instance, nullptr);
+    if (!frame)
+        return false;
+
+    uiFont = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
+    if (!uiFont)
+        return fail("Font");
+
+    CorvexInitialize(corvex::kInitFlags);
+    DragAcceptFiles(frame, TRUE);
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    if (!CreateMenuBar())
+        return fail("Menubar control");
+    if (!CreateToolbar())
+        return fail("Toolbar control");
+    tabs = CreateSkinnedTabs(frame, kTabControlId);
+    if (!tabs)
+        return fail("Tab control");
+    statusBar = CreateSkinnedStatusBar(frame, kStatusBarId);
+    if (!statusBar)
+        return fail("Statusbar control");
+
+    savedIcon = static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_SAVED), IMAGE_ICON, 16, 16, 0));
+    unsavedIcon =
+        static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_UNSAVED), IMAGE_ICON, 16, 16, 0));
+    status::Reset();
+
+    CreateOptionsDialog(frame);
+    CreateToolPopups(frame);
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    Attach(frame);
+    InstallSkinnedMenuHook();
+    BuildMenus(*this);
+    LoadEditorSettings(nullptr);
+    return true;
+}
+
+LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+        if (Window() == frame) {
+            OnDestroy();
+            return 0;
+        }
+        break;
+    case WM_MEASUREITEM: {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (measure->CtlType != ODT_MENU)
+            break;
+        MeasureMenuItem(measure);
+        return 1;
+    }
+    case WM_DRAWITEM: {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (draw->CtlType != ODT_MENU)
+            break;
+        DrawMenuItem(draw);
+        return 1;
+    }
+    case WM_COPYDATA:
+        return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_SYSKEYDOWN: {
+        static const char keys[] = "FESACH";
+        for (int i = 0; keys[i]; ++i) {
+            if (wParam == static_cast<WPARAM>(keys[i])) {
+                PostMessageA(frame, kOpenMenuBarMessage, kFirstButtonCommand + i, 0);
+                return 0;
+            }
+        }
+        break;
+    }
+    case WM_COMMAND:
+        DispatchCommand(wParam, lParam);
+        return 0;
+    case WM_SYSCOMMAND:
+        if (wParam == SC_RESTORE || wParam == 0xF122)
+            SetForegroundWindow(frame);
+        break;
+    case WM_TIMER:
+        if (wParam == kPasteHoldTimer) {
+            KillTimer(frame, kPasteHoldTimer);
+            ShowClipboardPopup(ButtonScreenRect(toolbar, kPasteButton));
+            return 0;
+        }
+        if (wParam == kOpenHoldTimer) {
+            KillTimer(frame, kOpenHoldTimer);
+            ShowFavouritesPopup(ButtonScreenRect(toolbar, kOpenButton));
+            return 0;
+        }
+        return 0;
+    case WM_MENUCHAR:
+        return OnMenuChar(message, wParam, lParam);
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            LayoutMainWindowParts(LOWORD(lParam), HIWORD(lParam));
+        break;
+    case kTrayCallbackMessage:
+        OnTrayIconCallback(wParam, lParam);
+        return 0;
+    case kCloseActiveMessage:
+        CloseDocument();
+        return 0;
+    case kOpenMenuBarMessage:
+        OpenMenuBarMenu(static_cast<int>(wParam));
+        return 0;
+    default:
+        if (message == taskbarCreatedMessage && message != 0)
+            RestoreTrayIcon();
+        break;
+    }
+    return CallPrevious(message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnCopyData(const COPYDATASTRUCT* data)
+{
+    // The path ends at its first NUL, and never beyond the cbData bytes the sender gave.
+    if (data && data->lpData && data->cbData > 0) {
+        const char* bytes = static_cast<const char*>(data->lpData);
+        std::size_t length = 0;
+        while (length < data->cbData && bytes[length] != '\0')
+            ++length;
+        std::string path(bytes, length);
+        if (!path.empty())
+            OpenDocument(path);
+    }
+    return 1;
+}
+
+void MainWindow::OnDropFiles(HDROP drop)
+{
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        char path[MAX_PATH] = {};
+        if (DragQueryFileA(drop, i, path, sizeof path))
+            OpenDocument(path);
+    }
+    DragFinish(drop);
+}
+
+LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The menus are owner-drawn, so the system cannot match their mnemonics itself.
+    HMENU menu = reinterpret_cast<HMENU>(lParam);
+    const char typed = static_cast<char>(LOWORD(wParam));
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        if (!GetMenuItemInfoA(menu, position, TRUE, &info) || !info.dwItemData)
+            continue;
+        const char* caption = reinterpret_cast<const char*>(info.dwItemData);
+        if (caption[0] == '-' && caption[1] == '\0')
+            continue;
+        for (const char* amp = caption; (amp = std::strchr(amp, '&')) != nullptr; ++amp) {
+            if (amp[1] == typed)
+                return MAKELRESULT(position, MNC_EXECUTE);
+        }
+    }
+    return CallPrevious(message, wParam, lParam);
+}
+
+void MainWindow::OnTabSelectionChange()
+{
+    currentIndex = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    Document* active = ActiveDocument();
+    if (!active)
+        return;
+    SendLayoutSize(frame);
+    ShowWindow(active->control, SW_SHOW);
+    SetFocus(active->control);
+    UpdateWindow(active->control);
+    status::UpdateAll();
+}
+
+LRESULT MainWindow::OnNotify(NMHDR* header)
+{
+    if (header->hwndFrom == tabs) {
+        switch (header->code) {
+        case TCN_SELCHANGING: {
+            const int leaving = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+            if (leaving >= 0 && leaving < static_cast<int>(DocumentList.size()))
+                ShowWindow(DocumentList[leaving].control, SW_HIDE);
+            return 0;
+        }
+        case TCN_SELCHANGE:
+            OnTabSelectionChange();
+            return 0;
+        case NM_RCLICK: {
+            TCHITTESTINFO hit = {};
+            GetCursorPos(&hit.pt);
+            ScreenToClient(tabs, &hit.pt);
+            const int index = static_cast<int>(SendMessageA(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+            if (index >= 0) {
+                SendMessageA(tabs, TCM_SETCURFOCUS, index, 0);
+                ShowTabMenu();
+            }
+            return 0;
+        }
+        default:
+            break;
+        }
+    } else if (header->hwndFrom == toolbar) {
+        if (header->code == NM_CUSTOMDRAW) {
+            auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(header);
+            if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw->nmcd.uItemState & CDIS_SELECTED)) {
+                if (draw->nmcd.dwItemSpec == kPasteButton)
+                    SetTimer(frame, kPasteHoldTimer, kHoldDelay, nullptr);
+                else if (draw->nmcd.dwItemSpec == kOpenButton)
+                    SetTimer(frame, kOpenHoldTimer, kHoldDelay, nullptr);
+            }
+            return DrawToolbarButton(draw);
+        }
+        if (header->code == NM_TOOLTIPSCREATED) {
+            toolbarTips = reinterpret_cast<NMTOOLTIPSCREATED*>(header)->hwndToolTips;
+            ColourToolbarTooltips(toolbarTips);
+            return 0;
+        }
+    } else if (header->hwndFrom == menuBar) {
+        if (header->code == TBN_DROPDOWN) {
+            PostMessageA(frame, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARA*>(header)->iItem, 0);
+            return 0;
+        }
+        if (header->code == NM_CUSTOMDRAW)
+            return PaintMenuBar(reinterpret_cast<NMTBCUSTOMDRAW*>(header));
+    } else if (header->idFrom == static_cast<UINT_PTR>(corvex::kControlId)) {
+        switch (header->code) {
+        case corvex::NotifyCaretMoved:
+            status::UpdateCaretField();
+            return 0;
+        case corvex::NotifyModifiedChanged:
+            status::UpdateSavedField();
+            return 0;
+        case corvex::NotifyOverwriteChanged:
+            status::UpdateModeField();
+            return 0;
+        case corvex::NotifySettingsChanged:
+            if (Document* active = ActiveDocument())
+                SaveEditorSettings(active->control);
+            return 0;
+        case corvex::NotifyKeyCommand:
+            OnEditorKeyCommand(reinterpret_cast<corvex::KeyCommandNotify*>(header)->command);
+            return 0;
+        case static_cast<UINT>(NM_RCLICK):
+            ShowEditorMenu();
+            return 1;
+        default:
+            return 0;
+        }
+    }
+    // Tooltip text of the toolbar buttons: the string resource numbered like the command.
+    if (header->code == TTN_GETDISPINFOA && toolbarTips && header->hwndFrom == toolbarTips) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        info->hinst = App().instance;
+        info->lpszText = MAKEINTRESOURCEA(header->idFrom);
+        info->uFlags |= TTF_DI_SETITEM;
+        return 0;
+    }
+    return CallPrevious(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
+}
+
+void MainWindow::OnDestroy()
+{
+    config::DeleteSection("StartupFiles");
+    if (!DocumentList.empty()) {
+        const bool remember = IsOpenLastFilesChecked();
+        int written = 0;
+        while (!DocumentList.empty()) {
+            currentIndex = 0;
+            if (remember && !DocumentList[0].path.empty())
+                config::WriteString("StartupFiles", std::to_string(written++).c_str(), DocumentList[0].path);
+            CloseDocument();
+        }
+    }
+    DestroyMenus(*this);
+    DeleteObject(uiFont);
+    uiFont = nullptr;
+    DestroyIcon(savedIcon);
+    DestroyIcon(unsavedIcon);
+    savedIcon = unsavedIcon = nullptr;
+    RemoveTrayIcon();
+    SaveEditorSettings(nullptr);
+    CorvexShutdown();
+    Detach();
+
+    AppState& app = App();
+    config::WriteString("Main", "OpenDir", app.openDir);
+    config::WriteString("Main", "SaveDir", app.saveDir);
+    config::WriteNumber("Main", "OFFilter", app.openFilter);
+    config::WriteNumber("Main", "SFFilter", app.saveFilter);
+
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(frame, &placement);
+    if (placement.showCmd == SW_SHOWNORMAL) {
+        RECT rect = {};
+        GetWindowRect(frame, &rect);
+        config::WriteNumber("Position", "MainLeft", rect.left);
+        config::WriteNumber("Position", "MainTop", rect.top);
+        config::WriteNumber("Position", "MainWidth", rect.right - rect.left);
+        config::WriteNumber("Position", "MainHeight", rect.bottom - rect.top);
+    }
+    config::WriteString("Position", "MainState", placement.showCmd == SW_SHOWMAXIMIZED ? "1" : "0");
+
+    DestroySkinSelector();
+    DestroyOptionsDialog();
+    DestroyToolWindows();
+    RemoveSkinnedMenuHook();
+    frame = nullptr;
+    PostQuitMessage(0);
+}

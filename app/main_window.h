@@ -1,0 +1,70 @@
+// MainWindow: the object behind the program's single top-level frame, holding the
+// handles of its parts. Its window procedure is the hub through which commands,
+// notifications, dropped files and handed-over paths reach the rest of the program.
+#pragma once
+
+#include "app/subclass.h"
+
+#include <windows.h>
+
+constexpr int kMenuBarId = 101;
+constexpr int kToolbarId = 102;
+constexpr int kTabControlId = 100;
+constexpr int kStatusBarId = 103;
+
+// Private messages of the main window.
+constexpr UINT kTrayCallbackMessage = WM_USER + 1;   // 1025
+constexpr UINT kCloseActiveMessage = WM_USER + 2;    // 1026
+constexpr UINT kOpenMenuBarMessage = WM_USER + 4;    // 1028, wParam 700-705
+
+constexpr UINT_PTR kPasteHoldTimer = 300;
+constexpr UINT_PTR kOpenHoldTimer = 301;
+constexpr int kMenuCount = 11;
+
+// Indexes of the eleven menus, in the order they are built.
+enum MenuIndex {
+    kFileMenu, kEditMenu, kSearchMenu, kHelpMenu, kTrayMenu, kTabMenu, kEditorMenu,
+    kClipboardItemMenu, kFavouritesItemMenu, kMacroMenu, kLanguageMenu,
+};
+
+class MainWindow : public Subclass<MainWindow> {
+public:
+    static constexpr const char* kProperty = "CWMSubcls";
+
+    ~MainWindow();
+
+    // Builds the window and all its parts; every failure but the window's own has
+    // been reported when this returns false.
+    bool Create();
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND frame = nullptr;
+    HWND menuBar = nullptr;
+    HWND toolbar = nullptr;
+    HWND tabs = nullptr;
+    HWND statusBar = nullptr;
+    HWND toolbarTips = nullptr;
+    HFONT uiFont = nullptr;
+    HICON savedIcon = nullptr;
+    HICON unsavedIcon = nullptr;
+    UINT taskbarCreatedMessage = 0;
+    HMENU menus[kMenuCount] = {};
+
+private:
+    bool CreateMenuBar();
+    bool CreateToolbar();
+    LRESULT OnNotify(NMHDR* header);
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
+    void OnDropFiles(HDROP drop);
+    LRESULT OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
+    void OnTabSelectionChange();
+};
+
+MainWindow& Main();
+
+// The window class "Quillet", registered once before anything else.
+void RegisterMainWindowClass();
+
+// Sends the main window WM_SIZE with its current client size so its parts are laid out again.
+void RelayoutMainWindow();

@@ -1,0 +1,124 @@
+#include "app/startup.h"
+
+#include "app/app_state.h"
+#include "app/config.h"
+#include "app/main_window.h"
+#include "app/ui_seam.h"
+#include "docs/documents.h"
+#include "options/options_dialog.h"
+#include "options/skin_selector.h"
+#include "skin/skin_loader.h"
+#include "tools/tool_windows.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr int kAlwaysOnTopCommand = 400;
+
+bool FileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ReadPlatformFlags(AppState& app)
+{
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExA(&version))
+        return;
+    app.isWin9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    app.isNT5x = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 5 &&
+                 (version.dwMinorVersion == 0 || version.dwMinorVersion == 1);
+}
+
+// Brings back what the previous run left in Config.ini; false when the skin failed.
+bool RestoreShellState(AppState& app)
+{
+    HWND frame = Main().frame;
+    if (config::ReadFlag("Main", "OnTop"))
+        SendMessageA(frame, WM_COMMAND, kAlwaysOnTopCommand, 0);
+    app.openDir = config::ReadString("Main", "OpenDir");
+    if (app.openDir.empty())
+        app.openDir = app.appFolder;
+    app.saveDir = config::ReadString("Main", "SaveDir");
+    if (app.saveDir.empty())
+        app.saveDir = app.appFolder;
+    app.openFilter = config::ReadNumber("Main", "OFFilter");
+    app.saveFilter = config::ReadNumber("Main", "SFFilter");
+    return LoadMainWindowSkin(app.appFolder + "Skin\\" + config::ReadString("Main", "Skin"));
+}
+
+void ShowMainWindow()
+{
+    HWND frame = Main().frame;
+    if (IsMinimiseOnStartupChecked()) {
+        SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return;
+    }
+    if (config::ReadString("Position", "MainState") == "1")
+        SendMessageA(frame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ShowWindow(frame, SW_SHOW);
+}
+
+} // namespace
+
+std::string ApplicationFolderOf(const std::string& programPath)
+{
+    const std::size_t slash = programPath.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
+}
+
+bool Startup(const std::string& programPath)
+{
+    AppState& app = App();
+    if (programPath.empty()) {
+        ui::Message(nullptr, "Failed to get the app path", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    app.appFolder = ApplicationFolderOf(programPath);
+    const std::string configPath = app.appFolder + "Config.ini";
+    if (!FileExists(configPath)) {
+        ui::Message(nullptr,
+                    "The file 'Config.ini' was not found,\nThe program cannot run without it.\nReinstall Quillet",
+                    MB_OK | MB_ICONERROR);
+        return false;
+    }
+    app.configPath = configPath;
+    config::SetPath(configPath);
+    ReadPlatformFlags(app);
+
+    if (!Main().Create())
+        return false;
+
+    if (RestoreShellState(app))
+        ShowMainWindow();
+    else
+        OpenSkinSelector();
+
+    OpenStartupFavourites();
+    if (IsOpenLastFilesChecked()) {
+        for (const std::string& path : config::ReadList("StartupFiles"))
+            OpenDocument(path);
+    }
+    return true;
+}
+
+void OpenCommandLine(const std::string& commandLine)
+{
+    if (!commandLine.empty())
+        OpenDocument(commandLine);
+}
+
+int RunMessageLoop()
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(GetForegroundWindow(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}

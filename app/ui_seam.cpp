@@ -1,0 +1,33 @@
+#include "app/ui_seam.h"
+
+namespace ui {
+namespace {
+MessageHandler g_messageHandler;
+FileDialogHandler g_fileDialogHandler;
+}
+
+int Message(HWND owner, const std::string& text, UINT type)
+{
+    if (g_messageHandler)
+        return g_messageHandler(owner, text, type);
+    return MessageBoxA(owner, text.c_str(), kCaption, type);
+}
+
+bool OpenFileDialog(OPENFILENAMEA& request)
+{
+    if (g_fileDialogHandler)
+        return g_fileDialogHandler(false, request);
+    return GetOpenFileNameA(&request) != FALSE;
+}
+
+bool SaveFileDialog(OPENFILENAMEA& request)
+{
+    if (g_fileDialogHandler)
+        return g_fileDialogHandler(true, request);
+    return GetSaveFileNameA(&request) != FALSE;
+}
+
+void SetMessageHandler(MessageHandler handler) { g_messageHandler = std::move(handler); }
+void SetFileDialogHandler(FileDialogHandler handler) { g_fileDialogHandler = std::move(handler); }
+
+} // namespace ui

@@ -1,0 +1,127 @@
+#include "docs/documents.h"
+
+#include "app/main_window.h"
+#include "app/ui_seam.h"
+#include "docs/editor_control.h"
+#include "docs/status_line.h"
+#include "docs/tab_strip.h"
+
+#include <commctrl.h>
+
+std::vector<Document> DocumentList;
+int currentIndex = -1;
+
+Document* ActiveDocument()
+{
+    if (currentIndex < 0 || currentIndex >= static_cast<int>(DocumentList.size()))
+        return nullptr;
+    return &DocumentList[currentIndex];
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string StripQuotes(const std::string& path)
+{
+    std::size_t first = path.find_first_not_of('"');
+    if (first == std::string::npos)
+        return "";
+    std::size_t last = path.find_last_not_of('"');
+    return path.substr(first, last - first + 1);
+}
+
+namespace {
+
+std::string LowerAZ(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+} // namespace
+
+bool FindOpenDocument(const std::string& path)
+{
+    const std::string wanted = LowerAZ(path);
+    for (std::size_t i = 0; i < DocumentList.size(); ++i) {
+        if (LowerAZ(DocumentList[i].path) != wanted)
+            continue;
+        if (DocumentList.size() == 1)
+            SetFocus(DocumentList[i].control);
+        else
+            SendMessageA(Main().tabs, TCM_SETCURFOCUS, i, 0);
+        return true;
+    }
+    return false;
+}
+
+void OpenDocument(std::string path)
+{
+    if (!path.empty()) {
+        path = StripQuotes(path);
+        if (FindOpenDocument(path))
+            return;
+    }
+    MainWindow& main = Main();
+    DocumentList.push_back(Document{});
+    HWND control = editor::Create(main.frame);
+    if (!control) {
+        DocumentList.pop_back();
+        ui::Message(nullptr, "Failed to create the Richedit control", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    const int index = static_cast<int>(DocumentList.size()) - 1;
+    DocumentList[index].control = control;
+    currentIndex = index;
+    tabs::Insert(index, "Untitled");
+
+    if (!path.empty()) {
+        if (editor::Send(control, corvex::LoadFile, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1) {
+            DocumentList[index].path = path;
+            tabs::SetCaption(index, FileNameOf(path));
+        } else {
+            ui::Message(main.frame, "Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
+        }
+    }
+
+    SendMessageA(main.tabs, TCM_SETCURFOCUS, index, 0);
+    if (DocumentList.size() == 1) {
+        RelayoutMainWindow();
+        ShowWindow(control, SW_SHOW);
+        SetFocus(control);
+        BringWindowToTop(main.frame);
+        UpdateWindow(control);
+        status::UpdateAll();
+    }
+}
+
+void CloseDocument()
+{
+    Document* active = ActiveDocument();
+    if (!active)
+        return;
+    MainWindow& main = Main();
+    const int index = currentIndex;
+    SendMessageA(main.tabs, TCM_DELETEITEM, index, 0);
+    DestroyWindow(active->control);
+    DocumentList.erase(DocumentList.begin() + index);
+    if (!DocumentList.empty()) {
+        // Tab 0 may already be the selected one, in which case the control sends
+        // no change notification: make sure the switch happens either way.
+        currentIndex = -1;
+        SendMessageA(main.tabs, TCM_SETCURFOCUS, 0, 0);
+        if (currentIndex != 0) {
+            SendMessageA(main.tabs, TCM_SETCURSEL, 0, 0);
+            NMHDR header = {main.tabs, static_cast<UINT_PTR>(kTabControlId), static_cast<UINT>(TCN_SELCHANGE)};
+            SendMessageA(main.frame, WM_NOTIFY, kTabControlId, reinterpret_cast<LPARAM>(&header));
+        }
+    } else {
+        currentIndex = -1;
+        status::Reset();
+    }
+}

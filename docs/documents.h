@@ -1,0 +1,29 @@
+// The open documents: one editor control and one tab each, in tab order.
+#pragma once
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+struct Document {
+    HWND control = nullptr;
+    std::string path;  // "" while untitled
+};
+
+extern std::vector<Document> DocumentList;
+extern int currentIndex;  // -1 while no document is open
+
+// The active document, or null while none is open.
+Document* ActiveDocument();
+
+// Opens `path` in a new tab (or selects it when already open); "" creates an untitled document.
+void OpenDocument(std::string path);
+// True when a document with this path (compared ignoring A-Z case) is open; it is then active.
+bool FindOpenDocument(const std::string& path);
+// Closes the active document without asking.
+void CloseDocument();
+
+// The tab caption for a path: the part after its last backslash.
+std::string FileNameOf(const std::string& path);
+// Removes double quotes at the start and at the end of a path.
+std::string StripQuotes(const std::string& path);

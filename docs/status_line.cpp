@@ -1,0 +1,93 @@
+#include "docs/status_line.h"
+
+#include "app/main_window.h"
+#include "docs/documents.h"
+#include "docs/editor_control.h"
+#include "docs/tab_strip.h"
+
+#include <commctrl.h>
+#include <cstdio>
+
+namespace status {
+namespace {
+
+void SetSavedIcon(HICON icon, const char* text)
+{
+    HWND bar = Main().statusBar;
+    if (reinterpret_cast<HICON>(SendMessageA(bar, SB_GETICON, 1, 0)) == icon)
+        return;
+    SetText(1, text);
+    SendMessageA(bar, SB_SETICON, 1, reinterpret_cast<LPARAM>(icon));
+}
+
+} // namespace
+
+void SetText(int field, const std::string& text)
+{
+    SendMessageA(Main().statusBar, SB_SETTEXTA, field, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void LayoutFields()
+{
+    RECT client = {};
+    GetClientRect(Main().frame, &client);
+    const int w = client.right;
+    int edges[4];
+    if (currentIndex >= 0) {
+        edges[0] = w - 230; edges[1] = w - 160; edges[2] = w - 60; edges[3] = w;
+    } else {
+        edges[0] = edges[1] = edges[2] = edges[3] = w;
+    }
+    SendMessageA(Main().statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+}
+
+void Reset()
+{
+    for (int field = 0; field < 4; ++field)
+        SetText(field, "");
+    SendMessageA(Main().statusBar, SB_SETICON, 1, 0);
+    LayoutFields();
+}
+
+void UpdateCaretField()
+{
+    Document* active = ActiveDocument();
+    if (!active)
+        return;
+    int position[4] = {-1, -1, -1, -1};
+    editor::Send(active->control, corvex::GetPosition, 1, reinterpret_cast<LPARAM>(position));
+    char text[64] = "";
+    if (position[2] != -1 && position[3] != -1)
+        std::snprintf(text, sizeof text, "Ln %d, Col %d", position[2], position[3]);
+    SetText(2, text);
+}
+
+void UpdateModeField()
+{
+    Document* active = ActiveDocument();
+    if (!active)
+        return;
+    SetText(3, editor::Send(active->control, corvex::IsOverwrite) ? "OVR" : "INS");
+}
+
+void UpdateSavedField()
+{
+    Document* active = ActiveDocument();
+    if (!active)
+        return;
+    std::string caption = tabs::Caption(currentIndex);
+    const bool modified = editor::Send(active->control, corvex::IsModified) != 0;
+    if (modified) {
+        if (caption.empty() || caption.back() != '*')
+            tabs::SetCaption(currentIndex, caption + "*");
+        SetSavedIcon(Main().unsavedIcon, "Unsaved");
+    } else {
+        if (!caption.empty() && caption.back() == '*') {
+            caption.erase(caption.find_last_not_of('*') + 1);
+            tabs::SetCaption(currentIndex, caption);
+        }
+        SetSavedIcon(Main().savedIcon, "Saved");
+    }
+}
+
+} // namespace status

@@ -1,0 +1,5 @@
+#include "options/skin_selector.h"
+
+// Filled in with the skin selector window.
+void OpenSkinSelector() {}
+void DestroySkinSelector() {}

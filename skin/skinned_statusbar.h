@@ -1,0 +1,8 @@
+// The status bar: a standard status-bar control whose painting comes from the skin.
+#pragma once
+
+#include <windows.h>
+
+// Creates the status bar as a child of `parent`; null on failure. A failing image
+// list is reported here; a failing window is reported by the caller.
+HWND CreateSkinnedStatusBar(HWND parent, int id);

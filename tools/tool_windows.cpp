@@ -1,0 +1,10 @@
+#include "tools/tool_windows.h"
+
+// Filled in with the clipboard viewer, the favourites and the About window.
+void CreateToolPopups(HWND) {}
+void DestroyToolWindows() {}
+void ShowClipboardPopup(const RECT&) {}
+void ShowFavouritesPopup(const RECT&) {}
+bool IsClipboardPopupVisible() { return false; }
+bool IsFavouritesPopupVisible() { return false; }
+void OpenStartupFavourites() {}
