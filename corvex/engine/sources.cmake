@@ -1,0 +1,11 @@
+# The Windows-free text engine of Corvex, shared by the native test build
+# (tests/corvex/native.cmake) and the Corvex.dll build. Sources include their headers as
+# "corvex/engine/...", so the including target needs the repository root on its include
+# path: CORVEX_ENGINE_INCLUDE_DIR.
+set(CORVEX_ENGINE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/text_buffer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_document.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_codec.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_ops.cpp
+)
+get_filename_component(CORVEX_ENGINE_INCLUDE_DIR "${CMAKE_CURRENT_LIST_DIR}/../.." ABSOLUTE)

@@ -1,0 +1,164 @@
+#include "corvex/engine/text_buffer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace corvex {
+
+namespace {
+
+// Calls f(offset) for every '\n' in [p, p + n), offsets counted from `base`.
+template <class F>
+void forEachNewline(const char* p, std::size_t n, std::size_t base, F f) {
+    const char* const begin = p;
+    const char* const end = p + n;
+    while (p < end) {
+        const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        if (!hit) break;
+        const char* q = static_cast<const char*>(hit);
+        f(base + static_cast<std::size_t>(q - begin));
+        p = q + 1;
+    }
+}
+
+std::size_t countNewlines(const char* p, std::size_t n) {
+    std::size_t count = 0;
+    forEachNewline(p, n, 0, [&](std::size_t) { ++count; });
+    return count;
+}
+
+} // namespace
+
+std::size_t TextBuffer::recommendedGap(std::size_t size) {
+    return std::max<std::size_t>(64 * 1024, size / 32);
+}
+
+void TextBuffer::assign(std::string_view text) {
+    std::string copy;
+    copy.reserve(text.size() + recommendedGap(text.size()));
+    copy.assign(text.data(), text.size());
+    assign(std::move(copy));
+}
+
+void TextBuffer::assign(std::string&& text) {
+    const std::size_t used = text.size();
+    const std::size_t want = used + recommendedGap(used);
+    if (text.capacity() < want) text.reserve(want);
+    // resize() within the capacity does not reallocate; the tail becomes the gap.
+    text.resize(text.capacity());
+    text_.adopt(std::move(text), used);
+    rebuildIndex();
+}
+
+void TextBuffer::clear() {
+    text_.clear();
+    starts_.clear();
+}
+
+void TextBuffer::rebuildIndex() {
+    starts_.clear();
+    const std::size_t lines = countNewlines(text_.frontData(), text_.frontSize()) +
+                              countNewlines(text_.backData(), text_.backSize());
+    std::vector<std::size_t> store;
+    store.resize(lines + std::max<std::size_t>(256, lines / 32));
+    std::size_t k = 0;
+    auto push = [&](std::size_t nl) { store[k++] = nl + 1; };
+    forEachNewline(text_.frontData(), text_.frontSize(), 0, push);
+    forEachNewline(text_.backData(), text_.backSize(), text_.frontSize(), push);
+    starts_.adopt(std::move(store), lines);
+}
+
+std::size_t TextBuffer::startsAtOrBefore(std::size_t offset) const {
+    // Binary search over the logical sequence of line starts, which is increasing.
+    std::size_t lo = 0, hi = starts_.size();
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        if (storedStart(mid) <= offset)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+void TextBuffer::moveLineGap(std::size_t index) {
+    const std::size_t gap = starts_.gapPosition();
+    const std::size_t total = text_.size();
+    if (index < gap) {
+        // Entries [index, gap) move behind the gap: absolute -> distance from the end.
+        starts_.moveGap(index);
+        for (std::size_t i = index; i < gap; ++i) {
+            std::size_t& v = starts_.ref(i);
+            v = total - v;
+        }
+    } else if (index > gap) {
+        starts_.moveGap(index);
+        for (std::size_t i = gap; i < index; ++i) {
+            std::size_t& v = starts_.ref(i);
+            v = total - v;
+        }
+    }
+}
+
+void TextBuffer::insert(std::size_t pos, std::string_view text) {
+    if (text.empty()) return;
+    pos = std::min(pos, size());
+    // Line starts <= pos stay where they are; the later ones move with the end.
+    const std::size_t k = startsAtOrBefore(pos);
+    moveLineGap(k);
+    text_.insert(pos, text.data(), text.size());
+    forEachNewline(text.data(), text.size(), pos, [&](std::size_t nl) { starts_.pushAtGap(nl + 1); });
+}
+
+void TextBuffer::erase(std::size_t pos, std::size_t length) {
+    if (pos >= size()) return;
+    length = std::min(length, size() - pos);
+    if (!length) return;
+    const std::size_t k = startsAtOrBefore(pos);
+    moveLineGap(k);
+    // The starts in (pos, pos + length] belong to deleted newlines; they follow the gap.
+    std::size_t removed = 0;
+    while (k + removed < starts_.size() && storedStart(k + removed) <= pos + length) ++removed;
+    starts_.eraseAfterGap(removed);
+    text_.erase(pos, length);
+}
+
+std::size_t TextBuffer::lineStart(std::size_t line) const {
+    if (line == 0) return 0;
+    if (line > starts_.size()) return size();
+    return storedStart(line - 1);
+}
+
+std::size_t TextBuffer::lineEnd(std::size_t line) const {
+    if (line >= starts_.size()) return size();
+    return storedStart(line) - 1;
+}
+
+std::size_t TextBuffer::lineLength(std::size_t line) const {
+    if (line >= lineCount()) return 0;
+    return lineEnd(line) - lineStart(line);
+}
+
+std::size_t TextBuffer::lineOfOffset(std::size_t offset) const {
+    return startsAtOrBefore(offset);
+}
+
+std::string TextBuffer::text(std::size_t offset, std::size_t length) const {
+    if (offset >= size()) return std::string();
+    length = std::min(length, size() - offset);
+    std::string out(length, '\0');
+    if (length) text_.copyOut(offset, length, &out[0]);
+    return out;
+}
+
+bool TextBuffer::checkInvariants() const {
+    std::vector<std::size_t> expected;
+    for (std::size_t i = 0; i < size(); ++i)
+        if (at(i) == '\n') expected.push_back(i + 1);
+    if (expected.size() != starts_.size()) return false;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        if (storedStart(i) != expected[i]) return false;
+    return true;
+}
+
+} // namespace corvex

@@ -1,0 +1,229 @@
+#include "corvex/engine/file_codec.h"
+#include "corvex/engine/text_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using corvex::decodeFile;
+using corvex::Encoding;
+using corvex::encodeFile;
+using corvex::LineEnd;
+
+namespace {
+
+std::string bytes(std::initializer_list<int> list) {
+    std::string s;
+    for (int b : list) s.push_back(static_cast<char>(b));
+    return s;
+}
+
+std::string utf16le(const std::u16string& s, bool bom = true) {
+    std::string out = bom ? bytes({0xFF, 0xFE}) : std::string();
+    for (char16_t c : s) {
+        out.push_back(static_cast<char>(c & 0xFF));
+        out.push_back(static_cast<char>(c >> 8));
+    }
+    return out;
+}
+
+std::string utf16be(const std::u16string& s) {
+    std::string out = bytes({0xFE, 0xFF});
+    for (char16_t c : s) {
+        out.push_back(static_cast<char>(c >> 8));
+        out.push_back(static_cast<char>(c & 0xFF));
+    }
+    return out;
+}
+
+void expectRoundTrip(const std::string& file) {
+    const auto d = decodeFile(file);
+    EXPECT_EQ(encodeFile(d.text, d.encoding, d.lineEnd), file);
+    corvex::TextBuffer b(d.text);
+    EXPECT_EQ(encodeFile(b, d.encoding, d.lineEnd), file);
+}
+
+} // namespace
+
+TEST(FileCodec, AsciiIsAnsiWithCrlf) {
+    const auto d = decodeFile("one\r\ntwo\r\n");
+    EXPECT_EQ(d.encoding, Encoding::Ansi);
+    EXPECT_EQ(d.lineEnd, LineEnd::CRLF);
+    EXPECT_EQ(d.text, "one\ntwo\n");
+    expectRoundTrip("one\r\ntwo\r\n");
+}
+
+TEST(FileCodec, NoLineEndDefaultsToCrlf) {
+    EXPECT_EQ(decodeFile("single line").lineEnd, LineEnd::CRLF);
+    EXPECT_EQ(decodeFile("").lineEnd, LineEnd::CRLF);
+    EXPECT_EQ(decodeFile("").encoding, Encoding::Ansi);
+    expectRoundTrip("");
+}
+
+TEST(FileCodec, LfAndCrFiles) {
+    auto d = decodeFile("a\nb\n");
+    EXPECT_EQ(d.lineEnd, LineEnd::LF);
+    EXPECT_EQ(d.text, "a\nb\n");
+    d = decodeFile("a\rb\r");
+    EXPECT_EQ(d.lineEnd, LineEnd::CR);
+    EXPECT_EQ(d.text, "a\nb\n");
+    expectRoundTrip("a\nb\n");
+    expectRoundTrip("a\rb\r\r");
+}
+
+TEST(FileCodec, MajorityDecidesTheStyleTiesGoToTheFirst) {
+    EXPECT_EQ(decodeFile("a\nb\r\nc\r\n").lineEnd, LineEnd::CRLF);
+    EXPECT_EQ(decodeFile("a\r\nb\nc\n").lineEnd, LineEnd::LF);
+    EXPECT_EQ(decodeFile("a\rb\nc").lineEnd, LineEnd::CR);
+    EXPECT_EQ(decodeFile("a\nb\rc").lineEnd, LineEnd::LF);
+    EXPECT_EQ(decodeFile("a\r\nb\rc").lineEnd, LineEnd::CRLF);
+}
+
+TEST(FileCodec, OtherCarriageReturnsStayBytes) {
+    // An LF file with a CRLF keeps the '\r', so it round-trips exactly.
+    auto d = decodeFile("a\nb\r\nc\n");
+    EXPECT_EQ(d.lineEnd, LineEnd::LF);
+    EXPECT_EQ(d.text, "a\nb\r\nc\n");
+    expectRoundTrip("a\nb\r\nc\n");
+    // A CRLF file with a lone CR keeps it too.
+    d = decodeFile("a\r\nb\rc\r\n");
+    EXPECT_EQ(d.text, "a\nb\rc\n");
+    expectRoundTrip("a\r\nb\rc\r\n");
+    expectRoundTrip("\r\r\n\r\n");
+}
+
+TEST(FileCodec, StrayLfInACrlfFileIsSavedAsCrlf) {
+    const auto d = decodeFile("a\r\nb\nc\r\n");
+    EXPECT_EQ(d.text, "a\nb\nc\n");
+    EXPECT_EQ(encodeFile(d.text, d.encoding, d.lineEnd), "a\r\nb\r\nc\r\n");
+}
+
+TEST(FileCodec, NulBytesSurvive) {
+    const std::string file("a\0b\r\n\0\0\r\nz\0", 12);
+    const auto d = decodeFile(file);
+    EXPECT_EQ(d.text, std::string("a\0b\n\0\0\nz\0", 10));
+    expectRoundTrip(file);
+    expectRoundTrip(std::string(100, '\0'));
+}
+
+TEST(FileCodec, Utf8WithoutBom) {
+    const std::string file = "caf\xC3\xA9\r\n\xE2\x82\xAC \xF0\x9F\x98\x80\r\n";
+    const auto d = decodeFile(file);
+    EXPECT_EQ(d.encoding, Encoding::Utf8);
+    EXPECT_EQ(d.text, "caf\xC3\xA9\n\xE2\x82\xAC \xF0\x9F\x98\x80\n");
+    expectRoundTrip(file);
+}
+
+TEST(FileCodec, InvalidUtf8IsAnsi) {
+    EXPECT_EQ(decodeFile("caf\xE9").encoding, Encoding::Ansi);                  // Latin-1 byte
+    EXPECT_EQ(decodeFile("\xC3\xA9 and \xE9").encoding, Encoding::Ansi);        // mixed
+    EXPECT_EQ(decodeFile("\xC0\xAF").encoding, Encoding::Ansi);                 // overlong
+    EXPECT_EQ(decodeFile("\xED\xA0\x80").encoding, Encoding::Ansi);             // surrogate
+    EXPECT_EQ(decodeFile("\xF4\x90\x80\x80").encoding, Encoding::Ansi);         // > U+10FFFF
+    EXPECT_EQ(decodeFile("\xE2\x82").encoding, Encoding::Ansi);                 // truncated
+    expectRoundTrip("caf\xE9\r\n\xFF\xFE\xFD");
+}
+
+TEST(FileCodec, Utf8WithBomKeepsItsBytes) {
+    const std::string file = "\xEF\xBB\xBFhi\r\nthere \xE9";  // invalid byte after the BOM
+    const auto d = decodeFile(file);
+    EXPECT_EQ(d.encoding, Encoding::Utf8Bom);
+    EXPECT_EQ(d.text, "hi\nthere \xE9");
+    expectRoundTrip(file);
+    expectRoundTrip("\xEF\xBB\xBF");
+}
+
+TEST(FileCodec, Utf16LittleEndian) {
+    const std::string file = utf16le(u"h\u00E9\r\n\u20AC\U0001F600\r\n");
+    const auto d = decodeFile(file);
+    EXPECT_EQ(d.encoding, Encoding::Utf16LE);
+    EXPECT_EQ(d.lineEnd, LineEnd::CRLF);
+    EXPECT_EQ(d.text, std::string("h\xC3\xA9\n\xE2\x82\xAC\xF0\x9F\x98\x80\n", 12));
+    expectRoundTrip(file);
+    expectRoundTrip(utf16le(std::u16string(u"a\0b\nc", 5)));
+}
+
+TEST(FileCodec, Utf16BigEndian) {
+    const std::string file = utf16be(u"x\ry\r\U0001F600");
+    const auto d = decodeFile(file);
+    EXPECT_EQ(d.encoding, Encoding::Utf16BE);
+    EXPECT_EQ(d.lineEnd, LineEnd::CR);
+    EXPECT_EQ(d.text, "x\ny\n\xF0\x9F\x98\x80");
+    expectRoundTrip(file);
+    expectRoundTrip(bytes({0xFE, 0xFF}));
+}
+
+TEST(FileCodec, BrokenUtf16FallsBackToExactBytes) {
+    const std::string odd = utf16le(u"ab\r\n") + "z";
+    const std::string loneHigh = utf16le(u"a\xD800" u"b\r\n");
+    const std::string loneLow = utf16le(u"\xDC00" u"a");
+    const std::string highAtEnd = utf16le(u"a\xD83D");
+    for (const std::string& f : {odd, loneHigh, loneLow, highAtEnd}) {
+        const auto d = decodeFile(f);
+        EXPECT_EQ(d.encoding, Encoding::Ansi);
+        EXPECT_TRUE(d.utf16Fallback);
+        EXPECT_EQ(d.text, f);
+        expectRoundTrip(f);
+    }
+}
+
+TEST(FileCodec, EncodingAnyTextAsUtf16NeverCrashes) {
+    // Bytes that are not UTF-8 are written as their Latin-1 characters.
+    const std::string out = encodeFile("a\xE9\n", Encoding::Utf16LE, LineEnd::CRLF);
+    EXPECT_EQ(out, utf16le(u"a\u00E9\r\n"));
+    const std::string trunc = encodeFile("\xF0\x9F", Encoding::Utf16BE, LineEnd::LF);
+    EXPECT_EQ(trunc, utf16be(u"\u00F0\u009F"));
+}
+
+TEST(FileCodec, ConvertingBetweenEncodings) {
+    const auto d = decodeFile("caf\xC3\xA9\n");
+    EXPECT_EQ(encodeFile(d.text, Encoding::Utf8Bom, LineEnd::CRLF), "\xEF\xBB\xBF" "caf\xC3\xA9\r\n");
+    EXPECT_EQ(encodeFile(d.text, Encoding::Utf16LE, LineEnd::LF), utf16le(u"caf\u00E9\n"));
+}
+
+TEST(FileCodec, ChunkedEncodingDoesNotSplitCharacters) {
+    // More than one 1 MB chunk of multi-byte characters, so chunk edges fall inside them.
+    std::string text;
+    while (text.size() < (3u << 20)) text += "\xE2\x82\xAC\xF0\x9F\x98\x80" "a\n";
+    corvex::TextBuffer b(text);
+    EXPECT_EQ(encodeFile(b, Encoding::Utf16LE, LineEnd::CRLF), encodeFile(text, Encoding::Utf16LE, LineEnd::CRLF));
+    EXPECT_EQ(encodeFile(b, Encoding::Utf8, LineEnd::CRLF), encodeFile(text, Encoding::Utf8, LineEnd::CRLF));
+}
+
+TEST(FileCodec, ExtraCapacityIsReserved) {
+    const auto d = decodeFile("abc\r\n", 1000);
+    EXPECT_GE(d.text.capacity(), d.text.size() + 1000);
+}
+
+TEST(FileCodec, NormaliseAllLineEnds) {
+    EXPECT_EQ(corvex::normaliseAllLineEnds("a\r\nb\rc\nd\r"), "a\nb\nc\nd\n");
+}
+
+TEST(FileCodec, Names) {
+    EXPECT_STREQ(corvex::encodingName(Encoding::Utf16BE), "UTF-16 BE");
+    EXPECT_STREQ(corvex::lineEndName(LineEnd::CR), "CR");
+}
+
+TEST(FileCodec, InPlaceDecodingMatchesTheCopyingOne) {
+    const std::string files[] = {
+        "a\r\nb\r\n", "x\ny\r\n", "\xEF\xBB\xBFhi\r\n", "caf\xC3\xA9\n", "\xFF\xFEh\0i\0", "\xFF\xFE\x01",
+        std::string("\xFE\xFF\0a\0\r", 6), "", "\xEF\xBB",
+    };
+    for (const std::string& f : files) {
+        const auto a = decodeFile(std::string_view(f), 64);
+        const auto b = corvex::decodeFileInPlace(std::string(f), 64);
+        EXPECT_EQ(a.text, b.text);
+        EXPECT_EQ(a.encoding, b.encoding);
+        EXPECT_EQ(a.lineEnd, b.lineEnd);
+        EXPECT_EQ(a.utf16Fallback, b.utf16Fallback);
+        EXPECT_GE(b.text.capacity(), b.text.size() + 64);
+    }
+    // The bytes' own memory becomes the text.
+    std::string bytes;
+    bytes.reserve(1000);
+    bytes = "one\r\ntwo";
+    const char* storage = bytes.data();
+    const auto d = corvex::decodeFileInPlace(std::move(bytes), 100);
+    EXPECT_EQ(d.text, "one\ntwo");
+    EXPECT_EQ(d.text.data(), storage);
+}

@@ -1,0 +1,162 @@
+#include "corvex/engine/text_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using corvex::TextBuffer;
+
+namespace {
+
+void expectLines(const TextBuffer& b, const std::string& model) {
+    ASSERT_EQ(b.size(), model.size());
+    ASSERT_EQ(b.text(), model);
+    std::size_t line = 0, start = 0;
+    for (std::size_t i = 0; i <= model.size(); ++i) {
+        if (i == model.size() || model[i] == '\n') {
+            EXPECT_EQ(b.lineStart(line), start) << "line " << line;
+            EXPECT_EQ(b.lineLength(line), i - start) << "line " << line;
+            EXPECT_EQ(b.lineEnd(line), i);
+            ++line;
+            start = i + 1;
+        }
+    }
+    EXPECT_EQ(b.lineCount(), line);
+    line = 0;
+    for (std::size_t i = 0; i < model.size(); ++i) {
+        EXPECT_EQ(b.lineOfOffset(i), line) << "offset " << i;
+        if (model[i] == '\n') ++line;
+    }
+    EXPECT_EQ(b.lineOfOffset(model.size()), b.lineCount() - 1);
+    EXPECT_TRUE(b.checkInvariants());
+}
+
+} // namespace
+
+TEST(TextBuffer, EmptyDocumentHasOneLine) {
+    TextBuffer b;
+    EXPECT_EQ(b.size(), 0u);
+    EXPECT_EQ(b.lineCount(), 1u);
+    EXPECT_EQ(b.lineStart(0), 0u);
+    EXPECT_EQ(b.lineLength(0), 0u);
+    EXPECT_EQ(b.lineOfOffset(0), 0u);
+    EXPECT_EQ(b.text(0, 10), "");
+}
+
+TEST(TextBuffer, AssignBuildsLineIndex) {
+    TextBuffer b("one\ntwo\n\nthree");
+    expectLines(b, "one\ntwo\n\nthree");
+    EXPECT_EQ(b.lineCount(), 4u);
+    EXPECT_EQ(b.text(b.lineStart(3), b.lineLength(3)), "three");
+}
+
+TEST(TextBuffer, TrailingNewlineMakesAnEmptyLastLine) {
+    TextBuffer b("a\n");
+    EXPECT_EQ(b.lineCount(), 2u);
+    EXPECT_EQ(b.lineStart(1), 2u);
+    EXPECT_EQ(b.lineLength(1), 0u);
+}
+
+TEST(TextBuffer, InsertAndEraseKeepIndexExact) {
+    std::string model = "alpha\nbeta\ngamma";
+    TextBuffer b(model);
+    b.insert(6, "X\nY");
+    model.insert(6, "X\nY");
+    expectLines(b, model);
+    b.insert(0, "\n\n");
+    model.insert(0, "\n\n");
+    expectLines(b, model);
+    b.insert(model.size(), "\nend");
+    model += "\nend";
+    expectLines(b, model);
+    b.erase(3, 7);
+    model.erase(3, 7);
+    expectLines(b, model);
+    b.erase(0, model.size());
+    model.clear();
+    expectLines(b, model);
+}
+
+TEST(TextBuffer, InsertAtLineStartKeepsThatLineStart) {
+    std::string model = "ab\ncd\nef";
+    TextBuffer b(model);
+    b.insert(3, "zz");
+    model.insert(3, "zz");
+    expectLines(b, model);
+    EXPECT_EQ(b.lineStart(1), 3u);
+}
+
+TEST(TextBuffer, NulAndCarriageReturnAreOrdinaryBytes) {
+    std::string model("a\0b\r\nc\0", 7);
+    TextBuffer b(model);
+    expectLines(b, model);
+    EXPECT_EQ(b.lineCount(), 2u);
+    EXPECT_EQ(b.at(1), '\0');
+    EXPECT_EQ(b.lineLength(0), 4u);  // "a\0b\r"
+    b.insert(2, std::string("\0\0", 2));
+    model.insert(2, std::string("\0\0", 2));
+    expectLines(b, model);
+}
+
+TEST(TextBuffer, OutOfRangeQueriesAreClipped) {
+    TextBuffer b("ab\ncd");
+    EXPECT_EQ(b.at(99), '\0');
+    EXPECT_EQ(b.lineStart(99), b.size());
+    EXPECT_EQ(b.lineLength(99), 0u);
+    EXPECT_EQ(b.lineOfOffset(99), 1u);
+    EXPECT_EQ(b.text(3, 99), "cd");
+    EXPECT_EQ(b.text(99, 1), "");
+    b.erase(99, 1);
+    b.erase(4, 99);
+    EXPECT_EQ(b.text(), "ab\nc");
+    b.insert(99, "!");
+    EXPECT_EQ(b.text(), "ab\nc!");
+}
+
+TEST(TextBuffer, GrowsPastItsGap) {
+    TextBuffer b;
+    std::string model;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string piece = (i % 7 == 0) ? "\n" : std::string(1, static_cast<char>('a' + i % 26));
+        const std::size_t at = model.size() / 2;
+        b.insert(at, piece);
+        model.insert(at, piece);
+    }
+    EXPECT_EQ(b.text(), model);
+    EXPECT_TRUE(b.checkInvariants());
+}
+
+TEST(TextBuffer, AssignTakesOverAStringWithSpareCapacity) {
+    std::string s;
+    s.reserve(100 + TextBuffer::recommendedGap(100));
+    s.assign(100, 'x');
+    const char* storage = s.data();
+    TextBuffer b;
+    b.assign(std::move(s));
+    EXPECT_EQ(b.size(), 100u);
+    EXPECT_EQ(b.text(), std::string(100, 'x'));
+    // The storage was adopted, not copied: its memory is the string's capacity.
+    (void)storage;
+    EXPECT_GE(b.memoryBytes(), 100u + TextBuffer::recommendedGap(100));
+}
+
+TEST(TextBuffer, TypingFarAwayThenNearbyStaysCorrect) {
+    std::string model;
+    for (int i = 0; i < 1000; ++i) model += "line " + std::to_string(i) + "\n";
+    TextBuffer b(model);
+    const std::size_t spots[] = {0, model.size(), model.size() / 3, 17, model.size() - 5};
+    for (std::size_t spot : spots) {
+        for (int k = 0; k < 30; ++k) {
+            const std::size_t at = std::min(spot + k, model.size());
+            const std::string c = (k % 10 == 9) ? "\n" : "q";
+            b.insert(at, c);
+            model.insert(at, c);
+        }
+        for (int k = 0; k < 10; ++k) {
+            const std::size_t at = std::min(spot, model.size() - 1);
+            b.erase(at, 1);
+            model.erase(at, 1);
+        }
+    }
+    expectLines(b, model);
+}
