@@ -1,0 +1,236 @@
+// The main window built in-process: start-up failures, its parts, documents
+// arriving by drop and hand-off, mnemonics, and what the exit writes.
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "docs/documents.h"
+#include "docs/tab_strip.h"
+#include "tests/harness/in_process_app.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+#include <shlobj.h>
+#include <cstring>
+
+using harness::InProcessApp;
+
+namespace {
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::vector<std::string> Captions()
+{
+    std::vector<std::string> captions;
+    const int count = static_cast<int>(SendMessageA(Main().tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        captions.push_back(tabs::Caption(i));
+    return captions;
+}
+
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    std::string list;
+    for (const std::string& path : paths)
+        list += path + '\0';
+    list += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    std::string MakeFile(const std::string& name, const std::string& text = "hello\r\n")
+    {
+        const std::string path = app.Folder() + name;
+        harness::WriteFile(path, text);
+        return path;
+    }
+    InProcessApp app;
+};
+
+TEST(StartupFailure, WithoutConfigIniTheProgramRefusesToRun)
+{
+    InProcessApp app(false);
+    EXPECT_FALSE(app.Start());
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_EQ(app.messages[0].text,
+              "The file 'Config.ini' was not found,\nThe program cannot run without it.\nReinstall Quillet");
+    EXPECT_EQ(app.messages[0].owner, nullptr);
+    EXPECT_EQ(app.messages[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(Main().frame, nullptr);
+}
+
+TEST_F(MainWindowTest, BuildsTheFrameWithItsFourParts)
+{
+    ASSERT_TRUE(app.Start());
+    HWND frame = app.Frame();
+    EXPECT_EQ(ClassOf(frame), "Quillet");
+    char title[32] = {};
+    GetWindowTextA(frame, title, sizeof title);
+    EXPECT_STREQ(title, "Quillet");
+    EXPECT_TRUE(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(frame, GWL_STYLE)) & 0x06CF0000u, 0x06CF0000u);
+    EXPECT_TRUE(IsWindowVisible(frame));
+
+    HWND menuBar = GetDlgItem(frame, 101), toolbar = GetDlgItem(frame, 102);
+    EXPECT_EQ(ClassOf(menuBar), "ToolbarWindow32");
+    EXPECT_EQ(ClassOf(toolbar), "ToolbarWindow32");
+    EXPECT_EQ(ClassOf(GetDlgItem(frame, 100)), "SysTabControl32");
+    EXPECT_EQ(ClassOf(GetDlgItem(frame, 103)), "msctls_statusbar32");
+    EXPECT_EQ(SendMessageA(menuBar, TB_BUTTONCOUNT, 0, 0), 6);
+    EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 16);
+    char caption[32] = {};
+    SendMessageA(menuBar, TB_GETBUTTONTEXTA, 703, reinterpret_cast<LPARAM>(caption));
+    EXPECT_STREQ(caption, "F&avourites");
+    EXPECT_NE(GetPropA(frame, "CWMSubcls"), nullptr);
+}
+
+TEST_F(MainWindowTest, DroppedFilesOpenInDropOrderAndAnOpenOneIsSelected)
+{
+    ASSERT_TRUE(app.Start());
+    const std::string a = MakeFile("a.txt"), b = MakeFile("b.txt"), c = MakeFile("c.txt");
+    SendMessageA(app.Frame(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a, b, c})), 0);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(currentIndex, 2);
+
+    SendMessageA(app.Frame(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({a})), 0);
+    EXPECT_EQ(Captions().size(), 3u);
+    EXPECT_EQ(currentIndex, 0);
+    EXPECT_TRUE(IsWindowVisible(DocumentList[0].control));
+    EXPECT_FALSE(IsWindowVisible(DocumentList[2].control));
+}
+
+TEST_F(MainWindowTest, HandedOverPathsAreUnquotedAndMatchedIgnoringCase)
+{
+    ASSERT_TRUE(app.Start());
+    const std::string path = MakeFile("Notes File.txt");
+    std::string quoted = "\"" + path + "\"";
+    COPYDATASTRUCT data = {7, static_cast<DWORD>(quoted.size() + 1), &quoted[0]};
+    EXPECT_EQ(SendMessageA(app.Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 1);
+    ASSERT_EQ(DocumentList.size(), 1u);
+    EXPECT_EQ(DocumentList[0].path, path);
+
+    std::string upper = path;
+    for (char& ch : upper)
+        ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+    COPYDATASTRUCT again = {0, static_cast<DWORD>(upper.size() + 1), &upper[0]};
+    SendMessageA(app.Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&again));
+    EXPECT_EQ(DocumentList.size(), 1u);
+}
+
+TEST_F(MainWindowTest, HandedOverDataWithoutNulIsNeverReadPastItsSize)
+{
+    ASSERT_TRUE(app.Start());
+    const std::string path = MakeFile("x.txt");
+    // The path followed by junk that lies outside cbData.
+    std::string bytes = path + "JUNK";
+    COPYDATASTRUCT data = {0, static_cast<DWORD>(path.size()), &bytes[0]};
+    SendMessageA(app.Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    ASSERT_EQ(DocumentList.size(), 1u);
+    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_TRUE(app.messages.empty());
+}
+
+TEST_F(MainWindowTest, MissingFileLeavesAnUntitledTabAfterTheMessage)
+{
+    ASSERT_TRUE(app.Start());
+    OpenDocument(app.Folder() + "nope.txt");
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_EQ(app.messages[0].text, "Error, cannot open the file\n" + app.Folder() + "nope.txt");
+    EXPECT_EQ(app.messages[0].owner, app.Frame());
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Untitled"});
+    EXPECT_EQ(DocumentList[0].path, "");
+}
+
+TEST_F(MainWindowTest, MenuMnemonicsMatchTheCharacterAfterTheAmpersandExactly)
+{
+    ASSERT_TRUE(app.Start());
+    static const char open[] = "&open", separator[] = "-", closeAll[] = "c&lose all";
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_OWNERDRAW, 1, open);
+    AppendMenuA(menu, MF_OWNERDRAW | MF_SEPARATOR, 0, separator);
+    AppendMenuA(menu, MF_OWNERDRAW, 2, closeAll);
+    auto ask = [&](char c) {
+        return SendMessageA(app.Frame(), WM_MENUCHAR, MAKEWPARAM(c, MF_POPUP), reinterpret_cast<LPARAM>(menu));
+    };
+    EXPECT_EQ(ask('l'), MAKELRESULT(2, MNC_EXECUTE));
+    EXPECT_EQ(ask('o'), MAKELRESULT(0, MNC_EXECUTE));
+    EXPECT_NE(HIWORD(ask('O')), MNC_EXECUTE);
+    EXPECT_NE(HIWORD(ask('-')), MNC_EXECUTE);
+    DestroyMenu(menu);
+}
+
+TEST_F(MainWindowTest, ExitInTheNormalStateWritesPositionFoldersAndFilters)
+{
+    ASSERT_TRUE(app.Start());
+    SetWindowPos(app.Frame(), nullptr, 40, 50, 700, 500, SWP_NOZORDER);
+    App().openDir = "C:\\open";
+    App().saveFilter = 4;
+    app.Close();
+    EXPECT_EQ(app.Config("Position", "MainLeft"), "40");
+    EXPECT_EQ(app.Config("Position", "MainTop"), "50");
+    EXPECT_EQ(app.Config("Position", "MainWidth"), "700");
+    EXPECT_EQ(app.Config("Position", "MainHeight"), "500");
+    EXPECT_EQ(app.Config("Position", "MainState"), "0");
+    EXPECT_EQ(app.Config("Main", "OpenDir"), "C:\\open");
+    EXPECT_EQ(app.Config("Main", "SaveDir"), app.Folder());
+    EXPECT_EQ(app.Config("Main", "SFFilter"), "4");
+    EXPECT_EQ(app.Config("Main", "OFFilter"), "1");
+}
+
+TEST_F(MainWindowTest, ExitWhileMaximisedOrMinimisedKeepsTheLastNormalPosition)
+{
+    for (WPARAM command : {static_cast<WPARAM>(SC_MAXIMIZE), static_cast<WPARAM>(SC_MINIMIZE)}) {
+        InProcessApp run;
+        run.SetConfig("Position", "MainLeft", "11");
+        run.SetConfig("Position", "MainWidth", "613");
+        ASSERT_TRUE(run.Start());
+        SendMessageA(run.Frame(), WM_SYSCOMMAND, command, 0);
+        InProcessApp::Pump();
+        run.Close();
+        EXPECT_EQ(run.Config("Position", "MainLeft"), "11");
+        EXPECT_EQ(run.Config("Position", "MainWidth"), "613");
+        EXPECT_EQ(run.Config("Position", "MainState"), command == SC_MAXIMIZE ? "1" : "0");
+    }
+}
+
+TEST_F(MainWindowTest, StartupFilesAreRememberedOnlyWhileTheOptionIsOn)
+{
+    const std::string a = MakeFile("one.txt"), b = MakeFile("two.txt");
+    app.SetConfig("Main", "OpenFilesAtStartup", "1");
+    ASSERT_TRUE(app.Start());
+    OpenDocument(a);
+    OpenDocument("");  // untitled, left out
+    OpenDocument(b);
+    app.Close();
+    EXPECT_EQ(app.Config("StartupFiles", "0"), a);
+    EXPECT_EQ(app.Config("StartupFiles", "1"), b);
+    EXPECT_EQ(app.Config("StartupFiles", "2"), "");
+
+    // The next start reopens them; switched off, the next exit forgets them.
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"one.txt", "two.txt"}));
+    app.SetConfig("Main", "OpenFilesAtStartup", "0");
+    app.Close();
+    EXPECT_EQ(app.Config("StartupFiles", "0"), "");
+}
+
+TEST_F(MainWindowTest, AStartupListWithAGapReopensOnlyTheFilesBeforeIt)
+{
+    const std::string a = MakeFile("a.txt"), c = MakeFile("c.txt");
+    app.SetConfig("Main", "OpenFilesAtStartup", "1");
+    app.SetConfig("StartupFiles", "0", a);
+    app.SetConfig("StartupFiles", "2", c);
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(Captions(), std::vector<std::string>{"a.txt"});
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+// The real Quillet.exe, started from a staged copy of the application folder and
+// driven from this process.
+#include "tests/harness/staged_app.h"
+
+#include <gtest/gtest.h>
+
+using e2e::StagedApp;
+
+namespace {
+
+TEST(StartupE2E, WithoutConfigIniTheMessageAppearsAndTheProgramExitsWithZero)
+{
+    StagedApp app(false);
+    ASSERT_TRUE(app.Launch());
+    e2e::MessageBoxInfo box = app.WaitForMessageBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text,
+              "The file 'Config.ini' was not found,\nThe program cannot run without it.\nReinstall Quillet");
+    EXPECT_EQ(GetWindow(box.window, GW_OWNER), nullptr);
+    StagedApp::Press(box.window, IDOK);
+    EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+TEST(StartupE2E, TheMainWindowHasItsPartsAndHandedOverPathsOpenOnce)
+{
+    StagedApp app;
+    const std::string file = app.Folder() + "Read Me.txt";
+    e2e::WriteTextFile(file, "text\r\n");
+    ASSERT_TRUE(app.Launch());
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    for (int id : {101, 102, 100, 103})
+        EXPECT_NE(GetDlgItem(main, id), nullptr) << id;
+
+    StagedApp::SendPath(main, "\"" + file + "\"");
+    EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"Read Me.txt"});
+    std::string lower = file;
+    for (char& c : lower)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    StagedApp::SendPath(main, lower);
+    EXPECT_EQ(app.TabCaptions(main).size(), 1u);
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+TEST(StartupE2E, TheCommandLineOpensOneQuotedPathAndTheExitRemembersIt)
+{
+    StagedApp app;
+    const std::string file = app.Folder() + "with space.txt";
+    e2e::WriteTextFile(file, "x");
+    app.SetConfig("Main", "OpenFilesAtStartup", "1");
+    ASSERT_TRUE(app.Launch("\"" + file + "\""));
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    e2e::Settle(300);
+    EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"with space.txt"});
+    SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(app.WaitForExit(), 0);
+    EXPECT_EQ(e2e::IniValue(app.ConfigPath(), "StartupFiles", "0"), file);
+    EXPECT_EQ(e2e::IniValue(app.ConfigPath(), "Position", "MainState"), "1");
+}
+
+} // namespace

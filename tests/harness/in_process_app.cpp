@@ -1,0 +1,111 @@
+#include "tests/harness/in_process_app.h"
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/ui_seam.h"
+#include "docs/documents.h"
+#include "tests/harness/staged_app.h"
+
+#include <cstring>
+
+namespace harness {
+
+InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quillet-inproc"))
+{
+    e2e::CopyFolder(e2e::DistFolder(), folder_);
+    if (!withConfig)
+        DeleteFileA(ConfigPath().c_str());
+
+    App() = AppState{};
+    App().instance = GetModuleHandleA(nullptr);
+    static bool registered = false;
+    if (!registered) {
+        RegisterMainWindowClass();
+        registered = true;
+    }
+    ui::SetMessageHandler([this](HWND owner, const std::string& text, UINT type) {
+        messages.push_back({owner, text, type});
+        if (!answers.empty()) {
+            int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
+    });
+    ui::SetFileDialogHandler([this](bool save, OPENFILENAMEA& request) {
+        dialogWasSave.push_back(save);
+        lastDialogFlags = static_cast<int>(request.Flags);
+        std::string path;
+        if (!dialogPaths.empty()) {
+            path = dialogPaths.front();
+            dialogPaths.pop_front();
+        }
+        if (path.empty() || path.size() >= request.nMaxFile)
+            return false;
+        std::memcpy(request.lpstrFile, path.c_str(), path.size() + 1);
+        return true;
+    });
+}
+
+InProcessApp::~InProcessApp()
+{
+    Close();
+    ui::SetMessageHandler(nullptr);
+    ui::SetFileDialogHandler(nullptr);
+    e2e::RemoveFolder(folder_);
+}
+
+void InProcessApp::SetConfig(const char* section, const char* key, const std::string& value)
+{
+    WritePrivateProfileStringA(section, key, value.c_str(), ConfigPath().c_str());
+}
+
+std::string InProcessApp::Config(const char* section, const char* key) const
+{
+    return e2e::IniValue(ConfigPath(), section, key);
+}
+
+bool InProcessApp::Start()
+{
+    started_ = Startup(folder_ + "Quillet.exe");
+    Pump();
+    return started_;
+}
+
+bool InProcessApp::Running() const { return started_ && Main().frame && IsWindow(Main().frame); }
+HWND InProcessApp::Frame() const { return Main().frame; }
+
+void InProcessApp::Pump()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+void InProcessApp::Close()
+{
+    if (!started_)
+        return;
+    started_ = false;
+    if (Main().frame && IsWindow(Main().frame))
+        DestroyWindow(Main().frame);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            break;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    DocumentList.clear();
+    currentIndex = -1;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) { e2e::WriteTextFile(path, bytes); }
+std::string ReadFile(const std::string& path) { return e2e::ReadTextFile(path); }
+
+} // namespace harness

@@ -1,0 +1,283 @@
+#include "tests/harness/staged_app.h"
+
+#include "tests/harness/remote_memory.h"
+
+#include <commctrl.h>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+namespace {
+
+std::string ExeFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+struct BoxSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[64] = {}, title[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    GetWindowTextA(window, title, sizeof title);
+    if (pid == search->processId && std::string(cls) == "#32770" && std::string(title) == "Quillet" &&
+        IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct TextSearch {
+    std::string text;
+};
+
+BOOL CALLBACK FindStaticText(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<TextSearch*>(lParam);
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (std::string(cls) != "Static")
+        return TRUE;
+    char text[1024] = {};
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0] && search->text.empty())
+        search->text = text;
+    return TRUE;
+}
+
+} // namespace
+
+std::string DistFolder()
+{
+    std::string relative = QUILLET_DIST_RELATIVE;
+    for (char& c : relative)
+        if (c == '/')
+            c = '\\';
+    char full[MAX_PATH] = {};
+    GetFullPathNameA((ExeFolder() + relative).c_str(), sizeof full, full, nullptr);
+    std::string folder(full);
+    if (folder.back() != '\\')
+        folder += '\\';
+    return folder;
+}
+
+std::string MakeTempFolder(const char* prefix)
+{
+    static int counter = 0;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    for (;;) {
+        char name[MAX_PATH];
+        std::snprintf(name, sizeof name, "%s%s-%lu-%d\\", temp, prefix, GetCurrentProcessId(), ++counter);
+        if (CreateDirectoryA(name, nullptr))
+            return name;
+    }
+}
+
+void CopyFolder(const std::string& from, const std::string& to)
+{
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((from + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyFolder(from + name + "\\", to + name + "\\");
+        else
+            CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = folder + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveFolder(path + "\\");
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+void WriteTextFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string ReadTextFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string IniValue(const std::string& file, const char* section, const char* key)
+{
+    char value[1024] = {};
+    GetPrivateProfileStringA(section, key, "", value, sizeof value, file.c_str());
+    return value;
+}
+
+void Settle(int ms) { Sleep(ms); }
+
+StagedApp::StagedApp(bool withConfig) : folder_(MakeTempFolder("quillet-app"))
+{
+    CopyFolder(DistFolder(), folder_);
+    if (!withConfig)
+        DeleteFileA(ConfigPath().c_str());
+}
+
+StagedApp::~StagedApp()
+{
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+    RemoveFolder(folder_);
+}
+
+void StagedApp::SetConfig(const char* section, const char* key, const std::string& value)
+{
+    WritePrivateProfileStringA(section, key, value.c_str(), ConfigPath().c_str());
+}
+
+bool StagedApp::Launch(const std::string& arguments)
+{
+    std::string commandLine = "\"" + folder_ + "Quillet.exe\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                          &startup, &process_) != FALSE;
+}
+
+HWND StagedApp::WaitForMainWindow(int ms)
+{
+    for (int waited = 0; waited <= ms; waited += 50) {
+        HWND window = nullptr;
+        while ((window = FindWindowExA(nullptr, window, "Quillet", "Quillet")) != nullptr) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid == process_.dwProcessId)
+                return window;
+        }
+        if (WaitForSingleObject(process_.hProcess, 50) != WAIT_TIMEOUT)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+MessageBoxInfo StagedApp::WaitForMessageBox(int ms)
+{
+    MessageBoxInfo info;
+    for (int waited = 0; waited <= ms; waited += 50) {
+        BoxSearch search = {process_.dwProcessId, nullptr};
+        EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            info.window = search.found;
+            info.caption = "Quillet";
+            TextSearch text;
+            EnumChildWindows(search.found, &FindStaticText, reinterpret_cast<LPARAM>(&text));
+            info.text = text.text;
+            return info;
+        }
+        if (WaitForSingleObject(process_.hProcess, 50) != WAIT_TIMEOUT)
+            break;
+    }
+    return info;
+}
+
+void StagedApp::Press(HWND box, int button)
+{
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+}
+
+int StagedApp::WaitForExit(int ms)
+{
+    if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+void StagedApp::SendPath(HWND main, const std::string& path)
+{
+    COPYDATASTRUCT data = {0, static_cast<DWORD>(path.size() + 1), const_cast<char*>(path.c_str())};
+    SendMessageA(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+std::vector<std::string> StagedApp::TabCaptions(HWND main) const
+{
+    std::vector<std::string> captions;
+    HWND tabs = GetDlgItem(main, 100);
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    RemoteMemory memory(process_.hProcess, sizeof(TCITEMA) + 260);
+    for (int i = 0; i < count; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = static_cast<char*>(memory.Address()) + sizeof(TCITEMA);
+        item.cchTextMax = 260;
+        char text[260] = {};
+        memory.Write(&item, sizeof item);
+        memory.Write(text, sizeof text, sizeof(TCITEMA));
+        SendMessageA(tabs, TCM_GETITEMA, i, memory.AsLParam());
+        memory.Read(text, sizeof text, sizeof(TCITEMA));
+        text[259] = '\0';
+        captions.push_back(text);
+    }
+    return captions;
+}
+
+std::string StagedApp::StatusText(HWND main, int field) const
+{
+    HWND bar = GetDlgItem(main, 103);
+    RemoteMemory memory(process_.hProcess, 1024);
+    char text[1024] = {};
+    memory.Write(text, sizeof text);
+    SendMessageA(bar, SB_GETTEXTA, field, memory.AsLParam());
+    memory.Read(text, sizeof text);
+    text[1023] = '\0';
+    return text;
+}
+
+} // namespace e2e
