@@ -49,6 +49,9 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_SETFOCUS:
         SetFocus(EditOf(window));
         return 0;
+    case WM_CHAR:
+    case WM_KEYDOWN:
+        return SendMessageA(EditOf(window), message, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTTAB;
     case WM_COMMAND:
