@@ -1,0 +1,48 @@
+// Data description of a programming language for the code scanner: keywords, comment
+// and string delimiters, and a few switches for language habits.
+#pragma once
+
+#include "corvex/lex/keyword_set.h"
+
+#include <utility>
+
+namespace corvex::lex {
+
+struct BlockDelimiters {
+    const char* open = nullptr; // null: unused
+    const char* close = nullptr;
+};
+
+struct CodeSyntax {
+    explicit CodeSyntax(KeywordSet words) : keywords(std::move(words)) {}
+
+    KeywordSet keywords;
+    const char* lineComments[2] = {nullptr, nullptr};
+    BlockDelimiters blockComments[2];
+    BlockDelimiters directive;      // a bracketed compiler directive, e.g. {$ ... }
+    const char* quotes = "\"";      // string quote bytes, at most three
+    bool backslashEscapes = false;  // \" does not end a string
+    bool doubledQuotes = false;     // "" inside a string is a quote
+    bool multilineStrings = false;  // strings run on over line ends
+    bool lineContinuation = false;  // a final backslash continues strings, // comments, #lines
+    bool hashDirectives = false;    // '#' first on a line makes a directive line
+    bool remComments = false;       // the word Rem starts a comment
+    bool annotations = false;       // @Name is a directive
+    const char* numberPrefixes = "";// bytes that start a number before a hex digit ($FF, #13, &H1F)
+    const char* extraWordBytes = "";// bytes beyond letters, digits and '_' inside words
+};
+
+namespace syntax {
+const CodeSyntax& cpp();
+const CodeSyntax& java();
+const CodeSyntax& basic();
+const CodeSyntax& pascal();
+const CodeSyntax& sql();
+const CodeSyntax& php();
+const CodeSyntax& vbScript();
+const CodeSyntax& javaScript();
+const CodeSyntax& css();
+const CodeSyntax& cfScript();
+} // namespace syntax
+
+} // namespace corvex::lex

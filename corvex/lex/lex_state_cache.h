@@ -1,0 +1,46 @@
+// The lexer state at the start of every line of a document, learned lazily: a state is
+// computed only when asked for, and after an edit the old states below the edit are
+// kept as hints, so relexing stops as soon as a recomputed state equals its hint.
+#pragma once
+
+#include "corvex/engine/text_source.h"
+#include "corvex/lex/lexer.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace corvex::lex {
+
+class LexStateCache {
+public:
+    // With no lexer every state is the initial state and nothing is lexed.
+    void reset(const Lexer* lexer, std::size_t lineCount);
+    const Lexer* lexer() const { return lexer_; }
+
+    // Lines [first, first + oldCount) of the document were replaced by `newCount` lines
+    // starting at `first` (an edit within one line is replaceLines(line, 1, 1)).
+    void replaceLines(std::size_t first, std::size_t oldCount, std::size_t newCount);
+
+    // The state at the start of `line` (clamped to the last line).
+    LexState stateAt(std::size_t line, const TextSource& text);
+
+    // Lexes `line` into `spans` (when not null), learning the next line's state on the way.
+    LexState lexLine(std::size_t line, const TextSource& text, std::vector<Span>* spans);
+
+    // How many lines were handed to the lexer so far.
+    std::size_t linesLexed() const { return linesLexed_; }
+
+private:
+    static constexpr LexState kUnknown = 0xFFFFFFFFu; // no lexer produces it
+    LexState lexAt(std::size_t line, LexState start, const TextSource& text, std::vector<Span>* spans);
+    void learn(LexState computed); // the true state of line known_
+
+    const Lexer* lexer_ = nullptr;
+    std::vector<LexState> states_{kInitialState};
+    std::size_t known_ = 1;             // states_[0, known_) are certain
+    std::size_t frontier_ = 1;          // states_[frontier_, end) were never computed
+    std::vector<std::size_t> marks_;    // ascending lines past known_ whose hint needs checking
+    std::size_t linesLexed_ = 0;
+};
+
+} // namespace corvex::lex
