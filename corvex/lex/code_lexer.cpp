@@ -8,7 +8,7 @@ std::string_view Lexer::canonicalKeyword(std::string_view) const { return {}; }
 
 LexState CodeLexer::lexLine(std::string_view line, LexState start, std::vector<Span>* spans) const {
     SpanSink sink(spans);
-    std::uint8_t state = static_cast<std::uint8_t>(start & 0xFF);
+    std::uint32_t state = start;
     scanCode(syntax_, line, 0, state, sink);
     return state;
 }

@@ -7,7 +7,8 @@
 namespace corvex::lex {
 namespace {
 
-// Code states: the mode in bits 0-2, the quote of an open string in bits 3-4.
+// Code states: the mode in bits 0-2, then the quote of an open string in bits 3-4, or
+// for a raw string the delimiter's length in bits 3-7 and its hash in bits 8-31.
 enum Mode : std::uint8_t {
     Normal = 0,
     Block0 = 1,     // inside blockComments[0]
@@ -16,7 +17,16 @@ enum Mode : std::uint8_t {
     InString = 4,
     LineCommentContinued = 5,
     DirectiveLineContinued = 6,
+    InRawString = 7,
 };
+
+constexpr std::size_t kMaxRawDelimiter = 16;
+
+std::uint32_t delimiterHash(std::string_view delimiter) {
+    std::uint32_t h = 2166136261u;
+    for (char c : delimiter) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return (h ^ (h >> 24)) & 0xFFFFFF;
+}
 
 bool startsWith(std::string_view line, std::size_t pos, std::string_view text, bool ignoreCase) {
     if (text.empty() || line.size() - pos < text.size()) return false;
@@ -42,7 +52,7 @@ public:
         : s_(syntax), line_(line), n_(line.size()), i_(begin), atLineStart_(begin == 0),
           sink_(sink), stops_(stops) {}
 
-    CodeScanEnd run(std::uint8_t& state);
+    CodeScanEnd run(std::uint32_t& state);
 
 private:
     bool stopHere() const { return stops_.count > 0 && stopAt(stops_, line_, i_) >= 0; }
@@ -63,13 +73,15 @@ private:
     }
 
     // Each scanner below returns false when it ended at a stop.
-    bool blockBody(int index, std::size_t start, std::uint8_t& mode);
-    bool stringBody(int quote, std::size_t start, std::uint8_t& mode);
-    bool lineComment(std::size_t start, std::uint8_t& mode);
-    bool normal(std::uint8_t& mode, int& quote);
+    bool blockBody(int index, std::size_t start, std::uint32_t& mode);
+    bool stringBody(int quote, std::size_t start, std::uint32_t& mode);
+    bool lineComment(std::size_t start, std::uint32_t& mode);
+    bool rawStringStart(std::size_t start, std::uint32_t& mode);
+    bool rawStringBody(std::size_t start, std::uint32_t& mode);
+    bool normal(std::uint32_t& mode, int& quote);
     bool prefixedNumber() const;
     void number();
-    bool word(std::uint8_t& mode);
+    bool word(std::uint32_t& mode);
 
     const CodeSyntax& s_;
     std::string_view line_;
@@ -81,10 +93,10 @@ private:
     const StopSet& stops_;
 };
 
-bool CodeScanner::blockBody(int index, std::size_t start, std::uint8_t& mode) {
+bool CodeScanner::blockBody(int index, std::size_t start, std::uint32_t& mode) {
     const BlockDelimiters& d = block(index);
     TokenKind kind = index == 2 ? TokenKind::Preprocessor : TokenKind::Comment;
-    mode = static_cast<std::uint8_t>(Block0 + index);
+    mode = Block0 + index;
     std::size_t closeLength = std::strlen(d.close);
     while (i_ < n_) {
         if (stopInsideToken()) {
@@ -102,7 +114,7 @@ bool CodeScanner::blockBody(int index, std::size_t start, std::uint8_t& mode) {
     return true;
 }
 
-bool CodeScanner::stringBody(int quote, std::size_t start, std::uint8_t& mode) {
+bool CodeScanner::stringBody(int quote, std::size_t start, std::uint32_t& mode) {
     const char q = s_.quotes[quote];
     mode = InString;
     bool closed = false;
@@ -131,13 +143,48 @@ bool CodeScanner::stringBody(int quote, std::size_t start, std::uint8_t& mode) {
     if (closed) {
         mode = Normal;
     } else {
-        bool continued = s_.multilineStrings || (s_.lineContinuation && endsInEscape);
+        bool continued = std::strchr(s_.multilineQuotes, q) || (s_.lineContinuation && endsInEscape);
         if (!continued) mode = Normal;
     }
     return true;
 }
 
-bool CodeScanner::lineComment(std::size_t start, std::uint8_t& mode) {
+// A raw string whose prefix (R, LR, u8R, ...) ends at i_ on a quote.
+bool CodeScanner::rawStringStart(std::size_t start, std::uint32_t& mode) {
+    std::size_t open = i_ + 1;
+    while (open < n_ && open - i_ - 1 <= kMaxRawDelimiter && line_[open] != '(') {
+        char c = line_[open];
+        if (c == ' ' || c == ')' || c == '\\' || c == '"' || c == '\t') return true; // not raw
+        ++open;
+    }
+    if (open >= n_ || line_[open] != '(' || open - i_ - 1 > kMaxRawDelimiter) return true;
+    std::string_view delimiter = line_.substr(i_ + 1, open - i_ - 1);
+    mode = InRawString | static_cast<std::uint32_t>(delimiter.size()) << 3 | delimiterHash(delimiter) << 8;
+    i_ = open + 1;
+    return rawStringBody(start, mode);
+}
+
+bool CodeScanner::rawStringBody(std::size_t start, std::uint32_t& mode) {
+    const std::size_t length = (mode >> 3) & 31;
+    const std::uint32_t hash = mode >> 8;
+    while (i_ < n_) {
+        if (stopInsideToken()) {
+            sink_.emit(start, i_, TokenKind::String);
+            return false;
+        }
+        if (line_[i_] == ')' && n_ - i_ >= length + 2 && line_[i_ + 1 + length] == '"' &&
+            delimiterHash(line_.substr(i_ + 1, length)) == hash) {
+            i_ += length + 2;
+            mode = Normal;
+            break;
+        }
+        ++i_;
+    }
+    sink_.emit(start, i_, TokenKind::String);
+    return true;
+}
+
+bool CodeScanner::lineComment(std::size_t start, std::uint32_t& mode) {
     mode = Normal;
     while (i_ < n_) {
         if (stopHere()) {
@@ -174,7 +221,7 @@ bool CodeScanner::prefixedNumber() const {
     return c == '$' ? isHexDigit(line_[i_ + 1]) : isDigit(line_[i_ + 1]);
 }
 
-bool CodeScanner::word(std::uint8_t& mode) {
+bool CodeScanner::word(std::uint32_t& mode) {
     std::size_t start = i_++;
     while (i_ < n_ && isWordPart(static_cast<unsigned char>(line_[i_]))) ++i_;
     std::string_view text = line_.substr(start, i_ - start);
@@ -184,11 +231,17 @@ bool CodeScanner::word(std::uint8_t& mode) {
         i_ = start;
         return lineComment(start, mode);
     }
+    if (s_.rawStrings && i_ < n_ && line_[i_] == '"' &&
+        (text == "R" || text == "LR" || text == "uR" || text == "UR" || text == "u8R")) {
+        std::size_t end = i_;
+        if (!rawStringStart(start, mode)) return false;
+        if (i_ > end) return true; // it was one
+    }
     sink_.emit(start, i_, plain(s_.keywords.contains(text) ? TokenKind::Keyword : TokenKind::Text));
     return true;
 }
 
-bool CodeScanner::normal(std::uint8_t& mode, int& quote) {
+bool CodeScanner::normal(std::uint32_t& mode, int& quote) {
     while (i_ < n_) {
         if (stopHere()) return false;
         const unsigned char c = static_cast<unsigned char>(line_[i_]);
@@ -245,12 +298,13 @@ bool CodeScanner::normal(std::uint8_t& mode, int& quote) {
     return true;
 }
 
-CodeScanEnd CodeScanner::run(std::uint8_t& state) {
-    std::uint8_t mode = state & 7;
+CodeScanEnd CodeScanner::run(std::uint32_t& state) {
+    std::uint32_t mode = state & 7;
     int quote = (state >> 3) & 3;
+    if (mode == InRawString && (!s_.rawStrings || ((state >> 3) & 31) > kMaxRawDelimiter)) mode = Normal;
     // Reject states this syntax cannot produce.
     if ((mode >= Block0 && mode <= Directive && !block(mode - Block0).open) ||
-        (mode == InString && quote >= static_cast<int>(std::strlen(s_.quotes))) || mode > 6)
+        (mode == InString && quote >= static_cast<int>(std::strlen(s_.quotes))))
         mode = Normal;
 
     bool reachedEnd = true;
@@ -264,6 +318,10 @@ CodeScanEnd CodeScanner::run(std::uint8_t& state) {
     case LineCommentContinued:
         reachedEnd = lineComment(i_, mode);
         break;
+    case InRawString:
+        mode = state;
+        reachedEnd = rawStringBody(i_, mode);
+        break;
     case DirectiveLineContinued:
         directiveLine_ = true;
         atLineStart_ = false;
@@ -276,7 +334,8 @@ CodeScanEnd CodeScanner::run(std::uint8_t& state) {
     if (reachedEnd && mode == Normal && directiveLine_ && s_.lineContinuation && n_ > 0 &&
         line_[n_ - 1] == '\\')
         mode = DirectiveLineContinued;
-    state = static_cast<std::uint8_t>(mode | (mode == InString ? quote << 3 : 0));
+    if (mode == InString) mode |= static_cast<std::uint32_t>(quote) << 3;
+    state = mode;
     return CodeScanEnd{i_, reachedEnd ? -1 : stopAt(stops_, line_, i_)};
 }
 
@@ -289,7 +348,7 @@ int stopAt(const StopSet& stops, std::string_view line, std::size_t pos) {
 }
 
 CodeScanEnd scanCode(const CodeSyntax& syntax, std::string_view line, std::size_t begin,
-                     std::uint8_t& state, SpanSink& sink, const StopSet& stops) {
+                     std::uint32_t& state, SpanSink& sink, const StopSet& stops) {
     if (begin > line.size()) begin = line.size();
     CodeScanner scanner(syntax, line, begin, sink, stops);
     return scanner.run(state);

@@ -32,9 +32,9 @@ struct CodeScanEnd {
     int stop;        // index of the stop found at `end`, -1 at the line's end
 };
 
-// Scans line[begin, size) from the code state `state` (only its low 8 bits matter; it is
-// updated to the state at `end`) and emits spans for the bytes scanned.
+// Scans line[begin, size) from the code state `state` (updated to the state at `end`)
+// and emits spans for the bytes scanned. States fit 8 bits unless the syntax has raw strings.
 CodeScanEnd scanCode(const CodeSyntax& syntax, std::string_view line, std::size_t begin,
-                     std::uint8_t& state, SpanSink& sink, const StopSet& stops = StopSet());
+                     std::uint32_t& state, SpanSink& sink, const StopSet& stops = StopSet());
 
 } // namespace corvex::lex

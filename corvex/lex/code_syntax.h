@@ -23,7 +23,8 @@ struct CodeSyntax {
     const char* quotes = "\"";      // string quote bytes, at most three
     bool backslashEscapes = false;  // \" does not end a string
     bool doubledQuotes = false;     // "" inside a string is a quote
-    bool multilineStrings = false;  // strings run on over line ends
+    const char* multilineQuotes = "";// quotes whose strings run on over line ends
+    bool rawStrings = false;        // R"delimiter( ... )delimiter", also over line ends
     bool lineContinuation = false;  // a final backslash continues strings, // comments, #lines
     bool hashDirectives = false;    // '#' first on a line makes a directive line
     bool remComments = false;       // the word Rem starts a comment

@@ -31,6 +31,7 @@ const CodeSyntax& cpp() {
         CodeSyntax c = cStyle(keywords::kCpp, false);
         c.lineContinuation = true;
         c.hashDirectives = true;
+        c.rawStrings = true;
         return c;
     }();
     return s;
@@ -50,6 +51,7 @@ const CodeSyntax& javaScript() {
     static const CodeSyntax s = [] {
         CodeSyntax c = cStyle(keywords::kJavaScript, false);
         c.quotes = "\"'`";
+        c.multilineQuotes = "`"; // template literals
         c.extraWordBytes = "$";
         return c;
     }();
@@ -61,7 +63,7 @@ const CodeSyntax& php() {
         CodeSyntax c = cStyle(keywords::kPhp, true);
         c.lineComments[1] = "#";
         c.quotes = "\"'`";
-        c.multilineStrings = true;
+        c.multilineQuotes = c.quotes;
         c.extraWordBytes = "$";
         return c;
     }();
@@ -117,7 +119,7 @@ const CodeSyntax& sql() {
         c.blockComments[0] = {"/*", "*/"};
         c.quotes = "'\"";
         c.doubledQuotes = true;
-        c.multilineStrings = true;
+        c.multilineQuotes = c.quotes;
         c.extraWordBytes = "@#$";
         return c;
     }();

@@ -105,7 +105,9 @@ void MarkupLine::serverBlock() {
     // ASP ends a block at the first %> wherever it is; PHP only outside strings and comments.
     StopSet stops{&closer, 1, d_.server == ServerBlocks::Asp};
     const CodeSyntax& syntax = d_.server == ServerBlocks::Asp ? syntax::vbScript() : syntax::php();
-    CodeScanEnd end = scanCode(syntax, line_, i_, serverState_, sink_, stops);
+    std::uint32_t state = serverState_;
+    CodeScanEnd end = scanCode(syntax, line_, i_, state, sink_, stops);
+    serverState_ = static_cast<std::uint8_t>(state); // embedded syntaxes keep 8-bit states
     i_ = end.end;
     if (end.stop >= 0) {
         sink_.emit(i_, i_ + 2, TokenKind::ScriptTag);
@@ -257,7 +259,9 @@ void MarkupLine::scriptContent() {
     int count = 1;
     if (d_.server == ServerBlocks::Asp) stops[count++] = {"<%", false};
     if (d_.server == ServerBlocks::Php) stops[count++] = {"<?", false};
-    CodeScanEnd end = scanCode(scriptSyntax(), line_, i_, client_, sink_, StopSet{stops, count, true});
+    std::uint32_t state = client_;
+    CodeScanEnd end = scanCode(scriptSyntax(), line_, i_, state, sink_, StopSet{stops, count, true});
+    client_ = static_cast<std::uint8_t>(state);
     i_ = end.end;
     if (end.stop == 0) {
         mode_ = Text; // the closing tag is lexed as a tag

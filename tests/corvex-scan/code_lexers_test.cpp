@@ -55,6 +55,18 @@ TEST(CppLexer, PreprocessorLinesAndBackslashContinuations) {
     EXPECT_EQ(lines[6].kindOf("still comment"), TokenKind::Comment);
 }
 
+TEST(CppLexer, RawStringsRunUntilTheirDelimiter) {
+    auto lines = lexLines("C/C++", {"auto a = R\"x(one \" // )\" not yet", "two)y\" )x\"; int b;",
+                                    "auto c = u8R\"(q)\"; int R = 1; R\"bad delimiter(\";"});
+    EXPECT_EQ(lines[0].kindOf("R\"x(one \" // )\" not yet"), TokenKind::String);
+    EXPECT_NE(lines[0].end, lex::kInitialState);
+    EXPECT_EQ(lines[1].kindOf("two)y\" )x\""), TokenKind::String);
+    EXPECT_EQ(lines[1].kindOf("int"), TokenKind::Keyword);
+    EXPECT_EQ(lines[2].kindOf("u8R\"(q)\""), TokenKind::String);
+    EXPECT_EQ(lines[2].kindOf("R "), TokenKind::Text);
+    EXPECT_EQ(lines[2].end, lex::kInitialState); // no raw string: a space cannot be in a delimiter
+}
+
 TEST(CppLexer, HashInsideALineIsNoDirective) {
     LexedLine l = lexOne("C/C++", "x = y # z;");
     EXPECT_EQ(l.kindOf("y"), TokenKind::Text);

@@ -50,6 +50,14 @@ TEST(HtmlLexer, ScriptAndStyleContentIsCode) {
     EXPECT_EQ(lines[2].kindOf("if", 40), TokenKind::Text);
 }
 
+TEST(HtmlLexer, ScriptStatesRunOverLines) {
+    auto lines = lexLines("HTML", {"<script>var t = `a", "b`; /* c", "*/ if</script>"});
+    EXPECT_EQ(lines[1].kindOf("b`"), TokenKind::String); // template literals span lines
+    EXPECT_EQ(lines[1].kindOf("/* c"), TokenKind::Comment);
+    EXPECT_EQ(lines[2].kindOf("*/"), TokenKind::Comment);
+    EXPECT_EQ(lines[2].kindOf("if"), TokenKind::Keyword);
+}
+
 TEST(HtmlLexer, SelfClosingScriptHasNoContent) {
     LexedLine l = lexOne("HTML", "<script src=\"a.js\"/>var");
     EXPECT_EQ(l.kindOf("var"), TokenKind::Text);

@@ -18,7 +18,7 @@ std::vector<std::uint8_t> randomBytes(std::mt19937& random, std::size_t maxSize,
 
 TEST(ScanFuzz, LexersCoverEveryLineOfRandomBytes) {
     // Bytes that open and close the lexers' constructs, plus NULs and line ends.
-    std::string alphabet = "<>?%!-/*(){}[]'\"`\\#$&;=: \t\r\nabcxyz<%<?php</script>rem";
+    std::string alphabet = "<>?%!-/*(){}[]'\"`\\#$&;=: \t\r\nabcxyzR<%<?php</script>rem";
     alphabet += '\0';
     std::mt19937 random(12345);
     for (int round = 0; round < 3000; ++round) {
