@@ -1,0 +1,17 @@
+# Regenerates the installed skins into OUT and fails when any file differs from the
+# committed one in INSTALLED: the art in the repository is the art the code draws.
+execute_process(COMMAND ${SKINGEN} ${OUT} RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "skingen failed")
+endif()
+file(GLOB_RECURSE generated RELATIVE ${OUT} ${OUT}/*)
+file(GLOB_RECURSE committed RELATIVE ${INSTALLED} ${INSTALLED}/*)
+if(NOT generated STREQUAL committed)
+  message(FATAL_ERROR "the installed skins hold other files than skingen writes; run skingen skin/installed")
+endif()
+foreach(f ${generated})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${f} ${INSTALLED}/${f} RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${f} differs from what skingen draws; run skingen skin/installed")
+  endif()
+endforeach()
