@@ -16,6 +16,7 @@ public:
     // With no lexer every state is the initial state and nothing is lexed.
     void reset(const Lexer* lexer, std::size_t lineCount);
     const Lexer* lexer() const { return lexer_; }
+    std::size_t lineCount() const { return states_.size(); }
 
     // Lines [first, first + oldCount) of the document were replaced by `newCount` lines
     // starting at `first` (an edit within one line is replaceLines(line, 1, 1)).
@@ -31,7 +32,7 @@ public:
     std::size_t linesLexed() const { return linesLexed_; }
 
 private:
-    static constexpr LexState kUnknown = 0xFFFFFFFFu; // no lexer produces it
+    static constexpr LexState kUnknown = 0xFFFFFFFFu; // no lexer produces it (the fuzz tests check)
     LexState lexAt(std::size_t line, LexState start, const TextSource& text, std::vector<Span>* spans);
     void learn(LexState computed); // the true state of line known_
 

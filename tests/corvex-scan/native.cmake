@@ -21,11 +21,12 @@ quillet_native_bench(bench_scan ${CORVEX_SCAN_SOURCES} ${QUILLET_ROOT}/bench/sca
 
 # libFuzzer targets, only where the compiler offers -fsanitize=fuzzer (clang).
 include(CheckCXXSourceCompiles)
+set(CORVEX_SCAN_SAVED_FLAGS "${CMAKE_REQUIRED_FLAGS}")
 set(CMAKE_REQUIRED_FLAGS "-fsanitize=fuzzer")
 check_cxx_source_compiles(
   "#include <cstddef>\nextern \"C\" int LLVMFuzzerTestOneInput(const unsigned char*, std::size_t) { return 0; }"
   CORVEX_SCAN_HAS_LIBFUZZER)
-unset(CMAKE_REQUIRED_FLAGS)
+set(CMAKE_REQUIRED_FLAGS "${CORVEX_SCAN_SAVED_FLAGS}")
 if(CORVEX_SCAN_HAS_LIBFUZZER AND NOT QUILLET_BENCH)
   foreach(target lexers formats)
     add_executable(fuzz_corvex_${target} ${CORVEX_SCAN_SOURCES} ${CORVEX_SCAN_TEST_DIR}/fuzz_${target}.cpp)
