@@ -9,6 +9,8 @@
 #include "app/tray_icon.h"
 #include "app/ui_seam.h"
 #include "corvex/include/corvex.h"
+#include "docs/document_commands.h"
+#include "docs/document_saving.h"
 #include "docs/documents.h"
 #include "docs/editor_settings.h"
 #include "docs/status_line.h"
@@ -198,6 +200,14 @@ bool MainWindow::Create()
 LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_CLOSE:
+        // Every way out (close button, "&exit", WM_CLOSE) asks about unsaved changes
+        // here, where Cancel can still keep the window.
+        if (AskToSaveModifiedDocuments()) {
+            exitConfirmed_ = true;
+            DestroyWindow(frame);
+        }
+        return 0;
     case WM_DESTROY:
         if (Window() == frame) {
             OnDestroy();
@@ -264,7 +274,7 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnTrayIconCallback(wParam, lParam);
         return 0;
     case kCloseActiveMessage:
-        CloseDocument();
+        CloseWithPrompt();
         return 0;
     case kOpenMenuBarMessage:
         OpenMenuBarMenu(static_cast<int>(wParam));
@@ -403,6 +413,7 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         case corvex::NotifySettingsChanged:
             if (Document* active = ActiveDocument())
                 SaveEditorSettings(active->control);
+            EnableRecordedMacroItems();
             return 0;
         case corvex::NotifyKeyCommand:
             OnEditorKeyCommand(reinterpret_cast<corvex::KeyCommandNotify*>(header)->command);
@@ -428,6 +439,11 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
 void MainWindow::OnDestroy()
 {
     config::DeleteSection("StartupFiles");
+    // Destroyed without WM_CLOSE: the changes are asked about once, but nothing can
+    // keep the window any more.
+    if (!exitConfirmed_)
+        AskToSaveModifiedDocuments();
+    exitConfirmed_ = false;
     if (!DocumentList.empty()) {
         const bool remember = IsOpenLastFilesChecked();
         int written = 0;

@@ -59,6 +59,8 @@ private:
     LRESULT OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
     void OnTabSelectionChange();
+
+    bool exitConfirmed_ = false;  // the changes were asked about before the destruction
 };
 
 MainWindow& Main();

@@ -1,7 +1,28 @@
-// The eleven popup menus, built in code with owner-drawn items.
+// The eleven popup menus, built in code with owner-drawn items whose data is their
+// caption, and the menus opened at the cursor or under a toolbar button.
 #pragma once
+
+#include <windows.h>
 
 class MainWindow;
 
+constexpr const char* kSeparatorCaption = "-";
+
 void BuildMenus(MainWindow& main);
 void DestroyMenus(MainWindow& main);
+
+// Changes an item's enabled, grayed and checked state (MF_ flags), keeping it
+// owner-drawn with its own caption.
+void SetMenuItemState(HMENU menu, UINT command, UINT state);
+
+// The play-macro item of macro `index` (0-9) becomes usable.
+void EnableMacroMenuItem(int index);
+// Enables the play-macro item of every macro the library holds.
+void EnableRecordedMacroItems();
+
+// Context menus at the cursor, owner the main window.
+void ShowTabMenu();
+void ShowEditorMenu();
+// Menus under their toolbar buttons (the active document's language, the macros).
+void ShowLanguageMenu();
+void ShowMacroMenu();

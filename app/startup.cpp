@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/app_state.h"
+#include "app/commands.h"
 #include "app/config.h"
 #include "app/main_window.h"
 #include "app/ui_seam.h"
@@ -115,6 +116,8 @@ int RunMessageLoop()
 {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateTabSwitchKey(message))
+            continue;
         if (!IsDialogMessageA(GetForegroundWindow(), &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);

@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 #include "app/ui_seam.h"
 #include "docs/editor_control.h"
+#include "docs/editor_settings.h"
+#include "docs/languages.h"
 #include "docs/status_line.h"
 #include "docs/tab_strip.h"
 
@@ -45,6 +47,24 @@ std::string LowerAZ(std::string text)
 
 } // namespace
 
+void ActivateDocument(int index)
+{
+    if (index < 0 || index >= static_cast<int>(DocumentList.size()))
+        return;
+    MainWindow& main = Main();
+    SendMessageA(main.tabs, TCM_SETCURFOCUS, index, 0);
+    if (currentIndex == index && IsWindowVisible(DocumentList[index].control))
+        return;
+    // The tab was already the selected one, so the control sent no change
+    // notification: make the switch happen anyway.
+    const int visible = static_cast<int>(SendMessageA(main.tabs, TCM_GETCURSEL, 0, 0));
+    if (visible >= 0 && visible < static_cast<int>(DocumentList.size()) && visible != index)
+        ShowWindow(DocumentList[visible].control, SW_HIDE);
+    SendMessageA(main.tabs, TCM_SETCURSEL, index, 0);
+    NMHDR header = {main.tabs, static_cast<UINT_PTR>(kTabControlId), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(main.frame, WM_NOTIFY, kTabControlId, reinterpret_cast<LPARAM>(&header));
+}
+
 bool FindOpenDocument(const std::string& path)
 {
     const std::string wanted = LowerAZ(path);
@@ -78,12 +98,14 @@ void OpenDocument(std::string path)
     const int index = static_cast<int>(DocumentList.size()) - 1;
     DocumentList[index].control = control;
     currentIndex = index;
+    LoadEditorSettings(control);
     tabs::Insert(index, "Untitled");
 
     if (!path.empty()) {
         if (editor::Send(control, corvex::LoadFile, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1) {
             DocumentList[index].path = path;
             tabs::SetCaption(index, FileNameOf(path));
+            SelectLanguageForPath();
         } else {
             ui::Message(main.frame, "Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
         }
@@ -111,15 +133,8 @@ void CloseDocument()
     DestroyWindow(active->control);
     DocumentList.erase(DocumentList.begin() + index);
     if (!DocumentList.empty()) {
-        // Tab 0 may already be the selected one, in which case the control sends
-        // no change notification: make sure the switch happens either way.
         currentIndex = -1;
-        SendMessageA(main.tabs, TCM_SETCURFOCUS, 0, 0);
-        if (currentIndex != 0) {
-            SendMessageA(main.tabs, TCM_SETCURSEL, 0, 0);
-            NMHDR header = {main.tabs, static_cast<UINT_PTR>(kTabControlId), static_cast<UINT>(TCN_SELCHANGE)};
-            SendMessageA(main.frame, WM_NOTIFY, kTabControlId, reinterpret_cast<LPARAM>(&header));
-        }
+        ActivateDocument(0);
     } else {
         currentIndex = -1;
         status::Reset();

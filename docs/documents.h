@@ -15,6 +15,8 @@ extern int currentIndex;  // -1 while no document is open
 
 // The active document, or null while none is open.
 Document* ActiveDocument();
+// Makes document `index` the active one and shows it, through the tab switch.
+void ActivateDocument(int index);
 
 // Opens `path` in a new tab (or selects it when already open); "" creates an untitled document.
 void OpenDocument(std::string path);

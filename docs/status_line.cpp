@@ -16,18 +16,18 @@ void SetSavedIcon(HICON icon, const char* text)
     HWND bar = Main().statusBar;
     if (reinterpret_cast<HICON>(SendMessageA(bar, SB_GETICON, 1, 0)) == icon)
         return;
-    SetText(1, text);
+    SetStatusText(1, text);
     SendMessageA(bar, SB_SETICON, 1, reinterpret_cast<LPARAM>(icon));
 }
 
 } // namespace
 
-void SetText(int field, const std::string& text)
+void SetStatusText(int field, const std::string& text)
 {
     SendMessageA(Main().statusBar, SB_SETTEXTA, field, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void LayoutFields()
+void LayoutStatusFields()
 {
     RECT client = {};
     GetClientRect(Main().frame, &client);
@@ -44,9 +44,9 @@ void LayoutFields()
 void Reset()
 {
     for (int field = 0; field < 4; ++field)
-        SetText(field, "");
+        SetStatusText(field, "");
     SendMessageA(Main().statusBar, SB_SETICON, 1, 0);
-    LayoutFields();
+    LayoutStatusFields();
 }
 
 void UpdateCaretField()
@@ -59,7 +59,7 @@ void UpdateCaretField()
     char text[64] = "";
     if (position[2] != -1 && position[3] != -1)
         std::snprintf(text, sizeof text, "Ln %d, Col %d", position[2], position[3]);
-    SetText(2, text);
+    SetStatusText(2, text);
 }
 
 void UpdateModeField()
@@ -67,7 +67,7 @@ void UpdateModeField()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    SetText(3, editor::Send(active->control, corvex::IsOverwrite) ? "OVR" : "INS");
+    SetStatusText(3, editor::Send(active->control, corvex::IsOverwrite) ? "OVR" : "INS");
 }
 
 void UpdateSavedField()

@@ -5,13 +5,15 @@
 
 namespace status {
 
-void SetText(int field, const std::string& text);
+void SetStatusText(int field, const std::string& text);
 // Field edges by whether a document is active.
-void LayoutFields();
+void LayoutStatusFields();
+inline void LayoutFields() { LayoutStatusFields(); }  // the frame layout's name for it
 // Empties the fields, removes the saved-state icon and lays out the no-document state.
 void Reset();
 void UpdateCaretField();
 void UpdateModeField();
+// Field 1 and the "*" marker of the active tab.
 void UpdateSavedField();
 inline void UpdateAll() { UpdateCaretField(); UpdateSavedField(); UpdateModeField(); }
 

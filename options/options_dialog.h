@@ -4,7 +4,8 @@
 #include <windows.h>
 
 void CreateOptionsDialog(HWND main);
-void ShowOptionsDialog();
+// Shows the dialog, topmost exactly when `topmost` (the main window is topmost).
+void ShowOptionsDialog(bool topmost);
 void DestroyOptionsDialog();
 // The dialog's check boxes that start-up and exit consult.
 bool IsMinimiseOnStartupChecked();   // "Minimise Main Window On Startup"

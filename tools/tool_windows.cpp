@@ -8,3 +8,13 @@ void ShowFavouritesPopup(const RECT&) {}
 bool IsClipboardPopupVisible() { return false; }
 bool IsFavouritesPopupVisible() { return false; }
 void OpenStartupFavourites() {}
+void ShowAboutWindow() {}
+void PasteChosenClipboardEntry(HWND) {}
+void DeleteChosenClipboardEntry() {}
+void ClearClipboardHistory() {}
+void AddFavourite(const std::string&) {}
+void OpenChosenFavourite() {}
+void OpenAllFavourites() {}
+void DeleteChosenFavourite() {}
+void DeleteAllFavourites() {}
+void ToggleChosenFavouriteOnStartup() {}

@@ -1,0 +1,13 @@
+// The document commands built on opening, saving and closing.
+#pragma once
+
+void NewDocument();
+void OpenFileCommand();
+void CloseAllDocuments();
+void CloseOtherTabs();
+void SaveAllDocuments();
+void PrintDocument();
+
+// Before the program ends: asks about every modified document in tab order.
+// False as soon as one must stay (Cancel, or its save did not happen).
+bool AskToSaveModifiedDocuments();

@@ -1,0 +1,130 @@
+#include "docs/registry.h"
+
+#include <windows.h>
+
+namespace registry {
+namespace {
+
+// KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS |
+// KEY_NOTIFY | READ_CONTROL
+constexpr REGSAM kAccess = 0x2001F;
+
+HKEY CreateChild(HKEY parent, const std::string& name)
+{
+    HKEY child = nullptr;
+    if (RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr, &child,
+                        nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return child;
+}
+
+// Opens the chain down to the product key (`withSection` false) or the section key.
+HKEY OpenChain(const KeyPath& key, bool withSection)
+{
+    HKEY software = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, kAccess, &software) != ERROR_SUCCESS)
+        return nullptr;
+    HKEY maker = CreateChild(software, key.maker);
+    RegCloseKey(software);
+    if (!maker)
+        return nullptr;
+    HKEY product = CreateChild(maker, key.product);
+    RegCloseKey(maker);
+    if (!product || !withSection)
+        return product;
+    HKEY section = CreateChild(product, key.section);
+    RegCloseKey(product);
+    return section;
+}
+
+bool ReadRaw(const KeyPath& key, const char* value, std::vector<unsigned char>& data)
+{
+    HKEY section = OpenChain(key, true);
+    if (!section)
+        return false;
+    DWORD size = 0;
+    bool read = RegQueryValueExA(section, value, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+    if (read) {
+        data.assign(size, 0);
+        read = RegQueryValueExA(section, value, nullptr, nullptr, data.empty() ? nullptr : data.data(), &size) ==
+               ERROR_SUCCESS;
+        data.resize(size);
+    }
+    RegCloseKey(section);
+    return read;
+}
+
+bool WriteRaw(const KeyPath& key, const char* value, DWORD type, const void* data, DWORD size)
+{
+    HKEY section = OpenChain(key, true);
+    if (!section)
+        return false;
+    const bool written =
+        RegSetValueExA(section, value, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    RegCloseKey(section);
+    return written;
+}
+
+} // namespace
+
+unsigned long RegReadDword(const KeyPath& key, const char* value, unsigned long fallback)
+{
+    std::vector<unsigned char> data;
+    if (!ReadRaw(key, value, data) || data.size() != sizeof(DWORD))
+        return fallback;
+    DWORD number = 0;
+    CopyMemory(&number, data.data(), sizeof number);
+    return number;
+}
+
+std::string RegReadString(const KeyPath& key, const char* value, const char* fallback)
+{
+    std::vector<unsigned char> data;
+    if (!ReadRaw(key, value, data))
+        return fallback;
+    char buffer[kStringBufferSize] = {};
+    const std::size_t kept = data.size() < kStringBufferSize - 1 ? data.size() : kStringBufferSize - 1;
+    CopyMemory(buffer, data.data(), kept);
+    buffer[kStringBufferSize - 1] = '\0';
+    return buffer;
+}
+
+bool RegReadBinary(const KeyPath& key, const char* value, std::vector<unsigned char>& data)
+{
+    data.clear();
+    return ReadRaw(key, value, data);
+}
+
+bool RegWriteDword(const KeyPath& key, const char* value, unsigned long data)
+{
+    const DWORD number = data;
+    return WriteRaw(key, value, REG_DWORD, &number, sizeof number);
+}
+
+bool RegWriteString(const KeyPath& key, const char* value, const char* data)
+{
+    if (!value) {
+        HKEY product = OpenChain(key, false);
+        if (!product)
+            return false;
+        const bool deleted = RegDeleteKeyA(product, key.section.c_str()) == ERROR_SUCCESS;
+        RegCloseKey(product);
+        return deleted;
+    }
+    if (!data) {
+        HKEY section = OpenChain(key, true);
+        if (!section)
+            return false;
+        const bool deleted = RegDeleteValueA(section, value) == ERROR_SUCCESS;
+        RegCloseKey(section);
+        return deleted;
+    }
+    return WriteRaw(key, value, REG_SZ, data, static_cast<DWORD>(lstrlenA(data) + 1));
+}
+
+bool RegWriteBinary(const KeyPath& key, const char* value, const void* data, unsigned long size)
+{
+    return WriteRaw(key, value, REG_BINARY, data, size);
+}
+
+} // namespace registry
