@@ -163,6 +163,17 @@ std::array<Rect, 4> NonClientStrips(const Margins& m, Size window) {
             Rect{0, h - m.bottom, w, h}};
 }
 
+Rect EditorRectInClient(const Margins& e, Size client) {
+    const std::int32_t width = std::max<std::int32_t>(client.width - e.right - e.left, 0);
+    const std::int32_t height = std::max<std::int32_t>(client.height - e.bottom - e.top, 0);
+    return Rect{e.left, e.top, e.left + width, e.top + height};
+}
+
+std::array<std::int32_t, 4> StatusPartEdges(std::int32_t clientWidth, bool documentOpen) {
+    if (!documentOpen) return {clientWidth, clientWidth, clientWidth, clientWidth};
+    return {clientWidth - 230, clientWidth - 160, clientWidth - 60, clientWidth};
+}
+
 TrackingLimits FrameTrackingLimits(const Rect& workArea, Size minimumSize) {
     TrackingLimits limits;
     // A skin cannot ask for a negative minimum.

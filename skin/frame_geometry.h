@@ -77,6 +77,14 @@ Rect FrameInterior(const PieceSizes& states, Size window);
 Rect ClientRectInWindow(const Margins& clientArea, Size window);
 std::array<Rect, 4> NonClientStrips(const Margins& clientArea, Size window);
 
+// Where the active document's editor goes in the client area: inside the [Editor]
+// EditorWindowSize margins, never with a negative size.
+Rect EditorRectInClient(const Margins& editorMargins, Size client);
+
+// Right edges of the four status-bar parts: 230, 160 and 60 pixels before the client's
+// right edge and the edge itself while a document is open, all at the edge otherwise.
+std::array<std::int32_t, 4> StatusPartEdges(std::int32_t clientWidth, bool documentOpen);
+
 // The answer to the system's min/max-information query: a maximised window covers the
 // work area exactly; the window never gets smaller than the skin's minimum size.
 struct TrackingLimits {

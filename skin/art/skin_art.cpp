@@ -58,13 +58,13 @@ Image FrameButton(const Theme& t, const Layout& l, Image cell, FrameSymbol symbo
                                      : RoundedFrame(0.5f, 0.5f, w - 0.5f, h - 0.5f, 3.5f, 1.0f);
     const Shape upperHalf = Intersect(body, [=](float, float y) { return y < h / 2; });
     if (close && active) {
-        const Colour a = look == Look::Hover ? Lighter(t.closeStart, 0.15f) : look == Look::Pressed ? Darker(t.closeStart, 0.2f) : t.closeStart;
-        const Colour b = look == Look::Hover ? Lighter(t.closeEnd, 0.1f) : look == Look::Pressed ? Darker(t.closeEnd, 0.25f) : t.closeEnd;
+        const Colour a = look == Look::Hover ? Lighter(t.closeStart, 0.3f) : look == Look::Pressed ? Darker(t.closeStart, 0.2f) : t.closeStart;
+        const Colour b = look == Look::Hover ? Lighter(t.closeEnd, 0.2f) : look == Look::Pressed ? Darker(t.closeEnd, 0.25f) : t.closeEnd;
         cell.FillShape(body, Vertical(0, h, a, b), look == Look::Normal ? 0.9f : 1.0f);
         cell.FillShape(upperHalf, kWhite, look == Look::Pressed ? 0.06f : 0.18f);
         cell.FillShape(rim, Darker(t.closeEnd, 0.35f), 0.8f);
     } else {
-        const float fill = look == Look::Hover ? 0.30f : look == Look::Pressed ? 0.0f : (active ? 0.12f : 0.06f);
+        const float fill = look == Look::Hover ? 0.38f : look == Look::Pressed ? 0.0f : (active ? 0.12f : 0.06f);
         if (look == Look::Pressed) cell.FillShape(body, kBlack, 0.25f);
         else cell.FillShape(body, Vertical(0, h, kWhite, Lighter(t.titleEnd, 0.5f)), fill);
         if (look != Look::Pressed) cell.FillShape(upperHalf, kWhite, active ? 0.12f : 0.05f);

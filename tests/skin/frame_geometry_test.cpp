@@ -63,6 +63,13 @@ TEST(FramePieces, ClientStripsSurroundTheClientArea) {
     EXPECT_EQ(strips[3], (Rect{0, 96, 200, 100}));
 }
 
+TEST(FrameLayout, EditorKeepsItsMarginsAndStatusPartsFollowTheDocument) {
+    EXPECT_EQ(EditorRectInClient(Margins{0, 62, 0, 22}, Size{600, 400}), (Rect{0, 62, 600, 378}));
+    EXPECT_EQ(EditorRectInClient(Margins{0, 62, 0, 22}, Size{600, 50}), (Rect{0, 62, 600, 62}));
+    EXPECT_EQ(StatusPartEdges(600, true), (std::array<std::int32_t, 4>{370, 440, 540, 600}));
+    EXPECT_EQ(StatusPartEdges(600, false), (std::array<std::int32_t, 4>{600, 600, 600, 600}));
+}
+
 TEST(FrameTracking, MinimumSizeEnlargesOnlyTheSmallDimension) {
     EXPECT_EQ(EnforceMinimumSize(Size{640, 480}, Size{200, 150}), (Size{640, 480}));
     EXPECT_EQ(EnforceMinimumSize(Size{180, 480}, Size{200, 150}), (Size{200, 480}));
