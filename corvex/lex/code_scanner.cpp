@@ -41,10 +41,6 @@ bool startsWith(std::string_view line, std::size_t pos, const char* text) {
     return text && startsWith(line, pos, std::string_view(text), false);
 }
 
-bool isOperatorByte(unsigned char c) {
-    return c && std::strchr("+-*/%=<>!&|^~?:;,.()[]{}\\@#$", c) != nullptr;
-}
-
 class CodeScanner {
 public:
     CodeScanner(const CodeSyntax& syntax, std::string_view line, std::size_t begin,
@@ -65,12 +61,8 @@ private:
                     kind == TokenKind::Number || kind == TokenKind::Operator;
         return directiveLine_ && code ? TokenKind::Preprocessor : kind;
     }
-    bool isWordStart(unsigned char c) const {
-        return (isWordByte(c) && !isDigit(c)) || (c && std::strchr(s_.extraWordBytes, c));
-    }
-    bool isWordPart(unsigned char c) const {
-        return isWordByte(c) || (c && std::strchr(s_.extraWordBytes, c));
-    }
+    bool isWordStart(unsigned char c) const { return s_.is(c, CodeSyntax::kWordStart); }
+    bool isWordPart(unsigned char c) const { return s_.is(c, CodeSyntax::kWordPart); }
 
     // Each scanner below returns false when it ended at a stop.
     bool blockBody(int index, std::size_t start, std::uint32_t& mode);
@@ -97,14 +89,14 @@ bool CodeScanner::blockBody(int index, std::size_t start, std::uint32_t& mode) {
     const BlockDelimiters& d = block(index);
     TokenKind kind = index == 2 ? TokenKind::Preprocessor : TokenKind::Comment;
     mode = Block0 + index;
-    std::size_t closeLength = std::strlen(d.close);
+    const std::string_view close(d.close);
     while (i_ < n_) {
         if (stopInsideToken()) {
             sink_.emit(start, i_, kind);
             return false;
         }
-        if (startsWith(line_, i_, d.close)) {
-            i_ += closeLength;
+        if (line_[i_] == close[0] && startsWith(line_, i_, close, false)) {
+            i_ += close.size();
             mode = Normal;
             break;
         }
@@ -213,7 +205,7 @@ void CodeScanner::number() {
 
 bool CodeScanner::prefixedNumber() const {
     const char c = line_[i_];
-    if (!c || !std::strchr(s_.numberPrefixes, c) || i_ + 1 >= n_) return false;
+    if (!s_.is(static_cast<unsigned char>(c), CodeSyntax::kNumberPrefix) || i_ + 1 >= n_) return false;
     auto isHexDigit = [](char h) { return isDigit(h) || (asciiLower(h) >= 'a' && asciiLower(h) <= 'f'); };
     if (c == '&') // &H1F, &O17
         return (asciiLower(line_[i_ + 1]) == 'h' || asciiLower(line_[i_ + 1]) == 'o') &&
@@ -260,18 +252,21 @@ bool CodeScanner::normal(std::uint32_t& mode, int& quote) {
         }
         atLineStart_ = false;
         std::size_t start = i_;
-        if (startsWith(line_, i_, s_.lineComments[0]) || startsWith(line_, i_, s_.lineComments[1]))
-            return lineComment(start, mode);
-        int opened = -1;
-        if (startsWith(line_, i_, s_.directive.open)) opened = 2;
-        else if (startsWith(line_, i_, s_.blockComments[0].open)) opened = 0;
-        else if (startsWith(line_, i_, s_.blockComments[1].open)) opened = 1;
-        if (opened >= 0) {
-            i_ += std::strlen(block(opened).open);
-            if (!blockBody(opened, start, mode)) return false;
-            continue;
+        if (s_.is(c, CodeSyntax::kOpensComment)) {
+            if (startsWith(line_, i_, s_.lineComments[0]) || startsWith(line_, i_, s_.lineComments[1]))
+                return lineComment(start, mode);
+            int opened = -1;
+            if (startsWith(line_, i_, s_.directive.open)) opened = 2;
+            else if (startsWith(line_, i_, s_.blockComments[0].open)) opened = 0;
+            else if (startsWith(line_, i_, s_.blockComments[1].open)) opened = 1;
+            if (opened >= 0) {
+                i_ += std::strlen(block(opened).open);
+                if (!blockBody(opened, start, mode)) return false;
+                continue;
+            }
         }
-        if (const char* q = std::strchr(s_.quotes, c); q && c) {
+        if (s_.is(c, CodeSyntax::kQuoteByte)) {
+            const char* q = std::strchr(s_.quotes, c);
             quote = static_cast<int>(q - s_.quotes);
             ++i_;
             if (!stringBody(quote, start, mode)) return false;
@@ -293,7 +288,7 @@ bool CodeScanner::normal(std::uint32_t& mode, int& quote) {
             continue;
         }
         ++i_;
-        sink_.emit(start, i_, plain(isOperatorByte(c) ? TokenKind::Operator : TokenKind::Text));
+        sink_.emit(start, i_, plain(s_.is(c, CodeSyntax::kOperatorByte) ? TokenKind::Operator : TokenKind::Text));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "corvex/lex/keyword_set.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace corvex::lex {
@@ -31,6 +32,16 @@ struct CodeSyntax {
     bool annotations = false;       // @Name is a directive
     const char* numberPrefixes = "";// bytes that start a number before a hex digit ($FF, #13, &H1F)
     const char* extraWordBytes = "";// bytes beyond letters, digits and '_' inside words
+
+    // What each byte may start or continue, derived from the fields above by finish().
+    enum ByteClass : std::uint8_t {
+        kWordStart = 1, kWordPart = 2, kOperatorByte = 4, kQuoteByte = 8,
+        kOpensComment = 16, // first byte of a comment or directive opener
+        kNumberPrefix = 32,
+    };
+    std::uint8_t classes[256] = {};
+    void finish();
+    bool is(unsigned char c, ByteClass cls) const { return (classes[c] & cls) != 0; }
 };
 
 namespace syntax {

@@ -5,24 +5,29 @@
 namespace corvex::lex {
 
 KeywordSet::KeywordSet(const char* const* words, bool ignoreCase) : ignoreCase_(ignoreCase) {
-    std::size_t count = 0;
-    while (words[count]) ++count;
-    folded_.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        std::string key(words[i]);
-        if (key.size() > kMaxLength) continue;
-        if (ignoreCase_)
-            for (char& c : key) c = asciiLower(c);
-        folded_.push_back(std::move(key));
-    }
-    words_.reserve(folded_.size());
-    for (std::size_t i = 0, kept = 0; i < count; ++i) {
-        std::string_view word(words[i]);
-        if (word.size() > kMaxLength) continue;
-        words_.emplace(folded_[kept++], word);
+    for (; *words; ++words) {
+        std::string_view word(*words);
+        if (word.empty() || word.size() > kMaxLength) continue;
+        char buffer[kMaxLength];
+        folded_.emplace_back(fold(word, buffer));
+        words_.push_back(word);
         if (word.size() < shortest_) shortest_ = word.size();
         if (word.size() > longest_) longest_ = word.size();
     }
+    std::size_t capacity = 16;
+    while (capacity < 4 * folded_.size()) capacity *= 2;
+    slots_.assign(capacity, -1);
+    for (std::size_t k = 0; k < folded_.size(); ++k) {
+        std::size_t slot = hash(folded_[k]) & (capacity - 1);
+        while (slots_[slot] >= 0) slot = (slot + 1) & (capacity - 1);
+        slots_[slot] = static_cast<std::int32_t>(k);
+    }
+}
+
+std::uint32_t KeywordSet::hash(std::string_view folded) {
+    std::uint32_t h = 2166136261u;
+    for (char c : folded) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h ^ (h >> 15);
 }
 
 std::string_view KeywordSet::fold(std::string_view word, char* buffer) const {
@@ -34,10 +39,12 @@ std::string_view KeywordSet::fold(std::string_view word, char* buffer) const {
 std::string_view KeywordSet::canonical(std::string_view word) const {
     if (word.size() < shortest_ || word.size() > longest_) return {};
     char buffer[kMaxLength];
-    auto found = words_.find(fold(word, buffer));
-    return found == words_.end() ? std::string_view() : found->second;
+    std::string_view key = fold(word, buffer);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hash(key) & mask; slots_[slot] >= 0; slot = (slot + 1) & mask)
+        if (folded_[static_cast<std::size_t>(slots_[slot])] == key)
+            return words_[static_cast<std::size_t>(slots_[slot])];
+    return {};
 }
-
-bool KeywordSet::contains(std::string_view word) const { return !canonical(word).empty(); }
 
 } // namespace corvex::lex

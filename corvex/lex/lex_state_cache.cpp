@@ -70,6 +70,24 @@ LexState LexStateCache::stateAt(std::size_t line, const TextSource& text) {
     return states_[line];
 }
 
+bool LexStateCache::catchUp(std::size_t line, const TextSource& text, std::size_t budget) {
+    if (!lexer_) return true;
+    line = std::min(line, states_.size() - 1);
+    for (std::size_t n = 0; known_ <= line && n < budget; ++n)
+        learn(lexAt(known_ - 1, states_[known_ - 1], text, nullptr));
+    return known_ > line;
+}
+
+LexStateCache::Estimate LexStateCache::estimateAt(std::size_t line, const TextSource& text,
+                                                  std::size_t budget) {
+    if (!lexer_) return Estimate{kInitialState, true};
+    line = std::min(line, states_.size() - 1);
+    if (known_ > line || line - known_ < budget) return Estimate{stateAt(line, text), true};
+    LexState state = kInitialState;
+    for (std::size_t k = line - std::min(line, budget); k < line; ++k) state = lexAt(k, state, text, nullptr);
+    return Estimate{state, false};
+}
+
 LexState LexStateCache::lexLine(std::size_t line, const TextSource& text, std::vector<Span>* spans) {
     if (!lexer_) {
         if (spans) {

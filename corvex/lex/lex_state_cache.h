@@ -25,6 +25,19 @@ public:
     // The state at the start of `line` (clamped to the last line).
     LexState stateAt(std::size_t line, const TextSource& text);
 
+    // For painting far from what is known (Ctrl+End in a huge file): lexes at most `budget`
+    // lines. When the state is further away it returns a guess instead, the state reached by
+    // lexing the `budget` lines above `line` from the initial state, and stores nothing.
+    struct Estimate {
+        LexState state;
+        bool exact;
+    };
+    Estimate estimateAt(std::size_t line, const TextSource& text, std::size_t budget);
+
+    // Learns states towards `line` for at most `budget` lines (idle-time work after an
+    // estimate); true when the state of `line` is now known.
+    bool catchUp(std::size_t line, const TextSource& text, std::size_t budget);
+
     // Lexes `line` into `spans` (when not null), learning the next line's state on the way.
     LexState lexLine(std::size_t line, const TextSource& text, std::vector<Span>* spans);
 

@@ -81,6 +81,23 @@ TEST_F(LexStateCacheTest, AnOpenedCommentRelexesUntilItCloses) {
     EXPECT_NE(cache.stateAt(550, doc), kInitialState);
 }
 
+TEST_F(LexStateCacheTest, FarAwayStatesAreEstimatedWithinTheBudgetThenCaughtUp) {
+    replaceLine(doc, cache, 100, "/* never closed");
+    auto estimate = cache.estimateAt(990, doc, 50);
+    EXPECT_FALSE(estimate.exact);
+    EXPECT_EQ(estimate.state, kInitialState); // the guess cannot see the comment
+    EXPECT_LE(cache.linesLexed(), 50u);
+    EXPECT_EQ(lexedFor(10), 10u); // nothing was stored by the estimate
+
+    while (!cache.catchUp(990, doc, 100)) {}
+    std::size_t before = cache.linesLexed();
+    auto exact = cache.estimateAt(990, doc, 50);
+    EXPECT_TRUE(exact.exact);
+    EXPECT_NE(exact.state, kInitialState);
+    EXPECT_EQ(cache.linesLexed(), before);
+    EXPECT_TRUE(cache.estimateAt(995, doc, 50).exact); // near enough to lex exactly
+}
+
 TEST(LexStateCacheRandomEdits, AgreesWithAFullRelexAfterAnyEdits) {
     const char* pieces[] = {"int a;", "/* x", "y */", "\"s\\", "// c\\", "#if 1", "", "z;\nw;"};
     for (const char* language : {"C/C++", "HTML", "PHP", "Pascal"})
