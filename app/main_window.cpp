@@ -16,7 +16,6 @@
 #include "docs/status_line.h"
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"
-#include "skin/skin_loader.h"
 #include "skin/skinned_menus.h"
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
@@ -266,10 +265,6 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
-    case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED)
-            LayoutMainWindowParts(LOWORD(lParam), HIWORD(lParam));
-        break;
     case kTrayCallbackMessage:
         OnTrayIconCallback(wParam, lParam);
         return 0;

@@ -3,9 +3,14 @@
 #include "app/main_window.h"
 #include "docs/documents.h"
 #include "docs/status_line.h"
+#include "skin/skinned_frame.h"
 
 // Until skins are read, every folder is accepted and the parts use fixed margins.
-bool LoadMainWindowSkin(const std::string&) { return true; }
+bool LoadMainWindowSkin(const std::string&)
+{
+    Frame().Attach(Main().frame);
+    return true;
+}
 
 void LayoutMainWindowParts(int width, int height)
 {
