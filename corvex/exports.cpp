@@ -1,6 +1,7 @@
 // Library-wide exports: start-up and shut-down, and the macro, hot-key and
 // search-history stores that the program persists between runs.
 #include "corvex/include/corvex.h"
+#include "corvex/hotkeys.h"
 #include "corvex/library.h"
 
 #include <cstring>
@@ -10,7 +11,6 @@
 namespace {
 
 std::vector<unsigned char> g_macros[10];
-std::vector<unsigned char> g_hotKeys;
 std::string g_history[2];
 
 int CopyOut(const std::vector<unsigned char>& bytes, void* buffer)
@@ -43,12 +43,8 @@ CORVEX_API int __cdecl CorvexShutdown(void)
     return 1;
 }
 
-CORVEX_API int __cdecl CorvexGetHotKeys(void* buffer) { return CopyOut(g_hotKeys, buffer); }
-CORVEX_API int __cdecl CorvexSetHotKeys(const void* data)
-{
-    g_hotKeys = CopyIn(data);
-    return 1;
-}
+CORVEX_API int __cdecl CorvexGetHotKeys(void* buffer) { return corvex::GetHotKeyBytes(buffer); }
+CORVEX_API int __cdecl CorvexSetHotKeys(const void* data) { return corvex::SetHotKeyBytes(data) ? 1 : 0; }
 
 CORVEX_API int __cdecl CorvexGetMacro(int index, void* buffer)
 {

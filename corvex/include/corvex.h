@@ -77,6 +77,19 @@ enum Message : UINT {
     SetColours = 2654, GetColours = 2664,             // 0, COLORREF[31]
     SetFontStyles = 4804, GetFontStyles = 4814,       // 0, 12 bytes
     SetLineNumbering = 4924, GetLineNumbering = 4934, // 0, 12 bytes
+
+    // The control's own additions, for tools and tests.
+    SelectRange = 5310,    // anchor offset, caret offset (bytes, clipped) -> 1
+    GetText = 5320,        // buffer size, char* buffer -> byte size of the text (null buffer: size only);
+                           // copies min(size, buffer size) raw bytes, no terminator
+};
+
+// Values of SetAutoIndent.
+enum AutoIndentMode : int {
+    AutoIndentNone = 0,    // Enter starts the new line at column 1
+    AutoIndentKeep = 1,    // the new line takes the indentation of the line it was split from
+    AutoIndentSmart = 2,   // as Keep, one level more after a line ending in '{', '(', '[' or ':',
+                           // and a '}' typed into a blank indentation goes back one level
 };
 
 // Command codes of the Command message.
@@ -109,12 +122,27 @@ struct KeyCommandNotify {
     WORD command;
 };
 
+// The colour block: 31 COLORREFs. Entries 5-14 paint the syntax token kinds; 20-25 and
+// 28-29 are reserved.
 constexpr int kColourCount = 31;
 enum ColourIndex : int {
-    ColourBackground = 0, ColourLeftMargin = 1, ColourText = 4,
+    ColourBackground = 0, ColourLeftMargin = 1, ColourSelection = 2, ColourSelectionText = 3,
+    ColourText = 4, ColourKeyword = 5, ColourComment = 6, ColourString = 7, ColourNumber = 8,
+    ColourOperator = 9, ColourPreprocessor = 10, ColourTag = 11, ColourAttribute = 12,
+    ColourEntity = 13, ColourScriptTag = 14, ColourWhitespace = 15, ColourCaret = 16,
+    ColourMatchedBrace = 17, ColourBookmark = 18, ColourMarginDivider = 19,
     ColourLineNumberText = 26, ColourLineNumberBackground = 27, ColourHighlightedLine = 30,
 };
+// The font-style block: one byte of FontStyleBits per entry of FontStyleIndex.
 constexpr int kFontStylesSize = 12;
+enum FontStyleBits : BYTE { StyleBold = 1, StyleItalic = 2, StyleUnderline = 4 };
+enum FontStyleIndex : int {
+    StyleText = 0, StyleKeyword = 1, StyleComment = 2, StyleString = 3, StyleNumber = 4,
+    StyleOperator = 5, StylePreprocessor = 6, StyleTag = 7, StyleAttribute = 8, StyleEntity = 9,
+    StyleScriptTag = 10, StyleLineNumbers = 11,
+};
+// The line-numbering block (12 bytes): DWORD shown (0/1), LONG first number, LONG minimum
+// digits of the number column.
 constexpr int kLineNumberingSize = 12;
 
 } // namespace corvex

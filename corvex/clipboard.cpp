@@ -1,0 +1,85 @@
+// Cut, copy and paste through the system clipboard as Unicode text with CRLF line ends.
+#include "corvex/editor.h"
+
+#include <cstring>
+#include <cwchar>
+
+namespace corvex {
+namespace {
+
+// Another program may hold the clipboard for a moment.
+bool OpenClipboardPatiently(HWND owner)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (OpenClipboard(owner))
+            return true;
+        Sleep(5);
+    }
+    return false;
+}
+
+std::string WithCrLf(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+bool Editor::CopySelection()
+{
+    if (!HasSelection())
+        return false;
+    const std::wstring text = DisplayText(WithCrLf(SelectedText()));
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory)
+        return false;
+    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    if (!OpenClipboardPatiently(window_)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!placed)
+        GlobalFree(memory);
+    return placed;
+}
+
+bool Editor::CutSelection()
+{
+    if (!CopySelection())
+        return false;
+    ReplaceSelection("", EditKind::Other);
+    return true;
+}
+
+bool Editor::PasteClipboard()
+{
+    if (!OpenClipboardPatiently(window_))
+        return false;
+    std::wstring text;
+    bool found = false;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+            found = true;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    if (!found)
+        return false;
+    ReplaceSelection(normaliseAllLineEnds(DocumentText(text)), EditKind::Other);
+    return true;
+}
+
+} // namespace corvex

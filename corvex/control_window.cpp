@@ -1,0 +1,353 @@
+// The "Corvex" window class: one Editor per window, created with the window and
+// destroyed with it, and the dispatch of every message the control answers.
+#include "corvex/editor.h"
+#include "corvex/library.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+namespace corvex {
+
+HINSTANCE g_module = nullptr;
+
+namespace {
+
+
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* editor = reinterpret_cast<Editor*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        editor = new (std::nothrow) Editor(window);
+        if (!editor)
+            return FALSE;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
+    }
+    if (!editor)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete editor;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return editor->Handle(message, wParam, lParam);
+}
+
+} // namespace
+
+Editor::Editor(HWND window) : window_(window) { CreateFonts(); }
+
+Editor::~Editor()
+{
+    HideLineTooltip();
+    if (tooltip_)
+        DestroyWindow(tooltip_);
+    if (backDc_) {
+        SelectObject(backDc_, backOld_);
+        DeleteObject(backBitmap_);
+        DeleteDC(backDc_);
+    }
+    ReleaseFonts();
+}
+
+// Runs the message and then tells the parent what changed: the caret, the modified flag,
+// the insert/overwrite mode.
+LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const Selection selection = selection_;
+    const unsigned long edits = editCount_;
+    const bool modified = doc_.isModified();
+    const bool overwrite = overwrite_;
+    LRESULT result = 0;
+    try {
+        result = Dispatch(message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        // Out of memory in an edit: the document keeps its last complete state.
+        result = 0;
+    }
+    if (overwrite != overwrite_)
+        Notify(NotifyOverwriteChanged);
+    if (modified != doc_.isModified())
+        Notify(NotifyModifiedChanged);
+    if (selection != selection_ || edits != editCount_)
+        Notify(NotifyCaretMoved);
+    return result;
+}
+
+void Editor::Notify(UINT code)
+{
+    NMHDR header = {window_, static_cast<UINT_PTR>(GetDlgCtrlID(window_)), code};
+    SendMessageW(GetParent(window_), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+void Editor::SendKeyCommand(WORD command)
+{
+    KeyCommandNotify note = {};
+    note.hdr.hwndFrom = window_;
+    note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window_));
+    note.hdr.code = NotifyKeyCommand;
+    note.command = command;
+    SendMessageW(GetParent(window_), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
+}
+
+LRESULT Editor::RunCommand(int code)
+{
+    switch (code) {
+    case CmdUpperCase:
+        ChangeSelectionCase(CaseChange::Upper);
+        return 1;
+    case CmdLowerCase:
+        ChangeSelectionCase(CaseChange::Lower);
+        return 1;
+    case CmdSelectAll:
+        SelectAll();
+        return 1;
+    default:
+        return 0; // find, go to line, bookmarks, macros, settings: not in this control yet
+    }
+}
+
+LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    OptionEffect effect = OptionEffect::None;
+    if (HandleOptionMessage(options_, message, wParam, lParam, result, effect)) {
+        if (effect == OptionEffect::Relayout)
+            Relayout();
+        else if (effect == OptionEffect::ScrollBars)
+            UpdateScrollBars();
+        else if (effect == OptionEffect::Repaint)
+            InvalidateRect(window_, nullptr, FALSE);
+        if (message == SetTooltipColour && tooltip_) {
+            SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, options_.tooltipText, 0);
+            SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, options_.tooltipBackground, 0);
+        }
+        return result;
+    }
+    switch (message) {
+    case WM_CREATE:
+        Relayout();
+        return 0;
+    case WM_SIZE:
+        clientWidth_ = LOWORD(lParam);
+        clientHeight_ = HIWORD(lParam);
+        UpdateScrollBars();
+        ScrollTo(topLine_, leftColumn_);
+        return 0;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_GETDLGCODE:
+        return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+    case WM_SETFOCUS:
+        hasFocus_ = true;
+        CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
+        PlaceCaret();
+        ShowCaret(window_);
+        return 0;
+    case WM_KILLFOCUS:
+        hasFocus_ = false;
+        DestroyCaret();
+        return 0;
+    case WM_SETFONT:
+        SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(givenFont_ ? givenFont_ : ownFont_);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        swallowChar_ = false;
+        if (OnKeyDown(static_cast<UINT>(wParam)))
+            return 0;
+        return message == WM_SYSKEYDOWN ? DefWindowProcW(window_, message, wParam, lParam) : 0;
+    case WM_CHAR:
+        OnChar(static_cast<wchar_t>(wParam));
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        OnButtonDown(point, wParam, message == WM_LBUTTONDBLCLK);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}, wParam);
+        return 0;
+    case WM_LBUTTONUP:
+        OnButtonUp({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}, wParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (drag_ != Drag::None && reinterpret_cast<HWND>(lParam) != window_) {
+            drag_ = Drag::None;
+            KillTimer(window_, kDragTimer);
+            InvalidateRect(window_, nullptr, FALSE);
+        }
+        return 0;
+    case WM_TIMER:
+        if (wParam == kDragTimer)
+            OnDragTimer();
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRightButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU: {
+        NMHDR header = {window_, static_cast<UINT_PTR>(GetDlgCtrlID(window_)), static_cast<UINT>(NM_RCLICK)};
+        SendMessageW(GetParent(window_), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+        return 0;
+    }
+    case WM_MOUSEWHEEL:
+        OnWheel(static_cast<short>(HIWORD(wParam)), (LOWORD(wParam) & MK_SHIFT) != 0);
+        return 0;
+    case 0x020E: // WM_MOUSEHWHEEL
+        OnWheel(-static_cast<short>(HIWORD(wParam)), true);
+        return 0;
+    case WM_VSCROLL:
+        OnVerticalScroll(LOWORD(wParam));
+        return 0;
+    case WM_HSCROLL:
+        OnHorizontalScroll(LOWORD(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            POINT point;
+            GetCursorPos(&point);
+            ScreenToClient(window_, &point);
+            const bool overText = point.x >= TextLeft();
+            const bool overSelection = options_.dragDrop && overText && !columnMode_ &&
+                                       InSelection(OffsetAtPoint(point)) && drag_ == Drag::None;
+            SetCursor(LoadCursorW(nullptr, overSelection || !overText ? MAKEINTRESOURCEW(32512) : MAKEINTRESOURCEW(32513)));
+            return TRUE;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
+
+    case LoadFile:
+        return LoadDocument(reinterpret_cast<const char*>(lParam));
+    case SaveFile:
+        return SaveDocument(reinterpret_cast<const char*>(lParam));
+    case SaveRecord:
+        return ReplaceRecord(reinterpret_cast<const int*>(wParam), reinterpret_cast<const char*>(lParam));
+    case GetPosition:
+        return GetPositionRecord(wParam, reinterpret_cast<int*>(lParam));
+    case IsModified:
+        return doc_.isModified() ? 1 : 0;
+    case ClearModified:
+        doc_.setSavePoint();
+        return 0;
+    case Command:
+        return RunCommand(static_cast<int>(wParam));
+    case IsOverwrite:
+        return overwrite_ ? 1 : 0;
+    case Print:
+        return PrintDocument();
+    case Undo:
+        ApplyUndo(doc_.undo());
+        return 1;
+    case Redo:
+        ApplyUndo(doc_.redo());
+        return 1;
+    case Cut:
+        return CutSelection() ? 1 : 0;
+    case Copy:
+        return CopySelection() ? 1 : 0;
+    case Paste:
+        return PasteClipboard() ? 1 : 0;
+    case CanUndo:
+        return doc_.canUndo() ? 1 : 0;
+    case CanRedo:
+        return doc_.canRedo() ? 1 : 0;
+    case CanCut:
+    case CanCopy:
+        return HasSelection() ? 1 : 0;
+    case CanPaste:
+        return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT) ? 1 : 0;
+    case ShowWhitespace:
+        whitespaceShown_ = wParam != 0;
+        InvalidateRect(window_, nullptr, FALSE);
+        return 1;
+    case IsWhitespaceShown:
+        return whitespaceShown_ ? 1 : 0;
+    case MacroRecording:
+    case MacroPlaying:
+        return 0;
+    case SelectRange:
+        doc_.breakGroup();
+        SetSelection(static_cast<std::size_t>(wParam), static_cast<std::size_t>(lParam));
+        return 1;
+    case GetText:
+        return CopyText(static_cast<std::size_t>(wParam), reinterpret_cast<char*>(lParam));
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+// With `shown` 0: [0] selection start, [1] selection end (byte offsets), [2] caret line and
+// [3] caret column, 0-based. With 1 the line and column are 1-based, the column counted
+// with tabs expanded, as the status line shows them.
+LRESULT Editor::GetPositionRecord(WPARAM shown, int* record) const
+{
+    if (!record)
+        return 0;
+    record[0] = static_cast<int>(selection_.start());
+    record[1] = static_cast<int>(selection_.end());
+    const int base = shown == 1 ? 1 : 0;
+    record[2] = static_cast<int>(CaretLine()) + base;
+    record[3] = static_cast<int>(CaretColumn()) + base;
+    return 1;
+}
+
+LRESULT Editor::ReplaceRecord(const int* record, const char* text)
+{
+    if (!record || record[0] < 0 || record[1] < 0)
+        return 0;
+    const std::size_t size = doc_.size();
+    const std::size_t a = std::min<std::size_t>(static_cast<std::size_t>(record[0]), size);
+    const std::size_t b = std::min<std::size_t>(static_cast<std::size_t>(record[1]), size);
+    std::wstring wide;
+    if (text) {
+        const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+        if (length > 1) {
+            wide.resize(length);
+            MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+            wide.resize(length - 1);
+        }
+    }
+    columnMode_ = false;
+    doc_.breakGroup();
+    SetSelection(std::min(a, b), std::max(a, b));
+    ReplaceSelection(normaliseAllLineEnds(DocumentText(wide)), EditKind::Other);
+    return 1;
+}
+
+LRESULT Editor::CopyText(std::size_t capacity, char* buffer) const
+{
+    const std::size_t size = doc_.size();
+    if (buffer)
+        Text().copyOut(0, std::min(size, capacity), buffer);
+    return static_cast<LRESULT>(size);
+}
+
+bool RegisterControlClass()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSW wc = {};
+    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
+    wc.lpfnWndProc = &ControlProc;
+    wc.hInstance = g_module;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32513)); // I-beam
+    wc.lpszClassName = L"Corvex";
+    return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void UnregisterControlClass() { UnregisterClassW(L"Corvex", g_module); }
+
+} // namespace corvex
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        corvex::g_module = instance;
+    return TRUE;
+}

@@ -1,0 +1,57 @@
+// Loading and saving the document through the file codec: the encoding and line-end
+// style found on load are the ones written on save.
+#include "corvex/editor.h"
+#include "corvex/file_io.h"
+
+#include <cstring>
+
+namespace corvex {
+namespace {
+
+std::string FileNameOf(const char* path)
+{
+    const char* name = path;
+    for (const char* p = path; *p; ++p)
+        if (*p == '\\' || *p == '/')
+            name = p + 1;
+    return name;
+}
+
+} // namespace
+
+LRESULT Editor::LoadDocument(const char* path)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
+        return 0;
+    const std::size_t size = bytes.size();
+    DecodedFile decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size));
+    doc_.load(std::move(decoded.text));
+    encoding_ = decoded.encoding;
+    lineEnd_ = decoded.lineEnd;
+    utf16Fallback_ = decoded.utf16Fallback;
+    documentName_ = FileNameOf(path);
+    columnMode_ = false;
+    selection_ = Selection(0);
+    preferredColumn_ = 0;
+    topLine_ = leftColumn_ = 0;
+    ++editCount_;
+    NoteLongestLine();
+    UpdateScrollBars();
+    PlaceCaret();
+    InvalidateRect(window_, nullptr, FALSE);
+    return 1;
+}
+
+LRESULT Editor::SaveDocument(const char* path)
+{
+    if (!path || !*path)
+        return 0;
+    if (!WriteFileSafely(path, encodeFile(Text(), encoding_, lineEnd_)))
+        return 0;
+    doc_.setSavePoint();
+    documentName_ = FileNameOf(path);
+    return 1;
+}
+
+} // namespace corvex

@@ -1,0 +1,273 @@
+// Changing the text: typing (grouped into words by the document's undo), overwrite,
+// Enter with auto-indent, Tab, deleting, case changes, moving the selection by drag and
+// drop, and undo/redo. Each change repaints only the lines it touched, or everything
+// below it when lines were added or removed.
+#include "corvex/editor.h"
+
+#include <algorithm>
+
+namespace corvex {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool OpensBlock(char c) { return c == '{' || c == '(' || c == '[' || c == ':'; }
+
+} // namespace
+
+void Editor::AfterEdit(std::size_t firstLine, bool linesChanged)
+{
+    ++editCount_;
+    if (linesChanged || GutterWidth() != paintedGutter_) {
+        InvalidateFrom(firstLine);
+        if (GutterWidth() != paintedGutter_)
+            InvalidateRect(window_, nullptr, FALSE);
+        paintedGutter_ = GutterWidth();
+        UpdateScrollBars();
+    } else {
+        InvalidateLines(firstLine, firstLine);
+    }
+    NoteLineWidth(CaretLine());
+    preferredColumn_ = CaretColumn();
+    ScrollToCaret();
+}
+
+void Editor::ReplaceSelection(std::string_view text, EditKind kind)
+{
+    if (columnMode_)
+        DeleteColumnBlock();
+    ReplaceRange(selection_.start(), selection_.end() - selection_.start(), text, kind);
+}
+
+void Editor::ReplaceRange(std::size_t pos, std::size_t length, std::string_view text, EditKind kind)
+{
+    const std::size_t linesBefore = Text().lineCount();
+    const std::size_t firstLine = Text().lineOfOffset(pos);
+    const Selection after(pos + text.size());
+    doc_.replace(pos, length, text, selection_, after, kind);
+    selection_ = after;
+    AfterEdit(firstLine, Text().lineCount() != linesBefore || text.find('\n') != std::string_view::npos);
+}
+
+void Editor::DeleteColumnBlock()
+{
+    const ColumnBlock block = Block();
+    const unsigned tab = options_.tabWidth();
+    const Selection before = selection_;
+    doc_.beginCompound(before);
+    for (std::size_t line = block.lastLine + 1; line-- > block.firstLine;) {
+        const std::size_t from = offsetOfColumn(Text(), line, block.leftColumn, tab, Utf8());
+        const std::size_t to = offsetOfColumn(Text(), line, block.rightColumn, tab, Utf8());
+        if (to > from)
+            doc_.erase(from, to - from, before, Selection(from));
+    }
+    const Selection after(offsetOfColumn(Text(), block.firstLine, block.leftColumn, tab, Utf8()));
+    doc_.endCompound(after);
+    columnMode_ = false;
+    selection_ = after;
+    InvalidateFrom(block.firstLine);
+    AfterEdit(block.firstLine, false);
+}
+
+void Editor::TypeText(std::string_view text)
+{
+    if (text.empty())
+        return;
+    const TextBuffer& buffer = Text();
+    if (!HasSelection() && options_.autoIndent == AutoIndentSmart && text == "}") {
+        // A closing brace typed into a blank indentation goes back one level.
+        const std::size_t caret = selection_.caret;
+        const std::size_t start = buffer.lineStart(buffer.lineOfOffset(caret));
+        std::string indent = buffer.text(start, caret - start);
+        if (!indent.empty() && std::all_of(indent.begin(), indent.end(), IsBlank)) {
+            if (indent.back() == '\t') {
+                indent.pop_back();
+            } else {
+                std::size_t spaces = 0;
+                while (!indent.empty() && indent.back() == ' ' && spaces < options_.tabWidth()) {
+                    indent.pop_back();
+                    ++spaces;
+                }
+            }
+            doc_.breakGroup();
+            SetSelection(start, caret, true);
+            ReplaceSelection(indent + "}", EditKind::Other);
+            return;
+        }
+    }
+    if (overwrite_ && !HasSelection()) {
+        // As many characters as are typed are replaced, never the line end.
+        const std::size_t caret = selection_.caret;
+        const std::size_t end = buffer.lineEnd(buffer.lineOfOffset(caret));
+        std::size_t replaced = caret;
+        for (char c : text) {
+            const bool opensCharacter = !Utf8() || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            if (opensCharacter && replaced < end)
+                replaced = std::min(nextCharOffset(buffer, replaced, Utf8()), end);
+        }
+        ReplaceRange(caret, replaced - caret, text, EditKind::Typing);
+        return;
+    }
+    ReplaceSelection(text, EditKind::Typing);
+}
+
+void Editor::TypeCharacter(wchar_t unit)
+{
+    std::wstring units;
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+        pendingSurrogate_ = unit;
+        return;
+    }
+    if (unit >= 0xDC00 && unit <= 0xDFFF) {
+        if (!pendingSurrogate_)
+            return;
+        units = {pendingSurrogate_, unit};
+    } else {
+        units = {unit};
+    }
+    pendingSurrogate_ = 0;
+    TypeText(DocumentText(units));
+}
+
+std::string Editor::IndentOf(std::size_t line, std::size_t upTo) const
+{
+    const TextBuffer& text = Text();
+    const std::size_t start = text.lineStart(line);
+    std::size_t end = start;
+    const std::size_t limit = std::min(upTo, text.lineEnd(line));
+    while (end < limit && IsBlank(text.at(end)))
+        ++end;
+    return text.text(start, end - start);
+}
+
+void Editor::NewLine()
+{
+    std::string text = "\n";
+    if (options_.autoIndent != AutoIndentNone && !columnMode_) {
+        const std::size_t caret = selection_.start();
+        const std::size_t line = Text().lineOfOffset(caret);
+        text += IndentOf(line, caret);
+        if (options_.autoIndent == AutoIndentSmart) {
+            std::size_t p = caret;
+            const std::size_t start = Text().lineStart(line);
+            while (p > start && IsBlank(Text().at(p - 1)))
+                --p;
+            if (p > start && OpensBlock(Text().at(p - 1)))
+                text += options_.tabExpand ? std::string(options_.tabWidth(), ' ') : std::string("\t");
+        }
+    }
+    ReplaceSelection(text, EditKind::Typing);
+}
+
+void Editor::InsertTab()
+{
+    if (!options_.tabExpand) {
+        ReplaceSelection("\t", EditKind::Typing);
+        return;
+    }
+    const std::size_t column = columnMode_ ? Block().leftColumn : ColumnOf(selection_.start());
+    ReplaceSelection(std::string(tabExpansion(column, options_.tabWidth()), ' '), EditKind::Typing);
+}
+
+void Editor::Backspace(bool word)
+{
+    if (HasSelection()) {
+        ReplaceSelection("", EditKind::Other);
+        return;
+    }
+    const std::size_t caret = selection_.caret;
+    if (caret == 0)
+        return;
+    const std::size_t from = word ? wordLeft(Text(), caret) : prevCharOffset(Text(), caret, Utf8());
+    ReplaceRange(from, caret - from, "", EditKind::Backspace);
+}
+
+void Editor::DeleteForward(bool word)
+{
+    if (HasSelection()) {
+        ReplaceSelection("", EditKind::Other);
+        return;
+    }
+    const std::size_t caret = selection_.caret;
+    if (caret >= doc_.size())
+        return;
+    const std::size_t to = word ? wordRight(Text(), caret) : nextCharOffset(Text(), caret, Utf8());
+    ReplaceRange(caret, to - caret, "", EditKind::DeleteForward);
+}
+
+void Editor::ChangeSelectionCase(CaseChange mode)
+{
+    if (columnMode_ || selection_.empty())
+        return;
+    const std::size_t start = selection_.start(), end = selection_.end();
+    if (doc_.changeCase(start, end, mode, Utf8(), selection_, selection_)) {
+        InvalidateLines(Text().lineOfOffset(start), Text().lineOfOffset(end));
+        AfterEdit(Text().lineOfOffset(start), false);
+    }
+}
+
+void Editor::MoveSelectedText(std::size_t to, bool copy)
+{
+    const Selection before = selection_;
+    const std::size_t start = before.start(), end = before.end();
+    if (!copy && to >= start && to <= end) {
+        MoveCaret(to, false);
+        return;
+    }
+    const std::string text = SelectedText();
+    const std::size_t firstLine = Text().lineOfOffset(std::min(start, to));
+    doc_.beginCompound(before);
+    std::size_t at = to;
+    if (copy) {
+        doc_.insert(to, text, before, Selection(to, to + text.size()));
+    } else if (to > end) {
+        doc_.insert(to, text, before, before);
+        doc_.erase(start, end - start, before, before);
+        at = to - text.size();
+    } else {
+        doc_.erase(start, end - start, before, before);
+        doc_.insert(to, text, before, before);
+    }
+    const Selection after(at, at + text.size());
+    doc_.endCompound(after);
+    selection_ = after;
+    AfterEdit(firstLine, true);
+}
+
+void Editor::ApplyUndo(const UndoResult& result)
+{
+    if (!result.done)
+        return;
+    columnMode_ = false;
+    selection_ = result.selection;
+    InvalidateRect(window_, nullptr, FALSE);
+    AfterEdit(Text().lineOfOffset(result.changeStart), true);
+}
+
+std::string Editor::DocumentText(const std::wstring& text) const
+{
+    if (text.empty())
+        return {};
+    const UINT page = Utf8() ? CP_UTF8 : CP_ACP;
+    const int units = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(page, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(std::max(0, length)), '\0');
+    if (length > 0)
+        WideCharToMultiByte(page, 0, text.data(), units, &bytes[0], length, nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring Editor::DisplayText(std::string_view text) const
+{
+    if (text.empty())
+        return {};
+    const UINT page = Utf8() ? CP_UTF8 : CP_ACP;
+    const int bytes = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(page, 0, text.data(), bytes, nullptr, 0);
+    std::wstring units(static_cast<std::size_t>(std::max(0, length)), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(page, 0, text.data(), bytes, &units[0], length);
+    return units;
+}
+
+} // namespace corvex

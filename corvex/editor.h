@@ -1,0 +1,208 @@
+// One editing control: the document, its caret and selection, the view's scroll state
+// and fonts, and the mouse state. The window procedure (control_window.cpp) owns one
+// Editor per "Corvex" window; the member functions live in files by concern:
+//   view_layout.cpp    fonts, metrics, line/column/pixel mapping, scrolling, scroll bars
+//   view_paint.cpp     double-buffered painting of the visible lines
+//   selection.cpp      caret and selection moves, column selection
+//   editing.cpp        typing, deleting, auto-indent, case, replacing
+//   keyboard.cpp       keys and hot keys
+//   mouse.cpp          clicks, drags, drag and drop, wheel
+//   document_file.cpp  load and save through the file codec
+//   clipboard.cpp      cut, copy, paste
+//   printing.cpp       the print command
+//   line_tooltip.cpp   the line number shown while the thumb is dragged
+#pragma once
+
+#include "corvex/engine/file_codec.h"
+#include "corvex/engine/text_document.h"
+#include "corvex/options.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace corvex {
+
+// A rectangular selection: lines [firstLine, lastLine], columns [leftColumn, rightColumn).
+struct ColumnBlock {
+    std::size_t firstLine = 0, lastLine = 0;
+    std::size_t leftColumn = 0, rightColumn = 0;
+};
+
+// The timer that scrolls while a mouse drag is outside the window.
+constexpr UINT_PTR kDragTimer = 1;
+
+class Editor {
+public:
+    explicit Editor(HWND window);
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    // ---- control_window.cpp
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void Notify(UINT code);
+    void SendKeyCommand(WORD command);
+    LRESULT RunCommand(int code);
+    LRESULT GetPositionRecord(WPARAM shown, int* record) const;
+    LRESULT ReplaceRecord(const int* record, const char* text);
+    LRESULT CopyText(std::size_t capacity, char* buffer) const;
+
+    // ---- view_layout.cpp
+    void CreateFonts();
+    void ReleaseFonts();
+    HFONT StyledFont(BYTE style);
+    void SetFont(HFONT font, bool redraw);
+    void Relayout();
+    int GutterWidth() const;
+    int TextLeft() const;
+    std::size_t VisibleLines() const;
+    std::size_t VisibleColumns() const;
+    std::size_t LineAtY(int y) const;
+    std::size_t ColumnAtX(int x) const;
+    std::size_t OffsetAtPoint(POINT point) const;
+    int YOfLine(std::size_t line) const;
+    std::size_t CaretLine() const;
+    std::size_t CaretColumn() const;
+    std::size_t ColumnOf(std::size_t offset) const;
+    void ScrollTo(std::size_t topLine, std::size_t leftColumn);
+    void ScrollToCaret();
+    void UpdateScrollBars();
+    void OnVerticalScroll(WORD request);
+    void OnHorizontalScroll(WORD request);
+    void NoteLineWidth(std::size_t line);
+    void NoteLongestLine();
+    void PlaceCaret();
+    void InvalidateLines(std::size_t first, std::size_t last);
+    void InvalidateFrom(std::size_t line);
+
+    // ---- view_paint.cpp
+    void Paint();
+    void PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip);
+    void PaintGutter(HDC dc, std::size_t line, const RECT& row);
+
+    // ---- selection.cpp
+    bool Utf8() const { return isUtf8Text(encoding_); }
+    const TextBuffer& Text() const { return doc_.buffer(); }
+    void SetSelection(std::size_t anchor, std::size_t caret, bool keepColumn = false);
+    void MoveCaret(std::size_t caret, bool extend, bool keepColumn = false);
+    void SelectAll();
+    void MoveVertically(long lines, bool extend);
+    std::size_t LineEndOffset(std::size_t line) const;
+    std::size_t SmartHome(std::size_t caret) const;
+    void StartColumnBlock(std::size_t line, std::size_t column);
+    void ExtendColumnBlock(std::size_t line, std::size_t column);
+    ColumnBlock Block() const;
+    std::string SelectedText() const;
+    bool HasSelection() const { return columnMode_ || !selection_.empty(); }
+    bool InSelection(std::size_t offset) const;
+
+    // ---- editing.cpp
+    void ReplaceSelection(std::string_view text, EditKind kind);
+    void ReplaceRange(std::size_t pos, std::size_t length, std::string_view text, EditKind kind);
+    void DeleteColumnBlock();
+    void TypeText(std::string_view text);
+    void TypeCharacter(wchar_t unit);
+    void NewLine();
+    void InsertTab();
+    void Backspace(bool word);
+    void DeleteForward(bool word);
+    void ChangeSelectionCase(CaseChange mode);
+    void MoveSelectedText(std::size_t to, bool copy);
+    void AfterEdit(std::size_t firstLine, bool linesChanged);
+    void ApplyUndo(const UndoResult& result);
+    std::string IndentOf(std::size_t line, std::size_t upTo) const;
+    std::string DocumentText(const std::wstring& text) const;
+    std::wstring DisplayText(std::string_view text) const;
+
+    // ---- keyboard.cpp
+    bool OnKeyDown(UINT key);
+    bool RunHotKey(UINT key);
+    void OnChar(wchar_t unit);
+
+    // ---- mouse.cpp
+    void OnButtonDown(POINT point, WPARAM keys, bool doubleClick);
+    void OnMouseMove(POINT point, WPARAM keys);
+    void OnButtonUp(POINT point, WPARAM keys);
+    void OnRightButtonDown(POINT point);
+    void OnWheel(int delta, bool horizontal);
+    void OnDragTimer();
+    void DragTo(POINT point);
+
+    // ---- document_file.cpp
+    LRESULT LoadDocument(const char* path);
+    LRESULT SaveDocument(const char* path);
+
+    // ---- clipboard.cpp
+    bool CopySelection();
+    bool CutSelection();
+    bool PasteClipboard();
+
+    // ---- printing.cpp
+    LRESULT PrintDocument();
+
+    // ---- line_tooltip.cpp
+    void ShowLineTooltip(std::size_t line);
+    void HideLineTooltip();
+
+    HWND window_;
+    TextDocument doc_;
+    Encoding encoding_ = Encoding::Utf8;
+    LineEnd lineEnd_ = LineEnd::CRLF;
+    bool utf16Fallback_ = false;
+    std::string documentName_;
+    Options options_;
+
+    Selection selection_;
+    bool columnMode_ = false;
+    std::size_t blockAnchorLine_ = 0, blockAnchorColumn_ = 0;
+    std::size_t blockCaretLine_ = 0, blockCaretColumn_ = 0;
+    std::size_t preferredColumn_ = 0;
+    bool overwrite_ = false;
+    bool whitespaceShown_ = false;
+    unsigned long editCount_ = 0;
+    wchar_t pendingSurrogate_ = 0;
+    bool swallowChar_ = false;
+
+    // Fonts and metrics.
+    HFONT givenFont_ = nullptr;       // from WM_SETFONT: never deleted here
+    HFONT ownFont_ = nullptr;         // the default font when none is given
+    HFONT styledFonts_[8] = {};       // bold/italic/underline variants, created on demand
+    int charWidth_ = 8, lineHeight_ = 16, ascent_ = 12;
+    int clientWidth_ = 0, clientHeight_ = 0;
+    int paintedGutter_ = -1;
+
+    // Scroll state.
+    std::size_t topLine_ = 0, leftColumn_ = 0;
+    std::size_t widestColumns_ = 0;   // never shrinks while the document is open
+    int scrollLines_ = -1, scrollColumns_ = -1, scrollPageLines_ = -1, scrollPageColumns_ = -1;
+    int scrollTop_ = -1, scrollLeft_ = -1;
+    int shownBars_ = -1;              // bit 0 horizontal, bit 1 vertical
+    int wheelRemainder_ = 0;
+    bool hasFocus_ = false;
+
+    // Back buffer.
+    HDC backDc_ = nullptr;
+    HBITMAP backBitmap_ = nullptr;
+    HGDIOBJ backOld_ = nullptr;
+    int backWidth_ = 0, backHeight_ = 0;
+
+    // Mouse.
+    enum class Drag { None, Select, Words, Lines, Column, PendingMove, Move };
+    Drag drag_ = Drag::None;
+    POINT dragStart_ = {};
+    POINT lastMouse_ = {};
+    std::size_t dragOrigin_ = 0;      // word/line drags: start of the first unit
+    std::size_t dragOriginEnd_ = 0;
+    std::size_t dropOffset_ = 0;
+    DWORD lastClickTime_ = 0;
+    POINT lastClickPoint_ = {};
+    int clickCount_ = 0;
+
+    HWND tooltip_ = nullptr;
+};
+
+} // namespace corvex

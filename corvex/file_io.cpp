@@ -1,0 +1,138 @@
+#include "corvex/file_io.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace corvex {
+namespace {
+
+constexpr DWORD kChunk = 16u << 20;
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+std::wstring WidePath(const char* path)
+{
+    if (!path || !*path)
+        return {};
+    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    if (length <= 1)
+        return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path, -1, &wide[0], length);
+    wide.resize(static_cast<std::size_t>(length) - 1);
+    return wide;
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    bool Close()
+    {
+        const bool closed = !Valid() || CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(kChunk, bytes.size() - done));
+        DWORD wrote = 0;
+        if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr) || wrote != want)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos)
+        return L".";
+    if (slash == 0 || (slash == 2 && path[1] == L':'))
+        return path.substr(0, slash + 1);
+    return path.substr(0, slash);
+}
+
+} // namespace
+
+bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(std::size_t))
+{
+    const std::wstring wide = WidePath(path);
+    if (wide.empty())
+        return false;
+    FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size = {};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > kMaxFileSize)
+        return false;
+    const std::size_t length = static_cast<std::size_t>(size.QuadPart);
+    std::string read;
+    read.reserve(length + (spare ? spare(length) : 0));
+    read.resize(length);
+    std::size_t done = 0;
+    while (done < length) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(kChunk, length - done));
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), &read[done], want, &got, nullptr))
+            return false;
+        if (got == 0)
+            break; // the file shrank while being read
+        done += got;
+    }
+    read.resize(done);
+    bytes.swap(read);
+    return true;
+}
+
+bool WriteFileSafely(const char* path, std::string_view bytes)
+{
+    const std::wstring target = WidePath(path);
+    if (target.empty())
+        return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists) {
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+            return false;
+        // A target that another program holds open without sharing cannot be replaced.
+        FileHandle probe(CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+        if (!probe.Valid())
+            return false;
+    }
+    wchar_t temporary[MAX_PATH + 16] = {};
+    if (!GetTempFileNameW(FolderOf(target).c_str(), L"cvx", 0, temporary))
+        return false;
+    bool written;
+    {
+        FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        written = file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+        written = file.Close() && written;
+    }
+    bool placed = false;
+    if (written && exists) {
+        placed = ReplaceFileW(target.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+                 MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (placed)
+            SetFileAttributesW(target.c_str(), attributes);
+    } else if (written) {
+        placed = MoveFileExW(temporary, target.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    if (!placed)
+        DeleteFileW(temporary);
+    return placed;
+}
+
+} // namespace corvex

@@ -1,0 +1,347 @@
+// Fonts and metrics, the mapping between lines/columns and pixels, scrolling and the
+// scroll bars. Every column is one character cell wide (the painter places each
+// character in its cell), so mapping costs O(1) per line plus the column walk of
+// text_ops for the line at hand.
+#include "corvex/editor.h"
+
+#include <algorithm>
+
+namespace corvex {
+namespace {
+
+constexpr int kMarginStrip = 14;   // the left margin (bookmarks) beside the line numbers
+constexpr int kTextPadding = 4;
+constexpr int kGutterPadding = 8;
+// Lines longer than this are not walked to measure them: their byte length stands in.
+constexpr std::size_t kMeasuredLineLimit = 64 * 1024;
+constexpr int kSmoothSteps = 4;
+
+int Digits(long long value)
+{
+    int digits = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
+} // namespace
+
+void Editor::CreateFonts()
+{
+    ownFont_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+}
+
+void Editor::ReleaseFonts()
+{
+    for (HFONT& font : styledFonts_) {
+        if (font)
+            DeleteObject(font);
+        font = nullptr;
+    }
+    if (ownFont_)
+        DeleteObject(ownFont_);
+    ownFont_ = nullptr;
+}
+
+HFONT Editor::StyledFont(BYTE style)
+{
+    HFONT base = givenFont_ ? givenFont_ : ownFont_;
+    style &= StyleBold | StyleItalic | StyleUnderline;
+    if (style == 0 || !base)
+        return base;
+    if (!styledFonts_[style]) {
+        LOGFONTW font = {};
+        GetObjectW(base, sizeof font, &font);
+        if (style & StyleBold)
+            font.lfWeight = FW_BOLD;
+        font.lfItalic = (style & StyleItalic) ? TRUE : FALSE;
+        font.lfUnderline = (style & StyleUnderline) ? TRUE : FALSE;
+        styledFonts_[style] = CreateFontIndirectW(&font);
+    }
+    return styledFonts_[style] ? styledFonts_[style] : base;
+}
+
+void Editor::SetFont(HFONT font, bool redraw)
+{
+    for (HFONT& styled : styledFonts_) {
+        if (styled)
+            DeleteObject(styled);
+        styled = nullptr;
+    }
+    givenFont_ = font;
+    Relayout();
+    if (redraw)
+        UpdateWindow(window_);
+}
+
+void Editor::Relayout()
+{
+    HDC dc = GetDC(window_);
+    HGDIOBJ old = SelectObject(dc, StyledFont(options_.fontStyles[StyleText]));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window_, dc);
+    charWidth_ = std::max<int>(1, metrics.tmAveCharWidth);
+    lineHeight_ = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
+    ascent_ = metrics.tmAscent;
+    if (hasFocus_) {
+        DestroyCaret();
+        CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
+        ShowCaret(window_);
+    }
+    UpdateScrollBars();
+    PlaceCaret();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+int Editor::GutterWidth() const
+{
+    int width = 0;
+    const LineNumbering& numbering = options_.lineNumbering;
+    if (numbering.shown) {
+        const long long last = static_cast<long long>(numbering.firstNumber) + Text().lineCount() - 1;
+        width += std::max<int>(numbering.minimumDigits, Digits(std::max(last, 0LL))) * charWidth_ + kGutterPadding;
+    }
+    if (options_.leftMargin)
+        width += kMarginStrip;
+    return width;
+}
+
+int Editor::TextLeft() const { return GutterWidth() + kTextPadding; }
+
+std::size_t Editor::VisibleLines() const
+{
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, clientHeight_) / lineHeight_));
+}
+
+std::size_t Editor::VisibleColumns() const
+{
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, clientWidth_ - TextLeft()) / charWidth_));
+}
+
+std::size_t Editor::LineAtY(int y) const
+{
+    const long long line = static_cast<long long>(topLine_) + (y < 0 ? -1 - (-y - 1) / lineHeight_ : y / lineHeight_);
+    return static_cast<std::size_t>(std::clamp<long long>(line, 0, static_cast<long long>(Text().lineCount()) - 1));
+}
+
+std::size_t Editor::ColumnAtX(int x) const
+{
+    const long long column = static_cast<long long>(leftColumn_) +
+                             (x - TextLeft() + charWidth_ / 2) / static_cast<long long>(charWidth_);
+    return static_cast<std::size_t>(std::max(0LL, column));
+}
+
+std::size_t Editor::OffsetAtPoint(POINT point) const
+{
+    return offsetOfColumn(Text(), LineAtY(point.y), ColumnAtX(point.x), options_.tabWidth(), Utf8());
+}
+
+int Editor::YOfLine(std::size_t line) const
+{
+    return static_cast<int>((static_cast<long long>(line) - static_cast<long long>(topLine_)) * lineHeight_);
+}
+
+std::size_t Editor::CaretLine() const { return Text().lineOfOffset(selection_.caret); }
+
+std::size_t Editor::CaretColumn() const { return ColumnOf(selection_.caret); }
+
+std::size_t Editor::ColumnOf(std::size_t offset) const
+{
+    return columnOfOffset(Text(), offset, options_.tabWidth(), Utf8());
+}
+
+void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)
+{
+    const std::size_t lines = Text().lineCount();
+    const std::size_t visible = VisibleLines();
+    const std::size_t maxTop = lines > visible ? lines - visible : 0;
+    topLine = std::min(topLine, maxTop);
+    leftColumn = std::min(leftColumn, widestColumns_);
+    if (topLine == topLine_ && leftColumn == leftColumn_)
+        return;
+    const long long distance = static_cast<long long>(topLine) - static_cast<long long>(topLine_);
+    if (options_.smoothScroll && leftColumn == leftColumn_ && distance != 0 &&
+        std::llabs(distance) <= static_cast<long long>(visible) && IsWindowVisible(window_)) {
+        // Glide over a few intermediate positions before landing.
+        const std::size_t from = topLine_;
+        for (int step = 1; step < kSmoothSteps; ++step) {
+            topLine_ = static_cast<std::size_t>(static_cast<long long>(from) + distance * step / kSmoothSteps);
+            InvalidateRect(window_, nullptr, FALSE);
+            UpdateWindow(window_);
+            Sleep(8);
+        }
+    }
+    topLine_ = topLine;
+    leftColumn_ = leftColumn;
+    UpdateScrollBars();
+    PlaceCaret();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Editor::ScrollToCaret()
+{
+    const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
+    const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
+    const std::size_t visible = VisibleLines();
+    const std::size_t columns = VisibleColumns();
+    std::size_t top = topLine_, left = leftColumn_;
+    if (line < top)
+        top = line;
+    else if (line >= top + visible)
+        top = line - visible + 1;
+    const std::size_t slack = std::min<std::size_t>(8, columns / 4);
+    if (column < left)
+        left = column > slack ? column - slack : 0;
+    else if (column >= left + columns)
+        left = column - columns + 1 + slack;
+    if (column > widestColumns_)
+        widestColumns_ = column;
+    ScrollTo(top, left);
+    PlaceCaret();
+}
+
+void Editor::UpdateScrollBars()
+{
+    const int bars = (options_.horizontalScrollBar ? 1 : 0) | (options_.verticalScrollBar ? 2 : 0);
+    if (bars != shownBars_) {
+        shownBars_ = bars;
+        ShowScrollBar(window_, SB_HORZ, (bars & 1) != 0);
+        ShowScrollBar(window_, SB_VERT, (bars & 2) != 0);
+    }
+    const int lines = static_cast<int>(std::min<std::size_t>(Text().lineCount(), 0x7FFFFFFF));
+    const int page = static_cast<int>(VisibleLines());
+    const int top = static_cast<int>(topLine_);
+    if ((bars & 2) && (lines != scrollLines_ || page != scrollPageLines_ || top != scrollTop_)) {
+        scrollLines_ = lines;
+        scrollPageLines_ = page;
+        scrollTop_ = top;
+        SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, lines - 1, static_cast<UINT>(page), top, 0};
+        SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    }
+    const int columns = static_cast<int>(std::min<std::size_t>(widestColumns_ + 1, 0x7FFFFFFF));
+    const int pageColumns = static_cast<int>(VisibleColumns());
+    const int left = static_cast<int>(leftColumn_);
+    if ((bars & 1) && (columns != scrollColumns_ || pageColumns != scrollPageColumns_ || left != scrollLeft_)) {
+        scrollColumns_ = columns;
+        scrollPageColumns_ = pageColumns;
+        scrollLeft_ = left;
+        SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, columns - 1 + pageColumns / 2,
+                           static_cast<UINT>(pageColumns), left, 0};
+        SetScrollInfo(window_, SB_HORZ, &info, TRUE);
+    }
+}
+
+void Editor::OnVerticalScroll(WORD request)
+{
+    const std::size_t page = VisibleLines();
+    std::size_t top = topLine_;
+    switch (request) {
+    case SB_LINEUP: top = top > 0 ? top - 1 : 0; break;
+    case SB_LINEDOWN: ++top; break;
+    case SB_PAGEUP: top = top > page ? top - page : 0; break;
+    case SB_PAGEDOWN: top += page; break;
+    case SB_TOP: top = 0; break;
+    case SB_BOTTOM: top = Text().lineCount(); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        GetScrollInfo(window_, SB_VERT, &info);
+        top = static_cast<std::size_t>(std::max(0, info.nTrackPos));
+        if (request == SB_THUMBTRACK && options_.lineTooltips)
+            ShowLineTooltip(top);
+        break;
+    }
+    case SB_ENDSCROLL:
+        HideLineTooltip();
+        return;
+    default:
+        return;
+    }
+    ScrollTo(top, leftColumn_);
+}
+
+void Editor::OnHorizontalScroll(WORD request)
+{
+    const std::size_t page = VisibleColumns();
+    std::size_t left = leftColumn_;
+    switch (request) {
+    case SB_LINELEFT: left = left > 0 ? left - 1 : 0; break;
+    case SB_LINERIGHT: ++left; break;
+    case SB_PAGELEFT: left = left > page ? left - page : 0; break;
+    case SB_PAGERIGHT: left += page; break;
+    case SB_LEFT: left = 0; break;
+    case SB_RIGHT: left = widestColumns_; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        GetScrollInfo(window_, SB_HORZ, &info);
+        left = static_cast<std::size_t>(std::max(0, info.nTrackPos));
+        break;
+    }
+    default:
+        return;
+    }
+    ScrollTo(topLine_, left);
+}
+
+void Editor::NoteLineWidth(std::size_t line)
+{
+    const std::size_t bytes = Text().lineLength(line);
+    if (bytes <= widestColumns_ && bytes * options_.tabWidth() <= widestColumns_)
+        return; // cannot be wider than what is known
+    const std::size_t width =
+        bytes > kMeasuredLineLimit ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
+    if (width > widestColumns_) {
+        widestColumns_ = width;
+        UpdateScrollBars();
+    }
+}
+
+void Editor::NoteLongestLine()
+{
+    const TextBuffer& text = Text();
+    std::size_t longest = 0, longestLine = 0;
+    for (std::size_t line = 0, lines = text.lineCount(); line < lines; ++line) {
+        const std::size_t length = text.lineLength(line);
+        if (length > longest) {
+            longest = length;
+            longestLine = line;
+        }
+    }
+    widestColumns_ = 0;
+    NoteLineWidth(longestLine);
+    widestColumns_ = std::max(widestColumns_, longest);
+}
+
+void Editor::PlaceCaret()
+{
+    if (!hasFocus_)
+        return;
+    const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
+    const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
+    int x = -100, y = -100;
+    if (line >= topLine_ && line <= topLine_ + VisibleLines() && column >= leftColumn_ &&
+        column <= leftColumn_ + VisibleColumns() + 1) {
+        x = TextLeft() + static_cast<int>(column - leftColumn_) * charWidth_;
+        y = YOfLine(line);
+    }
+    SetCaretPos(x, y);
+}
+
+void Editor::InvalidateLines(std::size_t first, std::size_t last)
+{
+    if (last < topLine_ || first > topLine_ + VisibleLines())
+        return;
+    RECT rows = {0, std::max(0, YOfLine(std::max(first, topLine_))), clientWidth_,
+                 std::min(clientHeight_, YOfLine(std::min(last, topLine_ + VisibleLines())) + lineHeight_)};
+    InvalidateRect(window_, &rows, FALSE);
+}
+
+void Editor::InvalidateFrom(std::size_t line) { InvalidateLines(line, topLine_ + VisibleLines()); }
+
+} // namespace corvex

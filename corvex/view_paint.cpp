@@ -1,0 +1,177 @@
+// Painting: the rows of the update region are drawn into a back buffer the size of the
+// window and copied to the screen in one blit, so nothing flickers. Only visible lines
+// are touched.
+#include "corvex/editor.h"
+#include "corvex/line_cells.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace corvex {
+namespace {
+
+void Fill(HDC dc, const RECT& rect, COLORREF colour)
+{
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+} // namespace
+
+void Editor::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC screen = BeginPaint(window_, &ps);
+    const int width = std::max(1, clientWidth_), height = std::max(1, clientHeight_);
+    if (!backDc_ || backWidth_ < width || backHeight_ < height) {
+        if (backDc_) {
+            SelectObject(backDc_, backOld_);
+            DeleteObject(backBitmap_);
+            DeleteDC(backDc_);
+        }
+        backWidth_ = std::max(width, backWidth_);
+        backHeight_ = std::max(height, backHeight_);
+        backDc_ = CreateCompatibleDC(screen);
+        backBitmap_ = CreateCompatibleBitmap(screen, backWidth_, backHeight_);
+        backOld_ = SelectObject(backDc_, backBitmap_);
+        SetBkMode(backDc_, TRANSPARENT);
+        SetTextAlign(backDc_, TA_LEFT | TA_TOP);
+    }
+    const RECT clip = ps.rcPaint;
+    paintedGutter_ = GutterWidth();
+    const int firstRow = std::max(0L, clip.top) / lineHeight_;
+    const int lastRow = std::max(0L, clip.bottom - 1) / lineHeight_;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const RECT rect = {0, row * lineHeight_, width, (row + 1) * lineHeight_};
+        PaintGutter(backDc_, topLine_ + row, rect);
+        PaintLine(backDc_, topLine_ + row, rect, clip);
+    }
+    BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
+           SRCCOPY);
+    EndPaint(window_, &ps);
+}
+
+void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
+{
+    const COLORREF* colours = options_.colours;
+    RECT rect = row;
+    const int marginWidth = options_.leftMargin ? 14 : 0;
+    rect.right = GutterWidth() - marginWidth;
+    if (rect.right > rect.left) {
+        Fill(dc, rect, colours[ColourLineNumberBackground]);
+        if (line < Text().lineCount()) {
+            wchar_t number[24];
+            const int length = std::swprintf(number, 24, L"%lld",
+                                             static_cast<long long>(options_.lineNumbering.firstNumber) +
+                                                 static_cast<long long>(line));
+            HGDIOBJ old = SelectObject(dc, StyledFont(options_.fontStyles[StyleLineNumbers]));
+            SetTextColor(dc, colours[ColourLineNumberText]);
+            RECT text = rect;
+            text.right -= 4;
+            DrawTextW(dc, number, length, &text, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX | DT_TOP);
+            SelectObject(dc, old);
+        }
+    }
+    if (marginWidth) {
+        RECT margin = row;
+        margin.left = rect.right;
+        margin.right = margin.left + marginWidth;
+        Fill(dc, margin, colours[ColourLeftMargin]);
+    }
+    RECT padding = row;
+    padding.left = GutterWidth();
+    padding.right = TextLeft();
+    const bool highlighted = options_.lineHighlight && !columnMode_ && line == CaretLine();
+    Fill(dc, padding, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
+    RECT divider = {padding.left, row.top, padding.left + 1, row.bottom};
+    Fill(dc, divider, colours[ColourMarginDivider]);
+}
+
+void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip)
+{
+    const COLORREF* colours = options_.colours;
+    const int left = TextLeft();
+    RECT rect = {left, row.top, row.right, row.bottom};
+    const bool exists = line < Text().lineCount();
+    const bool highlighted = exists && options_.lineHighlight && !columnMode_ && line == CaretLine();
+    Fill(dc, rect, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
+    if (!exists || clip.right <= left)
+        return;
+
+    const std::size_t columns = VisibleColumns() + 1;
+    const CellOptions cellOptions = {options_.tabWidth(), Utf8(), whitespaceShown_};
+    const LineCells cells = BuildLineCells(Text(), line, leftColumn_, columns, cellOptions);
+
+    // The selected columns of this line: [selectedFrom, selectedTo).
+    std::size_t selectedFrom = 0, selectedTo = 0;
+    if (columnMode_) {
+        const ColumnBlock block = Block();
+        if (line >= block.firstLine && line <= block.lastLine) {
+            selectedFrom = block.leftColumn;
+            selectedTo = block.rightColumn;
+        }
+    } else if (!selection_.empty()) {
+        const std::size_t start = Text().lineStart(line), end = LineEndOffset(line);
+        const std::size_t selStart = selection_.start(), selEnd = selection_.end();
+        if (selStart <= end && selEnd >= start) {
+            selectedFrom = selStart <= start ? 0 : ColumnOf(selStart);
+            selectedTo = selEnd > end ? ColumnOf(end) + 1 : ColumnOf(selEnd);
+        }
+    }
+    if (selectedTo > selectedFrom) {
+        const long long from = std::max<long long>(static_cast<long long>(selectedFrom), static_cast<long long>(leftColumn_));
+        const long long to = std::min<long long>(static_cast<long long>(selectedTo),
+                                                 static_cast<long long>(leftColumn_ + columns));
+        if (to > from) {
+            RECT selected = {left + static_cast<int>(from - static_cast<long long>(leftColumn_)) * charWidth_, row.top,
+                             left + static_cast<int>(to - static_cast<long long>(leftColumn_)) * charWidth_, row.bottom};
+            Fill(dc, selected, colours[ColourSelection]);
+        }
+    }
+
+    // Text in runs of one colour, each character placed in its cell.
+    HGDIOBJ oldFont = SelectObject(dc, StyledFont(options_.fontStyles[StyleText]));
+    std::vector<int> dx(cells.glyphs.size());
+    for (std::size_t k = 0; k < dx.size(); ++k)
+        dx[k] = cells.advance[k] * charWidth_;
+    std::size_t runStart = 0, column = cells.firstColumn;
+    std::size_t runColumn = column;
+    COLORREF runColour = 0;
+    auto colourOf = [&](std::size_t k, std::size_t col) {
+        if (col >= selectedFrom && col < selectedTo)
+            return colours[ColourSelectionText];
+        return cells.kinds[k] == CellKind::Text ? colours[ColourText] : colours[ColourWhitespace];
+    };
+    auto flush = [&](std::size_t end) {
+        if (end > runStart) {
+            SetTextColor(dc, runColour);
+            ExtTextOutW(dc, left + static_cast<int>(runColumn - leftColumn_) * charWidth_, row.top, ETO_CLIPPED, &rect,
+                        cells.glyphs.data() + runStart, static_cast<UINT>(end - runStart), dx.data() + runStart);
+        }
+    };
+    for (std::size_t k = 0; k < cells.glyphs.size(); ++k) {
+        if (!cells.advance[k])
+            continue;
+        const COLORREF colour = colourOf(k, column);
+        if (k == 0 || colour != runColour) {
+            flush(k);
+            runStart = k;
+            runColumn = column;
+            runColour = colour;
+        }
+        ++column;
+    }
+    flush(cells.glyphs.size());
+    SelectObject(dc, oldFont);
+
+    if (drag_ == Drag::Move && Text().lineOfOffset(dropOffset_) == line) {
+        const std::size_t dropColumn = ColumnOf(dropOffset_);
+        if (dropColumn >= leftColumn_) {
+            RECT mark = {left + static_cast<int>(dropColumn - leftColumn_) * charWidth_, row.top, 0, row.bottom};
+            mark.right = mark.left + 2;
+            Fill(dc, mark, colours[ColourCaret]);
+        }
+    }
+}
+
+} // namespace corvex
