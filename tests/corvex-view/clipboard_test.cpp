@@ -1,0 +1,114 @@
+// Cut, copy and paste through the system clipboard, column selections included.
+#include "control_fixture.h"
+
+namespace {
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return L"<clipboard busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(ControlTest, CopyAndPasteUseCrLfAndUnicode)
+{
+    Send(corvex::SetAutoIndent, 0);
+    Type("caf\xC3\xA9\rline");
+    EXPECT_EQ(Send(corvex::CanCopy), 0);
+    EXPECT_EQ(Send(corvex::Copy), 0);
+    Send(corvex::Command, corvex::CmdSelectAll);
+    EXPECT_NE(Send(corvex::CanCopy), 0);
+    EXPECT_NE(Send(corvex::CanCut), 0);
+    EXPECT_EQ(Send(corvex::Copy), 1);
+    EXPECT_EQ(ClipboardText(), L"caf\u00e9\r\nline");
+    EXPECT_NE(Send(corvex::CanPaste), 0);
+    Press(VK_END, {VK_CONTROL});
+    EXPECT_EQ(Send(corvex::Paste), 1);
+    EXPECT_EQ(Text(), "caf\xC3\xA9\nlinecaf\xC3\xA9\nline");
+    Send(corvex::Undo);
+    EXPECT_EQ(Text(), "caf\xC3\xA9\nline");
+}
+
+TEST_F(ControlTest, CutRemovesTheSelectionAsOneStep)
+{
+    Type("keep cut");
+    Select(4, 8);
+    EXPECT_EQ(Send(corvex::Cut), 1);
+    EXPECT_EQ(Text(), "keep");
+    EXPECT_EQ(ClipboardText(), L" cut");
+    Send(corvex::Undo);
+    EXPECT_EQ(Text(), "keep cut");
+}
+
+TEST_F(ControlTest, PastedLineEndsBecomeTheDocumentsOwn)
+{
+    const std::wstring text = L"a\r\nb\rc\nd";
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    Send(corvex::Paste);
+    EXPECT_EQ(Text(), "a\nb\nc\nd");
+}
+
+TEST_F(ControlTest, AltDragCopiesAColumn)
+{
+    Send(corvex::SetAutoIndent, 0);
+    Type("abcdef\rghijkl\rmnopqr");
+    UpdateWindow(control);
+    int record[4];
+    // Column of x: click and read the caret.
+    auto columnAt = [&](int x) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 2));
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(x, 2));
+        Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+        return record[3];
+    };
+    int x1 = 0, x3 = 0;
+    for (int x = 0; x < 300 && !x3; ++x) {
+        const int column = columnAt(x);
+        if (column == 1 && !x1)
+            x1 = x;
+        if (column == 3)
+            x3 = x;
+    }
+    ASSERT_TRUE(x1 && x3);
+    int lineHeight = 0;
+    for (int y = 2; y < 100 && !lineHeight; ++y) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x1, y));
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(x1, y));
+        Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+        if (record[2] == 1)
+            lineHeight = y;
+    }
+    ASSERT_GT(lineHeight, 0);
+    HoldKeys({VK_MENU}, true);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x1, 2));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x3, lineHeight * 2 + 2));
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(x3, lineHeight * 2 + 2));
+    HoldKeys({VK_MENU}, false);
+    EXPECT_EQ(Send(corvex::Copy), 1);
+    EXPECT_EQ(ClipboardText(), L"bc\r\nhi\r\nno");
+    Press(VK_DELETE);
+    EXPECT_EQ(Text(), "adef\ngjkl\nmpqr");
+
+    Send(corvex::SetColumnSelect, 0);
+    HoldKeys({VK_MENU}, true);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x1, 2));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x3, lineHeight + 2));
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(x3, lineHeight + 2));
+    HoldKeys({VK_MENU}, false);
+    Send(corvex::Copy);
+    EXPECT_EQ(ClipboardText(), L"def\r\ngjk"); // an ordinary selection
+}
+
+} // namespace

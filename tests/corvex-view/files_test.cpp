@@ -1,0 +1,145 @@
+// Loading and saving: encodings, line ends and NUL bytes survive; failures return 0
+// and leave both the document and the file on disk as they were.
+#include "control_fixture.h"
+
+#include <random>
+
+namespace {
+
+class FileTest : public ControlTest {
+protected:
+    bool Save(const std::string& path) const
+    {
+        return Send(corvex::SaveFile, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1;
+    }
+    std::string RoundTrip(const std::string& bytes)
+    {
+        WriteBytes(folder.File("in.txt"), bytes);
+        Load(folder.File("in.txt"));
+        EXPECT_TRUE(Save(folder.File("out.txt")));
+        return ReadBytes(folder.File("out.txt"));
+    }
+    ScratchFolder folder;
+};
+
+TEST_F(FileTest, EncodingsAndLineEndsAreKept)
+{
+    const std::string samples[] = {
+        "plain ascii\r\nsecond line\r\n",
+        "unix\nlines\n",
+        "old mac\rlines\r",
+        "\xEF\xBB\xBFwith a BOM\r\n",
+        "utf-8 caf\xC3\xA9\nna\xC3\xAFve\n",
+        std::string("\xFF\xFEh\0i\0\r\0\n\0", 10),
+        std::string("\xFE\xFF\0h\0i\0\n", 9),
+        "ansi caf\xE9\r\n",
+        std::string("nul\0bytes\0\r\nkept\0", 18),
+        "invalid \xC3\x28 utf-8 \xF5\x80\n",
+        "",
+    };
+    for (const std::string& sample : samples)
+        EXPECT_EQ(RoundTrip(sample), sample);
+}
+
+TEST_F(FileTest, EditsAreSavedInTheFilesStyle)
+{
+    WriteBytes(folder.File("in.txt"), std::string("\xFF\xFE" "a\0\r\0\n\0", 8));
+    Load(folder.File("in.txt"));
+    Select(1, 1);
+    Send(corvex::SetAutoIndent, 0);
+    SendMessageW(control, WM_CHAR, '\r', 1);
+    SendMessageW(control, WM_CHAR, 0x00E9, 1);
+    ASSERT_TRUE(Save(folder.File("out.txt")));
+    EXPECT_EQ(ReadBytes(folder.File("out.txt")), std::string("\xFF\xFE" "a\0\r\0\n\0\xE9\0\r\0\n\0", 14));
+}
+
+TEST_F(FileTest, BinaryFilesRoundTripExactly)
+{
+    std::mt19937 random(7);
+    std::string bytes(64 * 1024, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    bytes[0] = 'x'; // not a BOM
+    WriteBytes(folder.File("in.bin"), bytes);
+    Load(folder.File("in.bin"));
+    UpdateWindow(control);
+    ASSERT_TRUE(Save(folder.File("out.bin")));
+    EXPECT_EQ(ReadBytes(folder.File("out.bin")), bytes);
+}
+
+TEST_F(FileTest, LoadFailuresKeepTheDocument)
+{
+    Type("kept");
+    for (const char* path : {"", "Z:\\no\\such\\folder\\file.txt"}) {
+        EXPECT_EQ(Send(corvex::LoadFile, 0, reinterpret_cast<LPARAM>(path)), 0) << path;
+    }
+    EXPECT_EQ(Send(corvex::LoadFile, 0, 0), 0);
+    CreateDirectoryA(folder.File("sub").c_str(), nullptr);
+    EXPECT_EQ(Send(corvex::LoadFile, 0, reinterpret_cast<LPARAM>(folder.File("sub").c_str())), 0);
+    RemoveDirectoryA(folder.File("sub").c_str());
+    EXPECT_EQ(Text(), "kept");
+    EXPECT_NE(Send(corvex::IsModified), 0);
+}
+
+TEST_F(FileTest, LoadingClearsTheModifiedFlagAndHistory)
+{
+    Type("typed");
+    WriteBytes(folder.File("a.txt"), "loaded");
+    Load(folder.File("a.txt"));
+    EXPECT_EQ(Text(), "loaded");
+    EXPECT_EQ(Send(corvex::IsModified), 0);
+    EXPECT_EQ(Send(corvex::CanUndo), 0);
+}
+
+TEST_F(FileTest, SavingMarksTheDocumentSavedAndLeavesNoTemporaryFile)
+{
+    Type("new file");
+    notifications.clear();
+    ASSERT_TRUE(Save(folder.File("new.txt")));
+    EXPECT_EQ(Send(corvex::IsModified), 0);
+    EXPECT_EQ(Count(corvex::NotifyModifiedChanged), 1);
+    EXPECT_EQ(ReadBytes(folder.File("new.txt")), "new file");
+    Type("!");
+    ASSERT_TRUE(Save(folder.File("new.txt")));
+    EXPECT_EQ(ReadBytes(folder.File("new.txt")), "new file!");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"new.txt"});
+}
+
+TEST_F(FileTest, SavingKeepsTheTargetsAttributes)
+{
+    WriteBytes(folder.File("hidden.txt"), "old");
+    SetFileAttributesA(folder.File("hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+    Type("new");
+    ASSERT_TRUE(Save(folder.File("hidden.txt")));
+    EXPECT_NE(GetFileAttributesA(folder.File("hidden.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(ReadBytes(folder.File("hidden.txt")), "new");
+}
+
+TEST_F(FileTest, FailingSavesLeaveTheOriginalAndTheDocument)
+{
+    const std::string target = folder.File("target.txt");
+    WriteBytes(target, "original");
+    Type("replacement");
+
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(Save(target));
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadBytes(target), "original");
+
+    HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(Save(target));
+    CloseHandle(lock);
+    EXPECT_EQ(ReadBytes(target), "original");
+
+    EXPECT_FALSE(Save(folder.File("missing\\folder.txt")));
+    EXPECT_FALSE(Save(""));
+    EXPECT_EQ(Send(corvex::SaveFile, 0, 0), 0);
+    EXPECT_FALSE(Save(folder.File("")));
+
+    EXPECT_NE(Send(corvex::IsModified), 0);
+    EXPECT_EQ(Text(), "replacement");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"target.txt"});
+}
+
+} // namespace
