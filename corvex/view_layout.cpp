@@ -15,6 +15,11 @@ constexpr int kGutterPadding = 8;
 // Lines longer than this are not walked to measure them: their byte length stands in.
 constexpr std::size_t kMeasuredLineLimit = 64 * 1024;
 constexpr int kSmoothSteps = 4;
+// The horizontal range grows in steps of this many columns: each change of a scroll
+// bar's range redraws the bar, which costs more than painting a line.
+constexpr std::size_t kWidthStep = 64;
+
+std::size_t RoundedWidth(std::size_t columns) { return (columns / kWidthStep + 1) * kWidthStep; }
 
 int Digits(long long value)
 {
@@ -199,8 +204,10 @@ void Editor::ScrollToCaret()
         left = column > slack ? column - slack : 0;
     else if (column >= left + columns)
         left = column - columns + 1 + slack;
-    if (column > widestColumns_)
-        widestColumns_ = column;
+    if (column > widestColumns_) {
+        widestColumns_ = RoundedWidth(column);
+        UpdateScrollBars();
+    }
     ScrollTo(top, left);
     PlaceCaret();
 }
@@ -210,6 +217,7 @@ void Editor::UpdateScrollBars()
     const int bars = (options_.horizontalScrollBar ? 1 : 0) | (options_.verticalScrollBar ? 2 : 0);
     if (bars != shownBars_) {
         shownBars_ = bars;
+        scrollLines_ = scrollColumns_ = -1; // send the ranges again
         ShowScrollBar(window_, SB_HORZ, (bars & 1) != 0);
         ShowScrollBar(window_, SB_VERT, (bars & 2) != 0);
     }
@@ -297,7 +305,7 @@ void Editor::NoteLineWidth(std::size_t line)
     const std::size_t width =
         bytes > kMeasuredLineLimit ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
     if (width > widestColumns_) {
-        widestColumns_ = width;
+        widestColumns_ = RoundedWidth(width);
         UpdateScrollBars();
     }
 }

@@ -66,9 +66,12 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
                                                  static_cast<long long>(line));
             HGDIOBJ old = SelectObject(dc, StyledFont(options_.fontStyles[StyleLineNumbers]));
             SetTextColor(dc, colours[ColourLineNumberText]);
-            RECT text = rect;
-            text.right -= 4;
-            DrawTextW(dc, number, length, &text, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX | DT_TOP);
+            const int dx[24] = {charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
+                                charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
+                                charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
+                                charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_};
+            ExtTextOutW(dc, rect.right - 4 - length * charWidth_, row.top, ETO_CLIPPED, &rect, number,
+                        static_cast<UINT>(length), dx);
             SelectObject(dc, old);
         }
     }

@@ -36,8 +36,11 @@ constexpr int kHistoryBufferSize = 1025;
 enum Message : UINT {
     LoadFile = 3324,       // 0, const char* path -> 1 loaded
     SaveFile = 3334,       // 0, const char* path -> 1 saved
-    SaveRecord = 3354,     // record got with GetPosition(0), const char* text: replace
-    GetPosition = 3444,    // 0 or 1, int[4]; with 1: [2] line, [3] column as shown (-1 none)
+    SaveRecord = 3354,     // const int* record got with GetPosition(0), const char* text (ANSI):
+                           // replaces [record[0], record[1]) by the text -> 1
+    GetPosition = 3444,    // 0 or 1, int[4]: [0] selection start, [1] selection end (byte
+                           // offsets), [2] caret line, [3] caret column with tabs expanded;
+                           // 0-based with 0, 1-based as shown to the user with 1 (-1 none)
     IsModified = 3484,
     ClearModified = 3485,
     Command = 3724,        // wParam command code, lParam 0 unless given
