@@ -81,6 +81,21 @@ TEST_F(FileTest, LoadFailuresKeepTheDocument)
     EXPECT_NE(Send(corvex::IsModified), 0);
 }
 
+TEST_F(FileTest, FilesOverAGigabyteAreRefused)
+{
+    const std::string path = folder.File("huge.bin");
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = (1LL << 30) + 1;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN); // sparse: nothing is written
+    ASSERT_TRUE(SetEndOfFile(file));
+    CloseHandle(file);
+    Type("kept");
+    EXPECT_EQ(Send(corvex::LoadFile, 0, reinterpret_cast<LPARAM>(path.c_str())), 0);
+    EXPECT_EQ(Text(), "kept");
+}
+
 TEST_F(FileTest, LoadingClearsTheModifiedFlagAndHistory)
 {
     Type("typed");

@@ -134,6 +134,43 @@ TEST_F(ControlTest, FontIsReturnedAndNeverDeleted)
     DeleteObject(font);
 }
 
+struct TooltipSearch {
+    HWND owner, found;
+};
+
+BOOL CALLBACK FindShownTooltip(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<TooltipSearch*>(data);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (GetWindow(window, GW_OWNER) == search->owner && IsWindowVisible(window) &&
+        lstrcmpiA(name, "tooltips_class32") == 0)
+        search->found = window;
+    return TRUE;
+}
+
+// The line tooltip: a tooltip window owned by the control's top-level window.
+HWND ShownTooltipOf(HWND control)
+{
+    TooltipSearch search = {GetAncestor(control, GA_ROOT), nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindShownTooltip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(ControlTest, LineTooltipFollowsTheThumbWhenEnabled)
+{
+    for (int k = 0; k < 200; ++k)
+        Type("line\r");
+    Send(corvex::SetLineTooltips, 0);
+    Send(WM_VSCROLL, SB_THUMBTRACK);
+    EXPECT_EQ(ShownTooltipOf(control), nullptr);
+    Send(corvex::SetLineTooltips, 1);
+    Send(WM_VSCROLL, SB_THUMBTRACK);
+    EXPECT_NE(ShownTooltipOf(control), nullptr);
+    Send(WM_VSCROLL, SB_ENDSCROLL);
+    EXPECT_EQ(ShownTooltipOf(control), nullptr);
+}
+
 TEST_F(ControlTest, AnswersDialogCodesForEveryKey)
 {
     EXPECT_EQ(Send(WM_GETDLGCODE), DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB);
