@@ -1,0 +1,107 @@
+// What the view shows: colours of the painted parts read back from the window, the
+// place of the text beside the line numbers and margin, and scrolling.
+#include "control_fixture.h"
+
+namespace {
+
+class ViewTest : public ControlTest {
+protected:
+    void SetUp() override
+    {
+        ControlTest::SetUp();
+        ShowWindow(parent, SW_SHOWNOACTIVATE);
+        Send(corvex::GetColours, 0, reinterpret_cast<LPARAM>(colours));
+        colours[corvex::ColourBackground] = RGB(250, 250, 250);
+        colours[corvex::ColourHighlightedLine] = RGB(250, 240, 200);
+        colours[corvex::ColourSelection] = RGB(40, 80, 200);
+        colours[corvex::ColourLineNumberBackground] = RGB(230, 230, 230);
+        colours[corvex::ColourLeftMargin] = RGB(200, 250, 200);
+        Send(corvex::SetColours, 0, reinterpret_cast<LPARAM>(colours));
+    }
+    COLORREF Pixel(int x, int y) const
+    {
+        UpdateWindow(control);
+        HDC dc = GetDC(control);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(control, dc);
+        return colour;
+    }
+    // The x of the first text column: the first x whose click puts the caret after
+    // the first character.
+    int FirstColumnX() const
+    {
+        for (int x = 0; x < 300; ++x) {
+            Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 2));
+            Send(WM_LBUTTONUP, 0, MAKELPARAM(x, 2));
+            int record[4];
+            Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+            if (record[3] == 1)
+                return x;
+        }
+        return -1;
+    }
+    COLORREF colours[corvex::kColourCount] = {};
+};
+
+TEST_F(ViewTest, CaretLineIsHighlightedWhenEnabled)
+{
+    Send(corvex::SetAutoIndent, 0);
+    Type("first\rsecond\rthird");
+    EXPECT_EQ(Pixel(500, 2), colours[corvex::ColourBackground]);
+    Press(VK_HOME, {VK_CONTROL});
+    EXPECT_EQ(Pixel(500, 2), colours[corvex::ColourHighlightedLine]);
+    Send(corvex::SetLineHighlight, 0);
+    EXPECT_EQ(Pixel(500, 2), colours[corvex::ColourBackground]);
+}
+
+TEST_F(ViewTest, SelectionAndGutterUseTheirColours)
+{
+    Type("some selected text");
+    Send(corvex::Command, corvex::CmdSelectAll);
+    const int x = FirstColumnX();
+    ASSERT_GT(x, 0);
+    Send(corvex::Command, corvex::CmdSelectAll);
+    EXPECT_EQ(Pixel(x + 1, 1), colours[corvex::ColourSelection]);
+    EXPECT_EQ(Pixel(1, 1), colours[corvex::ColourLineNumberBackground]);
+}
+
+TEST_F(ViewTest, LineNumbersAndMarginMakeRoomBeforeTheText)
+{
+    Type("abc");
+    const int withBoth = FirstColumnX();
+    Send(corvex::SetLeftMargin, 0);
+    const int withNumbers = FirstColumnX();
+    const LONG hidden[3] = {0, 1, 3};
+    Send(corvex::SetLineNumbering, 0, reinterpret_cast<LPARAM>(hidden));
+    const int withNothing = FirstColumnX();
+    EXPECT_GT(withBoth, withNumbers);
+    EXPECT_GT(withNumbers, withNothing);
+    const LONG wide[3] = {1, 1, 8};
+    Send(corvex::SetLineNumbering, 0, reinterpret_cast<LPARAM>(wide));
+    EXPECT_GT(FirstColumnX(), withNumbers);
+}
+
+TEST_F(ViewTest, WheelAndPageKeysScroll)
+{
+    for (int k = 0; k < 300; ++k)
+        Type("line\r");
+    Press(VK_HOME, {VK_CONTROL});
+    EXPECT_EQ(GetScrollPos(control, SB_VERT), 0);
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    EXPECT_EQ(GetScrollPos(control, SB_VERT), static_cast<int>(lines));
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(GetScrollPos(control, SB_VERT), 0);
+    Send(corvex::SetSmoothScroll, 1);
+    Press(VK_NEXT);
+    const int page = GetScrollPos(control, SB_VERT);
+    EXPECT_GT(page, 10);
+    int record[4];
+    Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+    EXPECT_EQ(record[2], page);
+    Press(VK_END, {VK_CONTROL});
+    EXPECT_EQ(GetScrollPos(control, SB_VERT) + page, 301); // the empty line after the last line end counts
+}
+
+} // namespace
