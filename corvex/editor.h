@@ -175,6 +175,15 @@ private:
     int clientWidth_ = 0, clientHeight_ = 0;
     int paintedGutter_ = -1;
 
+    struct CaretColumnCache {
+        bool valid;
+        unsigned long edits;
+        std::size_t offset;
+        unsigned tabSize;
+        std::size_t column;
+    };
+    mutable CaretColumnCache caretColumnCache_ = {};
+
     // Scroll state.
     std::size_t topLine_ = 0, leftColumn_ = 0;
     std::size_t widestColumns_ = 0;   // never shrinks while the document is open

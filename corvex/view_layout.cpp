@@ -153,7 +153,17 @@ int Editor::YOfLine(std::size_t line) const
 
 std::size_t Editor::CaretLine() const { return Text().lineOfOffset(selection_.caret); }
 
-std::size_t Editor::CaretColumn() const { return ColumnOf(selection_.caret); }
+// The caret's column is asked for several times per keystroke; on a very long line each
+// answer walks the line, so the last one is kept until the text, caret or tab size change.
+std::size_t Editor::CaretColumn() const
+{
+    CaretColumnCache& cache = caretColumnCache_;
+    if (!cache.valid || cache.edits != editCount_ || cache.offset != selection_.caret ||
+        cache.tabSize != options_.tabWidth()) {
+        cache = {true, editCount_, selection_.caret, options_.tabWidth(), ColumnOf(selection_.caret)};
+    }
+    return cache.column;
+}
 
 std::size_t Editor::ColumnOf(std::size_t offset) const
 {
@@ -170,8 +180,9 @@ void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)
     if (topLine == topLine_ && leftColumn == leftColumn_)
         return;
     const long long distance = static_cast<long long>(topLine) - static_cast<long long>(topLine_);
-    if (options_.smoothScroll && leftColumn == leftColumn_ && distance != 0 &&
-        std::llabs(distance) <= static_cast<long long>(visible) && IsWindowVisible(window_)) {
+    if (options_.smoothScroll && leftColumn == leftColumn_ && drag_ == Drag::None &&
+        std::llabs(distance) >= kSmoothSteps && std::llabs(distance) <= static_cast<long long>(visible) &&
+        IsWindowVisible(window_)) {
         // Glide over a few intermediate positions before landing.
         const std::size_t from = topLine_;
         for (int step = 1; step < kSmoothSteps; ++step) {
