@@ -1,0 +1,60 @@
+#include "corvex/dialogs/common_dialogs.h"
+
+#include <commdlg.h>
+
+namespace corvex::dialogs {
+namespace {
+
+int SystemMessage(HWND owner, const std::string& text, const std::string& caption, UINT type)
+{
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
+bool SystemColour(HWND owner, COLORREF& colour)
+{
+    static COLORREF custom[16] = {};
+    CHOOSECOLORA choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = owner;
+    choose.rgbResult = colour;
+    choose.lpCustColors = custom;
+    choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorA(&choose))
+        return false;
+    colour = choose.rgbResult;
+    return true;
+}
+
+bool SystemFont(HWND owner, LOGFONTA& font)
+{
+    LOGFONTA chosen = font;
+    CHOOSEFONTA choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = owner;
+    choose.lpLogFont = &chosen;
+    choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
+    if (!ChooseFontA(&choose))
+        return false;
+    font = chosen;
+    return true;
+}
+
+MessageFunction g_message = SystemMessage;
+ColourFunction g_colour = SystemColour;
+FontFunction g_font = SystemFont;
+
+} // namespace
+
+int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type)
+{
+    return g_message(owner, text, caption, type);
+}
+
+bool PickColour(HWND owner, COLORREF& colour) { return g_colour(owner, colour); }
+bool PickFont(HWND owner, LOGFONTA& font) { return g_font(owner, font); }
+
+void SetMessageFunction(MessageFunction function) { g_message = function ? function : SystemMessage; }
+void SetColourFunction(ColourFunction function) { g_colour = function ? function : SystemColour; }
+void SetFontFunction(FontFunction function) { g_font = function ? function : SystemFont; }
+
+} // namespace corvex::dialogs

@@ -1,0 +1,134 @@
+#include "corvex/dialogs/font_page.h"
+
+#include "corvex/dialogs/common_dialogs.h"
+#include "corvex/dialogs/setting_names.h"
+
+namespace corvex::dialogs {
+namespace {
+
+struct StyleCheck {
+    WORD item;
+    BYTE bit;
+};
+constexpr StyleCheck kStyleChecks[] = {
+    {kStyleBold, StyleBold}, {kStyleItalic, StyleItalic}, {kStyleUnderline, StyleUnderline},
+};
+
+int PointSize(const LOGFONTA& font)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+    return MulDiv(height, 72, dpi ? dpi : 96);
+}
+
+} // namespace
+
+FontPage::~FontPage()
+{
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+    if (sample_)
+        DeleteObject(sample_);
+}
+
+DialogTemplate FontPage::buildTemplate() const
+{
+    DialogTemplate dialog = PageTemplate();
+    dialog.group("Font", 7, 7, 248, 62);
+    dialog.label("", 15, 20, 170, kFontDescription);
+    dialog.button("&Choose...", kChooseFont, 198, 19);
+    dialog.add(DialogTemplate::kStatic, "AaBbCc XxYyZz 0123 {}", kFontSample,
+               SS_CENTERIMAGE | SS_NOPREFIX, 15, 36, 232, 26, WS_EX_CLIENTEDGE);
+    dialog.group("Styles", 7, 74, 248, 76);
+    dialog.add(DialogTemplate::kListBox, "", kStyleList,
+               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 15, 87, 140, 56);
+    dialog.check("&Bold", kStyleBold, 165, 88, 80);
+    dialog.check("&Italic", kStyleItalic, 165, 102, 80);
+    dialog.check("&Underline", kStyleUnderline, 165, 116, 80);
+    return dialog;
+}
+
+void FontPage::load(const ControlSettings& settings)
+{
+    font_ = settings.font;
+    styles_ = settings.fontStyles;
+    HWND list = item(kStyleList);
+    if (SendMessageA(list, LB_GETCOUNT, 0, 0) == 0) {
+        for (int i = 0; i < kFontStylesSize; ++i)
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FontStyleName(i)));
+        SendMessageA(list, LB_SETCURSEL, 0, 0);
+    }
+    showFont();
+    showStyle();
+}
+
+void FontPage::store(ControlSettings& settings) const
+{
+    settings.font = font_;
+    settings.fontStyles = styles_;
+}
+
+void FontPage::showFont()
+{
+    setItemText(kFontDescription, std::string(font_.lfFaceName) + ", " + std::to_string(PointSize(font_)) + " pt");
+    HFONT sample = CreateFontIndirectA(&font_);
+    SendDlgItemMessageA(hwnd_, kFontSample, WM_SETFONT, reinterpret_cast<WPARAM>(sample), TRUE);
+    if (sample_)
+        DeleteObject(sample_);
+    sample_ = sample;
+}
+
+int FontPage::selectedStyle() const
+{
+    const LRESULT index = SendDlgItemMessageA(hwnd_, kStyleList, LB_GETCURSEL, 0, 0);
+    return index >= 0 && index < kFontStylesSize ? static_cast<int>(index) : -1;
+}
+
+void FontPage::showStyle()
+{
+    const int index = selectedStyle();
+    for (const StyleCheck& check : kStyleChecks) {
+        setChecked(check.item, index >= 0 && (styles_[index] & check.bit));
+        EnableWindow(item(check.item), index >= 0);
+    }
+}
+
+void FontPage::storeStyle(WORD checkBox)
+{
+    const int index = selectedStyle();
+    for (const StyleCheck& check : kStyleChecks)
+        if (index >= 0 && check.item == checkBox)
+            styles_[index] = static_cast<BYTE>(isChecked(check.item) ? styles_[index] | check.bit
+                                                                     : styles_[index] & ~check.bit);
+}
+
+INT_PTR FontPage::handle(UINT message, WPARAM wParam, LPARAM)
+{
+    if (message != WM_COMMAND)
+        return FALSE;
+    const WORD id = LOWORD(wParam);
+    switch (id) {
+    case kChooseFont: {
+        LOGFONTA font = font_;
+        if (PickFont(GetAncestor(hwnd_, GA_ROOT), font)) {
+            font_ = font;
+            showFont();
+        }
+        return TRUE;
+    }
+    case kStyleList:
+        if (HIWORD(wParam) == LBN_SELCHANGE)
+            showStyle();
+        return TRUE;
+    case kStyleBold:
+    case kStyleItalic:
+    case kStyleUnderline:
+        storeStyle(id);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace corvex::dialogs

@@ -1,0 +1,42 @@
+#include "corvex/dialogs/line_numbering_page.h"
+
+#include <commctrl.h>
+
+namespace corvex::dialogs {
+
+DialogTemplate LineNumberingPage::buildTemplate() const
+{
+    DialogTemplate dialog = PageTemplate();
+    dialog.group("Line numbers", 7, 7, 248, 62);
+    dialog.check("&Show line numbers", kShowLineNumbers, 15, 20, 150);
+    dialog.label("&First line number:", 15, 35, 80);
+    dialog.edit(kFirstLineNumber, 100, 34, 48);
+    dialog.label("&Minimum digits:", 15, 51, 80);
+    dialog.spinEdit(kMinimumDigits, kMinimumDigitsSpin, 100, 50, 32);
+    return dialog;
+}
+
+void LineNumberingPage::load(const ControlSettings& settings)
+{
+    const LineNumbering& numbering = settings.lineNumbering;
+    setChecked(kShowLineNumbers, numbering.shown != 0);
+    SetDlgItemInt(hwnd_, kFirstLineNumber, static_cast<UINT>(numbering.firstNumber), TRUE);
+    SendDlgItemMessageA(hwnd_, kMinimumDigitsSpin, UDM_SETRANGE32, kMinDigits, kMaxDigits);
+    SendDlgItemMessageA(hwnd_, kMinimumDigitsSpin, UDM_SETPOS32, 0, numbering.minimumDigits);
+}
+
+void LineNumberingPage::store(ControlSettings& settings) const
+{
+    LineNumbering& numbering = settings.lineNumbering;
+    if (isChecked(kShowLineNumbers) != (numbering.shown != 0))
+        numbering.shown = isChecked(kShowLineNumbers) ? 1 : 0;
+    BOOL valid = FALSE;
+    const int first = static_cast<int>(GetDlgItemInt(hwnd_, kFirstLineNumber, &valid, TRUE));
+    if (valid)
+        numbering.firstNumber = first;
+    const int digits = static_cast<int>(GetDlgItemInt(hwnd_, kMinimumDigits, &valid, FALSE));
+    if (valid)
+        numbering.minimumDigits = digits < kMinDigits ? kMinDigits : digits > kMaxDigits ? kMaxDigits : digits;
+}
+
+} // namespace corvex::dialogs

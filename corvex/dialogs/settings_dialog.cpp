@@ -1,0 +1,133 @@
+#include "corvex/dialogs/settings_dialog.h"
+
+#include "corvex/dialogs/check_list_page.h"
+#include "corvex/dialogs/colour_page.h"
+#include "corvex/dialogs/editing_page.h"
+#include "corvex/dialogs/font_page.h"
+#include "corvex/dialogs/keyboard_page.h"
+#include "corvex/dialogs/line_numbering_page.h"
+
+#include <commctrl.h>
+
+namespace corvex::dialogs {
+namespace {
+
+constexpr short kMargin = 7, kTabsWidth = SettingsPage::kWidth + 14, kTabsHeight = SettingsPage::kHeight + 22;
+constexpr short kWidth = kTabsWidth + 2 * kMargin;
+constexpr short kButtonsTop = kMargin + kTabsHeight + kMargin;
+constexpr short kHeight = kButtonsTop + DialogTemplate::kButtonHeight + kMargin;
+
+// The page shown when the dialog opens: the one last looked at.
+int g_lastPage = 0;
+
+void NotifySettingsChanged(HWND control)
+{
+    NMHDR header{};
+    header.hwndFrom = control;
+    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+    header.code = corvex::NotifySettingsChanged;
+    if (HWND parent = GetParent(control))
+        SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(HWND control) : control_(control) {}
+
+bool SettingsDialog::run()
+{
+    written_ = ReadControlSettings(control_);
+    DialogTemplate dialog(kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, kWidth, kHeight);
+    dialog.add(WC_TABCONTROLA, "", kSettingsTabs, WS_TABSTOP | WS_CLIPCHILDREN, kMargin, kMargin, kTabsWidth,
+               kTabsHeight, WS_EX_CONTROLPARENT);
+    const short gap = 4, step = DialogTemplate::kButtonWidth + gap;
+    const short right = kWidth - kMargin - DialogTemplate::kButtonWidth;
+    dialog.button("OK", IDOK, right - 2 * step, kButtonsTop, true);
+    dialog.button("Cancel", IDCANCEL, right - step, kButtonsTop);
+    dialog.button("&Apply", kApplyButton, right, kButtonsTop);
+    const HWND owner = GetAncestor(control_, GA_ROOT);
+    return runModal(dialog, owner) == IDOK;
+}
+
+void SettingsDialog::createPages()
+{
+    pages_.push_back(GeneralPage());
+    pages_.push_back(std::make_unique<EditingPage>());
+    pages_.push_back(std::make_unique<ColourPage>());
+    pages_.push_back(std::make_unique<FontPage>());
+    pages_.push_back(std::make_unique<LineNumberingPage>());
+    pages_.push_back(std::make_unique<KeyboardPage>());
+    pages_.push_back(MiscellaneousPage());
+
+    HWND tabs = item(kSettingsTabs);
+    SendMessageA(tabs, WM_SETFONT, SendMessageA(hwnd_, WM_GETFONT, 0, 0), FALSE);
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        TCITEMA tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = const_cast<char*>(pages_[i]->name());
+        SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
+    }
+    RECT area{};
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (const auto& page : pages_) {
+        HWND window = page->createIn(tabs);
+        SetWindowPos(window, HWND_BOTTOM, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOACTIVATE | SWP_HIDEWINDOW);
+        page->load(written_);
+    }
+}
+
+void SettingsDialog::select(int index)
+{
+    if (index < 0 || index >= static_cast<int>(pages_.size()))
+        index = 0;
+    SendDlgItemMessageA(hwnd_, kSettingsTabs, TCM_SETCURSEL, index, 0);
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
+        ShowWindow(pages_[i]->hwnd(), i == index ? SW_SHOW : SW_HIDE);
+    g_lastPage = index;
+}
+
+void SettingsDialog::apply(bool always)
+{
+    ControlSettings changed = written_;
+    for (const auto& page : pages_)
+        page->store(changed);
+    const bool wrote = WriteChangedSettings(control_, written_, changed);
+    written_ = changed;
+    if (wrote || always)
+        NotifySettingsChanged(control_);
+}
+
+INT_PTR SettingsDialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        createPages();
+        select(g_lastPage);
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == kSettingsTabs && header->code == TCN_SELCHANGE)
+            select(static_cast<int>(SendDlgItemMessageA(hwnd_, kSettingsTabs, TCM_GETCURSEL, 0, 0)));
+        return FALSE;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            apply(true);
+            EndDialog(hwnd_, IDOK);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(hwnd_, IDCANCEL);
+            return TRUE;
+        case kApplyButton:
+            apply(false);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    return FALSE;
+}
+
+} // namespace corvex::dialogs

@@ -1,0 +1,235 @@
+// The modeless find and replace dialogs, find-again and the histories, driven through
+// the dialogs' controls against a fake target and control.
+#include "dialog_driver.h"
+#include "fake_control.h"
+#include "fake_target.h"
+
+#include "corvex/dialogs/dialogs.h"
+#include "corvex/dialogs/search_dialog.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvex;
+using namespace corvex::dialogs;
+
+namespace {
+
+class SearchDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FindHistory().clear();
+        ReplaceHistory().clear();
+    }
+    void TearDown() override
+    {
+        ShutdownDialogs();
+        SetActiveSearchTarget(nullptr, nullptr);
+    }
+
+    // The visible dialog titled `title` owned by the fake control's top-level window.
+    HWND Dialog(const char* title) const
+    {
+        HWND dialog = FindWindowA("#32770", title);
+        return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+    }
+    std::vector<std::string> ListOf(HWND dialog, int id) const
+    {
+        std::vector<std::string> entries;
+        HWND combo = Find(dialog, id);
+        const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[256] = {};
+            SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            entries.push_back(text);
+        }
+        return entries;
+    }
+
+    FakeControl control;
+    FakeTarget target;
+    MessageRecorder messages;
+};
+
+TEST_F(SearchDialogsTest, FindDialogSearchesWithTheControlsOptionsAndDirection)
+{
+    control.setOption(SetCaseSensitive, 1);
+    target.selection = "needle";
+    ShowFindDialog(control.window(), target);
+    HWND dialog = Dialog("Find");
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), control.parent());
+    EXPECT_EQ(Text(dialog, kFindText), "needle");
+    EXPECT_TRUE(IsChecked(dialog, kMatchCase));
+    EXPECT_FALSE(IsChecked(dialog, kWholeWord));
+
+    Press(dialog, kFindNextButton);
+    Click(dialog, kDirectionUp);
+    Click(dialog, kWholeWord);
+    Press(dialog, kFindNextButton);
+
+    ASSERT_EQ(target.calls.size(), 2u);
+    EXPECT_EQ(target.calls[0].what, "find");
+    EXPECT_EQ(target.calls[0].text, "needle");
+    EXPECT_TRUE(target.calls[0].options.caseSensitive);
+    EXPECT_FALSE(target.calls[0].options.wholeWord);
+    EXPECT_FALSE(target.calls[0].backwards);
+    EXPECT_TRUE(target.calls[1].options.wholeWord);
+    EXPECT_TRUE(target.calls[1].backwards);
+    // The check box is the control's own option.
+    EXPECT_EQ(control.option(SetWholeWord), 1);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(SearchDialogsTest, AMissIsReportedInTheDialogsTitle)
+{
+    target.found = false;
+    ShowFindDialog(control.window(), target);
+    HWND dialog = Dialog("Find");
+    SetText(dialog, kFindText, "absent");
+    Press(dialog, kFindNextButton);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Cannot find \"absent\".");
+    EXPECT_EQ(messages.shown()[0].caption, "Find");
+}
+
+TEST_F(SearchDialogsTest, CloseHidesAndTheNextShowReusesTheDialog)
+{
+    ShowFindDialog(control.window(), target);
+    HWND dialog = Dialog("Find");
+    Press(dialog, kCloseButton);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    ShowFindDialog(control.window(), target);
+    EXPECT_EQ(Dialog("Find"), dialog);
+}
+
+TEST_F(SearchDialogsTest, KeepsWorkingOnWhicheverControlIsActive)
+{
+    FakeControl other;
+    FakeTarget otherTarget;
+    other.setOption(SetCaseSensitive, 1);
+    ShowFindDialog(control.window(), target);
+    HWND dialog = Dialog("Find");
+    SetText(dialog, kFindText, "word");
+
+    SetActiveSearchTarget(&otherTarget, other.window());
+    Press(dialog, kFindNextButton);
+    EXPECT_TRUE(target.calls.empty());
+    ASSERT_EQ(otherTarget.calls.size(), 1u);
+    EXPECT_TRUE(otherTarget.calls[0].options.caseSensitive);
+
+    ClearActiveSearchTarget(control.window()); // not the active one: nothing changes
+    EXPECT_EQ(ActiveSearchTarget(), &otherTarget);
+    ClearActiveSearchTarget(other.window());
+    EXPECT_EQ(ActiveSearchTarget(), nullptr);
+    Press(dialog, kFindNextButton);
+    EXPECT_EQ(otherTarget.calls.size(), 1u);
+}
+
+TEST_F(SearchDialogsTest, ReplaceReplacesTheSelectionThenFindsTheNext)
+{
+    control.setOption(SetPreserveCase, 1);
+    ShowReplaceDialog(control.window(), target);
+    HWND dialog = Dialog("Replace");
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(IsChecked(dialog, kPreserveCase));
+    SetText(dialog, kFindText, "old");
+    SetText(dialog, kReplaceText, "new");
+    Press(dialog, kReplaceButton);
+    ASSERT_EQ(target.calls.size(), 2u);
+    EXPECT_EQ(target.calls[0].what, "replace");
+    EXPECT_EQ(target.calls[0].replacement, "new");
+    EXPECT_TRUE(target.calls[0].preserveCase);
+    EXPECT_EQ(target.calls[1].what, "find");
+    EXPECT_FALSE(target.calls[1].backwards);
+}
+
+TEST_F(SearchDialogsTest, ReplaceAllInTheDocumentOrTheSelection)
+{
+    target.replacements = 3;
+    ShowReplaceDialog(control.window(), target);
+    HWND dialog = Dialog("Replace");
+    EXPECT_FALSE(IsWindowEnabled(Find(dialog, kInSelection)));
+    SetText(dialog, kFindText, "a");
+    SetText(dialog, kReplaceText, "b");
+    Press(dialog, kReplaceAllButton);
+
+    // A selection over several lines: Replace All offers it by default.
+    target.selection = "one a\ntwo a\n";
+    ShowReplaceDialog(control.window(), target);
+    EXPECT_TRUE(IsWindowEnabled(Find(dialog, kInSelection)));
+    EXPECT_TRUE(IsChecked(dialog, kInSelection));
+    SetText(dialog, kFindText, "a");
+    Press(dialog, kReplaceAllButton);
+
+    ASSERT_EQ(target.calls.size(), 2u);
+    EXPECT_EQ(target.calls[0].what, "replaceAll");
+    EXPECT_FALSE(target.calls[0].inSelection);
+    EXPECT_TRUE(target.calls[1].inSelection);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[1].text, "3 occurrences replaced.");
+    EXPECT_EQ(messages.shown()[1].caption, "Replace");
+
+    target.replacements = 0;
+    Press(dialog, kReplaceAllButton);
+    EXPECT_EQ(messages.shown().back().text, "Cannot find \"a\".");
+}
+
+TEST_F(SearchDialogsTest, FindAndReplaceTakeTurnsCarryingTheText)
+{
+    ShowFindDialog(control.window(), target);
+    SetText(Dialog("Find"), kFindText, "carried");
+    ShowReplaceDialog(control.window(), target);
+    EXPECT_EQ(Dialog("Find"), nullptr);
+    ASSERT_TRUE(Dialog("Replace"));
+    EXPECT_EQ(Text(Dialog("Replace"), kFindText), "carried");
+}
+
+TEST_F(SearchDialogsTest, HistoriesCollectTheTextsAndRoundTrip)
+{
+    ShowReplaceDialog(control.window(), target);
+    HWND dialog = Dialog("Replace");
+    for (const char* text : {"alpha", "beta", "alpha"}) {
+        SetText(dialog, kFindText, text);
+        SetText(dialog, kReplaceText, std::string(text) + "2");
+        Press(dialog, kReplaceButton);
+    }
+    EXPECT_EQ(ListOf(dialog, kFindText), (std::vector<std::string>{"alpha", "beta"}));
+    EXPECT_EQ(ListOf(dialog, kReplaceText), (std::vector<std::string>{"alpha2", "beta2"}));
+
+    const std::string joined = FindHistory().join();
+    FindHistory().clear();
+    FindHistory().split(joined);
+    EXPECT_EQ(FindHistory().entries(), (std::vector<std::string>{"alpha", "beta"}));
+    // A history handed over by the program shows in the next dialog.
+    ReplaceHistory().split("x\ny");
+    ShowFindDialog(control.window(), target);
+    ShowReplaceDialog(control.window(), target);
+    EXPECT_EQ(ListOf(Dialog("Replace"), kReplaceText), (std::vector<std::string>{"x", "y"}));
+}
+
+TEST_F(SearchDialogsTest, FindAgainRepeatsTheLastSearch)
+{
+    EXPECT_FALSE(FindAgain(false)); // no active control
+    SetActiveSearchTarget(&target, control.window());
+    EXPECT_FALSE(FindAgain(false)); // nothing searched, nothing selected
+    EXPECT_TRUE(target.calls.empty());
+
+    target.selection = "picked";
+    EXPECT_TRUE(FindAgain(false));
+    FindHistory().add("last");
+    control.setOption(SetWholeWord, 1);
+    EXPECT_TRUE(FindAgain(true));
+    ASSERT_EQ(target.calls.size(), 2u);
+    EXPECT_EQ(target.calls[0].text, "picked");
+    EXPECT_EQ(target.calls[1].text, "last");
+    EXPECT_TRUE(target.calls[1].backwards);
+    EXPECT_TRUE(target.calls[1].options.wholeWord);
+
+    target.found = false;
+    EXPECT_FALSE(FindAgain(false));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, "Corvex");
+}
+
+} // namespace
