@@ -3,22 +3,21 @@
 namespace corvex::dialogs {
 namespace {
 
-constexpr short kMargin = 7, kColumnGap = 8, kRowHeight = 13, kGroupTop = 13, kGroupBottom = 6;
+constexpr short kRowHeight = 13, kGroupTop = 13, kGroupBottom = 3;
 
 } // namespace
 
 void CheckListPage::AddGroups(DialogTemplate& dialog, const std::vector<CheckGroup>& groups)
 {
-    const short columnWidth = (kWidth - 2 * kMargin - kColumnGap) / 2;
     short top[2] = {kMargin, kMargin};
     for (const CheckGroup& group : groups) {
-        const short x = static_cast<short>(kMargin + group.column * (columnWidth + kColumnGap));
+        const short x = group.column ? kRightColumn : kLeftColumn;
         short& y = top[group.column ? 1 : 0];
-        const short height = static_cast<short>(kGroupTop + kRowHeight * group.items.size() + kGroupBottom - 3);
-        dialog.group(group.title, x, y, columnWidth, height);
+        const short height = static_cast<short>(kGroupTop + kRowHeight * group.items.size() + kGroupBottom);
+        dialog.group(group.title, x, y, kColumnWidth, height);
         short row = static_cast<short>(y + kGroupTop);
         for (const CheckItem& check : group.items) {
-            dialog.check(check.caption, ItemOf(check.option), x + 8, row, columnWidth - 14);
+            dialog.check(check.caption, ItemOf(check.option), x + 8, row, kColumnWidth - 14);
             row += kRowHeight;
         }
         y = static_cast<short>(y + height + 5);

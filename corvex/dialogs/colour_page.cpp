@@ -20,11 +20,11 @@ void FillRect(HDC dc, const RECT& rect, COLORREF colour)
 DialogTemplate ColourPage::buildTemplate() const
 {
     DialogTemplate dialog = PageTemplate();
-    dialog.label("&Entries:", 7, 5, 100);
+    dialog.label("&Entries:", kMargin, 5, 100);
     dialog.add(DialogTemplate::kListBox, "", kColourList,
                LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-               7, 18, 190, kHeight - 25);
-    dialog.button("&Change...", kChangeColour, 205, 18);
+               kMargin, 18, kFullWidth - DialogTemplate::kButtonWidth - 8, kHeight - 25);
+    dialog.button("&Change...", kChangeColour, kMargin + kFullWidth - DialogTemplate::kButtonWidth, 18);
     return dialog;
 }
 

@@ -28,14 +28,15 @@ const WORD kTabExpandItem = CheckListPage::ItemOf(OptTabExpand);
 DialogTemplate EditingPage::buildTemplate() const
 {
     DialogTemplate dialog = PageTemplate();
-    dialog.group("Auto indent", 7, 7, 120, 56);
-    dialog.radio("&None", kIndentNone, 15, 20, 100, true);
-    dialog.radio("Keep the &indentation", kIndentKeep, 15, 33, 100, false);
-    dialog.radio("&Smart", kIndentSmart, 15, 46, 100, false);
-    dialog.group("Tabs", 7, 68, 120, 48);
-    dialog.label("&Tab size:", 15, 82, 40);
-    dialog.spinEdit(kTabSizeEdit, kTabSizeSpin, 60, 81, 32);
-    dialog.check("&Expand tabs to spaces", kTabExpandItem, 15, 99, 106);
+    const short x = kLeftColumn + 8, width = kColumnWidth - 14;
+    dialog.group("Auto indent", kLeftColumn, kMargin, kColumnWidth, 55);
+    dialog.radio("&None", kIndentNone, x, 20, width, true);
+    dialog.radio("Keep the &indentation", kIndentKeep, x, 33, width, false);
+    dialog.radio("&Smart", kIndentSmart, x, 46, width, false);
+    dialog.group("Tabs", kLeftColumn, 67, kColumnWidth, 45);
+    dialog.label("&Tab size:", x, 81, 40);
+    dialog.spinEdit(kTabSizeEdit, kTabSizeSpin, x + 45, 80, 32);
+    dialog.check("&Expand tabs to spaces", kTabExpandItem, x, 97, width);
     CheckListPage::AddGroups(dialog, CheckGroups());
     return dialog;
 }

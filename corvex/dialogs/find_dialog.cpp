@@ -8,9 +8,9 @@ DialogTemplate FindDialog::buildTemplate() const
     AddFindTextRow(dialog, 138);
     dialog.check("Match &case", kMatchCase, 7, 30, 90);
     dialog.check("Match &whole word only", kWholeWord, 7, 44, 96);
-    dialog.group("Direction", 106, 25, 92, 33);
-    dialog.radio("&Up", kDirectionUp, 113, 39, 34, true);
-    dialog.radio("&Down", kDirectionDown, 152, 39, 40, false);
+    dialog.group("Direction", 118, 25, 80, 33);
+    dialog.radio("&Up", kDirectionUp, 126, 39, 30, true);
+    dialog.radio("&Down", kDirectionDown, 160, 39, 34, false);
     dialog.button("&Find Next", kFindNextButton, 205, 7, true);
     dialog.button("Close", kCloseButton, 205, 25);
     return dialog;

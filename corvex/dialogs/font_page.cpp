@@ -36,17 +36,20 @@ FontPage::~FontPage()
 DialogTemplate FontPage::buildTemplate() const
 {
     DialogTemplate dialog = PageTemplate();
-    dialog.group("Font", 7, 7, 248, 62);
-    dialog.label("", 15, 20, 170, kFontDescription);
-    dialog.button("&Choose...", kChooseFont, 198, 19);
+    const short x = kMargin + 8, innerWidth = kFullWidth - 16;
+    const short buttonX = kMargin + kFullWidth - 8 - DialogTemplate::kButtonWidth;
+    dialog.group("Font", kMargin, kMargin, kFullWidth, 62);
+    dialog.label("", x, 20, buttonX - x - 4, kFontDescription);
+    dialog.button("&Choose...", kChooseFont, buttonX, 19);
     dialog.add(DialogTemplate::kStatic, "AaBbCc XxYyZz 0123 {}", kFontSample,
-               SS_CENTERIMAGE | SS_NOPREFIX, 15, 36, 232, 26, WS_EX_CLIENTEDGE);
-    dialog.group("Styles", 7, 74, 248, 76);
+               SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, x, 37, innerWidth, 24, WS_EX_CLIENTEDGE);
+    dialog.group("Styles", kMargin, 74, kFullWidth, 76);
     dialog.add(DialogTemplate::kListBox, "", kStyleList,
-               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 15, 87, 140, 56);
-    dialog.check("&Bold", kStyleBold, 165, 88, 80);
-    dialog.check("&Italic", kStyleItalic, 165, 102, 80);
-    dialog.check("&Underline", kStyleUnderline, 165, 116, 80);
+               LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP, x, 87, kColumnWidth, 56);
+    const short checkX = kRightColumn + 8;
+    dialog.check("&Bold", kStyleBold, checkX, 88, 80);
+    dialog.check("&Italic", kStyleItalic, checkX, 102, 80);
+    dialog.check("&Underline", kStyleUnderline, checkX, 116, 80);
     return dialog;
 }
 

@@ -34,10 +34,10 @@ void AddRow(HWND list, int row, const std::string& key, const std::string& comma
 DialogTemplate KeyboardPage::buildTemplate() const
 {
     DialogTemplate dialog = PageTemplate();
-    dialog.label("&Hot keys:", 7, 5, 100);
+    dialog.label("&Hot keys:", kMargin, 5, 100);
     dialog.add(WC_LISTVIEWA, "", kHotKeyList,
                LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
-               7, 18, 248, kHeight - 25);
+               kMargin, 18, kFullWidth, kHeight - 25);
     return dialog;
 }
 

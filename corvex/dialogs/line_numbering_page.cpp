@@ -7,12 +7,13 @@ namespace corvex::dialogs {
 DialogTemplate LineNumberingPage::buildTemplate() const
 {
     DialogTemplate dialog = PageTemplate();
-    dialog.group("Line numbers", 7, 7, 248, 62);
-    dialog.check("&Show line numbers", kShowLineNumbers, 15, 20, 150);
-    dialog.label("&First line number:", 15, 35, 80);
-    dialog.edit(kFirstLineNumber, 100, 34, 48);
-    dialog.label("&Minimum digits:", 15, 51, 80);
-    dialog.spinEdit(kMinimumDigits, kMinimumDigitsSpin, 100, 50, 32);
+    const short x = kLeftColumn + 8, fieldX = x + 70;
+    dialog.group("Line numbers", kLeftColumn, kMargin, kColumnWidth, 62);
+    dialog.check("&Show line numbers", kShowLineNumbers, x, 20, kColumnWidth - 14);
+    dialog.label("&First line number:", x, 35, 68);
+    dialog.edit(kFirstLineNumber, fieldX, 34, 40);
+    dialog.label("&Minimum digits:", x, 51, 68);
+    dialog.spinEdit(kMinimumDigits, kMinimumDigitsSpin, fieldX, 50, 32);
     return dialog;
 }
 

@@ -12,7 +12,7 @@
 namespace corvex::dialogs {
 namespace {
 
-constexpr short kMargin = 7, kTabsWidth = SettingsPage::kWidth + 14, kTabsHeight = SettingsPage::kHeight + 22;
+constexpr short kMargin = 7, kTabsWidth = SettingsPage::kWidth + 6, kTabsHeight = SettingsPage::kHeight + 20;
 constexpr short kWidth = kTabsWidth + 2 * kMargin;
 constexpr short kButtonsTop = kMargin + kTabsHeight + kMargin;
 constexpr short kHeight = kButtonsTop + DialogTemplate::kButtonHeight + kMargin;

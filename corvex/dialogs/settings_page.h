@@ -14,7 +14,11 @@ public:
     virtual void load(const ControlSettings& settings) = 0;
     virtual void store(ControlSettings& settings) const = 0;
 
-    static constexpr short kWidth = 262, kHeight = 156;
+    static constexpr short kWidth = 290, kHeight = 156, kMargin = 7, kColumnGap = 8;
+    // The pages lay their groups out in two columns.
+    static constexpr short kColumnWidth = (kWidth - 2 * kMargin - kColumnGap) / 2;
+    static constexpr short kLeftColumn = kMargin, kRightColumn = kMargin + kColumnWidth + kColumnGap;
+    static constexpr short kFullWidth = kWidth - 2 * kMargin;
 
 protected:
     virtual DialogTemplate buildTemplate() const = 0;

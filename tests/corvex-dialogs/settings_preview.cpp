@@ -1,6 +1,8 @@
-// Shows the settings dialog for a screenshot: the page whose tab index is the first
-// argument, over a fake control holding typical values; closes itself after four seconds.
+// Shows a dialog for a screenshot over a fake control holding typical values: the
+// settings dialog on the page whose tab index is the argument, or "find", "replace" or
+// "goto". Closes itself after four seconds.
 #include "fake_control.h"
+#include "fake_target.h"
 
 #include "corvex/dialogs/dialogs.h"
 #include "corvex/dialogs/settings_dialog.h"
@@ -8,14 +10,31 @@
 #include <commctrl.h>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
 int g_page = 0;
 
+bool g_done = false;
+
 void CALLBACK Close(HWND, UINT, UINT_PTR, DWORD)
 {
-    PostMessageA(FindWindowA("#32770", corvex::dialogs::SettingsDialog::kTitle), WM_COMMAND, IDCANCEL, 0);
+    for (const char* title : {corvex::dialogs::SettingsDialog::kTitle, "Go To Line"})
+        PostMessageA(FindWindowA("#32770", title), WM_COMMAND, IDCANCEL, 0);
+    g_done = true;
+}
+
+void RunModeless()
+{
+    SetTimer(nullptr, 0, 4000, Close);
+    MSG msg;
+    while (!g_done && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageA(GetForegroundWindow(), &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
 void CALLBACK ShowPage(HWND, UINT, UINT_PTR timer, DWORD)
@@ -52,8 +71,23 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     corvex::LineNumbering numbering;
     std::memcpy(control.lineNumbering.data(), &numbering, sizeof numbering);
     control.font = CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New");
-    SetTimer(nullptr, 0, 50, ShowPage);
-    corvex::dialogs::ShowSettingsDialog(control.window());
+    FakeTarget target;
+    target.selection = "needle";
+    const std::string what = commandLine;
+    ShowWindow(control.parent(), SW_SHOW);
+    if (what == "find" || what == "replace") {
+        if (what == "find")
+            corvex::dialogs::ShowFindDialog(control.window(), target);
+        else
+            corvex::dialogs::ShowReplaceDialog(control.window(), target);
+        RunModeless();
+    } else if (what == "goto") {
+        SetTimer(nullptr, 0, 4000, Close);
+        corvex::dialogs::ShowGoToLineDialog(control.window(), target);
+    } else {
+        SetTimer(nullptr, 0, 50, ShowPage);
+        corvex::dialogs::ShowSettingsDialog(control.window());
+    }
     corvex::dialogs::ShutdownDialogs();
     return 0;
 }
