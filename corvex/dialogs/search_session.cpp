@@ -4,6 +4,9 @@
 #include "corvex/dialogs/dialog_host.h"
 #include "corvex/include/corvex.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace corvex::dialogs {
 
 search::SearchHistory& FindHistory()
@@ -16,6 +19,24 @@ search::SearchHistory& ReplaceHistory()
 {
     static search::SearchHistory history;
     return history;
+}
+
+search::SearchHistory& HistoryList(int list) { return list == 1 ? FindHistory() : ReplaceHistory(); }
+
+void SetHistoryText(int list, const char* text)
+{
+    HistoryList(list).split(text ? std::string_view(text, strnlen(text, kHistoryBufferSize - 1)) : std::string_view());
+}
+
+int GetHistoryText(int list, char* buffer)
+{
+    if (!buffer)
+        return 0;
+    const std::string joined = HistoryList(list).join();
+    const std::size_t length = std::min<std::size_t>(joined.size(), kHistoryBufferSize - 1);
+    std::memcpy(buffer, joined.data(), length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
 }
 
 SearchSettings SearchSettingsOf(HWND control)

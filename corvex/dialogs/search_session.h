@@ -16,6 +16,13 @@ namespace corvex::dialogs {
 search::SearchHistory& FindHistory();
 search::SearchHistory& ReplaceHistory();
 
+// The history of library list `list` of the history exports: 1 find, any other replace.
+search::SearchHistory& HistoryList(int list);
+// The history exports' work: the list from one string (null: empty), and the list as one
+// string into `buffer` (at least kHistoryBufferSize bytes), giving its length.
+void SetHistoryText(int list, const char* text);
+int GetHistoryText(int list, char* buffer);
+
 struct SearchSettings {
     search::SearchOptions options;
     bool preserveCase = false;

@@ -20,6 +20,10 @@ constexpr short kHeight = kButtonsTop + DialogTemplate::kButtonHeight + kMargin;
 // The page shown when the dialog opens: the one last looked at.
 int g_lastPage = 0;
 
+// The settings dialog in its modal loop, and the hook watching that loop's keys.
+SettingsDialog* g_running = nullptr;
+HHOOK g_keyFilter = nullptr;
+
 void NotifySettingsChanged(HWND control)
 {
     NMHDR header{};
@@ -46,7 +50,41 @@ bool SettingsDialog::run()
     dialog.button("Cancel", IDCANCEL, right - step, kButtonsTop);
     dialog.button("&Apply", kApplyButton, right, kButtonsTop);
     const HWND owner = GetAncestor(control_, GA_ROOT);
-    return runModal(dialog, owner) == IDOK;
+    SettingsDialog* outer = g_running;
+    HHOOK outerFilter = g_keyFilter;
+    g_running = this;
+    g_keyFilter = SetWindowsHookExA(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
+    const bool accepted = runModal(dialog, owner) == IDOK;
+    if (g_keyFilter)
+        UnhookWindowsHookEx(g_keyFilter);
+    g_running = outer;
+    g_keyFilter = outerFilter;
+    return accepted;
+}
+
+LRESULT CALLBACK SettingsDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX && g_running && g_running->turnPage(*reinterpret_cast<const MSG*>(lParam)))
+        return 1;
+    return CallNextHookEx(g_keyFilter, code, wParam, lParam);
+}
+
+bool SettingsDialog::turnPage(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 ||
+        (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)))
+        return false;
+    int step = 0;
+    if (message.wParam == VK_TAB)
+        step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    else if (message.wParam == VK_NEXT || message.wParam == VK_PRIOR)
+        step = message.wParam == VK_NEXT ? 1 : -1;
+    if (!step)
+        return false;
+    const int count = static_cast<int>(pages_.size());
+    select((g_lastPage + step + count) % count);
+    SetFocus(item(kSettingsTabs));
+    return true;
 }
 
 void SettingsDialog::createPages()

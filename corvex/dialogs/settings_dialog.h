@@ -25,6 +25,10 @@ protected:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Ctrl+Tab / Ctrl+Page Down and Ctrl+Shift+Tab / Ctrl+Page Up turn the pages, seen in
+    // the modal loop before the dialog manager takes the Tab key.
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
+    bool turnPage(const MSG& message);
     void createPages();
     void select(int index);
     // Writes what changed since the last write; notifies when anything was sent or `always`.

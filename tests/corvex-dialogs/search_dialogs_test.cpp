@@ -208,6 +208,27 @@ TEST_F(SearchDialogsTest, HistoriesCollectTheTextsAndRoundTrip)
     EXPECT_EQ(ListOf(Dialog("Replace"), kReplaceText), (std::vector<std::string>{"x", "y"}));
 }
 
+TEST_F(SearchDialogsTest, HistoryExportsTakeAndGiveOneStringThatFitsTheBuffer)
+{
+    SetHistoryText(1, "first\nsecond");
+    SetHistoryText(0, nullptr);
+    EXPECT_EQ(FindHistory().entries(), (std::vector<std::string>{"first", "second"}));
+    EXPECT_TRUE(ReplaceHistory().entries().empty());
+
+    for (int i = 0; i < 40; ++i)
+        ReplaceHistory().add(std::string(100, static_cast<char>('a' + i % 26)));
+    std::string buffer(kHistoryBufferSize + 16, '#');
+    const int length = GetHistoryText(0, buffer.data());
+    EXPECT_LT(length, kHistoryBufferSize);
+    EXPECT_EQ(buffer[length], '\0');
+    EXPECT_EQ(buffer[kHistoryBufferSize], '#');
+    const std::vector<std::string> before = ReplaceHistory().entries();
+    SetHistoryText(0, buffer.c_str());
+    EXPECT_EQ(ReplaceHistory().entries().front(), before.front());
+    EXPECT_EQ(GetHistoryText(1, buffer.data()), 12);
+    EXPECT_EQ(std::string(buffer.c_str()), "first\nsecond");
+}
+
 TEST_F(SearchDialogsTest, FindAgainRepeatsTheLastSearch)
 {
     EXPECT_FALSE(FindAgain(false)); // no active control

@@ -160,6 +160,35 @@ TEST_F(SettingsDialogTest, TabsNameThePagesIncludingMiscellaneous)
                                                 "Keyboard", "Miscellaneous"}));
 }
 
+int CurrentPage(HWND dialog)
+{
+    return static_cast<int>(SendMessageA(Find(dialog, kSettingsTabs), TCM_GETCURSEL, 0, 0));
+}
+
+TEST_F(SettingsDialogTest, CtrlTabTurnsThePagesAndTheDialogReopensOnTheLastOne)
+{
+    constexpr int kPages = 7;
+    int first = -1, shown = -1;
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    WhenDialogShows(SettingsDialog::kTitle, [&](HWND dialog) {
+        first = CurrentPage(dialog);
+        BYTE held[256];
+        std::memcpy(held, keys, sizeof held);
+        held[VK_CONTROL] = 0x80;
+        SetKeyboardState(held);
+        HWND tabs = Find(dialog, kSettingsTabs);
+        for (int i = 0; i < 3; ++i)
+            PostMessageA(tabs, WM_KEYDOWN, i == 2 ? VK_PRIOR : VK_TAB, 0);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    ShowSettingsDialog(control.window());
+    SetKeyboardState(keys);
+    Run([&](HWND dialog) { shown = CurrentPage(dialog); }, IDCANCEL);
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(shown, (first + 1) % kPages);
+}
+
 TEST_F(SettingsDialogTest, OkWritesEveryChangedValueOnceAndNotifiesTheParent)
 {
     std::vector<std::pair<CheckedOption, int>> expected;
