@@ -77,7 +77,7 @@ void DialogTemplate::add(const char* className, const std::string& text, WORD id
 
 void DialogTemplate::label(const std::string& text, short x, short y, short width, WORD id)
 {
-    add(kStatic, text, id, SS_LEFT, x, y + 2, width, 8);
+    add(kStatic, text, id, SS_LEFT | WS_GROUP, x, y + 2, width, 8);
 }
 
 void DialogTemplate::check(const std::string& text, WORD id, short x, short y, short width)
@@ -94,18 +94,18 @@ void DialogTemplate::radio(const std::string& text, WORD id, short x, short y, s
 
 void DialogTemplate::group(const std::string& text, short x, short y, short width, short height)
 {
-    add(kButton, text, 0xFFFF, BS_GROUPBOX, x, y, width, height);
+    add(kButton, text, 0xFFFF, BS_GROUPBOX | WS_GROUP, x, y, width, height);
 }
 
 void DialogTemplate::button(const std::string& text, WORD id, short x, short y, bool isDefault)
 {
-    add(kButton, text, id, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, x, y,
+    add(kButton, text, id, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP, x, y,
         kButtonWidth, kButtonHeight);
 }
 
 void DialogTemplate::edit(WORD id, short x, short y, short width, DWORD extraStyle)
 {
-    add(kEdit, "", id, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | extraStyle, x, y, width,
+    add(kEdit, "", id, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP | extraStyle, x, y, width,
         kEditHeight);
 }
 

@@ -189,6 +189,25 @@ TEST_F(SettingsDialogTest, CtrlTabTurnsThePagesAndTheDialogReopensOnTheLastOne)
     EXPECT_EQ(shown, (first + 1) % kPages);
 }
 
+TEST_F(SettingsDialogTest, TabKeyWalksTheButtonsAndTheShownPageOnly)
+{
+    std::vector<int> order;
+    bool allShown = true;
+    Run([&](HWND dialog) {
+        HWND start = Find(dialog, IDOK);
+        HWND at = start;
+        do {
+            at = GetNextDlgTabItem(dialog, at, FALSE);
+            order.push_back(GetDlgCtrlID(at));
+            allShown = allShown && IsWindowVisible(at);
+        } while (at && at != start && order.size() < 40);
+    }, IDCANCEL);
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 2), (std::vector<int>{IDCANCEL, kApplyButton}));
+    EXPECT_EQ(order.back(), IDOK);
+    EXPECT_TRUE(allShown); // the controls of hidden pages are skipped
+}
+
 TEST_F(SettingsDialogTest, OkWritesEveryChangedValueOnceAndNotifiesTheParent)
 {
     std::vector<std::pair<CheckedOption, int>> expected;
