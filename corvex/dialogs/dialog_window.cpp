@@ -56,12 +56,6 @@ std::string DialogWindow::itemText(int id) const
     return text.data();
 }
 
-INT_PTR DialogWindow::answer(LRESULT result) const
-{
-    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
-    return TRUE;
-}
-
 INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -75,7 +69,6 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;
-        self->destroyed();
     }
     return handled;
 }

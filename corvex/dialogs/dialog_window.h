@@ -27,16 +27,12 @@ protected:
 
     // The dialog procedure's answer: TRUE when handled.
     virtual INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-    // Called before the window is gone.
-    virtual void destroyed() {}
 
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
     bool isChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
     void setChecked(int id, bool checked) const { CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED); }
     std::string itemText(int id) const;
     void setItemText(int id, const std::string& text) const { SetDlgItemTextA(hwnd_, id, text.c_str()); }
-    // Answers a message whose result travels in DWLP_MSGRESULT (WM_NOTIFY and the like).
-    INT_PTR answer(LRESULT result) const;
 
     HWND hwnd_ = nullptr;
 
