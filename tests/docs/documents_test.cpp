@@ -1,0 +1,156 @@
+// Opening, finding, switching and closing documents; the open dialog's record and
+// what it remembers.
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/ui_seam.h"
+#include "docs/document_commands.h"
+#include "docs/documents.h"
+#include "docs/file_dialogs.h"
+#include "tests/docs/docs_fixture.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+using testing_support::DocsTest;
+
+namespace {
+
+std::string Upper(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+using DocumentsTest = DocsTest;
+
+TEST_F(DocumentsTest, ThePathInAnotherCaseOrInQuotesSelectsItsTabAndAddsNothing)
+{
+    const std::string a = MakeFile("alpha.txt"), b = MakeFile("beta.txt");
+    OpenDocument(a);
+    OpenDocument(b);
+    ASSERT_EQ(currentIndex, 1);
+
+    OpenDocument("\"\"" + Upper(a) + "\"");
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"alpha.txt", "beta.txt"}));
+    EXPECT_EQ(currentIndex, 0);
+    EXPECT_EQ(SelectedTab(), 0);
+    EXPECT_TRUE(IsWindowVisible(DocumentList[0].control));
+    EXPECT_FALSE(IsWindowVisible(DocumentList[1].control));
+    EXPECT_TRUE(app.messages.empty());
+
+    // A path of quotes only is an empty path: a new untitled document.
+    OpenDocument("\"\"");
+    EXPECT_EQ(Captions().back(), "Untitled");
+}
+
+TEST_F(DocumentsTest, ClosingMakesTheFirstTabActiveAndTheLastLeavesNothing)
+{
+    for (const char* name : {"one.txt", "two.txt", "three.txt"})
+        OpenDocument(MakeFile(name));
+    ASSERT_EQ(currentIndex, 2);
+    CloseDocument();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"one.txt", "two.txt"}));
+    EXPECT_EQ(currentIndex, 0);
+    EXPECT_TRUE(IsWindowVisible(DocumentList[0].control));
+
+    CloseDocument();
+    CloseDocument();
+    EXPECT_TRUE(DocumentList.empty());
+    EXPECT_EQ(currentIndex, -1);
+    for (int field = 0; field < 4; ++field)
+        EXPECT_EQ(StatusText(field), "") << field;
+    EXPECT_EQ(SendMessageA(Main().statusBar, SB_GETICON, 1, 0), 0);
+}
+
+TEST_F(DocumentsTest, CtrlTabMovesToTheNextTabAndCtrlShiftTabBackWrappingAround)
+{
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        OpenDocument(MakeFile(name));
+    ASSERT_EQ(currentIndex, 2);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    auto press = [&](bool shift) {
+        keys[VK_CONTROL] = 0x80;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG message = {DocumentList[currentIndex].control, WM_KEYDOWN, VK_TAB, 1, 0, {}};
+        const bool taken = TranslateTabSwitchKey(message);
+        keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return taken;
+    };
+    EXPECT_TRUE(press(false));
+    EXPECT_EQ(currentIndex, 0);
+    EXPECT_EQ(SelectedTab(), 0);
+    EXPECT_TRUE(press(true));
+    EXPECT_EQ(currentIndex, 2);
+    EXPECT_TRUE(press(true));
+    EXPECT_EQ(currentIndex, 1);
+    EXPECT_TRUE(IsWindowVisible(DocumentList[1].control));
+
+    // Tab without Ctrl is the editor's.
+    MSG plain = {DocumentList[1].control, WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    EXPECT_FALSE(TranslateTabSwitchKey(plain));
+    EXPECT_EQ(currentIndex, 1);
+}
+
+TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
+{
+    App().openDir = "C:\\start";
+    App().openFilter = 3;
+    const int saveFilter = App().saveFilter;
+    const std::string path = MakeFile("chosen.txt");
+    OPENFILENAMEA seen = {};
+    std::string seenFolder;
+    ui::SetFileDialogHandler([&](bool, OPENFILENAMEA& request) {
+        seen = request;
+        seenFolder = request.lpstrInitialDir;
+        request.nFilterIndex = 2;
+        lstrcpyA(request.lpstrFile, path.c_str());
+        return true;
+    });
+    OpenFileCommand();
+    EXPECT_EQ(seen.lStructSize, 76u);
+    EXPECT_EQ(seen.hwndOwner, app.Frame());
+    EXPECT_EQ(seen.nFilterIndex, 3u);
+    EXPECT_EQ(seenFolder, "C:\\start");
+    EXPECT_STREQ(seen.lpstrDefExt, "txt");
+    EXPECT_EQ(seen.Flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST));
+    EXPECT_EQ(seen.nMaxFile, 260u);
+    EXPECT_EQ(seen.lpstrCustomFilter, nullptr);
+    EXPECT_EQ(seen.lpstrTitle, nullptr);
+    ASSERT_EQ(DocumentList.size(), 1u);
+    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_EQ(App().openFilter, 2);
+    EXPECT_EQ(App().openDir + "\\", app.Folder());
+    EXPECT_EQ(App().saveFilter, saveFilter);  // the save items are the save dialog's
+
+    // Cancelled: nothing opens and nothing is remembered.
+    ui::SetFileDialogHandler([](bool, OPENFILENAMEA& request) {
+        request.nFilterIndex = 9;
+        return false;
+    });
+    OpenFileCommand();
+    EXPECT_EQ(DocumentList.size(), 1u);
+    EXPECT_EQ(App().openFilter, 2);
+}
+
+TEST(FileFilterList, HoldsTheTwelveFiltersAsPairsEndingInADoubleNul)
+{
+    const std::string& list = FileFilterList();
+    const char* text = list.c_str();
+    std::vector<std::string> parts;
+    while (*text) {
+        parts.push_back(text);
+        text += parts.back().size() + 1;
+    }
+    ASSERT_EQ(parts.size(), 24u);
+    EXPECT_EQ(parts[0], "All files (*.*)");
+    EXPECT_EQ(parts[1], "*.*");
+    EXPECT_EQ(parts[10], "Web files (*.htm,*.html,*.htx,*.asp,*.alx,*.stm,*.shtml)");
+    EXPECT_EQ(parts[23], "*.php;*.php3;*.php4");
+}
+
+} // namespace
