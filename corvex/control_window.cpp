@@ -137,6 +137,11 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         Paint();
         return 0;
+    case WM_PRINTCLIENT: {
+        const RECT all = {0, 0, clientWidth_, clientHeight_};
+        DrawRows(reinterpret_cast<HDC>(wParam), all);
+        return 0;
+    }
     case WM_ERASEBKGND:
         return 1;
     case WM_GETDLGCODE:

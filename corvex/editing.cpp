@@ -159,14 +159,61 @@ void Editor::NewLine()
     ReplaceSelection(text, EditKind::Typing);
 }
 
-void Editor::InsertTab()
+void Editor::InsertTab(bool outdent)
 {
+    const TextBuffer& text = Text();
+    if (outdent || (!columnMode_ && text.lineOfOffset(selection_.start()) != text.lineOfOffset(selection_.end()))) {
+        ShiftLines(outdent);
+        return;
+    }
     if (!options_.tabExpand) {
         ReplaceSelection("\t", EditKind::Typing);
         return;
     }
     const std::size_t column = columnMode_ ? Block().leftColumn : ColumnOf(selection_.start());
     ReplaceSelection(std::string(tabExpansion(column, options_.tabWidth()), ' '), EditKind::Typing);
+}
+
+// Tab over a selection of several lines indents each of them by one level; Shift+Tab
+// takes one level (a tab, or up to a tab's width of spaces) off the caret's line or each
+// selected line. One undo step.
+void Editor::ShiftLines(bool outdent)
+{
+    columnMode_ = false;
+    const TextBuffer& text = Text();
+    const Selection before = selection_;
+    const std::size_t first = text.lineOfOffset(before.start());
+    std::size_t last = text.lineOfOffset(before.end());
+    const bool severalLines = last != first;
+    if (severalLines && before.end() == text.lineStart(last))
+        --last; // a selection ending at a line's start leaves that line alone
+    const std::string unit = options_.tabExpand ? std::string(options_.tabWidth(), ' ') : std::string("\t");
+    std::size_t caret = before.caret;
+    doc_.beginCompound(before);
+    for (std::size_t line = last + 1; line-- > first;) {
+        const std::size_t start = text.lineStart(line);
+        if (!outdent) {
+            if (text.lineLength(line) > 0)
+                doc_.insert(start, unit, before, before);
+            continue;
+        }
+        std::size_t removed = 0;
+        if (text.at(start) == '\t' && text.lineLength(line) > 0)
+            removed = 1;
+        else
+            while (removed < options_.tabWidth() && removed < text.lineLength(line) && text.at(start + removed) == ' ')
+                ++removed;
+        if (removed)
+            doc_.erase(start, removed, before, before);
+        if (!severalLines && caret >= start)
+            caret -= std::min(removed, caret - start);
+    }
+    const std::size_t end = last + 1 < text.lineCount() ? text.lineStart(last + 1) : text.size();
+    const Selection after = severalLines ? Selection(text.lineStart(first), end) : Selection(caret);
+    doc_.endCompound(after);
+    selection_ = after;
+    InvalidateLines(first, last);
+    AfterEdit(first, false);
 }
 
 void Editor::Backspace(bool word)

@@ -81,6 +81,7 @@ private:
 
     // ---- view_paint.cpp
     void Paint();
+    void DrawRows(HDC target, const RECT& clip);
     void PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip);
     void PaintGutter(HDC dc, std::size_t line, const RECT& row);
 
@@ -107,7 +108,8 @@ private:
     void TypeText(std::string_view text);
     void TypeCharacter(wchar_t unit);
     void NewLine();
-    void InsertTab();
+    void InsertTab(bool outdent);
+    void ShiftLines(bool outdent);
     void Backspace(bool word);
     void DeleteForward(bool word);
     void ChangeSelectionCase(CaseChange mode);

@@ -122,7 +122,7 @@ void Editor::OnChar(wchar_t unit)
     if (unit == L'\r')
         NewLine();
     else if (unit == L'\t')
-        InsertTab();
+        InsertTab(Down(VK_SHIFT));
     else if (unit >= 0x20 && unit != 0x7F)
         TypeCharacter(unit);
 }

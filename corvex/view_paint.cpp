@@ -22,6 +22,12 @@ void Editor::Paint()
 {
     PAINTSTRUCT ps;
     HDC screen = BeginPaint(window_, &ps);
+    DrawRows(screen, ps.rcPaint);
+    EndPaint(window_, &ps);
+}
+
+void Editor::DrawRows(HDC screen, const RECT& clip)
+{
     const int width = std::max(1, clientWidth_), height = std::max(1, clientHeight_);
     if (!backDc_ || backWidth_ < width || backHeight_ < height) {
         if (backDc_) {
@@ -31,13 +37,14 @@ void Editor::Paint()
         }
         backWidth_ = std::max(width, backWidth_);
         backHeight_ = std::max(height, backHeight_);
-        backDc_ = CreateCompatibleDC(screen);
-        backBitmap_ = CreateCompatibleBitmap(screen, backWidth_, backHeight_);
+        HDC windowDc = GetDC(window_); // not `screen`: a printing DC may be monochrome
+        backDc_ = CreateCompatibleDC(windowDc);
+        backBitmap_ = CreateCompatibleBitmap(windowDc, backWidth_, backHeight_);
+        ReleaseDC(window_, windowDc);
         backOld_ = SelectObject(backDc_, backBitmap_);
         SetBkMode(backDc_, TRANSPARENT);
         SetTextAlign(backDc_, TA_LEFT | TA_TOP);
     }
-    const RECT clip = ps.rcPaint;
     paintedGutter_ = GutterWidth();
     const int firstRow = std::max(0L, clip.top) / lineHeight_;
     const int lastRow = std::max(0L, clip.bottom - 1) / lineHeight_;
@@ -48,7 +55,6 @@ void Editor::Paint()
     }
     BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
            SRCCOPY);
-    EndPaint(window_, &ps);
 }
 
 void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)

@@ -89,6 +89,7 @@ TEST_F(ControlTest, EnterIndentsByMode)
     Type("  a {\rb");
     EXPECT_EQ(Text(), "  a {\n  b");
     Send(corvex::Command, corvex::CmdSelectAll);
+    Press(VK_DELETE);
     Send(corvex::SetAutoIndent, corvex::AutoIndentSmart);
     Type("\tif (x) {\rcall();\r}");
     EXPECT_EQ(Text(), "\tif (x) {\n\t\tcall();\n\t}");
@@ -107,6 +108,32 @@ TEST_F(ControlTest, TabInsertsATabOrSpacesToTheNextStop)
     EXPECT_EQ(Text(), "ab\t    ");
     Type("x\t");
     EXPECT_EQ(Text(), "ab\t    x   ");
+}
+
+TEST_F(ControlTest, TabAndShiftTabShiftSelectedLinesAsOneStep)
+{
+    Send(corvex::SetAutoIndent, 0);
+    Type("a\rb\r\rc");
+    Select(0, 5); // "a", "b", the empty line; "c" is left alone
+    Type("\t");
+    EXPECT_EQ(Text(), "\ta\n\tb\n\nc");
+    EXPECT_EQ(Position(control, 0), (std::vector<int>{0, 7, 3, 0}));
+    HoldKeys({VK_SHIFT}, true);
+    Type("\t");
+    HoldKeys({VK_SHIFT}, false);
+    EXPECT_EQ(Text(), "a\nb\n\nc");
+    Send(corvex::Undo);
+    EXPECT_EQ(Text(), "\ta\n\tb\n\nc");
+    Send(corvex::Undo);
+    EXPECT_EQ(Text(), "a\nb\n\nc");
+    // Shift+Tab on one line takes a level of spaces off it and keeps the caret on its text.
+    Send(corvex::Command, corvex::CmdSelectAll);
+    Type("      x");
+    HoldKeys({VK_SHIFT}, true);
+    Type("\t");
+    HoldKeys({VK_SHIFT}, false);
+    EXPECT_EQ(Text(), "  x");
+    EXPECT_EQ(Position(control, 0)[1], 3);
 }
 
 TEST_F(ControlTest, OverwriteReplacesCharactersButNotTheLineEnd)

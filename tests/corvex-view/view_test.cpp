@@ -65,6 +65,24 @@ TEST_F(ViewTest, SelectionAndGutterUseTheirColours)
     EXPECT_EQ(Pixel(1, 1), colours[corvex::ColourLineNumberBackground]);
 }
 
+TEST_F(ViewTest, PrintClientDrawsIntoTheGivenContext)
+{
+    Type("text");
+    HDC screen = GetDC(control);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 600, 400);
+    ReleaseDC(control, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all = {0, 0, 600, 400};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(memory, 1, 1), colours[corvex::ColourLineNumberBackground]);
+    EXPECT_EQ(GetPixel(memory, 500, 2), colours[corvex::ColourHighlightedLine]);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
 TEST_F(ViewTest, LineNumbersAndMarginMakeRoomBeforeTheText)
 {
     Type("abc");
