@@ -6,7 +6,6 @@
 #include "app/ui_seam.h"
 #include "docs/document_commands.h"
 #include "docs/documents.h"
-#include "docs/file_dialogs.h"
 #include "tests/docs/docs_fixture.h"
 
 #include <commctrl.h>
@@ -135,22 +134,6 @@ TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
     OpenFileCommand();
     EXPECT_EQ(DocumentList.size(), 1u);
     EXPECT_EQ(App().openFilter, 2);
-}
-
-TEST(FileFilterList, HoldsTheTwelveFiltersAsPairsEndingInADoubleNul)
-{
-    const std::string& list = FileFilterList();
-    const char* text = list.c_str();
-    std::vector<std::string> parts;
-    while (*text) {
-        parts.push_back(text);
-        text += parts.back().size() + 1;
-    }
-    ASSERT_EQ(parts.size(), 24u);
-    EXPECT_EQ(parts[0], "All files (*.*)");
-    EXPECT_EQ(parts[1], "*.*");
-    EXPECT_EQ(parts[10], "Web files (*.htm,*.html,*.htx,*.asp,*.alx,*.stm,*.shtml)");
-    EXPECT_EQ(parts[23], "*.php;*.php3;*.php4");
 }
 
 } // namespace

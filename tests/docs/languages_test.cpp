@@ -1,6 +1,7 @@
 // Syntax languages chosen from the extension and from the language menu.
 #include "app/main_window.h"
 #include "corvex/include/corvex.h"
+#include "docs/document_saving.h"
 #include "docs/documents.h"
 #include "docs/languages.h"
 #include "tests/docs/docs_fixture.h"
@@ -70,6 +71,14 @@ TEST_F(LanguagesTest, TheActiveDocumentGetsTheLanguageOfItsPath)
     DocumentList[0].path = app.Folder() + "readme.txt";
     SelectLanguageForPath();
     EXPECT_EQ(LanguagesSent(), (std::vector<std::string>{"PHP", "(none)"}));
+}
+
+TEST_F(LanguagesTest, SaveAsUnderANewExtensionKeepsTheLanguage)
+{
+    app.dialogPaths.push_back(app.Folder() + "renamed.php");
+    SaveDocumentAs();
+    EXPECT_EQ(DocumentList[0].path, app.Folder() + "renamed.php");
+    EXPECT_TRUE(LanguagesSent().empty());
 }
 
 TEST_F(LanguagesTest, TheMenuSetsTheChosenLanguageOrNone)
