@@ -8,6 +8,7 @@ namespace status {
 void SetStatusText(int field, const std::string& text);
 // Field edges by whether a document is active.
 void LayoutStatusFields();
+inline void LayoutFields() { LayoutStatusFields(); }  // the frame layout's name for it
 // Empties the fields, removes the saved-state icon and lays out the no-document state.
 void Reset();
 void UpdateCaretField();
