@@ -108,4 +108,20 @@ TEST_F(ControlTest, CommandsOfLaterFeaturesAreAcceptedQuietly)
     EXPECT_EQ(Send(corvex::MacroPlaying), 0);
 }
 
+TEST_F(ControlTest, AnyMessageWithoutDataIsHarmless)
+{
+    Type("still here");
+    for (UINT message = 2600; message <= 5400; ++message) {
+        if (message == corvex::Print)
+            continue; // opens the system's print dialog
+        for (WPARAM wParam : {WPARAM(0), WPARAM(1), WPARAM(7), static_cast<WPARAM>(-1)})
+            if (message != corvex::SaveRecord || wParam == 0) // its wParam is a pointer
+                Send(message, wParam, 0);
+    }
+    Send(corvex::SetTabSize, 4);
+    Send(corvex::Command, corvex::CmdSelectAll);
+    Type("alive");
+    EXPECT_EQ(Text(), "alive");
+}
+
 } // namespace
