@@ -7,6 +7,7 @@
 #include "docs/languages.h"
 #include "docs/status_line.h"
 #include "docs/tab_strip.h"
+#include "skin/editor_colours.h"
 
 #include <commctrl.h>
 
@@ -99,6 +100,7 @@ void OpenDocument(std::string path)
     DocumentList[index].control = control;
     currentIndex = index;
     LoadEditorSettings(control);
+    ApplySkinEditorColours(control);
     tabs::Insert(index, "Untitled");
 
     if (!path.empty()) {

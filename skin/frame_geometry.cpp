@@ -152,11 +152,24 @@ Rect FrameInterior(const PieceSizes& states, Size window) {
                 window.height - State(states, FramePiece::Bottom).height};
 }
 
-Rect ClientRectInWindow(const Margins& m, Size window) {
+Margins MarginsInside(const Margins& m, Size window) {
+    const std::int32_t w = std::max<std::int32_t>(window.width, 0);
+    const std::int32_t h = std::max<std::int32_t>(window.height, 0);
+    Margins out;
+    out.left = std::clamp<std::int32_t>(m.left, 0, w);
+    out.right = std::clamp<std::int32_t>(m.right, 0, w - out.left);
+    out.top = std::clamp<std::int32_t>(m.top, 0, h);
+    out.bottom = std::clamp<std::int32_t>(m.bottom, 0, h - out.top);
+    return out;
+}
+
+Rect ClientRectInWindow(const Margins& margins, Size window) {
+    const Margins m = MarginsInside(margins, window);
     return Rect{m.left, m.top, window.width - m.right, window.height - m.bottom};
 }
 
-std::array<Rect, 4> NonClientStrips(const Margins& m, Size window) {
+std::array<Rect, 4> NonClientStrips(const Margins& margins, Size window) {
+    const Margins m = MarginsInside(margins, window);
     const std::int32_t w = window.width;
     const std::int32_t h = window.height;
     return {Rect{0, 0, w, m.top}, Rect{0, m.top, m.left, h - m.bottom}, Rect{w - m.right, m.top, w, h - m.bottom},

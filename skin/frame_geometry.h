@@ -72,8 +72,12 @@ std::vector<PlacedPiece> FrameRegionOrder(const PieceSizes& states, Size window)
 // Everything inside the border: (W3, H1, w - W4, h - H6).
 Rect FrameInterior(const PieceSizes& states, Size window);
 
+// The [ClientArea] margins kept inside the window: none negative, and the left and right
+// (top and bottom) together never wider (higher) than the window.
+Margins MarginsInside(const Margins& margins, Size window);
+
 // The client area inside the [ClientArea] margins, and the four strips around it in the
-// order top, left, right, bottom.
+// order top, left, right, bottom (both with the margins kept inside the window).
 Rect ClientRectInWindow(const Margins& clientArea, Size window);
 std::array<Rect, 4> NonClientStrips(const Margins& clientArea, Size window);
 

@@ -1,27 +1,161 @@
+// CSkin::LoadSkin: the checks that refuse a skin, then the bitmaps, the Skin.ini keys
+// and the window, in the order a skin is loaded.
 #include "skin/skin_loader.h"
 
+#include "app/app_state.h"
+#include "app/config.h"
 #include "app/main_window.h"
-#include "docs/documents.h"
-#include "docs/status_line.h"
+#include "app/ui_seam.h"
+#include "skin/skin_files.h"
+#include "skin/skin_parts.h"
+#include "skin/skin_profile.h"
 #include "skin/skinned_frame.h"
 
-// Until skins are read, every folder is accepted and the parts use fixed margins.
-bool LoadMainWindowSkin(const std::string&)
+namespace {
+
+constexpr int kTooltipMaxWidth = 255;
+
+bool FileInFolderExists(const std::string& path)
 {
-    Frame().Attach(Main().frame);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+UINT IconOf(skin::MessageIcon icon)
+{
+    return icon == skin::MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONERROR;
+}
+
+} // namespace
+
+bool LoadMainWindowSkin(const std::string& folder)
+{
+    return MainSkin().LoadSkin(Main().frame, App().instance, folder, false);
+}
+
+void CSkin::ReadKeyGroup(skin::KeyGroup group)
+{
+    const skin::SkinEnvironment environment = skin::WindowsEnvironment([this](skin::SkinFile file) {
+        int slot = -1;
+        if (file == skin::SkinFile::Background)
+            slot = kBackgroundSlot;
+        else if (file == skin::SkinFile::SysButtons)
+            slot = kSysButtonsSlot;
+        else if (file == skin::SkinFile::MenuButton)
+            slot = kMenuButtonSlot;
+        for (skin::FramePiece piece : skin::kAllFramePieces)
+            if (skin::FramePieceFile(piece) == file)
+                slot = skin::PieceIndex(piece);
+        if (slot < 0)
+            return skin::Size{};
+        return skin::Size{bitmaps_[slot].Width(), bitmaps_[slot].Height()};
+    });
+    std::vector<std::string> messages;
+    skin::ReadKeyGroup(group, skin::ProfileLookup(folder_), environment, description_, messages);
+    for (const std::string& message : messages)
+        ui::Message(nullptr, message, MB_OK | MB_ICONERROR);
+}
+
+bool CSkin::LoadFrameBitmaps()
+{
+    for (skin::FramePiece piece : skin::kAllFramePieces)
+        bitmaps_[skin::PieceIndex(piece)].LoadFromFile(folder_ + skin::SkinFileName(skin::FramePieceFile(piece)));
+    ReadKeyGroup(skin::KeyGroup::ButtonStrips);
+    bitmaps_[kSysButtonsSlot].LoadFromFile(folder_ + skin::SkinFileName(skin::SkinFile::SysButtons));
+    bitmaps_[kMenuButtonSlot].LoadFromFile(folder_ + skin::SkinFileName(skin::SkinFile::MenuButton));
     return true;
 }
 
-void LayoutMainWindowParts(int width, int height)
+void CSkin::LoadBackground()
 {
-    MainWindow& main = Main();
-    status::LayoutFields();
-    SendMessageA(main.statusBar, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
-    constexpr int kLeft = 0, kTop = 62, kRight = 0, kBottom = 22;
-    HDWP batch = BeginDeferWindowPos(2);
-    if (Document* active = ActiveDocument())
-        batch = DeferWindowPos(batch, active->control, nullptr, kLeft, kTop, width - kRight - kLeft,
-                               height - kBottom - kTop, SWP_NOZORDER | SWP_NOACTIVATE);
-    batch = DeferWindowPos(batch, main.tabs, nullptr, 0, 42, width, 20, SWP_NOZORDER | SWP_NOACTIVATE);
-    EndDeferWindowPos(batch);
+    CSkinBitmap& background = bitmaps_[kBackgroundSlot];
+    background.LoadFromFile(folder_ + skin::SkinFileName(skin::SkinFile::Background));
+    if (backgroundBrush_)
+        DeleteObject(backgroundBrush_);
+    COLORREF key = background.Loaded() ? GetPixel(background.Dc(), 0, 0) : CLR_INVALID;
+    backgroundKey_ = key == CLR_INVALID ? RGB(0, 0, 0) : key;
+    backgroundBrush_ = CreateSolidBrush(backgroundKey_);
+}
+
+void CSkin::AttachFirstTime(HWND window)
+{
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    style_.hasSystemMenu = (style & WS_SYSMENU) != 0;
+    style_.hasMaximiseBox = (style & WS_MAXIMIZEBOX) != 0;
+    style_.hasMinimiseBox = (style & WS_MINIMIZEBOX) != 0;
+    if ((style & WS_CAPTION) == WS_CAPTION)
+        SetWindowLongA(window, GWL_STYLE, style & ~WS_CAPTION);
+    showOnTaskbar_ = config::ReadFlag("Main", "TaskbarShow", true);
+    realTimeResize_ = config::ReadFlag("Main", "RealTimeResize");
+    Attach(window);
+    if (tooltip_.Create(window)) {
+        tooltip_.SetMaxWidth(kTooltipMaxWidth);
+        tooltip_.AddTool(window, 0, "", true);
+    }
+}
+
+void CSkin::EnforceMinimumWindowSize()
+{
+    HWND window = Window();
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    const skin::Size now{rect.right - rect.left, rect.bottom - rect.top};
+    const skin::Size wanted = skin::EnforceMinimumSize(now, description_.general.minimumSize);
+    UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_FRAMECHANGED;
+    if (wanted == now)
+        flags |= SWP_NOSIZE;
+    SetWindowPos(window, nullptr, 0, 0, wanted.width, wanted.height, flags);
+}
+
+bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterLoad)
+{
+    if (folder.empty() || !IsWindow(window))
+        return false;
+    folder = skin::SkinFolderPath(folder);
+    const skin::SkinLookup lookup = skin::ProfileLookup(folder);
+    const auto refusal = skin::CheckSkinFolder(
+        [&folder](const char* name) { return FileInFolderExists(folder + name); }, lookup);
+    if (refusal) {
+        ui::Message(nullptr, refusal->message, MB_OK | IconOf(refusal->icon));
+        return false;
+    }
+
+    folder_ = folder;
+    description_ = skin::SkinDescription{};
+    ReadKeyGroup(skin::KeyGroup::Info);
+    ReadKeyGroup(skin::KeyGroup::TitleBar);
+    LoadFrameBitmaps();
+    LoadBackground();
+    active_ = true;
+    sizing_ = false;
+    moving_ = false;
+    maximised_ = IsZoomed(window) != FALSE;
+
+    ReadKeyGroup(skin::KeyGroup::Frame);
+    if (description_.general.useTransparency)
+        ComputePieceRegions();
+    else
+        SetWindowRgn(window, nullptr, TRUE);
+
+    if (!Attached())
+        AttachFirstTime(window);
+    ReadKeyGroup(skin::KeyGroup::Tooltips);
+    tooltip_.SetTextColour(skin::ColourRef(description_.tooltips.text));
+    tooltip_.SetBackColour(skin::ColourRef(description_.tooltips.back));
+
+    ApplySkinToParts();
+
+    ReadKeyGroup(skin::KeyGroup::MinimumSize);
+    EnforceMinimumWindowSize();
+    if (description_.general.useTransparency)
+        BuildWindowRegion();
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+
+    if (showAfterLoad) {
+        if (IsIconic(window))
+            PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        ShowWindow(window, SW_SHOWNA);
+    }
+    loaded_ = true;
+    return true;
 }

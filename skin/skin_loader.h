@@ -1,11 +1,8 @@
 // Loading the skin of the main window and applying it to the window's parts.
 #pragma once
 
-#include <windows.h>
 #include <string>
 
-// Loads the skin in `folder` (a folder under Skin\) and applies it to the main
-// window; false (after the loader's own message) when the skin cannot be used.
+// Loads the skin in `folder` (a folder under Skin\) into the main window's CSkin at
+// start-up; false (after the loader's own message) when the skin was refused.
 bool LoadMainWindowSkin(const std::string& folder);
-// Lays out the tabs, the active editor and the status bar for a client size.
-void LayoutMainWindowParts(int width, int height);

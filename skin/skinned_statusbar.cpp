@@ -23,3 +23,6 @@ HWND CreateSkinnedStatusBar(HWND parent, int id)
                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            App().instance, nullptr);
 }
+
+// Filled in with the skinned status-bar drawing; until then the bar keeps the plain look.
+void LoadStatusBarSkin() {}

@@ -12,3 +12,6 @@ HWND CreateSkinnedTabs(HWND parent, int id)
                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            App().instance, nullptr);
 }
+
+// Filled in with the skinned tab drawing; until then the tabs keep the plain look.
+void LoadTabSkin(COLORREF) {}

@@ -63,6 +63,19 @@ TEST(FramePieces, ClientStripsSurroundTheClientArea) {
     EXPECT_EQ(strips[3], (Rect{0, 96, 200, 100}));
 }
 
+TEST(FramePieces, MarginsBeyondTheWindowLeaveAnEmptyClientNeverAnInvertedOne) {
+    const Margins huge{999, 999, 999, 999};
+    EXPECT_EQ(ClientRectInWindow(huge, Size{200, 100}), (Rect{200, 100, 200, 100}));
+    EXPECT_EQ(ClientRectInWindow(Margins{150, 10, 150, 95}, Size{200, 100}), (Rect{150, 10, 150, 10}));
+    EXPECT_EQ(ClientRectInWindow(Margins{-10, -10, -10, -10}, Size{200, 100}), (Rect{0, 0, 200, 100}));
+    const std::array<Rect, 4> strips = NonClientStrips(huge, Size{200, 100});
+    EXPECT_EQ(strips[0], (Rect{0, 0, 200, 100}));
+    for (const Rect& strip : strips) {
+        EXPECT_GE(strip.Width(), 0);
+        EXPECT_GE(strip.Height(), 0);
+    }
+}
+
 TEST(FrameLayout, EditorKeepsItsMarginsAndStatusPartsFollowTheDocument) {
     EXPECT_EQ(EditorRectInClient(Margins{0, 62, 0, 22}, Size{600, 400}), (Rect{0, 62, 600, 378}));
     EXPECT_EQ(EditorRectInClient(Margins{0, 62, 0, 22}, Size{600, 50}), (Rect{0, 62, 600, 62}));

@@ -9,6 +9,7 @@ quillet_native_test(skin_tests
   ${CMAKE_CURRENT_LIST_DIR}/skin_values_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_keys_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_geometry_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bitmap_file_check_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/slices_and_regions_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_driver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_test.cpp

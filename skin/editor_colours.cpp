@@ -1,0 +1,91 @@
+#include "skin/editor_colours.h"
+
+#include "corvex/include/corvex.h"
+#include "docs/documents.h"
+#include "options/options_dialog.h"
+#include "skin/skin_profile.h"
+#include "skin/skinned_frame.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using ColourBlock = std::array<COLORREF, corvex::kColourCount>;
+
+// Where each [Editor] colour of the skin goes in the control's colour block.
+struct ColourEntry {
+    int index;
+    std::optional<skin::Rgb> skin::EditorDescription::*colour;
+};
+constexpr ColourEntry kOverrideEntries[] = {
+    {0, &skin::EditorDescription::back},       {1, &skin::EditorDescription::leftMargin},
+    {4, &skin::EditorDescription::text},       {26, &skin::EditorDescription::lineNumbers},
+    {27, &skin::EditorDescription::lineNumbersBack}, {30, &skin::EditorDescription::highlighted},
+};
+
+void SendSkinValues(HWND control, const CSkin& skin)
+{
+    const skin::SkinDescription& d = skin.Description();
+    SendMessageA(control, corvex::SetSkinFolder, 0, reinterpret_cast<LPARAM>(skin.Folder().c_str()));
+    SendMessageA(control, corvex::SetSplitterColour, 1, skin::ColourRef(d.editor.splitterBorder));
+    SendMessageA(control, corvex::SetSplitterColour, 2, skin::ColourRef(d.editor.splitter));
+    SendMessageA(control, corvex::SetTooltipColour, 1, skin::ColourRef(d.tooltips.text));
+    SendMessageA(control, corvex::SetTooltipColour, 2, skin::ColourRef(d.tooltips.back));
+}
+
+std::optional<ColourBlock> ReadColours(HWND control)
+{
+    ColourBlock block{};
+    if (SendMessageA(control, corvex::GetColours, 0, reinterpret_cast<LPARAM>(block.data())) != 1)
+        return std::nullopt;
+    return block;
+}
+
+// The control's colours with the skin's [Editor] colours put in; nothing when the
+// control did not hand its colours over.
+void OverrideColours(HWND control, const skin::EditorDescription& editor)
+{
+    std::optional<ColourBlock> block = ReadColours(control);
+    if (!block)
+        return;
+    for (const ColourEntry& entry : kOverrideEntries)
+        if (const std::optional<skin::Rgb>& colour = editor.*entry.colour)
+            (*block)[entry.index] = skin::ColourRef(*colour);
+    SendMessageA(control, corvex::SetColours, 0, reinterpret_cast<LPARAM>(block->data()));
+}
+
+void ApplyToControls(const std::vector<HWND>& controls)
+{
+    CSkin& skin = MainSkin();
+    if (!skin.Loaded() && !skin.Attached())
+        return;
+    if (controls.empty())
+        return;
+    skin.ReadKeyGroup(skin::KeyGroup::EditorSplitter);
+    for (HWND control : controls)
+        SendSkinValues(control, skin);
+    if (!IsSkinOverrideChecked() || !ReadColours(controls.front()))
+        return;
+    skin.ReadKeyGroup(skin::KeyGroup::EditorOverride);
+    for (HWND control : controls)
+        OverrideColours(control, skin.Description().editor);
+}
+
+} // namespace
+
+void ApplySkinEditorColours(HWND control)
+{
+    if (control)
+        ApplyToControls({control});
+}
+
+void ApplySkinEditorColoursToDocuments()
+{
+    std::vector<HWND> controls;
+    for (const Document& document : DocumentList)
+        if (document.control)
+            controls.push_back(document.control);
+    ApplyToControls(controls);
+}

@@ -1,0 +1,24 @@
+#include "skin/skin_parts.h"
+
+#include "app/main_window.h"
+#include "skin/editor_colours.h"
+#include "skin/menu_skin.h"
+#include "skin/skinned_frame.h"
+#include "skin/skinned_menus.h"
+#include "skin/skinned_statusbar.h"
+#include "skin/skinned_tabs.h"
+
+void ApplySkinToParts()
+{
+    CSkin& skin = MainSkin();
+    skin.ReadKeyGroup(skin::KeyGroup::Menu);
+    LoadMenuSkin();
+    LoadToolbarSkin();
+    if (Main().toolbarTips)
+        ColourToolbarTooltips(Main().toolbarTips);
+    skin.ReadKeyGroup(skin::KeyGroup::Tabs);
+    LoadTabSkin(skin.BackgroundKey());
+    skin.ReadKeyGroup(skin::KeyGroup::Statusbar);
+    LoadStatusBarSkin();
+    ApplySkinEditorColoursToDocuments();
+}

@@ -1,0 +1,121 @@
+#include "skin/skin_tooltip.h"
+
+#include "app/app_state.h"
+#include "app/ui_seam.h"
+
+#include <commctrl.h>
+
+namespace {
+constexpr COLORREF kNoColour = static_cast<COLORREF>(-1);
+constexpr UINT kTextLimit = 260;
+}
+
+CSkinToolTip::~CSkinToolTip() { Destroy(); }
+
+void CSkinToolTip::Destroy()
+{
+    if (window_ && IsWindow(window_))
+        DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+bool CSkinToolTip::Create(HWND)
+{
+    if (window_)
+        return true;
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    // The tip window has no owner: an owned topmost popup would keep the main window
+    // out of the topmost band when "always on top" is switched on (so it is under
+    // Wine). The frame destroys the tip together with its window.
+    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                              App().instance, nullptr);
+    if (!window_) {
+        ui::Message(nullptr, "Failed to create the ToolTip window", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
+}
+
+TOOLINFOA CSkinToolTip::Tool(HWND window, UINT_PTR id, bool wholeWindow) const
+{
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    if (wholeWindow) {
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uId = reinterpret_cast<UINT_PTR>(window);
+    } else {
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        tool.uId = id;
+    }
+    return tool;
+}
+
+bool CSkinToolTip::AddTool(HWND window, UINT_PTR id, const std::string& text, bool wholeWindow)
+{
+    if (!window_)
+        return false;
+    TOOLINFOA tool = Tool(window, id, wholeWindow);
+    if (SendMessageA(window_, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)))
+        return true;
+    tool = Tool(window, id, wholeWindow);
+    GetWindowRect(window, &tool.rect);
+    OffsetRect(&tool.rect, -tool.rect.left, -tool.rect.top);
+    std::string copy = text;
+    tool.lpszText = &copy[0];
+    wholeWindow_ = wholeWindow;
+    return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+}
+
+std::string CSkinToolTip::GetText(HWND window, UINT_PTR id) const
+{
+    if (!window_)
+        return "";
+    char buffer[kTextLimit + 1] = {};
+    TOOLINFOA tool = Tool(window, id, wholeWindow_);
+    tool.lpszText = buffer;
+    SendMessageA(window_, TTM_GETTEXTA, kTextLimit, reinterpret_cast<LPARAM>(&tool));
+    buffer[kTextLimit] = '\0';
+    return buffer;
+}
+
+void CSkinToolTip::SetText(HWND window, UINT_PTR id, const std::string& text)
+{
+    if (!window_)
+        return;
+    TOOLINFOA tool = Tool(window, id, wholeWindow_);
+    std::string copy = text;
+    tool.lpszText = &copy[0];
+    SendMessageA(window_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+COLORREF CSkinToolTip::GetBackColour() const
+{
+    return window_ ? static_cast<COLORREF>(SendMessageA(window_, TTM_GETTIPBKCOLOR, 0, 0)) : kNoColour;
+}
+
+COLORREF CSkinToolTip::GetTextColour() const
+{
+    return window_ ? static_cast<COLORREF>(SendMessageA(window_, TTM_GETTIPTEXTCOLOR, 0, 0)) : kNoColour;
+}
+
+void CSkinToolTip::SetBackColour(COLORREF colour)
+{
+    if (window_)
+        SendMessageA(window_, TTM_SETTIPBKCOLOR, colour, 0);
+}
+
+void CSkinToolTip::SetTextColour(COLORREF colour)
+{
+    if (window_)
+        SendMessageA(window_, TTM_SETTIPTEXTCOLOR, colour, 0);
+}
+
+void CSkinToolTip::SetMaxWidth(int pixels)
+{
+    if (window_)
+        SendMessageA(window_, TTM_SETMAXTIPWIDTH, 0, pixels);
+}

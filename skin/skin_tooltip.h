@@ -1,0 +1,39 @@
+// CSkinToolTip: a small wrapper around a tooltip control, used by the frame buttons
+// and by other windows of the program. Every operation does nothing (or answers -1)
+// while the tooltip window does not exist.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+
+class CSkinToolTip {
+public:
+    CSkinToolTip() = default;
+    ~CSkinToolTip();
+    CSkinToolTip(const CSkinToolTip&) = delete;
+    CSkinToolTip& operator=(const CSkinToolTip&) = delete;
+
+    // Once only, for tools of `window`; a failure is reported and leaves the wrapper
+    // without a window.
+    bool Create(HWND window);
+    void Destroy();
+    // A whole-window tool is the window itself; any other tool is `id` inside it, shown
+    // by tracking. Tools the control already knows are not added again.
+    bool AddTool(HWND window, UINT_PTR id, const std::string& text, bool wholeWindow);
+    std::string GetText(HWND window, UINT_PTR id) const;
+    void SetText(HWND window, UINT_PTR id, const std::string& text);
+    COLORREF GetBackColour() const;
+    COLORREF GetTextColour() const;
+    void SetBackColour(COLORREF colour);
+    void SetTextColour(COLORREF colour);
+    void SetMaxWidth(int pixels);
+
+    HWND Window() const { return window_; }
+
+private:
+    TOOLINFOA Tool(HWND window, UINT_PTR id, bool wholeWindow) const;
+
+    HWND window_ = nullptr;
+    bool wholeWindow_ = false;  // the flag of the last tool added
+};
