@@ -107,7 +107,7 @@ LRESULT CSkin::OnMouse(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_LBUTTONDBLCLK:
-        if (onCaption) {
+        if (onCaption && style_.hasMaximiseBox) {
             ButtonClick(false, skin::FrameButton::MaxRestore);
             return 0;
         }
