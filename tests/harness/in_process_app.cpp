@@ -94,13 +94,7 @@ void InProcessApp::Close()
     started_ = false;
     if (Main().frame && IsWindow(Main().frame))
         DestroyWindow(Main().frame);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            break;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    Pump();  // up to the quit message the exit sequence posts
     DocumentList.clear();
     currentIndex = -1;
 }
