@@ -35,7 +35,11 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-Editor::Editor(HWND window) : window_(window) { CreateFonts(); }
+Editor::Editor(HWND window) : window_(window)
+{
+    CreateFonts();
+    doc_.setListener(this);
+}
 
 Editor::~Editor()
 {
@@ -90,23 +94,6 @@ void Editor::SendKeyCommand(WORD command)
     SendMessageW(GetParent(window_), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
 }
 
-LRESULT Editor::RunCommand(int code)
-{
-    switch (code) {
-    case CmdUpperCase:
-        ChangeSelectionCase(CaseChange::Upper);
-        return 1;
-    case CmdLowerCase:
-        ChangeSelectionCase(CaseChange::Lower);
-        return 1;
-    case CmdSelectAll:
-        SelectAll();
-        return 1;
-    default:
-        return 0; // find, go to line, bookmarks, macros, settings: not in this control yet
-    }
-}
-
 LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
@@ -118,6 +105,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             UpdateScrollBars();
         else if (effect == OptionEffect::Repaint)
             InvalidateRect(window_, nullptr, FALSE);
+        if (message == SetLanguage)
+            ResetLexer();
         if (message == SetTooltipColour && tooltip_) {
             SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, options_.tooltipText, 0);
             SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, options_.tooltipBackground, 0);
@@ -127,6 +116,11 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         Relayout();
+        return 0;
+    case WM_DESTROY:
+        if (recordingSlot_ >= 0)
+            StopRecording();
+        dialogs::ClearActiveSearchTarget(window_);
         return 0;
     case WM_SIZE:
         clientWidth_ = LOWORD(lParam);
@@ -147,6 +141,7 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
     case WM_SETFOCUS:
+        dialogs::SetActiveSearchTarget(this, window_);
         hasFocus_ = true;
         CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
         PlaceCaret();
@@ -192,6 +187,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kDragTimer)
             OnDragTimer();
+        else if (wParam == kLexTimer)
+            OnLexTimer();
         return 0;
     case WM_RBUTTONDOWN:
         OnRightButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
@@ -241,11 +238,22 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         doc_.setSavePoint();
         return 0;
     case Command:
-        return RunCommand(static_cast<int>(wParam));
+        return RunCommand(static_cast<int>(wParam), lParam);
     case IsOverwrite:
         return overwrite_ ? 1 : 0;
     case Print:
         return PrintDocument();
+    case Undo:
+    case Redo:
+    case Cut:
+    case Copy:
+    case Paste:
+        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        break;
+    default:
+        break;
+    }
+    switch (message) {
     case Undo:
         ApplyUndo(doc_.undo());
         return 1;
@@ -274,8 +282,11 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case IsWhitespaceShown:
         return whitespaceShown_ ? 1 : 0;
     case MacroRecording:
+        return recordingSlot_ >= 0 ? 1 : 0;
     case MacroPlaying:
-        return 0;
+        return playing_ ? 1 : 0;
+    case GetLinesLexed:
+        return static_cast<LRESULT>(lexStates_.linesLexed() + paintLexed_);
     case SelectRange:
         doc_.breakGroup();
         SetSelection(static_cast<std::size_t>(wParam), static_cast<std::size_t>(lParam));

@@ -35,6 +35,8 @@ LRESULT Editor::LoadDocument(const char* path)
     selection_ = Selection(0);
     preferredColumn_ = 0;
     topLine_ = leftColumn_ = 0;
+    bookmarks_.clear();
+    ResetLexer();
     ++editCount_;
     NoteLongestLine();
     UpdateScrollBars();

@@ -11,11 +11,21 @@
 //   clipboard.cpp      cut, copy, paste
 //   printing.cpp       the print command
 //   line_tooltip.cpp   the line number shown while the thumb is dragged
+//   syntax.cpp         the language, the lexer states and keyword case
+//   bookmarks_view.cpp bookmark commands
+//   macro_recorder.cpp recording and playing macros
+//   search_target.cpp  find, replace, go to line and match brace for the dialogs
+//   commands.cpp       the Command message
 #pragma once
 
+#include "corvex/bookmarks.h"
+#include "corvex/dialogs/dialog_host.h"
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"
+#include "corvex/formats/macro.h"
+#include "corvex/lex/lex_state_cache.h"
 #include "corvex/options.h"
+#include "corvex/search/replace_plan.h"
 
 #include <cstddef>
 #include <string>
@@ -31,22 +41,68 @@ struct ColumnBlock {
 
 // The timer that scrolls while a mouse drag is outside the window.
 constexpr UINT_PTR kDragTimer = 1;
+// The timer that learns lexer states towards the screen after a far jump.
+constexpr UINT_PTR kLexTimer = 2;
 
-class Editor {
+class Editor : public dialogs::SearchTarget, private LineChangeListener {
 public:
     explicit Editor(HWND window);
-    ~Editor();
+    ~Editor() override;
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // ---- search_target.cpp: dialogs::SearchTarget
+    bool findNext(const std::string& text, const search::SearchOptions& options, bool backwards) override;
+    bool replaceSelection(const std::string& text, const std::string& replacement,
+                          const search::SearchOptions& options, bool preserveCase) override;
+    int replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
+                   bool preserveCase, bool inSelection) override;
+    bool hasSelection() const override { return HasSelection(); }
+    std::string selectedText() const override { return SelectedText(); }
+    int lineCount() const override { return static_cast<int>(Text().lineCount()); }
+    int currentLine() const override { return static_cast<int>(CaretLine()) + 1; }
+    void goToLine(int line) override;
+
 private:
+    // ---- syntax.cpp
+    void linesReplaced(std::size_t first, std::size_t oldCount, std::size_t newCount) override;
+    void ResetLexer();
+    bool Colouring() const;
+    // The state at the start of `line` for painting: exact, or a guess after a far jump
+    // (then the lex timer learns the way there).
+    lex::LexState PaintStartState(std::size_t line);
+    // Spans of `line` lexed from `start`; returns the state at its end.
+    lex::LexState LexForPaint(std::size_t line, lex::LexState start, std::vector<lex::Span>& spans);
+    void OnLexTimer();
+    void NormalizeKeywordCase();
+
+    // ---- bookmarks_view.cpp
+    void RunBookmarkCommand(int code);
+
+    // ---- macro_recorder.cpp
+    void StartRecording(int slot);
+    void StopRecording();
+    void Record(formats::MacroAction action);
+    void RecordCommand(formats::CommandTarget target, int code);
+    void PlayMacro(int slot);
+    void PlayAction(const formats::MacroAction& action);
+
+    // ---- search_target.cpp
+    void MatchBrace();
+    void SelectMatch(std::size_t start, std::size_t end);
+    void ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after);
+
+    // ---- keyboard.cpp
+    void Navigate(formats::MoveKind kind, bool extend);
+    void ToggleOverwrite();
+
     // ---- control_window.cpp
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Notify(UINT code);
     void SendKeyCommand(WORD command);
-    LRESULT RunCommand(int code);
+    LRESULT RunCommand(int code, LPARAM argument = 0);
     LRESULT GetPositionRecord(WPARAM shown, int* record) const;
     LRESULT ReplaceRecord(const int* record, const char* text);
     LRESULT CopyText(std::size_t capacity, char* buffer) const;
@@ -82,7 +138,7 @@ private:
     // ---- view_paint.cpp
     void Paint();
     void DrawRows(HDC target, const RECT& clip);
-    void PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip);
+    void PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip, const std::vector<lex::Span>* spans);
     void PaintGutter(HDC dc, std::size_t line, const RECT& row);
 
     // ---- selection.cpp
@@ -214,6 +270,20 @@ private:
     int clickCount_ = 0;
 
     HWND tooltip_ = nullptr;
+
+    // Syntax colouring.
+    lex::LexStateCache lexStates_;
+    std::vector<lex::Span> spans_;
+    bool estimated_ = false;          // the last paint started from a guessed state
+    std::size_t estimatedLine_ = 0;
+    std::size_t paintLexed_ = 0;      // lines lexed by paints from guessed states
+
+    Bookmarks bookmarks_;
+
+    // Macros: the slot being recorded into (-1 none) and the actions so far.
+    int recordingSlot_ = -1;
+    formats::Macro recording_;
+    int playing_ = 0;
 };
 
 } // namespace corvex

@@ -24,9 +24,10 @@ bool Editor::RunHotKey(UINT key)
         return false;
     switch (command->target) {
     case formats::CommandTarget::Control:
-        RunCommand(command->code);
+        RunCommand(command->code, formats::commandArgument(command->code));
         break;
     case formats::CommandTarget::Program:
+        RecordCommand(command->target, command->code);
         SendKeyCommand(command->code);
         break;
     case formats::CommandTarget::Message:
@@ -34,6 +35,63 @@ bool Editor::RunHotKey(UINT key)
         break;
     }
     return true;
+}
+
+void Editor::Navigate(formats::MoveKind kind, bool extend)
+{
+    using formats::MoveKind;
+    const std::size_t caret = selection_.caret;
+    const bool collapse = !extend && !selection_.empty() && !columnMode_;
+    switch (kind) {
+    case MoveKind::Left:
+        MoveCaret(collapse ? selection_.start() : prevCharOffset(Text(), caret, Utf8()), extend);
+        break;
+    case MoveKind::Right:
+        MoveCaret(collapse ? selection_.end() : nextCharOffset(Text(), caret, Utf8()), extend);
+        break;
+    case MoveKind::WordLeft:
+        MoveCaret(wordLeft(Text(), caret), extend);
+        break;
+    case MoveKind::WordRight:
+        MoveCaret(wordRight(Text(), caret), extend);
+        break;
+    case MoveKind::Up:
+    case MoveKind::Down:
+        MoveVertically(kind == MoveKind::Up ? -1 : 1, extend);
+        break;
+    case MoveKind::LineStart:
+        MoveCaret(SmartHome(caret), extend);
+        break;
+    case MoveKind::LineEnd:
+        MoveCaret(LineEndOffset(CaretLine()), extend);
+        break;
+    case MoveKind::DocumentStart:
+        MoveCaret(0, extend);
+        break;
+    case MoveKind::DocumentEnd:
+        MoveCaret(doc_.size(), extend);
+        break;
+    case MoveKind::PageUp:
+    case MoveKind::PageDown: {
+        const long page = static_cast<long>(VisibleLines());
+        const long move = kind == MoveKind::PageUp ? -page : page;
+        const long long top = static_cast<long long>(topLine_) + move;
+        ScrollTo(static_cast<std::size_t>(top < 0 ? 0 : top), leftColumn_);
+        MoveVertically(move, extend);
+        break;
+    }
+    }
+}
+
+void Editor::ToggleOverwrite()
+{
+    overwrite_ = !overwrite_;
+    if (hasFocus_) {
+        DestroyCaret();
+        CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
+        PlaceCaret();
+        ShowCaret(window_);
+    }
 }
 
 bool Editor::OnKeyDown(UINT key)
@@ -45,68 +103,53 @@ bool Editor::OnKeyDown(UINT key)
     const bool ctrl = Down(VK_CONTROL), shift = Down(VK_SHIFT);
     if (Down(VK_MENU))
         return false;
-    const std::size_t caret = selection_.caret;
-    const bool collapse = !shift && !selection_.empty() && !columnMode_;
+    using formats::MoveKind;
+    auto move = [&](MoveKind kind) {
+        Record({formats::MacroOp::Move, {}, {}, kind, static_cast<std::uint8_t>(shift ? formats::kExtendSelection : 0)});
+        Navigate(kind, shift);
+        return true;
+    };
     switch (key) {
     case VK_LEFT:
-        if (collapse && !ctrl)
-            MoveCaret(selection_.start(), false);
-        else
-            MoveCaret(ctrl ? wordLeft(Text(), caret) : prevCharOffset(Text(), caret, Utf8()), shift);
-        return true;
+        return move(ctrl ? MoveKind::WordLeft : MoveKind::Left);
     case VK_RIGHT:
-        if (collapse && !ctrl)
-            MoveCaret(selection_.end(), false);
-        else
-            MoveCaret(ctrl ? wordRight(Text(), caret) : nextCharOffset(Text(), caret, Utf8()), shift);
-        return true;
+        return move(ctrl ? MoveKind::WordRight : MoveKind::Right);
     case VK_UP:
-        if (ctrl)
-            ScrollTo(topLine_ > 0 ? topLine_ - 1 : 0, leftColumn_);
-        else
-            MoveVertically(-1, shift);
+        if (!ctrl)
+            return move(MoveKind::Up);
+        ScrollTo(topLine_ > 0 ? topLine_ - 1 : 0, leftColumn_);
         return true;
     case VK_DOWN:
-        if (ctrl)
-            ScrollTo(topLine_ + 1, leftColumn_);
-        else
-            MoveVertically(1, shift);
+        if (!ctrl)
+            return move(MoveKind::Down);
+        ScrollTo(topLine_ + 1, leftColumn_);
         return true;
     case VK_HOME:
-        MoveCaret(ctrl ? 0 : SmartHome(caret), shift);
-        return true;
+        return move(ctrl ? MoveKind::DocumentStart : MoveKind::LineStart);
     case VK_END:
-        MoveCaret(ctrl ? doc_.size() : LineEndOffset(CaretLine()), shift);
-        return true;
+        return move(ctrl ? MoveKind::DocumentEnd : MoveKind::LineEnd);
     case VK_PRIOR:
-    case VK_NEXT: {
-        const long page = static_cast<long>(VisibleLines());
-        const long move = key == VK_PRIOR ? -page : page;
-        const long long top = static_cast<long long>(topLine_) + move;
-        ScrollTo(static_cast<std::size_t>(top < 0 ? 0 : top), leftColumn_);
-        MoveVertically(move, shift);
-        return true;
-    }
+        return move(MoveKind::PageUp);
+    case VK_NEXT:
+        return move(MoveKind::PageDown);
     case VK_INSERT:
         if (ctrl || shift)
             return false;
-        overwrite_ = !overwrite_;
-        if (hasFocus_) {
-            DestroyCaret();
-            CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
-            PlaceCaret();
-            ShowCaret(window_);
-        }
+        Record({formats::MacroOp::ToggleOverwrite, {}, {}, MoveKind::Left, 0});
+        ToggleOverwrite();
         return true;
     case VK_DELETE:
-        DeleteForward(ctrl);
-        return true;
     case VK_BACK:
-        Backspace(ctrl);
+        Record({key == VK_BACK ? formats::MacroOp::DeleteBackward : formats::MacroOp::DeleteForward, {}, {},
+                MoveKind::Left, static_cast<std::uint8_t>(ctrl ? formats::kWholeWordUnit : 0)});
+        if (key == VK_BACK)
+            Backspace(ctrl);
+        else
+            DeleteForward(ctrl);
         return true;
     case VK_ESCAPE:
         if (columnMode_)
-            MoveCaret(caret, false);
+            MoveCaret(selection_.caret, false);
         return true;
     default:
         return false;
@@ -119,12 +162,19 @@ void Editor::OnChar(wchar_t unit)
     swallowChar_ = false;
     if (swallow)
         return;
-    if (unit == L'\r')
+    if (unit == L'\r') {
+        Record({formats::MacroOp::Newline, {}, {}, formats::MoveKind::Left, 0});
         NewLine();
-    else if (unit == L'\t')
+    } else if (unit == L'\t') {
+        if (!Down(VK_SHIFT))
+            Record({formats::MacroOp::Tab, {}, {}, formats::MoveKind::Left, 0});
         InsertTab(Down(VK_SHIFT));
-    else if (unit >= 0x20 && unit != 0x7F)
+    } else if (unit >= 0x20 && unit != 0x7F) {
+        if (recordingSlot_ >= 0 && (unit < 0xD800 || unit > 0xDFFF))
+            recording_.addText(DocumentText(std::wstring(1, unit)));
         TypeCharacter(unit);
+        NormalizeKeywordCase();
+    }
 }
 
 } // namespace corvex

@@ -47,23 +47,24 @@ unsigned DecodeUtf8(const TextSource& text, std::size_t p, std::size_t end)
     return cp;
 }
 
-void AddUnit(LineCells& cells, wchar_t unit, int advance, CellKind kind)
+void AddUnit(LineCells& cells, std::size_t byte, wchar_t unit, int advance, CellKind kind)
 {
+    cells.bytes.push_back(byte);
     cells.glyphs.push_back(unit);
     cells.advance.push_back(advance);
     cells.kinds.push_back(kind);
 }
 
-void AddCodePoint(LineCells& cells, unsigned cp)
+void AddCodePoint(LineCells& cells, std::size_t byte, unsigned cp)
 {
     if (cp < 0x20 || cp == 0x7F) {
-        AddUnit(cells, kControlMark, 1, CellKind::Control);
+        AddUnit(cells, byte, kControlMark, 1, CellKind::Control);
     } else if (cp >= 0x10000) {
         cp -= 0x10000;
-        AddUnit(cells, static_cast<wchar_t>(0xD800 + (cp >> 10)), 1, CellKind::Text);
-        AddUnit(cells, static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)), 0, CellKind::Text);
+        AddUnit(cells, byte, static_cast<wchar_t>(0xD800 + (cp >> 10)), 1, CellKind::Text);
+        AddUnit(cells, byte, static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)), 0, CellKind::Text);
     } else {
-        AddUnit(cells, static_cast<wchar_t>(cp), 1, CellKind::Text);
+        AddUnit(cells, byte, static_cast<wchar_t>(cp), 1, CellKind::Text);
     }
 }
 
@@ -75,7 +76,8 @@ LineCells BuildLineCells(const TextSource& text, std::size_t line, std::size_t f
     LineCells cells;
     cells.firstColumn = firstColumn;
     const std::size_t last = firstColumn + columns;
-    std::size_t p = text.lineStart(line);
+    const std::size_t lineStart = text.lineStart(line);
+    std::size_t p = lineStart;
     const std::size_t end = p + text.lineLength(line);
     std::size_t column = 0;
     const wchar_t* ansi = options.utf8 ? nullptr : AnsiTable();
@@ -87,7 +89,7 @@ LineCells BuildLineCells(const TextSource& text, std::size_t line, std::size_t f
                 if (c < firstColumn || c >= last)
                     continue;
                 const bool mark = options.showWhitespace && c == column;
-                AddUnit(cells, mark ? kTabMark : L' ', 1, CellKind::Whitespace);
+                AddUnit(cells, p - lineStart, mark ? kTabMark : L' ', 1, CellKind::Whitespace);
             }
             column = stop;
             ++p;
@@ -96,11 +98,11 @@ LineCells BuildLineCells(const TextSource& text, std::size_t line, std::size_t f
         const std::size_t next = std::min(nextCharOffset(text, p, options.utf8), end);
         if (column >= firstColumn) {
             if (byte == ' ')
-                AddUnit(cells, options.showWhitespace ? kSpaceMark : L' ', 1, CellKind::Whitespace);
+                AddUnit(cells, p - lineStart, options.showWhitespace ? kSpaceMark : L' ', 1, CellKind::Whitespace);
             else if (ansi)
-                AddCodePoint(cells, byte < 0x80 ? byte : ansi[byte]);
+                AddCodePoint(cells, p - lineStart, byte < 0x80 ? byte : ansi[byte]);
             else
-                AddCodePoint(cells, DecodeUtf8(text, p, next));
+                AddCodePoint(cells, p - lineStart, DecodeUtf8(text, p, next));
         }
         ++column;
         p = next;
@@ -108,7 +110,7 @@ LineCells BuildLineCells(const TextSource& text, std::size_t line, std::size_t f
     if (p >= end && column < last) {
         cells.reachedLineEnd = true;
         if (options.showWhitespace && line + 1 < text.lineCount() && column >= firstColumn) {
-            AddUnit(cells, kLineEndMark, 1, CellKind::Whitespace);
+            AddUnit(cells, end - lineStart, kLineEndMark, 1, CellKind::Whitespace);
             ++column;
         }
     }

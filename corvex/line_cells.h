@@ -15,6 +15,7 @@ struct LineCells {
     std::wstring glyphs;            // UTF-16; a character outside the BMP takes two units
     std::vector<int> advance;       // per unit: 1 for the unit that opens a cell, 0 for a trail
     std::vector<CellKind> kinds;    // per unit
+    std::vector<std::size_t> bytes; // per unit: offset in the line of the byte it shows
     std::size_t firstColumn = 0;    // column of the first cell
     std::size_t endColumn = 0;      // column after the last cell
     bool reachedLineEnd = false;    // the line ended inside the range

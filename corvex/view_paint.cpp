@@ -16,6 +16,23 @@ void Fill(HDC dc, const RECT& rect, COLORREF colour)
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
+// A rounded mark centred in the margin cell.
+void DrawBookmark(HDC dc, const RECT& cell, COLORREF colour)
+{
+    const int height = static_cast<int>(cell.bottom - cell.top);
+    const int size = std::max(4, std::min(static_cast<int>(cell.right - cell.left) - 4, height - 4));
+    const int left = static_cast<int>(cell.left + (cell.right - cell.left - size) / 2);
+    const int top = static_cast<int>(cell.top) + (height - size) / 2;
+    HBRUSH brush = CreateSolidBrush(colour);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(GetRValue(colour) / 2, GetGValue(colour) / 2, GetBValue(colour) / 2));
+    HGDIOBJ oldBrush = SelectObject(dc, brush), oldPen = SelectObject(dc, pen);
+    RoundRect(dc, left, top, left + size, top + size, 4, 4);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
 } // namespace
 
 void Editor::Paint()
@@ -48,10 +65,16 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
     paintedGutter_ = GutterWidth();
     const int firstRow = std::max(0L, clip.top) / lineHeight_;
     const int lastRow = std::max(0L, clip.bottom - 1) / lineHeight_;
+    const bool colouring = Colouring();
+    lex::LexState state = colouring ? PaintStartState(topLine_ + static_cast<std::size_t>(firstRow)) : 0;
     for (int row = firstRow; row <= lastRow; ++row) {
         const RECT rect = {0, row * lineHeight_, width, (row + 1) * lineHeight_};
-        PaintGutter(backDc_, topLine_ + row, rect);
-        PaintLine(backDc_, topLine_ + row, rect, clip);
+        const std::size_t line = topLine_ + static_cast<std::size_t>(row);
+        const bool lexed = colouring && line < Text().lineCount();
+        if (lexed)
+            state = LexForPaint(line, state, spans_);
+        PaintGutter(backDc_, line, rect);
+        PaintLine(backDc_, line, rect, clip, lexed ? &spans_ : nullptr);
     }
     BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
            SRCCOPY);
@@ -86,6 +109,12 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
         margin.left = rect.right;
         margin.right = margin.left + marginWidth;
         Fill(dc, margin, colours[ColourLeftMargin]);
+        if (line < Text().lineCount() && bookmarks_.has(line))
+            DrawBookmark(dc, margin, colours[ColourBookmark]);
+    } else if (line < Text().lineCount() && bookmarks_.has(line)) {
+        RECT mark = row;
+        mark.right = mark.left + 4;
+        Fill(dc, mark, colours[ColourBookmark]);
     }
     RECT padding = row;
     padding.left = GutterWidth();
@@ -96,7 +125,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
     Fill(dc, divider, colours[ColourMarginDivider]);
 }
 
-void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip)
+void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip, const std::vector<lex::Span>* spans)
 {
     const COLORREF* colours = options_.colours;
     const int left = TextLeft();
@@ -138,21 +167,27 @@ void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& cl
         }
     }
 
-    // Text in runs of one colour, each character placed in its cell.
-    HGDIOBJ oldFont = SelectObject(dc, StyledFont(options_.fontStyles[StyleText]));
+    // Text in runs of one colour and font style, each character placed in its cell.
     std::vector<int> dx(cells.glyphs.size());
     for (std::size_t k = 0; k < dx.size(); ++k)
         dx[k] = cells.advance[k] * charWidth_;
     std::size_t runStart = 0, column = cells.firstColumn;
     std::size_t runColumn = column;
     COLORREF runColour = 0;
-    auto colourOf = [&](std::size_t k, std::size_t col) {
-        if (col >= selectedFrom && col < selectedTo)
-            return colours[ColourSelectionText];
-        return cells.kinds[k] == CellKind::Text ? colours[ColourText] : colours[ColourWhitespace];
+    int runStyle = -1;
+    std::size_t span = 0;
+    // The token kind of the unit's byte; bytes only grow along the line.
+    auto kindOf = [&](std::size_t k) {
+        if (!spans)
+            return lex::TokenKind::Text;
+        while (span < spans->size() && (*spans)[span].start + (*spans)[span].length <= cells.bytes[k])
+            ++span;
+        return span < spans->size() && (*spans)[span].start <= cells.bytes[k] ? (*spans)[span].kind : lex::TokenKind::Text;
     };
+    HGDIOBJ oldFont = SelectObject(dc, StyledFont(options_.fontStyles[StyleText]));
     auto flush = [&](std::size_t end) {
         if (end > runStart) {
+            SelectObject(dc, StyledFont(options_.fontStyles[runStyle]));
             SetTextColor(dc, runColour);
             ExtTextOutW(dc, left + static_cast<int>(runColumn - leftColumn_) * charWidth_, row.top, ETO_CLIPPED, &rect,
                         cells.glyphs.data() + runStart, static_cast<UINT>(end - runStart), dx.data() + runStart);
@@ -161,12 +196,18 @@ void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& cl
     for (std::size_t k = 0; k < cells.glyphs.size(); ++k) {
         if (!cells.advance[k])
             continue;
-        const COLORREF colour = colourOf(k, column);
-        if (k == 0 || colour != runColour) {
+        const lex::TokenKind kind = kindOf(k);
+        const bool selected = column >= selectedFrom && column < selectedTo;
+        const COLORREF colour = selected ? colours[ColourSelectionText]
+                                : cells.kinds[k] != CellKind::Text ? colours[ColourWhitespace]
+                                                                   : colours[lex::colourIndex(kind)];
+        const int style = static_cast<int>(kind); // the style block follows the token kinds
+        if (k == 0 || colour != runColour || style != runStyle) {
             flush(k);
             runStart = k;
             runColumn = column;
             runColour = colour;
+            runStyle = style;
         }
         ++column;
     }

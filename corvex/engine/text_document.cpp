@@ -125,11 +125,11 @@ void TextDocument::replace(std::size_t pos, std::size_t length, std::string_view
         const std::string deleted = buffer_.text(pos, length);
         firstDeletedClass = classOf(deleted[0]);
         record(*g, false, pos, deleted);
-        buffer_.erase(pos, length);
+        eraseText(pos, length);
     }
     if (!text.empty()) {
         record(*g, true, pos, text);
-        buffer_.insert(pos, text);
+        insertText(pos, text);
     }
     g->after = after;
     switch (kind) {
@@ -181,11 +181,30 @@ void TextDocument::endCompound(Selection after) {
     }
 }
 
+void TextDocument::insertText(std::size_t pos, std::string_view text) {
+    buffer_.insert(pos, text);
+    if (listener_) {
+        const std::size_t breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        listener_->linesReplaced(buffer_.lineOfOffset(pos), 1, 1 + breaks);
+    }
+}
+
+void TextDocument::eraseText(std::size_t pos, std::size_t length) {
+    if (!listener_) {
+        buffer_.erase(pos, length);
+        return;
+    }
+    const std::size_t first = buffer_.lineOfOffset(pos);
+    const std::size_t last = buffer_.lineOfOffset(pos + length);
+    buffer_.erase(pos, length);
+    listener_->linesReplaced(first, last - first + 1, 1);
+}
+
 void TextDocument::applyOp(const Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any) {
     const std::size_t p = op.pos;
     const std::size_t n = op.text.size();
     if (op.insert == forward) {
-        buffer_.insert(p, op.text);
+        insertText(p, op.text);
         if (!any) {
             lo = p;
             hi = p + n;
@@ -196,7 +215,7 @@ void TextDocument::applyOp(const Op& op, bool forward, std::size_t& lo, std::siz
             hi = std::max(hi, p + n);
         }
     } else {
-        buffer_.erase(p, n);
+        eraseText(p, n);
         auto map = [&](std::size_t x) { return x <= p ? x : (x >= p + n ? x - n : p); };
         if (!any) {
             lo = hi = p;

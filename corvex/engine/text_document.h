@@ -62,9 +62,20 @@ struct UndoResult {
     std::size_t changeEnd = 0;    // document as it is after the undo/redo
 };
 
+// Told about every change of the text (edits, undo and redo, but not load), as lines
+// [first, first + oldCount) replaced by `newCount` lines starting at `first`.
+class LineChangeListener {
+public:
+    virtual ~LineChangeListener() = default;
+    virtual void linesReplaced(std::size_t first, std::size_t oldCount, std::size_t newCount) = 0;
+};
+
 class TextDocument {
 public:
     TextDocument() = default;
+
+    // At most one listener; null for none.
+    void setListener(LineChangeListener* listener) { listener_ = listener; }
 
     const TextBuffer& buffer() const { return buffer_; }
     std::size_t size() const { return buffer_.size(); }
@@ -129,8 +140,11 @@ private:
     bool canMerge(std::size_t pos, std::size_t length, std::string_view text, EditKind kind) const;
     void record(Group& g, bool insert, std::size_t pos, std::string_view text);
     void applyOp(const Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any);
+    void insertText(std::size_t pos, std::string_view text);
+    void eraseText(std::size_t pos, std::size_t length);
 
     TextBuffer buffer_;
+    LineChangeListener* listener_ = nullptr;
     std::vector<Group> groups_;
     std::size_t applied_ = 0;
     std::size_t savePoint_ = 0;

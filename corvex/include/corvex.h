@@ -85,6 +85,7 @@ enum Message : UINT {
     SelectRange = 5310,    // anchor offset, caret offset (bytes, clipped) -> 1
     GetText = 5320,        // buffer size, char* buffer -> byte size of the text (null buffer: size only);
                            // copies min(size, buffer size) raw bytes, no terminator
+    GetLinesLexed = 5330,  // 0, 0 -> how many lines the lexer was run on so far
 };
 
 // Values of SetAutoIndent.

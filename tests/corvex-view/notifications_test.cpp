@@ -98,16 +98,6 @@ TEST_F(ControlTest, ControlKeysRunInsideTheControl)
     EXPECT_TRUE(keyCommands.empty());
 }
 
-TEST_F(ControlTest, CommandsOfLaterFeaturesAreAcceptedQuietly)
-{
-    Type("text");
-    for (int code : {166, 168, 169, 174, 176, 178, 204, 205, 206, 207, 213, 214, 223, 224})
-        Send(corvex::Command, code, code == 168 ? -1 : 0);
-    EXPECT_EQ(Text(), "text");
-    EXPECT_EQ(Send(corvex::MacroRecording), 0);
-    EXPECT_EQ(Send(corvex::MacroPlaying), 0);
-}
-
 TEST_F(ControlTest, AnyMessageWithoutDataIsHarmless)
 {
     Type("still here");

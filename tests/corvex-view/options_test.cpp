@@ -105,16 +105,22 @@ TEST_F(ControlTest, BlocksRoundTripByteForByte)
     EXPECT_EQ(back[5], colours[5]);
 }
 
-TEST_F(ControlTest, LanguageNameFitsTheTwentyCharacterBuffer)
+TEST_F(ControlTest, OnlyTheKnownLanguageNamesAreKept)
 {
     char name[20];
     Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("C/C++"));
     Send(corvex::GetLanguage, 0, reinterpret_cast<LPARAM>(name));
     EXPECT_STREQ(name, "C/C++");
-    Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("A language name far too long"));
-    std::memset(name, 'x', sizeof name);
+    Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("ColdFusion"));
     Send(corvex::GetLanguage, 0, reinterpret_cast<LPARAM>(name));
-    EXPECT_EQ(std::strlen(name), 19u);
+    EXPECT_STREQ(name, "ColdFusion");
+    for (const char* unknown : {"A language name far too long", "c/c++", "Perl"}) {
+        Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(unknown));
+        std::memset(name, 'x', sizeof name);
+        Send(corvex::GetLanguage, 0, reinterpret_cast<LPARAM>(name));
+        EXPECT_STREQ(name, "") << unknown;
+    }
+    Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("SQL"));
     Send(corvex::SetLanguage, 0, 0);
     Send(corvex::GetLanguage, 0, reinterpret_cast<LPARAM>(name));
     EXPECT_STREQ(name, "");

@@ -1,0 +1,31 @@
+// Bookmark commands: toggle on the caret's line, go to the previous or next one (both
+// wrap around the document), clear all. The marks are painted in the left margin.
+#include "corvex/editor.h"
+
+namespace corvex {
+
+void Editor::RunBookmarkCommand(int code)
+{
+    const std::size_t line = CaretLine();
+    std::optional<std::size_t> target;
+    switch (code) {
+    case CmdToggleBookmark:
+        bookmarks_.toggle(line);
+        InvalidateLines(line, line);
+        return;
+    case CmdClearBookmarks:
+        bookmarks_.clear();
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    case CmdPreviousBookmark:
+        target = bookmarks_.previous(line);
+        break;
+    default:
+        target = bookmarks_.next(line);
+        break;
+    }
+    if (target)
+        MoveCaret(Text().lineStart(*target), false);
+}
+
+} // namespace corvex

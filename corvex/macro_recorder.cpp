@@ -1,0 +1,101 @@
+// Recording and playing macros. While a control records, its typed text, deletions,
+// caret moves, commands and searches are collected; the second record command (or its
+// hot key) stores them in the library's slot and tells the parent that the settings
+// changed, so the program saves them. Playing repeats the actions at the caret as one
+// undo step; macros never record or play macros.
+#include "corvex/editor.h"
+#include "corvex/macro_store.h"
+
+namespace corvex {
+
+void Editor::StartRecording(int slot)
+{
+    recording_ = formats::Macro();
+    recordingSlot_ = slot;
+}
+
+void Editor::StopRecording()
+{
+    const int slot = recordingSlot_;
+    recordingSlot_ = -1;
+    StoreMacro(slot, recording_);
+    recording_ = formats::Macro();
+    Notify(NotifySettingsChanged);
+}
+
+void Editor::Record(formats::MacroAction action)
+{
+    if (recordingSlot_ >= 0 && !playing_ && formats::isValidAction(action))
+        recording_.add(std::move(action));
+}
+
+void Editor::RecordCommand(formats::CommandTarget target, int code)
+{
+    formats::MacroAction action;
+    action.op = formats::MacroOp::Command;
+    action.command = {target, static_cast<std::uint16_t>(code)};
+    Record(std::move(action));
+}
+
+void Editor::PlayMacro(int slot)
+{
+    if (recordingSlot_ >= 0 || playing_)
+        return;
+    const std::optional<formats::Macro> macro = StoredMacro(slot);
+    if (!macro)
+        return;
+    ++playing_;
+    doc_.breakGroup();
+    doc_.beginCompound(selection_);
+    for (const formats::MacroAction& action : macro->actions)
+        PlayAction(action);
+    doc_.endCompound(selection_);
+    --playing_;
+}
+
+void Editor::PlayAction(const formats::MacroAction& action)
+{
+    using formats::MacroOp;
+    switch (action.op) {
+    case MacroOp::InsertText:
+        TypeText(action.text);
+        break;
+    case MacroOp::DeleteBackward:
+        Backspace((action.flags & formats::kWholeWordUnit) != 0);
+        break;
+    case MacroOp::DeleteForward:
+        DeleteForward((action.flags & formats::kWholeWordUnit) != 0);
+        break;
+    case MacroOp::Move:
+        Navigate(action.move, (action.flags & formats::kExtendSelection) != 0);
+        break;
+    case MacroOp::Newline:
+        NewLine();
+        break;
+    case MacroOp::Tab:
+        InsertTab(false);
+        break;
+    case MacroOp::ToggleOverwrite:
+        ToggleOverwrite();
+        break;
+    case MacroOp::Command:
+        if (formats::isMacroCommand(action.command))
+            break;
+        if (action.command.target == formats::CommandTarget::Control)
+            RunCommand(action.command.code, formats::commandArgument(action.command.code) == -1 ? -1 : 0);
+        else if (action.command.target == formats::CommandTarget::Program)
+            SendKeyCommand(action.command.code);
+        else
+            Dispatch(action.command.code, 0, 0);
+        break;
+    case MacroOp::Find: {
+        search::SearchOptions options;
+        options.caseSensitive = (action.flags & formats::kFindMatchCase) != 0;
+        options.wholeWord = (action.flags & formats::kFindWholeWord) != 0;
+        findNext(action.text, options, (action.flags & formats::kFindBackwards) != 0);
+        break;
+    }
+    }
+}
+
+} // namespace corvex

@@ -1,0 +1,115 @@
+// What the find, replace and go-to-line dialogs do to the view, and match brace.
+// A search runs from the selection: forwards from its end, backwards from its start, so
+// repeating it steps from match to match.
+#include "corvex/editor.h"
+#include "corvex/search/brace_match.h"
+
+#include <algorithm>
+
+namespace corvex {
+
+void Editor::SelectMatch(std::size_t start, std::size_t end)
+{
+    MoveCaret(start, false);
+    SetSelection(start, end);
+}
+
+bool Editor::findNext(const std::string& text, const search::SearchOptions& options, bool backwards)
+{
+    if (text.empty())
+        return false;
+    formats::MacroAction action;
+    action.op = formats::MacroOp::Find;
+    action.text = text;
+    action.flags = static_cast<std::uint8_t>((options.caseSensitive ? formats::kFindMatchCase : 0) |
+                                             (options.wholeWord ? formats::kFindWholeWord : 0) |
+                                             (backwards ? formats::kFindBackwards : 0));
+    Record(std::move(action));
+    const std::optional<search::Match> match =
+        backwards ? search::findPrevious(Text(), text, selection_.start(), options)
+                  : search::findNext(Text(), text, selection_.end(), options);
+    if (!match)
+        return false;
+    columnMode_ = false;
+    SelectMatch(match->start, match->end());
+    return true;
+}
+
+bool Editor::replaceSelection(const std::string& text, const std::string& replacement,
+                              const search::SearchOptions& options, bool preserveCase)
+{
+    if (columnMode_ || text.empty())
+        return false;
+    const std::optional<search::TextEdit> edit = search::planReplace(
+        Text(), text, replacement, selection_.start(), selection_.end() - selection_.start(), options, preserveCase);
+    if (!edit)
+        return false;
+    doc_.breakGroup();
+    ReplaceRange(edit->start, edit->length, edit->text, EditKind::Other);
+    return true;
+}
+
+int Editor::replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
+                       bool preserveCase, bool inSelection)
+{
+    if (text.empty())
+        return 0;
+    columnMode_ = false;
+    const bool selectionOnly = inSelection && !selection_.empty();
+    const std::size_t begin = selectionOnly ? selection_.start() : 0;
+    const std::size_t end = selectionOnly ? selection_.end() : doc_.size();
+    const std::vector<search::TextEdit> edits =
+        search::planReplaceAll(Text(), text, replacement, begin, end, options, preserveCase);
+    if (edits.empty())
+        return 0;
+    long long growth = 0;
+    for (const search::TextEdit& edit : edits)
+        growth += static_cast<long long>(edit.text.size()) - static_cast<long long>(edit.length);
+    // Inside the selection it keeps covering the replaced text; else the caret goes to the
+    // end of the last replacement.
+    const search::TextEdit& last = edits.back();
+    const std::size_t lastEnd = static_cast<std::size_t>(static_cast<long long>(last.start + last.text.size()) +
+                                                         growth - (static_cast<long long>(last.text.size()) -
+                                                                   static_cast<long long>(last.length)));
+    const Selection after = selectionOnly
+                                ? Selection(begin, static_cast<std::size_t>(static_cast<long long>(end) + growth))
+                                : Selection(lastEnd);
+    ApplyEdits(edits, after);
+    return static_cast<int>(edits.size());
+}
+
+void Editor::ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after)
+{
+    const std::size_t firstLine = Text().lineOfOffset(edits.front().start);
+    doc_.breakGroup();
+    doc_.beginCompound(selection_);
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
+        doc_.replace(edit->start, edit->length, edit->text, selection_, after, EditKind::Other);
+    doc_.endCompound(after);
+    selection_ = after;
+    InvalidateRect(window_, nullptr, FALSE);
+    AfterEdit(firstLine, true);
+}
+
+void Editor::goToLine(int line)
+{
+    const std::size_t count = Text().lineCount();
+    const std::size_t target = static_cast<std::size_t>(std::clamp<long long>(line, 1, static_cast<long long>(count))) - 1;
+    MoveCaret(Text().lineStart(target), false);
+}
+
+// The caret goes to the bracket matching the one it touches, on the same side of it:
+// before the partner when it was before the bracket, after it when it was after.
+void Editor::MatchBrace()
+{
+    const std::size_t caret = selection_.caret;
+    const std::optional<std::size_t> bracket = search::braceNear(Text(), caret);
+    if (!bracket)
+        return;
+    const std::optional<std::size_t> partner = search::matchBrace(Text(), *bracket, &lexStates_);
+    if (!partner)
+        return;
+    MoveCaret(*bracket == caret ? *partner : *partner + 1, false);
+}
+
+} // namespace corvex
