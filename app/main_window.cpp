@@ -16,6 +16,7 @@
 #include "docs/status_line.h"
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"
+#include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
@@ -452,6 +453,7 @@ void MainWindow::OnDestroy()
     DestroyMenus(*this);
     DeleteObject(uiFont);
     uiFont = nullptr;
+    ReleaseMenuFont();
     DestroyIcon(savedIcon);
     DestroyIcon(unsavedIcon);
     savedIcon = unsavedIcon = nullptr;

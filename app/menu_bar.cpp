@@ -5,6 +5,9 @@
 #include "corvex/include/corvex.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
+#include "app/subclass.h"
+#include "skin/menu_skin.h"
+#include "skin/skinned_menus.h"
 #include "tools/tool_windows.h"
 
 namespace {
@@ -72,28 +75,290 @@ void PrepareMenuBarMenu(int command)
     }
 }
 
+namespace {
+
+constexpr const char* kDropDownProperty = "SCProc";
+constexpr int kButtonCount = 6;
+
+// State of the menu bar while one of its menus is open.
+struct MenuBarState {
+    int openButton = 0;        // command of the button whose menu is open, 0 when none
+    HMENU trackedMenu = nullptr;
+    bool submenuHighlighted = false;
+    POINT lastMouse = {-1, -1};  // menu-bar client coordinates
+    HHOOK hook = nullptr;
+};
+MenuBarState g_bar;
+
+void ShowDropDown(int command, const RECT& under)
+{
+    if (command == kFavouritesButton)
+        ShowFavouritesPopup(under);
+    else
+        ShowClipboardPopup(under);
+}
+DropDownOpener g_openDropDown = &ShowDropDown;
+
+// The menu-bar button index under a screen point, or -1; `moved` is false when the
+// point is the one seen last.
+int ButtonAt(POINT screen, bool& moved)
+{
+    HWND bar = Main().menuBar;
+    ScreenToClient(bar, &screen);
+    moved = screen.x != g_bar.lastMouse.x || screen.y != g_bar.lastMouse.y;
+    if (!moved)
+        return -1;
+    g_bar.lastMouse = screen;
+    const int index = static_cast<int>(SendMessageA(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
+    return index >= 0 && index < kButtonCount ? index : -1;
+}
+
+bool Pressed(int command) { return SendMessageA(Main().menuBar, TB_ISBUTTONPRESSED, command, 0) != 0; }
+
+// The pressed button under a screen point (a click on the open menu's own button).
+bool OnPressedButton(POINT screen)
+{
+    HWND bar = Main().menuBar;
+    ScreenToClient(bar, &screen);
+    const int index = static_cast<int>(SendMessageA(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
+    return index >= 0 && index < kButtonCount && Pressed(kFileButton + index);
+}
+
+void OpenLater(int command) { PostMessageA(Main().frame, kOpenMenuBarMessage, command, 0); }
+
+int Previous(int command) { return command - 1 < kFileButton ? kHelpButton : command - 1; }
+int Next(int command) { return command + 1 > kHelpButton ? kFileButton : command + 1; }
+
+void CloseTrackedMenu() { SendMessageA(Main().frame, WM_CANCELMODE, 0, 0); }
+
+// Keyboard and mouse of a tracked menu-bar menu: the menu bar behaves like a real one.
+bool FilterMenuMessage(MSG* msg)
+{
+    switch (msg->message) {
+    case WM_MOUSEMOVE: {
+        bool moved = false;
+        const int index = ButtonAt(msg->pt, moved);
+        if (!moved)
+            return true;
+        if (index >= 0 && !Pressed(kFileButton + index)) {
+            CloseTrackedMenu();
+            OpenLater(kFileButton + index);
+            return true;
+        }
+        return false;
+    }
+    case WM_LBUTTONDOWN:
+        if (OnPressedButton(msg->pt)) {
+            CloseTrackedMenu();
+            return true;
+        }
+        return false;
+    case WM_KEYDOWN:
+        switch (msg->wParam) {
+        case VK_ESCAPE:
+            CloseTrackedMenu();
+            return true;
+        case VK_LEFT:
+            CloseTrackedMenu();
+            OpenLater(Previous(g_bar.openButton));
+            return true;
+        case VK_RIGHT:
+            if (g_bar.submenuHighlighted)
+                return false;
+            CloseTrackedMenu();
+            OpenLater(Next(g_bar.openButton));
+            return true;
+        default:
+            return false;
+        }
+    case WM_MENUSELECT:
+        g_bar.submenuHighlighted = (HIWORD(msg->wParam) & MF_POPUP) != 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_MENU && FilterMenuMessage(reinterpret_cast<MSG*>(lParam)))
+        return 1;
+    return CallNextHookEx(g_bar.hook, code, wParam, lParam);
+}
+
+// Every visible drop-down of this thread ("Quillet Popup") is told it lost the
+// activation, which closes it.
+BOOL CALLBACK DeactivateIfDropDown(HWND window, LPARAM)
+{
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "Quillet Popup") == 0 && IsWindowVisible(window))
+        SendMessageA(window, WM_ACTIVATE, WA_INACTIVE, 0);
+    return TRUE;
+}
+
+void DeactivateDropDowns() { EnumThreadWindows(GetCurrentThreadId(), &DeactivateIfDropDown, 0); }
+
+// The menu bar while a drop-down opened from it shows.
+LRESULT CALLBACK DropDownBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE) {
+            DeactivateDropDowns();
+            return 0;
+        }
+        if (wParam == VK_LEFT || wParam == VK_RIGHT) {
+            const bool left = wParam == VK_LEFT;
+            if (IsClipboardPopupVisible()) {
+                DeactivateDropDowns();
+                OpenLater(left ? kFavouritesButton : kHelpButton);
+            } else if (IsFavouritesPopupVisible()) {
+                DeactivateDropDowns();
+                OpenLater(left ? kSearchButton : kClipboardButton);
+            }
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE: {
+        POINT screen = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(bar, &screen);
+        bool moved = false;
+        const int index = ButtonAt(screen, moved);
+        if (!moved)
+            return 0;
+        if (index >= 0 && !Pressed(kFileButton + index)) {
+            DeactivateDropDowns();
+            OpenLater(kFileButton + index);
+            return 0;
+        }
+        break;
+    }
+    case WM_LBUTTONDOWN: {
+        POINT screen = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ClientToScreen(bar, &screen);
+        if (OnPressedButton(screen)) {
+            DeactivateDropDowns();
+            return 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return CallPreviousProcedure(kDropDownProperty, bar, message, wParam, lParam);
+}
+
+void TrackMenuBarMenu(int command, const RECT& button)
+{
+    MainWindow& main = Main();
+    PrepareMenuBarMenu(command);
+    g_bar.trackedMenu = MenuOfButton(command);
+    g_bar.submenuHighlighted = false;
+    g_bar.hook = SetWindowsHookExA(WH_MSGFILTER, &MenuBarHook, nullptr, GetCurrentThreadId());
+    TPMPARAMS keepClear = {sizeof keepClear, button};
+    TrackPopupMenuEx(g_bar.trackedMenu, TPM_VERTICAL, button.left, button.bottom, main.frame, &keepClear);
+    if (g_bar.hook)
+        UnhookWindowsHookEx(g_bar.hook);
+    g_bar.hook = nullptr;
+    g_bar.trackedMenu = nullptr;
+}
+
+void ShowDropDownFromBar(int command, const RECT& button)
+{
+    HWND bar = Main().menuBar;
+    const bool attach = GetWindowLongPtrA(bar, GWLP_WNDPROC) != 0 && !GetPropA(bar, kDropDownProperty);
+    if (attach)
+        AttachProcedure(bar, kDropDownProperty, &DropDownBarProc);
+    g_openDropDown(command, button);
+    if (attach)
+        DetachProcedure(bar, kDropDownProperty);
+}
+
+} // namespace
+
 void OpenMenuBarMenu(int command)
 {
     if (command < kFileButton || command > kHelpButton)
         return;
-    MainWindow& main = Main();
-    SendMessageA(main.menuBar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
-    SendMessageA(main.menuBar, TB_PRESSBUTTON, command, MAKELPARAM(TRUE, 0));
+    HWND bar = Main().menuBar;
+    SendMessageA(bar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+    if (SendMessageA(bar, TB_PRESSBUTTON, command, MAKELPARAM(TRUE, 0)))
+        g_bar.openButton = command;
     RECT button = {};
-    if (SendMessageA(main.menuBar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button))) {
-        MapWindowPoints(main.menuBar, nullptr, reinterpret_cast<POINT*>(&button), 2);
-        if (command == kFavouritesButton) {
-            ShowFavouritesPopup(button);
-        } else if (command == kClipboardButton) {
-            ShowClipboardPopup(button);
-        } else {
-            PrepareMenuBarMenu(command);
-            TPMPARAMS keepClear = {sizeof keepClear, button};
-            TrackPopupMenuEx(MenuOfButton(command), TPM_VERTICAL, button.left, button.bottom, main.frame,
-                             &keepClear);
-        }
+    if (SendMessageA(bar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button))) {
+        MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+        if (command == kFavouritesButton || command == kClipboardButton)
+            ShowDropDownFromBar(command, button);
+        else
+            TrackMenuBarMenu(command, button);
     }
-    SendMessageA(main.menuBar, TB_PRESSBUTTON, command, MAKELPARAM(FALSE, 0));
+    SendMessageA(bar, TB_PRESSBUTTON, command, MAKELPARAM(FALSE, 0));
+    g_bar.openButton = 0;
 }
 
-LRESULT PaintMenuBar(NMTBCUSTOMDRAW*) { return CDRF_DODEFAULT; }
+int OpenMenuBarButton() { return g_bar.openButton; }
+
+DropDownOpener ReplaceDropDownOpener(DropDownOpener opener)
+{
+    const DropDownOpener previous = g_openDropDown;
+    g_openDropDown = opener ? opener : &ShowDropDown;
+    return previous;
+}
+
+void FitMenuBarButtons()
+{
+    HWND bar = Main().menuBar;
+    if (!bar)
+        return;
+    for (int command = kFileButton; command <= kHelpButton; ++command) {
+        char text[64] = "";
+        TBBUTTONINFOA info = {};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_TEXT;
+        info.pszText = text;
+        info.cchText = sizeof text;
+        SendMessageA(bar, TB_GETBUTTONINFOA, command, reinterpret_cast<LPARAM>(&info));
+        // A fixed width from the menu font: the toolbar's own sizing leaves room for
+        // drop-down arrows that are never drawn.
+        info.dwMask = TBIF_SIZE | TBIF_STYLE;
+        info.fsStyle = BTNS_DROPDOWN;
+        info.cx = static_cast<WORD>(MenuBarButtonWidth(text));
+        SendMessageA(bar, TB_SETBUTTONINFOA, command, reinterpret_cast<LPARAM>(&info));
+    }
+    InvalidateRect(bar, nullptr, TRUE);
+}
+
+LRESULT PaintMenuBar(NMTBCUSTOMDRAW* draw)
+{
+    static CSkinBitmap buffer;
+    NMCUSTOMDRAW& paint = draw->nmcd;
+    switch (paint.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_PREERASE: {
+        // The bar's background: a button without text, in the normal state, over it all.
+        RECT client = {};
+        GetClientRect(paint.hdr.hwndFrom, &client);
+        if (!buffer.EnsureSize(client.right, client.bottom))
+            return CDRF_DODEFAULT;
+        DrawMenuBarButton(buffer.Dc(), client.right, client.bottom, 0, nullptr);
+        BitBlt(paint.hdc, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
+        return CDRF_SKIPDEFAULT;
+    }
+    case CDDS_ITEMPREPAINT: {
+        const int width = paint.rc.right - paint.rc.left;
+        const int rowHeight = Menus().windowMenu.Loaded() ? Menus().windowMenu.Height() / 3 : 0;
+        const int height = rowHeight > 0 ? rowHeight : paint.rc.bottom - paint.rc.top;
+        if (!buffer.EnsureSize(width, height))
+            return CDRF_DODEFAULT;
+        char text[64] = "";
+        SendMessageA(paint.hdr.hwndFrom, TB_GETBUTTONTEXTA, paint.dwItemSpec, reinterpret_cast<LPARAM>(text));
+        DrawMenuBarButton(buffer.Dc(), width, height, paint.uItemState, text);
+        BitBlt(paint.hdc, paint.rc.left, paint.rc.top, width, height, buffer.Dc(), 0, 0, SRCCOPY);
+        return CDRF_SKIPDEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
+}

@@ -5,6 +5,7 @@
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "docs/languages.h"
+#include "skin/skinned_menus.h"
 
 #include <commctrl.h>
 #include <cstring>
@@ -168,8 +169,10 @@ void TrackUnderToolbarButton(HMENU menu, int buttonIndex)
 
 void BuildMenus(MainWindow& main)
 {
-    for (int i = 0; i < kMenuCount; ++i)
+    for (int i = 0; i < kMenuCount; ++i) {
         main.menus[i] = BuildMenu(kMenus[i]);
+        RegisterFlatMenu(main.frame, main.menus[i]);
+    }
 }
 
 void DestroyMenus(MainWindow& main)

@@ -1,6 +1,7 @@
 #include "skin/skin_parts.h"
 
 #include "app/main_window.h"
+#include "app/menu_bar.h"
 #include "skin/editor_colours.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_frame.h"
@@ -13,6 +14,7 @@ void ApplySkinToParts()
     CSkin& skin = MainSkin();
     skin.ReadKeyGroup(skin::KeyGroup::Menu);
     LoadMenuSkin();
+    FitMenuBarButtons();
     LoadToolbarSkin();
     if (Main().toolbarTips)
         ColourToolbarTooltips(Main().toolbarTips);

@@ -1,17 +1,27 @@
 #include "skin/skinned_menus.h"
 
+#include "app/app_state.h"
 #include "app/main_window.h"
+#include "docs/status_line.h"
+#include "skin/menu_skin.h"
+#include "skin/skinned_frame.h"
+#include "skin/sliced_row.h"
+#include "tools/tool_windows.h"
 
 #include <cstring>
+#include <string>
 
-// Until the menus are drawn from the skin, owner-drawn items are measured and drawn
-// plainly in the system colours with the program's user-interface font.
 namespace {
 
-constexpr int kItemHeight = 20;
 constexpr int kSeparatorHeight = 3;
-constexpr int kCheckWidth = 20;   // left of the text, where a check mark goes
-constexpr int kRightMargin = 16;
+constexpr int kSeparatorEndGap = 5;
+constexpr int kToolbarColumns = 16;
+constexpr int kFirstToolbarCommand = 700;
+
+// Without a skin: a check-mark column left of the text, system colours.
+constexpr int kPlainItemHeight = 20;
+constexpr int kPlainCheckWidth = 20;
+constexpr int kPlainRightMargin = 16;
 
 const char* CaptionOf(ULONG_PTR itemData)
 {
@@ -21,9 +31,47 @@ const char* CaptionOf(ULONG_PTR itemData)
 
 bool IsSeparator(const char* caption) { return std::strcmp(caption, "-") == 0; }
 
-HGDIOBJ MenuFont() { return Main().uiFont ? Main().uiFont : GetStockObject(DEFAULT_GUI_FONT); }
+bool SkinnedItems() { return Menus().loaded && Menus().item.Loaded(); }
 
-// A tick in the check-mark column of an item.
+HGDIOBJ UiFont() { return Main().uiFont ? Main().uiFont : GetStockObject(DEFAULT_GUI_FONT); }
+
+HGDIOBJ MenuFont() { return Menus().font ? Menus().font : UiFont(); }
+
+int TextWidth(HGDIOBJ font, const char* text, UINT format)
+{
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    RECT rect = {};
+    DrawTextA(dc, text, -1, &rect, format | DT_SINGLELINE | DT_CALCRECT);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return rect.right - rect.left;
+}
+
+void FillColour(HDC dc, const RECT& rect, COLORREF colour)
+{
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+// An item-sized buffer, kept between items.
+CSkinBitmap& ItemBuffer()
+{
+    static CSkinBitmap buffer;
+    return buffer;
+}
+
+void DrawText(HDC dc, const char* text, RECT rect, COLORREF colour, HGDIOBJ font, UINT format)
+{
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ previous = SelectObject(dc, font);
+    DrawTextA(dc, text, -1, &rect, format);
+    SelectObject(dc, previous);
+}
+
+// The plain look, for menus drawn before any skin is loaded.
 void DrawCheckMark(HDC dc, const RECT& item, COLORREF colour)
 {
     const int x = item.left + 5;
@@ -36,10 +84,50 @@ void DrawCheckMark(HDC dc, const RECT& item, COLORREF colour)
     DeleteObject(pen);
 }
 
-} // namespace
+void DrawPlainItem(const DRAWITEMSTRUCT* draw, const char* caption, bool grayed, bool selected)
+{
+    HDC dc = draw->hDC;
+    const RECT& rect = draw->rcItem;
+    FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (IsSeparator(caption)) {
+        RECT line = {rect.left + kPlainCheckWidth, rect.top + 1, rect.right - kSeparatorEndGap, rect.top + 2};
+        FillRect(dc, &line, GetSysColorBrush(COLOR_GRAYTEXT));
+        return;
+    }
+    const COLORREF colour = GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    if (draw->itemState & ODS_CHECKED)
+        DrawCheckMark(dc, rect, colour);
+    DrawText(dc, caption, RECT{rect.left + kPlainCheckWidth, rect.top, rect.right, rect.bottom}, colour, UiFont(),
+             DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
+}
 
-void InstallSkinnedMenuHook() {}
-void RemoveSkinnedMenuHook() {}
+void DrawSkinnedItem(const DRAWITEMSTRUCT* draw, const char* caption, bool grayed, bool selected)
+{
+    const MenuSkin& m = Menus();
+    const int width = draw->rcItem.right - draw->rcItem.left;
+    const int height = draw->rcItem.bottom - draw->rcItem.top;
+    CSkinBitmap& buffer = ItemBuffer();
+    if (width <= 0 || height <= 0 || !buffer.EnsureSize(width, height))
+        return;
+    HDC dc = buffer.Dc();
+    const bool selectedRow = selected && !grayed;
+    DrawSlicedRow(dc, 0, 0, width, height, SlicedRow{&m.item, RowTop(m.item, 2, selectedRow), m.leftWidth, m.rightWidth});
+    if (IsSeparator(caption)) {
+        FillColour(dc, RECT{m.text.x, 1, width - kSeparatorEndGap, 2}, m.textNormal);
+    } else {
+        if ((draw->itemState & ODS_CHECKED) && m.check.Loaded()) {
+            const int markHeight = m.check.Height() / 2;
+            BitBlt(dc, m.check_.x, m.check_.y, m.check.Width(), markHeight, m.check.Dc(), 0,
+                   selected ? markHeight : 0, SRCCOPY);
+        }
+        const COLORREF colour = grayed ? m.textDisabled : selected ? m.textSelected : m.textNormal;
+        DrawText(dc, caption, RECT{m.text.x, m.text.y, width, height - m.text.y}, colour, MenuFont(),
+                 DT_SINGLELINE | DT_EXPANDTABS);
+    }
+    BitBlt(draw->hDC, draw->rcItem.left, draw->rcItem.top, width, height, dc, 0, 0, SRCCOPY);
+}
+
+} // namespace
 
 void MeasureMenuItem(MEASUREITEMSTRUCT* measure)
 {
@@ -49,40 +137,106 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* measure)
         measure->itemHeight = kSeparatorHeight;
         return;
     }
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, MenuFont());
-    RECT text = {};
-    DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
-    measure->itemWidth = static_cast<UINT>(kCheckWidth + (text.right - text.left) + kRightMargin);
-    measure->itemHeight = kItemHeight;
+    // Items are measured with the program's own font, whatever the skin's menu font.
+    const int text = TextWidth(UiFont(), caption, DT_EXPANDTABS);
+    if (SkinnedItems()) {
+        measure->itemWidth = static_cast<UINT>(Menus().leftWidth + Menus().rightWidth + text);
+        measure->itemHeight = static_cast<UINT>(Menus().item.Height() / 2);
+    } else {
+        measure->itemWidth = static_cast<UINT>(kPlainCheckWidth + text + kPlainRightMargin);
+        measure->itemHeight = kPlainItemHeight;
+    }
 }
 
 void DrawMenuItem(const DRAWITEMSTRUCT* draw)
 {
     const char* caption = CaptionOf(draw->itemData);
-    HDC dc = draw->hDC;
-    RECT rect = draw->rcItem;
     const bool grayed = (draw->itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-    const bool selected = (draw->itemState & ODS_SELECTED) != 0 && !grayed;
-
-    FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    if (IsSeparator(caption)) {
-        RECT line = {rect.left + kCheckWidth, rect.top + 1, rect.right - 5, rect.top + 2};
-        FillRect(dc, &line, GetSysColorBrush(COLOR_GRAYTEXT));
-        return;
-    }
-    const int colour = grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT;
-    if (draw->itemState & ODS_CHECKED)
-        DrawCheckMark(dc, rect, GetSysColor(colour));
-    SetTextColor(dc, GetSysColor(colour));
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ previous = SelectObject(dc, MenuFont());
-    RECT text = {rect.left + kCheckWidth, rect.top, rect.right, rect.bottom};
-    DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
-    SelectObject(dc, previous);
+    const bool selected = (draw->itemState & ODS_SELECTED) != 0;
+    if (SkinnedItems())
+        DrawSkinnedItem(draw, caption, grayed, selected);
+    else
+        DrawPlainItem(draw, caption, grayed, selected && !grayed);
 }
 
-LRESULT DrawToolbarButton(NMTBCUSTOMDRAW*) { return CDRF_DODEFAULT; }
-void ColourToolbarTooltips(HWND) {}
+int MenuBarButtonWidth(const char* text)
+{
+    const MenuSkin& m = Menus();
+    // The text stands at WindowMenuTextX; the same room is kept after it.
+    const int margin = m.loaded ? m.windowMenuText.x : 6;
+    return TextWidth(MenuFont(), text, 0) + 2 * margin;
+}
+
+void DrawMenuBarButton(HDC dc, int width, int height, UINT state, const char* text)
+{
+    const MenuSkin& m = Menus();
+    const bool pressed = (state & CDIS_SELECTED) != 0;
+    // While a drop-down opened from the menu bar shows, the bar shows no hot button.
+    const bool hot = !pressed && (state & CDIS_HOT) && !IsClipboardPopupVisible() && !IsFavouritesPopupVisible();
+    const int row = pressed ? 1 : hot ? 2 : 0;
+    if (m.loaded && m.windowMenu.Loaded()) {
+        DrawSlicedRow(dc, 0, 0, width, height,
+                      SlicedRow{&m.windowMenu, RowTop(m.windowMenu, 3, row), m.windowMenuLeftWidth,
+                                m.windowMenuRightWidth});
+        if (text && *text)
+            DrawText(dc, text, RECT{m.windowMenuText.x, m.windowMenuText.y, width, height},
+                     row ? m.textSelected : m.textNormal, MenuFont(), DT_SINGLELINE);
+        return;
+    }
+    const RECT all = {0, 0, width, height};
+    FillRect(dc, &all, GetSysColorBrush(row ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (text && *text)
+        DrawText(dc, text, RECT{6, 0, width, height}, GetSysColor(row ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT),
+                 MenuFont(), DT_SINGLELINE | DT_VCENTER);
+}
+
+LRESULT DrawToolbarButton(NMTBCUSTOMDRAW* draw)
+{
+    const CSkinBitmap& cells = Menus().toolbar;
+    if (!cells.Loaded())
+        return CDRF_DODEFAULT;
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_PREERASE:
+        return CDRF_SKIPDEFAULT;  // the skin behind the toolbar shows through
+    case CDDS_ITEMPREPAINT:
+        break;
+    default:
+        return CDRF_DODEFAULT;
+    }
+    // The button whose description the status line shows.
+    static int describedButton = -1;
+    const int command = static_cast<int>(draw->nmcd.dwItemSpec);
+    const int column = command - kFirstToolbarCommand;
+    if (column < 0 || column >= kToolbarColumns)
+        return CDRF_SKIPDEFAULT;
+    const UINT state = draw->nmcd.uItemState;
+    const int row = (state & CDIS_SELECTED) ? 1 : (state & CDIS_HOT) ? 2 : 0;
+    if (row == 2 && describedButton != command) {
+        char description[256] = "";
+        LoadStringA(App().instance, static_cast<UINT>(command), description, sizeof description);
+        status::SetStatusText(0, description);
+        describedButton = command;
+    } else if (row != 2 && describedButton == command) {
+        // Only the button that put its description there takes it away again.
+        status::SetStatusText(0, "");
+        describedButton = -1;
+    }
+    const int cellWidth = cells.Width() / kToolbarColumns;
+    const int cellHeight = cells.Height() / 3;
+    const RECT& rect = draw->nmcd.rc;
+    BitBlt(draw->nmcd.hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, cells.Dc(),
+           column * cellWidth, row * cellHeight, SRCCOPY);
+    return CDRF_SKIPDEFAULT;
+}
+
+void ColourToolbarTooltips(HWND tooltips)
+{
+    // The colours of the frame buttons' tooltip, which the skin has set.
+    const CSkinToolTip& frameTips = MainSkin().ButtonTips();
+    if (!tooltips || !frameTips.Window())
+        return;
+    SendMessageA(tooltips, TTM_SETTIPBKCOLOR, frameTips.GetBackColour(), 0);
+    SendMessageA(tooltips, TTM_SETTIPTEXTCOLOR, frameTips.GetTextColour(), 0);
+}

@@ -1,17 +1,203 @@
 #include "skin/skinned_tabs.h"
 
 #include "app/app_state.h"
+#include "skin/buffered_paint.h"
+#include "skin/menu_skin.h"
+#include "skin/skin_files.h"
+#include "skin/skin_profile.h"
+#include "skin/skinned_frame.h"
+#include "skin/sliced_row.h"
 
 #include <commctrl.h>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+CSkinnedTabs g_tabs;
+constexpr int kTabRows = 3;  // normal, selected, hover
+constexpr int kTextGap = 3;
+constexpr int kVerticalPadding = 3;
+}
+
+CSkinnedTabs& SkinnedTabs() { return g_tabs; }
 
 HWND CreateSkinnedTabs(HWND parent, int id)
 {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
-    return CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           App().instance, nullptr);
+    HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                App().instance, nullptr);
+    if (tabs)
+        g_tabs.Attach(tabs);
+    return tabs;
 }
 
-// Filled in with the skinned tab drawing; until then the tabs keep the plain look.
-void LoadTabSkin(COLORREF) {}
+void LoadTabSkin(COLORREF) { g_tabs.Reload(); }
+
+void CSkinnedTabs::Reload()
+{
+    const std::string& folder = MainSkin().Folder();
+    tab_.LoadFromFile(folder + skin::SkinFileName(skin::SkinFile::Tab));
+    buttons_.LoadFromFile(folder + skin::SkinFileName(skin::SkinFile::TabButtons));
+    const skin::TabsDescription& d = MainSkin().Description().tabs;
+    leftWidth_ = d.leftWidth;
+    rightWidth_ = d.rightWidth;
+    back_ = skin::ColourRef(d.back);
+    textNormal_ = skin::ColourRef(d.textNormal);
+    textSelected_ = skin::ColourRef(d.textSelected);
+    text_ = {d.text.x, d.text.y};
+    ReplaceSkinFont(font_, skin::CreateSkinFont(d.font));
+    if (Window()) {
+        // The control measures its tabs with the font they are drawn in, and leaves
+        // room for the text offset on both sides of the text.
+        SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        const int padding = std::max(static_cast<int>(text_.x), rightWidth_ + kTextGap);
+        SendMessageA(Window(), TCM_SETPADDING, 0, MAKELPARAM(std::max(padding, 0), kVerticalPadding));
+        Redraw();
+    }
+}
+
+void CSkinnedTabs::Redraw()
+{
+    InvalidateRect(Window(), nullptr, FALSE);
+    if (arrows_.Window())
+        InvalidateRect(arrows_.Window(), nullptr, FALSE);
+}
+
+int CSkinnedTabs::TabAt(LPARAM point) const
+{
+    TCHITTESTINFO hit = {};
+    hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+    return static_cast<int>(SendMessageA(Window(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+void CSkinnedTabs::DrawTab(HDC dc, int index, const RECT& rect)
+{
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    int row = 0;
+    COLORREF colour = textNormal_;
+    if (index == hover_) {
+        row = 2;
+    } else if (index == selected_) {
+        row = 1;
+        colour = textSelected_;
+    }
+    DrawSlicedRow(dc, rect.left, rect.top, width, height,
+                  SlicedRow{&tab_, RowTop(tab_, kTabRows, row), leftWidth_, rightWidth_});
+    char text[261] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text - 1;
+    SendMessageA(Window(), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ previous = SelectObject(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    TextOutA(dc, rect.left + text_.x, rect.top + text_.y, text, static_cast<int>(std::strlen(text)));
+    SelectObject(dc, previous);
+}
+
+void CSkinnedTabs::Paint()
+{
+    PaintBuffered(Window(), buffer_, [this](HDC buffer, const RECT& client, const RECT& toPaint) {
+        HBRUSH brush = CreateSolidBrush(back_);
+        FillRect(buffer, &client, brush);
+        const int count = static_cast<int>(SendMessageA(Window(), TCM_GETITEMCOUNT, 0, 0));
+        for (int index = 0; index < count; ++index) {
+            RECT rect = {}, meets = {};
+            SendMessageA(Window(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+            // Tabs scrolled out of view have no width (or a negative left edge).
+            if (rect.left >= 0 && rect.right > rect.left && IntersectRect(&meets, &rect, &toPaint))
+                DrawTab(buffer, index, rect);
+        }
+        // The tabs under the arrows are covered; the arrow control may move as the
+        // strip is resized, so its place is taken anew each time.
+        if (arrows_.Window() && IsWindowVisible(arrows_.Window())) {
+            RECT arrows = {};
+            GetWindowRect(arrows_.Window(), &arrows);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&arrows), 2);
+            FillRect(buffer, &arrows, brush);
+        }
+        DeleteObject(brush);
+    });
+}
+
+void CSkinnedTabs::OnMouseMove(LPARAM point)
+{
+    const int index = TabAt(point);
+    if (index < 0 || index == hover_)
+        return;
+    if (index == selected_) {
+        if (hover_ < 0)
+            return;
+        hover_ = -1;
+    } else {
+        hover_ = index;
+    }
+    if (!leaveRequested_) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Window(), 0};
+        leaveRequested_ = TrackMouseEvent(&track) != FALSE;
+    }
+    Redraw();
+}
+
+LRESULT CSkinnedTabs::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_LBUTTONDOWN: {
+        const int index = TabAt(lParam);
+        if (index >= 0) {
+            selected_ = index;
+            hover_ = -1;
+            Redraw();
+        }
+        break;
+    }
+    case WM_MOUSEMOVE:
+        OnMouseMove(lParam);
+        break;
+    case WM_MOUSELEAVE:
+        leaveRequested_ = false;
+        hover_ = -1;
+        Redraw();
+        break;
+    case TCM_SETCURSEL:
+    case TCM_SETCURFOCUS:
+        if (SendMessageA(Window(), TCM_GETITEMCOUNT, 0, 0) > 0)
+            selected_ = static_cast<int>(wParam);
+        break;
+    case TCM_DELETEITEM: {
+        const int count = static_cast<int>(SendMessageA(Window(), TCM_GETITEMCOUNT, 0, 0));
+        if (count == 1)
+            selected_ = hover_ = -1;
+        else if (static_cast<int>(wParam) == selected_)
+            selected_ = -1;
+        break;
+    }
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_CREATE) {
+            HWND child = reinterpret_cast<HWND>(lParam);
+            char name[64] = "";
+            GetClassNameA(child, name, sizeof name);
+            if (std::strcmp(name, UPDOWN_CLASSA) == 0)
+                arrows_.Take(child, &buttons_, &back_);
+        }
+        break;
+    case WM_DESTROY: {
+        const LRESULT result = CallPrevious(message, wParam, lParam);
+        ReplaceSkinFont(font_, nullptr);
+        Detach();
+        return result;
+    }
+    default:
+        break;
+    }
+    return CallPrevious(message, wParam, lParam);
+}

@@ -1,0 +1,200 @@
+// The flat-menu registry and the hooks that give the program's popup menus their flat
+// one-pixel border: a window-procedure call hook sees each "#32768" popup window being
+// created, the owner's "CFlatMenusProc" learns which registered menu is opening, and
+// the popup is subclassed with "CMenuHookProc".
+#include "app/subclass.h"
+#include "skin/menu_skin.h"
+#include "skin/skinned_menus.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr const char* kOwnerProperty = "CFlatMenusProc";
+constexpr const char* kPopupProperty = "CMenuHookProc";
+constexpr const char* kPopupMenuClass = "#32768";
+constexpr int kBorderShrink = 4;  // the system's raised border, two pixels each side
+
+struct FlatMenu {
+    HWND popup;
+    HMENU menu;
+};
+
+std::vector<FlatMenu> g_registry;
+int g_openingIndex = -1;
+HWND g_lastPopup = nullptr;
+HHOOK g_hook = nullptr;
+
+int IndexOfMenu(HMENU menu)
+{
+    for (std::size_t i = 0; i < g_registry.size(); ++i)
+        if (g_registry[i].menu == menu)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool Registered(HWND popup)
+{
+    for (const FlatMenu& entry : g_registry)
+        if (entry.popup == popup)
+            return true;
+    return false;
+}
+
+void PaintBorder(HWND popup)
+{
+    RECT rect = {};
+    GetWindowRect(popup, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC dc = GetWindowDC(popup);
+    HBRUSH brush = CreateSolidBrush(Menus().loaded ? Menus().border : GetSysColor(COLOR_BTNSHADOW));
+    const RECT sides[] = {{0, 0, width, 1}, {0, height - 1, width, height}, {0, 0, 1, height},
+                          {width - 1, 0, width, height}};
+    for (const RECT& side : sides)
+        FillRect(dc, &side, brush);
+    DeleteObject(brush);
+    ReleaseDC(popup, dc);
+}
+
+void Release(HWND popup)
+{
+    DetachProcedure(popup, kPopupProperty);
+    g_openingIndex = -1;
+}
+
+LRESULT CALLBACK MenuHookProc(HWND popup, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!Registered(popup))
+        return CallPreviousProcedure(kPopupProperty, popup, message, wParam, lParam);
+    switch (message) {
+    case WM_WINDOWPOSCHANGING: {
+        auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!(position->flags & SWP_NOSIZE)) {
+            position->cx -= kBorderShrink;
+            position->cy -= kBorderShrink;
+        }
+        break;
+    }
+    case WM_NCCALCSIZE:
+        if (wParam) {
+            RECT& proposed = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+            InflateRect(&proposed, -1, -1);
+            return WVR_HREDRAW | WVR_VREDRAW;
+        }
+        break;
+    case WM_NCPAINT:
+        PaintBorder(popup);
+        return 0;
+    case WM_SHOWWINDOW:
+        if (!wParam) {
+            const LRESULT result = CallPreviousProcedure(kPopupProperty, popup, message, wParam, lParam);
+            Release(popup);
+            return result;
+        }
+        break;
+    case WM_DESTROY: {
+        const LRESULT result = CallPreviousProcedure(kPopupProperty, popup, message, wParam, lParam);
+        Release(popup);
+        return result;
+    }
+    default:
+        break;
+    }
+    return CallPreviousProcedure(kPopupProperty, popup, message, wParam, lParam);
+}
+
+void AttachPopup(int index, HWND popup)
+{
+    if (index < 0 || index >= static_cast<int>(g_registry.size()) || !IsWindow(popup))
+        return;
+    g_registry[static_cast<std::size_t>(index)].popup = popup;
+    if (GetPropA(popup, kPopupProperty))
+        return;
+    AttachProcedure(popup, kPopupProperty, &MenuHookProc);
+    SetWindowLongA(popup, GWL_STYLE, GetWindowLongA(popup, GWL_STYLE) & ~WS_BORDER);
+    SetWindowLongA(popup, GWL_EXSTYLE,
+                   GetWindowLongA(popup, GWL_EXSTYLE) & ~(WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME));
+}
+
+LRESULT CALLBACK FlatMenusProc(HWND owner, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITMENUPOPUP: {
+        const int index = HIWORD(lParam) ? -1 : IndexOfMenu(reinterpret_cast<HMENU>(wParam));
+        if (index < 0) {
+            // The window menu, and menus not of the program, keep the system's look.
+            g_openingIndex = -1;
+            break;
+        }
+        g_openingIndex = index;
+        if (g_lastPopup)
+            AttachPopup(index, g_lastPopup);
+        return 0;
+    }
+    case WM_UNINITMENUPOPUP:
+        g_openingIndex = -1;
+        g_lastPopup = nullptr;
+        break;
+    case WM_NCDESTROY: {
+        const LRESULT result = CallPreviousProcedure(kOwnerProperty, owner, message, wParam, lParam);
+        DetachProcedure(owner, kOwnerProperty);
+        return result;
+    }
+    default:
+        break;
+    }
+    return CallPreviousProcedure(kOwnerProperty, owner, message, wParam, lParam);
+}
+
+bool IsPopupMenuWindow(HWND window)
+{
+    char name[261] = "";
+    GetClassNameA(window, name, sizeof name);
+    return std::strcmp(name, kPopupMenuClass) == 0;
+}
+
+LRESULT CALLBACK CallWindowHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (call->message == WM_CREATE && IsPopupMenuWindow(call->hwnd)) {
+            g_lastPopup = call->hwnd;
+            if (g_openingIndex >= 0)
+                AttachPopup(g_openingIndex, call->hwnd);
+        }
+    }
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+} // namespace
+
+void RegisterFlatMenu(HWND owner, HMENU menu)
+{
+    if (!menu)
+        return;
+    g_registry.push_back(FlatMenu{nullptr, menu});
+    AttachProcedure(owner, kOwnerProperty, &FlatMenusProc);
+}
+
+HMENU FlatMenuOfPopup(HWND popup)
+{
+    for (const FlatMenu& entry : g_registry)
+        if (popup && entry.popup == popup)
+            return entry.menu;
+    return nullptr;
+}
+
+void InstallSkinnedMenuHook()
+{
+    if (!g_hook)
+        g_hook = SetWindowsHookExA(WH_CALLWNDPROC, &CallWindowHook, nullptr, GetCurrentThreadId());
+}
+
+void RemoveSkinnedMenuHook()
+{
+    if (g_hook)
+        UnhookWindowsHookEx(g_hook);
+    g_hook = nullptr;
+}
