@@ -285,6 +285,9 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return recordingSlot_ >= 0 ? 1 : 0;
     case MacroPlaying:
         return playing_ ? 1 : 0;
+    case FindText:
+    case ReplaceText:
+        return SearchMessage(message, wParam, lParam);
     case GetLinesLexed:
         return static_cast<LRESULT>(lexStates_.linesLexed() + paintLexed_);
     case SelectRange:

@@ -76,7 +76,7 @@ private:
     // Spans of `line` lexed from `start`; returns the state at its end.
     lex::LexState LexForPaint(std::size_t line, lex::LexState start, std::vector<lex::Span>& spans);
     void OnLexTimer();
-    void NormalizeKeywordCase();
+    void NormalizeKeywordCase(std::size_t end);
 
     // ---- bookmarks_view.cpp
     void RunBookmarkCommand(int code);
@@ -91,6 +91,7 @@ private:
 
     // ---- search_target.cpp
     void MatchBrace();
+    LRESULT SearchMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void SelectMatch(std::size_t start, std::size_t end);
     void ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after);
 

@@ -164,6 +164,7 @@ void Editor::OnChar(wchar_t unit)
         return;
     if (unit == L'\r') {
         Record({formats::MacroOp::Newline, {}, {}, formats::MoveKind::Left, 0});
+        NormalizeKeywordCase(selection_.caret);
         NewLine();
     } else if (unit == L'\t') {
         if (!Down(VK_SHIFT))
@@ -173,7 +174,8 @@ void Editor::OnChar(wchar_t unit)
         if (recordingSlot_ >= 0 && (unit < 0xD800 || unit > 0xDFFF))
             recording_.addText(DocumentText(std::wstring(1, unit)));
         TypeCharacter(unit);
-        NormalizeKeywordCase();
+        if (selection_.caret > 0)
+            NormalizeKeywordCase(selection_.caret - 1);
     }
 }
 

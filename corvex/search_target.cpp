@@ -91,6 +91,27 @@ void Editor::ApplyEdits(const std::vector<search::TextEdit>& edits, Selection af
     AfterEdit(firstLine, true);
 }
 
+// FindText and ReplaceText: the dialogs' work without the dialogs, with the control's
+// own search options.
+LRESULT Editor::SearchMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    search::SearchOptions options;
+    options.caseSensitive = options_.caseSensitive != 0;
+    options.wholeWord = options_.wholeWord != 0;
+    const bool preserveCase = options_.preserveCase != 0;
+    if (message == FindText) {
+        const char* text = reinterpret_cast<const char*>(lParam);
+        return text && findNext(text, options, wParam == 1) ? 1 : 0;
+    }
+    const auto* request = reinterpret_cast<const ReplaceRequest*>(lParam);
+    if (!request || !request->text)
+        return 0;
+    const std::string replacement = request->replacement ? request->replacement : "";
+    if (request->all)
+        return replaceAll(request->text, replacement, options, preserveCase, request->inSelection != 0);
+    return replaceSelection(request->text, replacement, options, preserveCase) ? 1 : 0;
+}
+
 void Editor::goToLine(int line)
 {
     const std::size_t count = Text().lineCount();

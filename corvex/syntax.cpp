@@ -74,24 +74,22 @@ void Editor::OnLexTimer()
     }
 }
 
-// After a character that ends a word, a keyword of a language whose keywords ignore case
+// The word ending at `end`, when the character there ends it: a keyword of a language whose keywords ignore case
 // takes its canonical spelling. The correction is an undo step of its own, so Undo right
 // after it gives back the spelling as typed.
-void Editor::NormalizeKeywordCase()
+void Editor::NormalizeKeywordCase(std::size_t end)
 {
     const lex::Lexer* lexer = lexStates_.lexer();
-    if (!options_.normalizeCase || !lexer || HasSelection())
+    if (!options_.normalizeCase || !lexer || HasSelection() || columnMode_)
         return;
     const TextBuffer& text = Text();
-    const std::size_t caret = selection_.caret;
-    if (caret < 2 || IsWordByte(text.at(caret - 1)))
+    if (end < text.size() && IsWordByte(text.at(end)))
         return;
-    const std::size_t line = text.lineOfOffset(caret - 1);
+    const std::size_t line = text.lineOfOffset(end);
     const std::size_t lineStart = text.lineStart(line);
-    std::size_t start = caret - 1;
+    std::size_t start = end;
     while (start > lineStart && IsWordByte(text.at(start - 1)))
         --start;
-    const std::size_t end = caret - 1;
     if (start == end)
         return;
     const std::string word = text.text(start, end - start);

@@ -71,8 +71,14 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         const RECT rect = {0, row * lineHeight_, width, (row + 1) * lineHeight_};
         const std::size_t line = topLine_ + static_cast<std::size_t>(row);
         const bool lexed = colouring && line < Text().lineCount();
-        if (lexed)
+        if (lexed) {
+            const lex::LexState cached = lexStates_.cachedAt(line + 1);
             state = LexForPaint(line, state, spans_);
+            // An edit changed the state after the last repainted line: the lines below
+            // are coloured differently now.
+            if (row == lastRow && state != cached && !estimated_ && line + 1 < Text().lineCount())
+                InvalidateFrom(line + 1);
+        }
         PaintGutter(backDc_, line, rect);
         PaintLine(backDc_, line, rect, clip, lexed ? &spans_ : nullptr);
     }

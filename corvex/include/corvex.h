@@ -86,6 +86,19 @@ enum Message : UINT {
     GetText = 5320,        // buffer size, char* buffer -> byte size of the text (null buffer: size only);
                            // copies min(size, buffer size) raw bytes, no terminator
     GetLinesLexed = 5330,  // 0, 0 -> how many lines the lexer was run on so far
+    FindText = 5340,       // 1 backwards / 0 forwards, const char* text: selects the next match
+                           // with the control's search options -> 1 found
+    ReplaceText = 5341,    // 0, const ReplaceRequest* -> replacements made
+};
+
+// What ReplaceText replaces: with `all` 0 only the selection when it is a match of `text`;
+// with `all` 1 every match, in the selection only when `inSelection` is 1. Case sensitivity,
+// whole word and preserve case are the control's options.
+struct ReplaceRequest {
+    const char* text;
+    const char* replacement;
+    int all;
+    int inSelection;
 };
 
 // Values of SetAutoIndent.

@@ -41,6 +41,11 @@ public:
     // Lexes `line` into `spans` (when not null), learning the next line's state on the way.
     LexState lexLine(std::size_t line, const TextSource& text, std::vector<Span>* spans);
 
+    // The cached state of `line` without lexing: certain, a hint left by an edit, or a
+    // value no lexer produces when never computed. A painter compares it with the state it
+    // lexed to know whether the lines below must be painted again.
+    LexState cachedAt(std::size_t line) const { return line < states_.size() ? states_[line] : kUnknown; }
+
     // How many lines were handed to the lexer so far.
     std::size_t linesLexed() const { return linesLexed_; }
 

@@ -1,0 +1,137 @@
+// Finding and replacing through the control, for each combination of its case, whole-word
+// and preserve-case options; find next and previous with the text of the find history.
+#include "control_fixture.h"
+
+namespace {
+
+class SearchTest : public ControlTest {
+protected:
+    void Options(bool caseSensitive, bool wholeWord, bool preserveCase = false) const
+    {
+        Send(corvex::SetCaseSensitive, caseSensitive);
+        Send(corvex::SetWholeWord, wholeWord);
+        Send(corvex::SetPreserveCase, preserveCase);
+    }
+    int Start() const
+    {
+        int record[4];
+        Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+        return record[0];
+    }
+    // Where repeated searches forwards stop, from the start until they come round again.
+    std::vector<int> Matches(const char* text) const
+    {
+        Select(0, 0);
+        std::vector<int> starts;
+        while (Send(corvex::FindText, 0, reinterpret_cast<LPARAM>(text))) {
+            if (!starts.empty() && Start() == starts.front())
+                break;
+            starts.push_back(Start());
+            if (starts.size() > 20)
+                break;
+        }
+        return starts;
+    }
+    int ReplaceAll(const char* text, const char* replacement, bool inSelection = false) const
+    {
+        const corvex::ReplaceRequest request = {text, replacement, 1, inSelection ? 1 : 0};
+        return static_cast<int>(Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&request)));
+    }
+};
+
+constexpr const char* kSample = "Word word words WORD sword word";
+
+TEST_F(SearchTest, FindHonoursCaseAndWholeWord)
+{
+    Type(kSample);
+    Options(false, false);
+    EXPECT_EQ(Matches("word"), (std::vector<int>{0, 5, 10, 16, 22, 27}));
+    Options(true, false);
+    EXPECT_EQ(Matches("word"), (std::vector<int>{5, 10, 22, 27}));
+    Options(false, true);
+    EXPECT_EQ(Matches("word"), (std::vector<int>{0, 5, 16, 27}));
+    Options(true, true);
+    EXPECT_EQ(Matches("word"), (std::vector<int>{5, 27}));
+    EXPECT_EQ(Send(corvex::FindText, 0, reinterpret_cast<LPARAM>("absent")), 0);
+}
+
+TEST_F(SearchTest, FindPreviousStepsBackwardsAndWraps)
+{
+    Type(kSample);
+    Options(true, true);
+    Select(27, 31);
+    Send(corvex::FindText, 1, reinterpret_cast<LPARAM>("word"));
+    EXPECT_EQ(Start(), 5);
+    Send(corvex::FindText, 1, reinterpret_cast<LPARAM>("word"));
+    EXPECT_EQ(Start(), 27);
+}
+
+TEST_F(SearchTest, FindNextAndPreviousCommandsUseTheNewestFindText)
+{
+    Type(kSample);
+    Options(true, true);
+    CorvexSetHistory("word\nother", 1);
+    Select(0, 0);
+    Send(corvex::Command, corvex::CmdFindNext);
+    EXPECT_EQ(Start(), 5);
+    Send(corvex::Command, corvex::CmdFindNext);
+    EXPECT_EQ(Start(), 27);
+    Send(corvex::Command, corvex::CmdFindPrevious);
+    EXPECT_EQ(Start(), 5);
+}
+
+TEST_F(SearchTest, ReplaceAllForEveryOptionCombination)
+{
+    struct Case {
+        bool caseSensitive, wholeWord, preserveCase;
+        int count;
+        const char* result;
+    };
+    const Case cases[] = {
+        {false, false, false, 6, "text text texts text stext text"},
+        {false, false, true, 6, "Text text texts TEXT stext text"},
+        {true, false, false, 4, "Word text texts WORD stext text"},
+        {true, false, true, 4, "Word text texts WORD stext text"},
+        {false, true, false, 4, "text text words text sword text"},
+        {false, true, true, 4, "Text text words TEXT sword text"},
+        {true, true, false, 2, "Word text words WORD sword text"},
+        {true, true, true, 2, "Word text words WORD sword text"},
+    };
+    for (const Case& c : cases) {
+        Send(corvex::Command, corvex::CmdSelectAll);
+        Type(kSample);
+        Options(c.caseSensitive, c.wholeWord, c.preserveCase);
+        EXPECT_EQ(ReplaceAll("word", "text"), c.count) << c.caseSensitive << c.wholeWord << c.preserveCase;
+        EXPECT_EQ(Text(), c.result) << c.caseSensitive << c.wholeWord << c.preserveCase;
+        Send(corvex::Undo);
+        EXPECT_EQ(Text(), kSample) << "one undo step";
+    }
+}
+
+TEST_F(SearchTest, ReplaceAllInTheSelectionKeepsTheRestAndTheSelectionCoversTheResult)
+{
+    Type(kSample);
+    Options(false, false);
+    Select(5, 20);
+    EXPECT_EQ(ReplaceAll("word", "w", true), 3);
+    EXPECT_EQ(Text(), "Word w ws w sword word");
+    int record[4];
+    Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+    EXPECT_EQ(record[0], 5);
+    EXPECT_EQ(record[1], 11);
+}
+
+TEST_F(SearchTest, ReplaceChangesOnlyASelectionThatIsAMatch)
+{
+    Type(kSample);
+    Options(true, false, false);
+    corvex::ReplaceRequest request = {"word", "WORD!", 0, 0};
+    Select(0, 4); // "Word": no match with case sensitivity
+    EXPECT_EQ(Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&request)), 0);
+    EXPECT_EQ(Text(), kSample);
+    Select(5, 9);
+    EXPECT_EQ(Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&request)), 1);
+    EXPECT_EQ(Text(), "Word WORD! words WORD sword word");
+}
+
+} // namespace
