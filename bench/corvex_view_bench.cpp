@@ -3,7 +3,8 @@
 // Generates a source-like file of about 50 bytes a line, loads it into a control inside a
 // visible window, and prints each figure beside its target: load to the first painted
 // screen, memory, typing with repaint at the end, middle and start, Ctrl+End with paint,
-// save; then a 10 MB file of one line (open, scroll, edit) and a 10 MB ordinary file.
+// save; colouring (jumps, typing with relex) and finding in a C++ file of the same size;
+// then a 10 MB file of one line (open, scroll, edit) and a 10 MB ordinary file.
 #include "corvex/include/corvex.h"
 
 #include <psapi.h>
@@ -228,6 +229,53 @@ void LargeFile(Bench& bench, std::size_t megabytes)
     DeleteFileA(path.c_str());
 }
 
+// Colouring and searching a C++ file of `megabytes`: jumps far from what was lexed,
+// typing with relex and repaint in the middle, a search through the whole file.
+void SyntaxAndSearch(Bench& bench, std::size_t megabytes)
+{
+    const std::string path = TempPath("corvex-bench-syntax.cpp");
+    WriteSourceFile(path, megabytes << 20);
+    bench.NewControl();
+    std::printf("%zu MB C++ file, coloured:\n", megabytes);
+    bench.Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("C/C++"));
+    if (bench.Load(path) < 0) {
+        std::printf("  the file could not be loaded\n");
+        return;
+    }
+    const std::size_t size = bench.Size();
+    std::vector<double> jumps;
+    for (int k = 1; k <= 9; ++k) {
+        const std::size_t at = size / 2 + static_cast<std::size_t>(k) * (size / 40);
+        const Clock::time_point start = Clock::now();
+        bench.Send(corvex::SelectRange, at, at);
+        bench.Paint();
+        jumps.push_back(MillisecondsSince(start));
+    }
+    Report("first paint after a jump to the middle (median of 9)", Median(jumps), "ms", 20, "<= 20 ms");
+    Report("first paint after a jump to the middle (slowest)", *std::max_element(jumps.begin(), jumps.end()), "ms",
+           20, "<= 20 ms");
+
+    const std::size_t lexedBefore = static_cast<std::size_t>(bench.Send(corvex::GetLinesLexed));
+    Report("keystroke in the middle, relex and repaint", bench.TypeAt(size / 2, 200), "ms", 2, "median <= 2 ms");
+    const double perKey =
+        static_cast<double>(static_cast<std::size_t>(bench.Send(corvex::GetLinesLexed)) - lexedBefore) / 200.0;
+    std::printf("  %-44s %10.1f lines per keystroke (guessed states in the middle)\n", "lines lexed", perKey);
+
+    bench.Send(corvex::SelectRange, 0, 0);
+    Clock::time_point start = Clock::now();
+    const LRESULT found = bench.Send(corvex::FindText, 0, reinterpret_cast<LPARAM>("absent from the file"));
+    Report("find a missing text across the whole file", MillisecondsSince(start) + (found ? 1e9 : 0), "ms", 1000,
+           "<= 1000 ms");
+    bench.Send(corvex::SelectRange, 0, 0);
+    bench.Send(corvex::SetCaseSensitive, 0);
+    bench.Send(corvex::SetWholeWord, 1);
+    start = Clock::now();
+    bench.Send(corvex::FindText, 1, reinterpret_cast<LPARAM>("HELPER"));
+    bench.Paint();
+    Report("find previous from the start (wraps), whole word", MillisecondsSince(start), "ms", 1000, "<= 1000 ms");
+    DeleteFileA(path.c_str());
+}
+
 void SingleLine(Bench& bench)
 {
     const std::string path = TempPath("corvex-bench-line.txt");
@@ -265,6 +313,7 @@ int main(int argc, char** argv)
     const std::size_t megabytes = argc > 1 ? static_cast<std::size_t>(std::max(1, std::atoi(argv[1]))) : 100;
     Bench bench;
     LargeFile(bench, megabytes);
+    SyntaxAndSearch(bench, megabytes);
     SingleLine(bench);
     TenMegabytes(bench);
     return 0;

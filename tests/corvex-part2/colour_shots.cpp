@@ -1,0 +1,131 @@
+// For screenshots: a window with one Corvex control showing a sample in a language, or
+// the control's settings dialog.
+//   corvex_colour_shots cpp|html|sql|settings [seconds=6]
+// The window closes itself after the given seconds.
+#include "corvex/include/corvex.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kCpp[] =
+    "// Sums the weighted samples of a series.\r\n"
+    "#include <vector>\r\n"
+    "#define LIMIT 100\r\n"
+    "\r\n"
+    "static double weightedSum(const std::vector<double>& values, int count)\r\n"
+    "{\r\n"
+    "    double total = 0.0; /* running sum */\r\n"
+    "    for (int index = 0; index < count && index < LIMIT; ++index) {\r\n"
+    "        if (values[index] < 0)\r\n"
+    "            continue;\r\n"
+    "        total += values[index] * 0.5;\r\n"
+    "    }\r\n"
+    "    printf(\"total: %f\\n\", total);\r\n"
+    "    return total;\r\n"
+    "}\r\n";
+
+const char kHtml[] =
+    "<!DOCTYPE html>\r\n"
+    "<html lang=\"en\">\r\n"
+    "<head>\r\n"
+    "  <title>Order &amp; delivery</title>\r\n"
+    "  <!-- the page script -->\r\n"
+    "  <script type=\"text/javascript\">\r\n"
+    "    function total(items) {\r\n"
+    "      var sum = 0;\r\n"
+    "      for (var i = 0; i < items.length; i++) { sum += items[i]; }\r\n"
+    "      return \"Total: \" + sum;\r\n"
+    "    }\r\n"
+    "  </script>\r\n"
+    "</head>\r\n"
+    "<body onload=\"total([1, 2, 3])\">\r\n"
+    "  <p class=\"note\">Thank you for your order.</p>\r\n"
+    "</body>\r\n"
+    "</html>\r\n";
+
+const char kSql[] =
+    "-- Customers with open orders\r\n"
+    "CREATE TABLE orders (\r\n"
+    "    id INTEGER PRIMARY KEY,\r\n"
+    "    customer VARCHAR(40) NOT NULL,\r\n"
+    "    amount DECIMAL(10, 2) DEFAULT 0\r\n"
+    ");\r\n"
+    "\r\n"
+    "SELECT c.name, SUM(o.amount) AS total\r\n"
+    "  FROM customers c\r\n"
+    "  JOIN orders o ON o.customer = c.id\r\n"
+    " WHERE o.status = 'open' /* not yet shipped */\r\n"
+    " GROUP BY c.name\r\n"
+    "HAVING SUM(o.amount) > 100\r\n"
+    " ORDER BY total DESC;\r\n";
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SIZE) {
+        if (HWND child = GetDlgItem(window, corvex::kControlId))
+            MoveWindow(child, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == 1) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == 2) {
+        KillTimer(window, 2);
+        SendMessageA(GetDlgItem(window, corvex::kControlId), corvex::Command, corvex::CmdSettingsDialog, 0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    const std::string what = __argc > 1 ? __argv[1] : "cpp";
+    const int seconds = __argc > 2 ? std::atoi(__argv[2]) : 6;
+    CorvexInitialize(corvex::kInitFlags);
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = &FrameProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = "CorvexShots";
+    RegisterClassA(&wc);
+    HWND frame = CreateWindowExA(0, "CorvexShots", "Corvex", WS_POPUP | WS_VISIBLE | WS_BORDER, 20, 20, 760, 420,
+                                 nullptr, nullptr, instance, nullptr);
+    RECT client;
+    GetClientRect(frame, &client);
+    HWND control = CreateWindowExA(0, corvex::kClassName, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
+                                   client.right, client.bottom, frame,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(corvex::kControlId)), instance, nullptr);
+    HFONT font = CreateFontA(-15, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY,
+                             FIXED_PITCH | FF_MODERN, "Courier New");
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
+    const char* language = what == "html" ? "HTML" : what == "sql" ? "SQL" : "C/C++";
+    const char* text = what == "html" ? kHtml : what == "sql" ? kSql : kCpp;
+    SendMessageA(control, corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(language));
+    int record[4] = {};
+    SendMessageA(control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+    SendMessageA(control, corvex::SaveRecord, reinterpret_cast<WPARAM>(record), reinterpret_cast<LPARAM>(text));
+    SendMessageA(control, corvex::SelectRange, 0, 0);
+    SendMessageA(control, corvex::Command, corvex::CmdToggleBookmark, 0);
+    SetFocus(control);
+    SetTimer(frame, 1, static_cast<UINT>(seconds * 1000), nullptr);
+    if (what == "settings")
+        SetTimer(frame, 2, 300, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.wParam == 1 && msg.hwnd == frame) {
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(frame);
+    CorvexShutdown();
+    DeleteObject(font);
+    return 0;
+}
