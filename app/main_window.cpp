@@ -140,6 +140,9 @@ bool MainWindow::CreateToolbar()
         buttons[i].iString = -1;
     }
     SendMessageA(toolbar, TB_ADDBUTTONSA, kToolbarButtons, reinterpret_cast<LPARAM>(buttons));
+    // The toolbar announces its tooltips while it is being created, before this object
+    // sees the frame's messages: ask for them instead.
+    toolbarTips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
     return true;
 }
 

@@ -99,8 +99,19 @@ void CSkinnedTabs::DrawTab(HDC dc, int index, const RECT& rect)
     SelectObject(dc, previous);
 }
 
+void CSkinnedTabs::AdoptArrows(HWND child)
+{
+    char name[64] = "";
+    if (!child || !GetClassNameA(child, name, sizeof name) || std::strcmp(name, UPDOWN_CLASSA) != 0)
+        return;
+    arrows_.Take(child, &buttons_, &back_);
+    InvalidateRect(child, nullptr, FALSE);
+}
+
 void CSkinnedTabs::Paint()
 {
+    if (!arrows_.Window())
+        AdoptArrows(FindWindowExA(Window(), nullptr, UPDOWN_CLASSA, nullptr));
     PaintBuffered(Window(), buffer_, [this](HDC buffer, const RECT& client, const RECT& toPaint) {
         HBRUSH brush = CreateSolidBrush(back_);
         FillRect(buffer, &client, brush);
@@ -182,14 +193,18 @@ LRESULT CSkinnedTabs::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case WM_PARENTNOTIFY:
-        if (LOWORD(wParam) == WM_CREATE) {
-            HWND child = reinterpret_cast<HWND>(lParam);
-            char name[64] = "";
-            GetClassNameA(child, name, sizeof name);
-            if (std::strcmp(name, UPDOWN_CLASSA) == 0)
-                arrows_.Take(child, &buttons_, &back_);
-        }
+        if (LOWORD(wParam) == WM_CREATE)
+            AdoptArrows(reinterpret_cast<HWND>(lParam));
         break;
+    case TCM_INSERTITEMA:
+    case TCM_INSERTITEMW: {
+        // Not every tab control announces its arrows: they are looked for whenever
+        // a tab more may have brought them.
+        const LRESULT result = CallPrevious(message, wParam, lParam);
+        if (!arrows_.Window())
+            AdoptArrows(FindWindowExA(Window(), nullptr, UPDOWN_CLASSA, nullptr));
+        return result;
+    }
     case WM_DESTROY: {
         const LRESULT result = CallPrevious(message, wParam, lParam);
         ReplaceSkinFont(font_, nullptr);

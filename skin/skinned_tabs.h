@@ -22,6 +22,8 @@ public:
 
 private:
     void Paint();
+    // Paints `child` from the skin when it is the control's up-down arrows.
+    void AdoptArrows(HWND child);
     void DrawTab(HDC dc, int index, const RECT& rect);
     int TabAt(LPARAM point) const;
     void OnMouseMove(LPARAM point);
