@@ -62,8 +62,18 @@ void MoveMouseTo(HWND window, int x, int y)
     Settle();
 }
 
+// First highlights the second item, then takes the picture.
 void CALLBACK ShootOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
+    static bool highlighted = false;
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!highlighted && popup) {
+        PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+        highlighted = true;
+        return;
+    }
+    highlighted = false;
     KillTimer(nullptr, timer);
     SaveScreen(WindowArea(), g_shot);
     EndMenu();

@@ -1,0 +1,89 @@
+// The real Quillet.exe: Alt+F opens the File menu with its flat border, Left steps to
+// the Help menu and Escape closes the menus.
+#include "tests/harness/staged_app.h"
+
+#include <gtest/gtest.h>
+#include <cstring>
+
+using e2e::StagedApp;
+
+namespace {
+
+struct PopupSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindPopup(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<PopupSearch*>(data);
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->process && std::strcmp(name, "#32768") == 0 && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND VisiblePopup(const StagedApp& app)
+{
+    PopupSearch search{app.ProcessId(), nullptr};
+    EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The popup of the process once it shows and differs from `other`, else null.
+HWND WaitForPopup(const StagedApp& app, HWND other = nullptr)
+{
+    for (int i = 0; i < 100; ++i) {
+        HWND popup = VisiblePopup(app);
+        if (popup && popup != other)
+            return popup;
+        e2e::Settle(50);
+    }
+    return nullptr;
+}
+
+int HeightOf(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+TEST(MenuBarE2E, AltFOpensTheFlatFileMenuLeftStepsToHelpAndEscapeClosesIt)
+{
+    StagedApp app;
+    app.SetConfig("Main", "Skin", "Quillblue");
+    ASSERT_TRUE(app.Launch());
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    for (int i = 0; i < 100 && !IsWindowVisible(main); ++i)
+        e2e::Settle(50);
+
+    PostMessageA(main, WM_SYSKEYDOWN, 'F', 0x20000000);
+    HWND file = WaitForPopup(app);
+    ASSERT_NE(file, nullptr);
+    EXPECT_NE(GetPropA(file, "CMenuHookProc"), nullptr);
+    const int fileHeight = HeightOf(file);
+
+    PostMessageA(file, WM_KEYDOWN, VK_LEFT, 0);
+    e2e::Settle(200);
+    HWND help = WaitForPopup(app);
+    ASSERT_NE(help, nullptr);
+    // Three items (one a separator) against the File menu's twelve.
+    EXPECT_LT(HeightOf(help), fileHeight / 2);
+
+    PostMessageA(help, WM_KEYDOWN, VK_ESCAPE, 0);
+    for (int i = 0; i < 40 && VisiblePopup(app); ++i)
+        e2e::Settle(50);
+    EXPECT_EQ(VisiblePopup(app), nullptr);
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+} // namespace
