@@ -246,6 +246,10 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case WM_COMMAND:
+        // A menu-bar button only opens its menu (TBN_DROPDOWN); its identifier is
+        // never a command, although 700-705 are clipboard item commands too.
+        if (menuBar && reinterpret_cast<HWND>(lParam) == menuBar)
+            return 0;
         DispatchCommand(wParam, lParam);
         return 0;
     case WM_SYSCOMMAND:
