@@ -107,6 +107,10 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             InvalidateRect(window_, nullptr, FALSE);
         if (message == SetLanguage)
             ResetLexer();
+        if (!options_.horizontalSplitter)
+            Unsplit();
+        if (message == SetSplitter || message == SetSplitterColour)
+            InvalidateRect(window_, nullptr, FALSE);
         if (message == SetTooltipColour && tooltip_) {
             SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, options_.tooltipText, 0);
             SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, options_.tooltipBackground, 0);
@@ -125,6 +129,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         clientWidth_ = LOWORD(lParam);
         clientHeight_ = HIWORD(lParam);
+        if (splitY_ && splitY_ + kSplitBarHeight + lineHeight_ > clientHeight_)
+            Unsplit();
         UpdateScrollBars();
         ScrollTo(topLine_, leftColumn_);
         return 0;
@@ -178,6 +184,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         OnButtonUp({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}, wParam);
         return 0;
     case WM_CAPTURECHANGED:
+        if (draggingSplitter_ && reinterpret_cast<HWND>(lParam) != window_)
+            EndSplitterDrag();
         if (drag_ != Drag::None && reinterpret_cast<HWND>(lParam) != window_) {
             drag_ = Drag::None;
             KillTimer(window_, kDragTimer);
@@ -200,6 +208,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MOUSEWHEEL:
+        if (UpperPaneWheel(static_cast<short>(HIWORD(wParam))))
+            return 0;
         OnWheel(static_cast<short>(HIWORD(wParam)), (LOWORD(wParam) & MK_SHIFT) != 0);
         return 0;
     case 0x020E: // WM_MOUSEHWHEEL
@@ -216,6 +226,10 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             POINT point;
             GetCursorPos(&point);
             ScreenToClient(window_, &point);
+            if (OverSplitter(point) || draggingSplitter_) {
+                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32645))); // IDC_SIZENS
+                return TRUE;
+            }
             const bool overText = point.x >= TextLeft();
             const bool overSelection = options_.dragDrop && overText && !columnMode_ &&
                                        InSelection(OffsetAtPoint(point)) && drag_ == Drag::None;

@@ -16,6 +16,7 @@
 //   macro_recorder.cpp recording and playing macros
 //   search_target.cpp  find, replace, go to line and match brace for the dialogs
 //   commands.cpp       the Command message
+//   splitter.cpp       the horizontal split into two panes
 #pragma once
 
 #include "corvex/bookmarks.h"
@@ -95,6 +96,18 @@ private:
     void SelectMatch(std::size_t start, std::size_t end);
     void ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after);
 
+    // ---- splitter.cpp
+    int ViewTop() const { return splitY_ ? splitY_ + kSplitBarHeight : 0; }
+    RECT SplitBoxRect() const;
+    bool OverSplitter(POINT point) const;
+    void DragSplitter(int y);
+    void EndSplitterDrag();
+    void Unsplit();
+    void PaintSplitter(HDC dc);
+    void InvalidateUpperPane();
+    bool UpperPaneClick(POINT point);
+    bool UpperPaneWheel(int delta);
+
     // ---- keyboard.cpp
     void Navigate(formats::MoveKind kind, bool extend);
     void ToggleOverwrite();
@@ -139,6 +152,7 @@ private:
     // ---- view_paint.cpp
     void Paint();
     void DrawRows(HDC target, const RECT& clip);
+    void DrawPaneRows(std::size_t topLine, int origin, int bottom, const RECT& clip);
     void PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip, const std::vector<lex::Span>* spans);
     void PaintGutter(HDC dc, std::size_t line, const RECT& row);
 
@@ -280,6 +294,12 @@ private:
     std::size_t paintLexed_ = 0;      // lines lexed by paints from guessed states
 
     Bookmarks bookmarks_;
+
+    // The horizontal split: an upper pane with its own first line above the main pane.
+    static constexpr int kSplitBarHeight = 5;
+    int splitY_ = 0;                  // top of the splitter bar; 0 not split
+    std::size_t upperTop_ = 0;
+    bool draggingSplitter_ = false;
 
     // Macros: the slot being recorded into (-1 none) and the actions so far.
     int recordingSlot_ = -1;

@@ -32,6 +32,13 @@ void Editor::OnButtonDown(POINT point, WPARAM keys, bool doubleClick)
     lastClickTime_ = now;
     lastClickPoint_ = point;
     dragStart_ = lastMouse_ = point;
+    if (OverSplitter(point)) {
+        draggingSplitter_ = true;
+        SetCapture(window_);
+        return;
+    }
+    if (UpperPaneClick(point))
+        return;
 
     const bool shift = (keys & MK_SHIFT) != 0;
     const bool alt = GetKeyState(VK_MENU) < 0;
@@ -108,6 +115,10 @@ void Editor::DragTo(POINT point)
 
 void Editor::OnMouseMove(POINT point, WPARAM keys)
 {
+    if (draggingSplitter_) {
+        DragSplitter(point.y);
+        return;
+    }
     if (drag_ == Drag::None || !(keys & MK_LBUTTON))
         return;
     lastMouse_ = point;
@@ -116,6 +127,10 @@ void Editor::OnMouseMove(POINT point, WPARAM keys)
 
 void Editor::OnButtonUp(POINT point, WPARAM keys)
 {
+    if (draggingSplitter_) {
+        EndSplitterDrag();
+        return;
+    }
     const Drag drag = drag_;
     drag_ = Drag::None;
     KillTimer(window_, kDragTimer);
@@ -140,8 +155,8 @@ void Editor::OnDragTimer()
     ScreenToClient(window_, &point);
     long long top = static_cast<long long>(topLine_);
     long long left = static_cast<long long>(leftColumn_);
-    if (point.y < 0)
-        top -= 1 + (-point.y) / lineHeight_;
+    if (point.y < ViewTop())
+        top -= 1 + (ViewTop() - point.y) / lineHeight_;
     else if (point.y >= clientHeight_)
         top += 1 + (point.y - clientHeight_) / lineHeight_;
     if (point.x < TextLeft() && leftColumn_ > 0)

@@ -120,7 +120,7 @@ int Editor::TextLeft() const { return GutterWidth() + kTextPadding; }
 
 std::size_t Editor::VisibleLines() const
 {
-    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, clientHeight_) / lineHeight_));
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, clientHeight_ - ViewTop()) / lineHeight_));
 }
 
 std::size_t Editor::VisibleColumns() const
@@ -130,6 +130,7 @@ std::size_t Editor::VisibleColumns() const
 
 std::size_t Editor::LineAtY(int y) const
 {
+    y -= ViewTop();
     const long long line = static_cast<long long>(topLine_) + (y < 0 ? -1 - (-y - 1) / lineHeight_ : y / lineHeight_);
     return static_cast<std::size_t>(std::clamp<long long>(line, 0, static_cast<long long>(Text().lineCount()) - 1));
 }
@@ -148,7 +149,7 @@ std::size_t Editor::OffsetAtPoint(POINT point) const
 
 int Editor::YOfLine(std::size_t line) const
 {
-    return static_cast<int>((static_cast<long long>(line) - static_cast<long long>(topLine_)) * lineHeight_);
+    return ViewTop() + static_cast<int>((static_cast<long long>(line) - static_cast<long long>(topLine_)) * lineHeight_);
 }
 
 std::size_t Editor::CaretLine() const { return Text().lineOfOffset(selection_.caret); }
@@ -354,9 +355,10 @@ void Editor::PlaceCaret()
 
 void Editor::InvalidateLines(std::size_t first, std::size_t last)
 {
+    InvalidateUpperPane();
     if (last < topLine_ || first > topLine_ + VisibleLines())
         return;
-    RECT rows = {0, std::max(0, YOfLine(std::max(first, topLine_))), clientWidth_,
+    RECT rows = {0, std::max(ViewTop(), YOfLine(std::max(first, topLine_))), clientWidth_,
                  std::min(clientHeight_, YOfLine(std::min(last, topLine_ + VisibleLines())) + lineHeight_)};
     InvalidateRect(window_, &rows, FALSE);
 }

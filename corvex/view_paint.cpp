@@ -63,13 +63,31 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         SetTextAlign(backDc_, TA_LEFT | TA_TOP);
     }
     paintedGutter_ = GutterWidth();
-    const int firstRow = std::max(0L, clip.top) / lineHeight_;
-    const int lastRow = std::max(0L, clip.bottom - 1) / lineHeight_;
+    if (splitY_) {
+        DrawPaneRows(upperTop_, 0, splitY_, clip);
+        DrawPaneRows(topLine_, ViewTop(), height, clip);
+    } else {
+        DrawPaneRows(topLine_, 0, height, clip);
+    }
+    PaintSplitter(backDc_);
+    BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
+           SRCCOPY);
+}
+
+// The rows of one pane: lines from `topLine` drawn from y = `origin` down to `bottom`.
+void Editor::DrawPaneRows(std::size_t topLine, int origin, int bottom, const RECT& clip)
+{
+    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, bottom);
+    if (end <= top)
+        return;
+    const int width = std::max(1, clientWidth_);
+    const int firstRow = (top - origin) / lineHeight_;
+    const int lastRow = (end - 1 - origin) / lineHeight_;
     const bool colouring = Colouring();
-    lex::LexState state = colouring ? PaintStartState(topLine_ + static_cast<std::size_t>(firstRow)) : 0;
+    lex::LexState state = colouring ? PaintStartState(topLine + static_cast<std::size_t>(firstRow)) : 0;
     for (int row = firstRow; row <= lastRow; ++row) {
-        const RECT rect = {0, row * lineHeight_, width, (row + 1) * lineHeight_};
-        const std::size_t line = topLine_ + static_cast<std::size_t>(row);
+        const RECT rect = {0, origin + row * lineHeight_, width, origin + (row + 1) * lineHeight_};
+        const std::size_t line = topLine + static_cast<std::size_t>(row);
         const bool lexed = colouring && line < Text().lineCount();
         if (lexed) {
             const lex::LexState cached = lexStates_.cachedAt(line + 1);
@@ -82,8 +100,6 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         PaintGutter(backDc_, line, rect);
         PaintLine(backDc_, line, rect, clip, lexed ? &spans_ : nullptr);
     }
-    BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
-           SRCCOPY);
 }
 
 void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)

@@ -1,6 +1,6 @@
 // For screenshots: a window with one Corvex control showing a sample in a language, or
 // the control's settings dialog.
-//   corvex_colour_shots cpp|html|sql|settings [seconds=6]
+//   corvex_colour_shots cpp|html|sql|settings|split [seconds=6]
 // The window closes itself after the given seconds.
 #include "corvex/include/corvex.h"
 
@@ -113,6 +113,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     SendMessageA(control, corvex::SelectRange, 0, 0);
     SendMessageA(control, corvex::Command, corvex::CmdToggleBookmark, 0);
     SetFocus(control);
+    if (what == "split") {
+        GetClientRect(control, &client);
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 8, 2));
+        SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 8, 120));
+        SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 8, 120));
+        SendMessageA(control, corvex::SelectRange, 420, 420);
+    }
     SetTimer(frame, 1, static_cast<UINT>(seconds * 1000), nullptr);
     if (what == "settings")
         SetTimer(frame, 2, 300, nullptr);

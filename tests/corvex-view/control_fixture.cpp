@@ -73,6 +73,15 @@ void ControlTest::Type(const std::string& characters) const
         SendMessageW(control, WM_CHAR, units[k], 1);
 }
 
+COLORREF PaintedPixel(HWND window, int x, int y)
+{
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
 void HoldKeys(const std::vector<int>& keys, bool down)
 {
     BYTE state[256] = {};

@@ -48,5 +48,7 @@ private:
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// The colour of a pixel of the window after its pending paint.
+COLORREF PaintedPixel(HWND window, int x, int y);
 // Sets or clears modifiers in the thread's keyboard state.
 void HoldKeys(const std::vector<int>& keys, bool down);

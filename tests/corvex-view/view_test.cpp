@@ -18,14 +18,7 @@ protected:
         colours[corvex::ColourLeftMargin] = RGB(200, 250, 200);
         Send(corvex::SetColours, 0, reinterpret_cast<LPARAM>(colours));
     }
-    COLORREF Pixel(int x, int y) const
-    {
-        UpdateWindow(control);
-        HDC dc = GetDC(control);
-        const COLORREF colour = GetPixel(dc, x, y);
-        ReleaseDC(control, dc);
-        return colour;
-    }
+    COLORREF Pixel(int x, int y) const { return PaintedPixel(control, x, y); }
     // The x of the first text column: the first x whose click puts the caret after
     // the first character.
     int FirstColumnX() const
