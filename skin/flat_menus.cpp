@@ -180,9 +180,10 @@ void RegisterFlatMenu(HWND owner, HMENU menu)
 
 HMENU FlatMenuOfPopup(HWND popup)
 {
-    for (const FlatMenu& entry : g_registry)
-        if (popup && entry.popup == popup)
-            return entry.menu;
+    // The latest entry wins: a window handle of a closed popup may come back.
+    for (auto entry = g_registry.rbegin(); entry != g_registry.rend(); ++entry)
+        if (popup && entry->popup == popup)
+            return entry->menu;
     return nullptr;
 }
 

@@ -34,7 +34,7 @@ void LoadMenuSkin()
     const skin::MenuDescription& d = MainSkin().Description().menu;
     m.text = {d.text.x, d.text.y};
     m.windowMenuText = {d.windowMenuText.x, d.windowMenuText.y};
-    m.check_ = {d.check.x, d.check.y};
+    m.checkAt = {d.check.x, d.check.y};
     m.leftWidth = d.leftWidth;
     m.rightWidth = d.rightWidth;
     m.middleWidth = skin::MiddleSliceWidth(m.item.Width(), d.leftWidth, d.rightWidth);

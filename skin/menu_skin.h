@@ -11,7 +11,7 @@ struct MenuSkin {
     CSkinBitmap check;       // `menu check.bmp`: mark of a normal item, of a selected item
     CSkinBitmap windowMenu;  // `window menu.bmp`: normal, pressed, hot
     CSkinBitmap toolbar;     // `toolbar.bmp`: 16 columns; normal, pressed, hot
-    POINT text = {}, windowMenuText = {}, check_ = {};
+    POINT text = {}, windowMenuText = {}, checkAt = {};
     int leftWidth = 0, rightWidth = 0, middleWidth = 0;
     int windowMenuLeftWidth = 0, windowMenuRightWidth = 0, windowMenuMiddleWidth = 0;
     COLORREF border = 0, back = 0, border2 = 0, selection = 0;

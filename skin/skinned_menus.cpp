@@ -117,7 +117,7 @@ void DrawSkinnedItem(const DRAWITEMSTRUCT* draw, const char* caption, bool graye
     } else {
         if ((draw->itemState & ODS_CHECKED) && m.check.Loaded()) {
             const int markHeight = m.check.Height() / 2;
-            BitBlt(dc, m.check_.x, m.check_.y, m.check.Width(), markHeight, m.check.Dc(), 0,
+            BitBlt(dc, m.checkAt.x, m.checkAt.y, m.check.Width(), markHeight, m.check.Dc(), 0,
                    selected ? markHeight : 0, SRCCOPY);
         }
         const COLORREF colour = grayed ? m.textDisabled : selected ? m.textSelected : m.textNormal;

@@ -101,10 +101,10 @@ TEST_F(MenuItemsTest, ACheckedItemShowsTheMarkOfItsRow)
         SCOPED_TRACE(selected ? "selected" : "normal");
         const Picture drawn = Draw("show &whitespaces", ODS_CHECKED | (selected ? ODS_SELECTED : 0), 150, 20);
         int same = 0;
-        for (int y = 0; y < markHeight && m.check_.y + y < 20; ++y)
+        for (int y = 0; y < markHeight && m.checkAt.y + y < 20; ++y)
             for (int x = 0; x < check.width; ++x)
-                same += drawn.At(m.check_.x + x, m.check_.y + y) == check.At(x, (selected ? markHeight : 0) + y);
-        EXPECT_EQ(same, check.width * std::min(markHeight, 20 - static_cast<int>(m.check_.y)));
+                same += drawn.At(m.checkAt.x + x, m.checkAt.y + y) == check.At(x, (selected ? markHeight : 0) + y);
+        EXPECT_EQ(same, check.width * std::min(markHeight, 20 - static_cast<int>(m.checkAt.y)));
     }
 }
 
