@@ -290,7 +290,9 @@ private:
     lex::LexStateCache lexStates_;
     std::vector<lex::Span> spans_;
     bool estimated_ = false;          // the last paint started from a guessed state
-    std::size_t estimatedLine_ = 0;
+    bool guessValid_ = false;         // guessState_ is the guess of line guessLine_, and no
+    std::size_t guessLine_ = 0;       // edit above that line happened since
+    lex::LexState guessState_ = 0;
     std::size_t paintLexed_ = 0;      // lines lexed by paints from guessed states
 
     Bookmarks bookmarks_;

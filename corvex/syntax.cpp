@@ -28,6 +28,8 @@ bool IsWordByte(char c)
 void Editor::linesReplaced(std::size_t first, std::size_t oldCount, std::size_t newCount)
 {
     lexStates_.replaceLines(first, oldCount, newCount);
+    if (first < guessLine_)
+        guessValid_ = false;
     bookmarks_.linesReplaced(first, oldCount, newCount);
 }
 
@@ -37,20 +39,32 @@ void Editor::ResetLexer()
     if (!lexer)
         options_.language.clear(); // a name the control does not know is no language
     lexStates_.reset(lexer, Text().lineCount());
-    estimated_ = false;
+    estimated_ = guessValid_ = false;
     KillTimer(window_, kLexTimer);
     InvalidateRect(window_, nullptr, FALSE);
 }
 
 bool Editor::Colouring() const { return options_.colourSyntax && lexStates_.lexer(); }
 
+// Repaints near the last guess (the caret's row while typing) continue from it, so they
+// cost a few lines and colour the same as the rows around them.
 lex::LexState Editor::PaintStartState(std::size_t line)
 {
+    if (!lexStates_.knows(line) && guessValid_ && guessLine_ <= line && line - guessLine_ <= kEstimateLines) {
+        estimated_ = true;
+        const TextBuffer& text = Text();
+        lex::LexState state = guessState_;
+        for (std::size_t k = guessLine_; k < line; ++k, ++paintLexed_)
+            state = lexStates_.lexer()->lexLine(text.text(text.lineStart(k), text.lineLength(k)), state, nullptr);
+        return state;
+    }
     const lex::LexStateCache::Estimate estimate = lexStates_.estimateAt(line, Text(), kEstimateLines);
     estimated_ = !estimate.exact;
     if (estimated_) {
         paintLexed_ += kEstimateLines;
-        estimatedLine_ = line;
+        guessValid_ = true;
+        guessLine_ = line;
+        guessState_ = estimate.state;
         SetTimer(window_, kLexTimer, 10, nullptr);
     }
     return estimate.state;

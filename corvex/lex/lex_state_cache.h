@@ -46,6 +46,9 @@ public:
     // lexed to know whether the lines below must be painted again.
     LexState cachedAt(std::size_t line) const { return line < states_.size() ? states_[line] : kUnknown; }
 
+    // Whether the state of `line` is certain (stateAt would lex nothing).
+    bool knows(std::size_t line) const { return known_ > line; }
+
     // How many lines were handed to the lexer so far.
     std::size_t linesLexed() const { return linesLexed_; }
 
