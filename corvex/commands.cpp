@@ -5,9 +5,20 @@
 
 namespace corvex {
 
+namespace {
+
+// Commands that open a dialog are not recorded: what the user does in the dialog (the
+// searches) is, and a playback does not stop to ask.
+bool OpensDialog(int code)
+{
+    return code == CmdGoToLine || code == CmdReplaceDialog || code == CmdFindDialog || code == CmdSettingsDialog;
+}
+
+} // namespace
+
 LRESULT Editor::RunCommand(int code, LPARAM argument)
 {
-    if (code != CmdRecordMacro && (code < CmdPlayMacro1 || code > CmdPlayMacro10))
+    if (code != CmdRecordMacro && (code < CmdPlayMacro1 || code > CmdPlayMacro10) && !OpensDialog(code))
         RecordCommand(formats::CommandTarget::Control, code);
     switch (code) {
     case CmdUpperCase:
