@@ -73,8 +73,10 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         Notify(NotifyOverwriteChanged);
     if (modified != doc_.isModified())
         Notify(NotifyModifiedChanged);
-    if (selection != selection_ || edits != editCount_)
+    if (selection != selection_ || edits != editCount_) {
+        RefreshBraceHighlight();
         Notify(NotifyCaretMoved);
+    }
     return result;
 }
 
@@ -109,6 +111,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             ResetLexer();
         if (!options_.horizontalSplitter)
             Unsplit();
+        if (!options_.verticalSplitter)
+            UnsplitColumns();
         if (message == SetSplitter || message == SetSplitterColour)
             InvalidateRect(window_, nullptr, FALSE);
         if (message == SetTooltipColour && tooltip_) {
@@ -129,8 +133,10 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         clientWidth_ = LOWORD(lParam);
         clientHeight_ = HIWORD(lParam);
-        if (splitY_ && splitY_ + kSplitBarHeight + lineHeight_ > clientHeight_)
+        if (splitY_ && splitY_ + kSplitBarSize + lineHeight_ > clientHeight_)
             Unsplit();
+        if (splitX_ && splitX_ + kSplitBarSize + charWidth_ > clientWidth_)
+            UnsplitColumns();
         UpdateScrollBars();
         ScrollTo(topLine_, leftColumn_);
         return 0;
@@ -208,11 +214,13 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MOUSEWHEEL:
-        if (UpperPaneWheel(static_cast<short>(HIWORD(wParam))))
+        if (PaneWheel(static_cast<short>(HIWORD(wParam)), (LOWORD(wParam) & MK_SHIFT) != 0))
             return 0;
         OnWheel(static_cast<short>(HIWORD(wParam)), (LOWORD(wParam) & MK_SHIFT) != 0);
         return 0;
     case 0x020E: // WM_MOUSEHWHEEL
+        if (PaneWheel(-static_cast<short>(HIWORD(wParam)), true))
+            return 0;
         OnWheel(-static_cast<short>(HIWORD(wParam)), true);
         return 0;
     case WM_VSCROLL:
@@ -226,11 +234,11 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             POINT point;
             GetCursorPos(&point);
             ScreenToClient(window_, &point);
-            if (OverSplitter(point) || draggingSplitter_) {
-                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32645))); // IDC_SIZENS
+            if (const int bar = draggingSplitter_ ? draggingSplitter_ : SplitterAt(point)) {
+                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(bar == 1 ? 32645 : 32644))); // IDC_SIZENS/WE
                 return TRUE;
             }
-            const bool overText = point.x >= TextLeft();
+            const bool overText = point.x - ColumnLeft(ColumnAt(point.x)) >= PaneTextLeft();
             const bool overSelection = options_.dragDrop && overText && !columnMode_ &&
                                        InSelection(OffsetAtPoint(point)) && drag_ == Drag::None;
             SetCursor(LoadCursorW(nullptr, overSelection || !overText ? MAKEINTRESOURCEW(32512) : MAKEINTRESOURCEW(32513)));

@@ -16,7 +16,8 @@
 //   macro_recorder.cpp recording and playing macros
 //   search_target.cpp  find, replace, go to line and match brace for the dialogs
 //   commands.cpp       the Command message
-//   splitter.cpp       the horizontal split into two panes
+//   splitter.cpp       the splits into two or four panes
+//   brace_view.cpp     the highlighted bracket pair at the caret
 #pragma once
 
 #include "corvex/bookmarks.h"
@@ -97,16 +98,36 @@ private:
     void ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after);
 
     // ---- splitter.cpp
-    int ViewTop() const { return splitY_ ? splitY_ + kSplitBarHeight : 0; }
+    // The panes: rows 0 (upper, only with a horizontal split) and 1, columns 0 (left,
+    // only with a vertical split) and 1. The active pane's first line and column are
+    // topLine_ and leftColumn_; the other row's and column's are otherTop_/otherLeft_.
+    int RowTop(int row) const { return row == 0 ? 0 : splitY_ ? splitY_ + kSplitBarSize : 0; }
+    int RowBottom(int row) const { return row == 0 ? splitY_ : clientHeight_; }
+    int ColumnLeft(int column) const { return column == 0 ? 0 : splitX_ ? splitX_ + kSplitBarSize : 0; }
+    int ColumnRight(int column) const { return column == 0 ? splitX_ : clientWidth_; }
+    int ViewTop() const { return RowTop(activeRow_); }
+    int ViewBottom() const { return RowBottom(activeRow_); }
+    int ViewLeft() const { return ColumnLeft(activeColumn_); }
+    int ViewRight() const { return ColumnRight(activeColumn_); }
+    std::size_t RowTopLine(int row) const { return row == activeRow_ ? topLine_ : otherTop_; }
+    std::size_t ColumnLeftColumn(int column) const { return column == activeColumn_ ? leftColumn_ : otherLeft_; }
+    int RowAt(int y) const { return splitY_ && y < splitY_ + kSplitBarSize / 2 ? 0 : 1; }
+    int ColumnAt(int x) const { return splitX_ && x < splitX_ + kSplitBarSize / 2 ? 0 : 1; }
+    void ActivatePane(int row, int column);
     RECT SplitBoxRect() const;
-    bool OverSplitter(POINT point) const;
-    void DragSplitter(int y);
+    RECT ColumnSplitBoxRect() const;
+    int SplitterAt(POINT point) const; // 0 none, 1 the horizontal bar or box, 2 the vertical one
+    void DragSplitter(POINT point);
     void EndSplitterDrag();
     void Unsplit();
+    void UnsplitColumns();
+    void AfterSplitChange();
     void PaintSplitter(HDC dc);
-    void InvalidateUpperPane();
-    bool UpperPaneClick(POINT point);
-    bool UpperPaneWheel(int delta);
+    void InvalidateOtherRow();
+    bool PaneWheel(int delta, bool horizontal);
+
+    // ---- brace_view.cpp
+    void RefreshBraceHighlight();
 
     // ---- keyboard.cpp
     void Navigate(formats::MoveKind kind, bool extend);
@@ -128,7 +149,8 @@ private:
     void SetFont(HFONT font, bool redraw);
     void Relayout();
     int GutterWidth() const;
-    int TextLeft() const;
+    int TextLeft() const { return ViewLeft() + PaneTextLeft(); }
+    int PaneTextLeft() const; // from the left edge of a pane
     std::size_t VisibleLines() const;
     std::size_t VisibleColumns() const;
     std::size_t LineAtY(int y) const;
@@ -152,8 +174,13 @@ private:
     // ---- view_paint.cpp
     void Paint();
     void DrawRows(HDC target, const RECT& clip);
-    void DrawPaneRows(std::size_t topLine, int origin, int bottom, const RECT& clip);
-    void PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip, const std::vector<lex::Span>* spans);
+    struct Pane {
+        std::size_t topLine, leftColumn;
+        RECT rect;
+    };
+    void DrawPaneRows(const Pane& pane, const RECT& clip);
+    void PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const RECT& row, const RECT& clip,
+                   const std::vector<lex::Span>* spans);
     void PaintGutter(HDC dc, std::size_t line, const RECT& row);
 
     // ---- selection.cpp
@@ -297,11 +324,20 @@ private:
 
     Bookmarks bookmarks_;
 
-    // The horizontal split: an upper pane with its own first line above the main pane.
-    static constexpr int kSplitBarHeight = 5;
-    int splitY_ = 0;                  // top of the splitter bar; 0 not split
-    std::size_t upperTop_ = 0;
-    bool draggingSplitter_ = false;
+    // The splits: a horizontal bar makes an upper and a lower row, a vertical bar a left
+    // and a right column; both make four panes.
+    static constexpr int kSplitBarSize = 5;
+    int splitY_ = 0;                  // top of the horizontal bar; 0 not split
+    int splitX_ = 0;                  // left of the vertical bar; 0 not split
+    int activeRow_ = 1, activeColumn_ = 1;
+    std::size_t otherTop_ = 0;        // first line of the row that is not active
+    std::size_t otherLeft_ = 0;       // first column of the column that is not active
+    int draggingSplitter_ = 0;        // which bar is being dragged, as SplitterAt
+
+    // The bracket at the caret and its partner (offsets), painted with the matched-brace
+    // colour; kNoBrace when there is none.
+    static constexpr std::size_t kNoBrace = static_cast<std::size_t>(-1);
+    std::size_t brace_ = kNoBrace, braceMatch_ = kNoBrace;
 
     // Macros: the slot being recorded into (-1 none) and the actions so far.
     int recordingSlot_ = -1;

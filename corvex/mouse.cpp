@@ -32,19 +32,18 @@ void Editor::OnButtonDown(POINT point, WPARAM keys, bool doubleClick)
     lastClickTime_ = now;
     lastClickPoint_ = point;
     dragStart_ = lastMouse_ = point;
-    if (OverSplitter(point)) {
-        draggingSplitter_ = true;
+    if (const int bar = SplitterAt(point)) {
+        draggingSplitter_ = bar;
         SetCapture(window_);
         return;
     }
-    if (UpperPaneClick(point))
-        return;
+    ActivatePane(RowAt(point.y), ColumnAt(point.x));
 
     const bool shift = (keys & MK_SHIFT) != 0;
     const bool alt = GetKeyState(VK_MENU) < 0;
     const std::size_t offset = OffsetAtPoint(point);
     const TextBuffer& text = Text();
-    if (clickCount_ == 3 || (point.x < GutterWidth() && !shift)) {
+    if (clickCount_ == 3 || (point.x - ViewLeft() < GutterWidth() && !shift)) {
         const std::size_t line = LineAtY(point.y);
         dragOrigin_ = text.lineStart(line);
         dragOriginEnd_ = line + 1 < text.lineCount() ? text.lineStart(line + 1) : text.size();
@@ -116,7 +115,7 @@ void Editor::DragTo(POINT point)
 void Editor::OnMouseMove(POINT point, WPARAM keys)
 {
     if (draggingSplitter_) {
-        DragSplitter(point.y);
+        DragSplitter(point);
         return;
     }
     if (drag_ == Drag::None || !(keys & MK_LBUTTON))
@@ -157,12 +156,12 @@ void Editor::OnDragTimer()
     long long left = static_cast<long long>(leftColumn_);
     if (point.y < ViewTop())
         top -= 1 + (ViewTop() - point.y) / lineHeight_;
-    else if (point.y >= clientHeight_)
-        top += 1 + (point.y - clientHeight_) / lineHeight_;
+    else if (point.y >= ViewBottom())
+        top += 1 + (point.y - ViewBottom()) / lineHeight_;
     if (point.x < TextLeft() && leftColumn_ > 0)
         left -= 1;
-    else if (point.x >= clientWidth_)
-        left += 1 + (point.x - clientWidth_) / charWidth_;
+    else if (point.x >= ViewRight())
+        left += 1 + (point.x - ViewRight()) / charWidth_;
     if (top == static_cast<long long>(topLine_) && left == static_cast<long long>(leftColumn_))
         return;
     ScrollTo(static_cast<std::size_t>(top < 0 ? 0 : top), static_cast<std::size_t>(left < 0 ? 0 : left));
@@ -172,6 +171,7 @@ void Editor::OnDragTimer()
 void Editor::OnRightButtonDown(POINT point)
 {
     SetFocus(window_);
+    ActivatePane(RowAt(point.y), ColumnAt(point.x));
     const std::size_t offset = OffsetAtPoint(point);
     if (!InSelection(offset) && !columnMode_)
         MoveCaret(offset, false);

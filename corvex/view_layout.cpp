@@ -116,16 +116,16 @@ int Editor::GutterWidth() const
     return width;
 }
 
-int Editor::TextLeft() const { return GutterWidth() + kTextPadding; }
+int Editor::PaneTextLeft() const { return GutterWidth() + kTextPadding; }
 
 std::size_t Editor::VisibleLines() const
 {
-    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, clientHeight_ - ViewTop()) / lineHeight_));
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, ViewBottom() - ViewTop()) / lineHeight_));
 }
 
 std::size_t Editor::VisibleColumns() const
 {
-    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, clientWidth_ - TextLeft()) / charWidth_));
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::max(0, ViewRight() - TextLeft()) / charWidth_));
 }
 
 std::size_t Editor::LineAtY(int y) const
@@ -345,8 +345,8 @@ void Editor::PlaceCaret()
     const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
     const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
     int x = -100, y = -100;
-    if (line >= topLine_ && line <= topLine_ + VisibleLines() && column >= leftColumn_ &&
-        column <= leftColumn_ + VisibleColumns() + 1) {
+    if (line >= topLine_ && line < topLine_ + VisibleLines() && column >= leftColumn_ &&
+        column <= leftColumn_ + VisibleColumns()) {
         x = TextLeft() + static_cast<int>(column - leftColumn_) * charWidth_;
         y = YOfLine(line);
     }
@@ -355,11 +355,12 @@ void Editor::PlaceCaret()
 
 void Editor::InvalidateLines(std::size_t first, std::size_t last)
 {
-    InvalidateUpperPane();
+    InvalidateOtherRow();
     if (last < topLine_ || first > topLine_ + VisibleLines())
         return;
+    // Across the whole width: the panes of the active row show the same lines.
     RECT rows = {0, std::max(ViewTop(), YOfLine(std::max(first, topLine_))), clientWidth_,
-                 std::min(clientHeight_, YOfLine(std::min(last, topLine_ + VisibleLines())) + lineHeight_)};
+                 std::min(ViewBottom(), YOfLine(std::min(last, topLine_ + VisibleLines())) + lineHeight_)};
     InvalidateRect(window_, &rows, FALSE);
 }
 

@@ -63,30 +63,35 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         SetTextAlign(backDc_, TA_LEFT | TA_TOP);
     }
     paintedGutter_ = GutterWidth();
-    if (splitY_) {
-        DrawPaneRows(upperTop_, 0, splitY_, clip);
-        DrawPaneRows(topLine_, ViewTop(), height, clip);
-    } else {
-        DrawPaneRows(topLine_, 0, height, clip);
+    for (int row = splitY_ ? 0 : 1; row < 2; ++row) {
+        for (int column = splitX_ ? 0 : 1; column < 2; ++column) {
+            const Pane pane = {RowTopLine(row), ColumnLeftColumn(column),
+                               RECT{ColumnLeft(column), RowTop(row), ColumnRight(column), RowBottom(row)}};
+            DrawPaneRows(pane, clip);
+        }
     }
     PaintSplitter(backDc_);
     BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
            SRCCOPY);
 }
 
-// The rows of one pane: lines from `topLine` drawn from y = `origin` down to `bottom`.
-void Editor::DrawPaneRows(std::size_t topLine, int origin, int bottom, const RECT& clip)
+// The rows of one pane, clipped to it: lines from its first line drawn from its top down.
+void Editor::DrawPaneRows(const Pane& pane, const RECT& clip)
 {
-    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, bottom);
-    if (end <= top)
+    const std::size_t topLine = pane.topLine;
+    const int origin = pane.rect.top;
+    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, pane.rect.bottom);
+    if (end <= top || std::max(clip.left, pane.rect.left) >= std::min(clip.right, pane.rect.right))
         return;
-    const int width = std::max(1, clientWidth_);
+    HRGN region = CreateRectRgnIndirect(&pane.rect);
+    SelectClipRgn(backDc_, region);
+    DeleteObject(region);
     const int firstRow = (top - origin) / lineHeight_;
     const int lastRow = (end - 1 - origin) / lineHeight_;
     const bool colouring = Colouring();
     lex::LexState state = colouring ? PaintStartState(topLine + static_cast<std::size_t>(firstRow)) : 0;
     for (int row = firstRow; row <= lastRow; ++row) {
-        const RECT rect = {0, origin + row * lineHeight_, width, origin + (row + 1) * lineHeight_};
+        const RECT rect = {pane.rect.left, origin + row * lineHeight_, pane.rect.right, origin + (row + 1) * lineHeight_};
         const std::size_t line = topLine + static_cast<std::size_t>(row);
         const bool lexed = colouring && line < Text().lineCount();
         if (lexed) {
@@ -98,8 +103,9 @@ void Editor::DrawPaneRows(std::size_t topLine, int origin, int bottom, const REC
                 InvalidateFrom(line + 1);
         }
         PaintGutter(backDc_, line, rect);
-        PaintLine(backDc_, line, rect, clip, lexed ? &spans_ : nullptr);
+        PaintLine(backDc_, line, pane.leftColumn, rect, clip, lexed ? &spans_ : nullptr);
     }
+    SelectClipRgn(backDc_, nullptr);
 }
 
 void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
@@ -107,7 +113,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
     const COLORREF* colours = options_.colours;
     RECT rect = row;
     const int marginWidth = options_.leftMargin ? 14 : 0;
-    rect.right = GutterWidth() - marginWidth;
+    rect.right = row.left + GutterWidth() - marginWidth;
     if (rect.right > rect.left) {
         Fill(dc, rect, colours[ColourLineNumberBackground]);
         if (line < Text().lineCount()) {
@@ -139,18 +145,19 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
         Fill(dc, mark, colours[ColourBookmark]);
     }
     RECT padding = row;
-    padding.left = GutterWidth();
-    padding.right = TextLeft();
+    padding.left = row.left + GutterWidth();
+    padding.right = row.left + PaneTextLeft();
     const bool highlighted = options_.lineHighlight && !columnMode_ && line == CaretLine();
     Fill(dc, padding, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
     RECT divider = {padding.left, row.top, padding.left + 1, row.bottom};
     Fill(dc, divider, colours[ColourMarginDivider]);
 }
 
-void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& clip, const std::vector<lex::Span>* spans)
+void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const RECT& row, const RECT& clip,
+                       const std::vector<lex::Span>* spans)
 {
     const COLORREF* colours = options_.colours;
-    const int left = TextLeft();
+    const int left = row.left + PaneTextLeft();
     RECT rect = {left, row.top, row.right, row.bottom};
     const bool exists = line < Text().lineCount();
     const bool highlighted = exists && options_.lineHighlight && !columnMode_ && line == CaretLine();
@@ -158,9 +165,9 @@ void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& cl
     if (!exists || clip.right <= left)
         return;
 
-    const std::size_t columns = VisibleColumns() + 1;
+    const std::size_t columns = static_cast<std::size_t>(std::max<long>(0, row.right - left) / charWidth_) + 1;
     const CellOptions cellOptions = {options_.tabWidth(), Utf8(), whitespaceShown_};
-    const LineCells cells = BuildLineCells(Text(), line, leftColumn_, columns, cellOptions);
+    const LineCells cells = BuildLineCells(Text(), line, leftColumn, columns, cellOptions);
 
     // The selected columns of this line: [selectedFrom, selectedTo).
     std::size_t selectedFrom = 0, selectedTo = 0;
@@ -178,15 +185,26 @@ void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& cl
             selectedTo = selEnd > end ? ColumnOf(end) + 1 : ColumnOf(selEnd);
         }
     }
-    if (selectedTo > selectedFrom) {
-        const long long from = std::max<long long>(static_cast<long long>(selectedFrom), static_cast<long long>(leftColumn_));
-        const long long to = std::min<long long>(static_cast<long long>(selectedTo),
-                                                 static_cast<long long>(leftColumn_ + columns));
+    // Fills columns [from, to) of the line, within the pane.
+    auto fillColumns = [&](std::size_t fromColumn, std::size_t toColumn, COLORREF colour) {
+        const long long from = std::max<long long>(static_cast<long long>(fromColumn), static_cast<long long>(leftColumn));
+        const long long to = std::min<long long>(static_cast<long long>(toColumn),
+                                                 static_cast<long long>(leftColumn + columns));
         if (to > from) {
-            RECT selected = {left + static_cast<int>(from - static_cast<long long>(leftColumn_)) * charWidth_, row.top,
-                             left + static_cast<int>(to - static_cast<long long>(leftColumn_)) * charWidth_, row.bottom};
-            Fill(dc, selected, colours[ColourSelection]);
+            RECT cellsRect = {left + static_cast<int>(from - static_cast<long long>(leftColumn)) * charWidth_, row.top,
+                              left + static_cast<int>(to - static_cast<long long>(leftColumn)) * charWidth_, row.bottom};
+            cellsRect.right = std::min(cellsRect.right, row.right);
+            Fill(dc, cellsRect, colour);
         }
+    };
+    if (selectedTo > selectedFrom)
+        fillColumns(selectedFrom, selectedTo, colours[ColourSelection]);
+    // The bracket at the caret and its partner, where they are not selected.
+    for (const std::size_t brace : {brace_, braceMatch_}) {
+        if (brace == kNoBrace || brace >= Text().size() || Text().lineOfOffset(brace) != line || InSelection(brace))
+            continue;
+        const std::size_t braceColumn = ColumnOf(brace);
+        fillColumns(braceColumn, braceColumn + 1, colours[ColourMatchedBrace]);
     }
 
     // Text in runs of one colour and font style, each character placed in its cell.
@@ -211,7 +229,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& cl
         if (end > runStart) {
             SelectObject(dc, StyledFont(options_.fontStyles[runStyle]));
             SetTextColor(dc, runColour);
-            ExtTextOutW(dc, left + static_cast<int>(runColumn - leftColumn_) * charWidth_, row.top, ETO_CLIPPED, &rect,
+            ExtTextOutW(dc, left + static_cast<int>(runColumn - leftColumn) * charWidth_, row.top, ETO_CLIPPED, &rect,
                         cells.glyphs.data() + runStart, static_cast<UINT>(end - runStart), dx.data() + runStart);
         }
     };
@@ -238,8 +256,8 @@ void Editor::PaintLine(HDC dc, std::size_t line, const RECT& row, const RECT& cl
 
     if (drag_ == Drag::Move && Text().lineOfOffset(dropOffset_) == line) {
         const std::size_t dropColumn = ColumnOf(dropOffset_);
-        if (dropColumn >= leftColumn_) {
-            RECT mark = {left + static_cast<int>(dropColumn - leftColumn_) * charWidth_, row.top, 0, row.bottom};
+        if (dropColumn >= leftColumn) {
+            RECT mark = {left + static_cast<int>(dropColumn - leftColumn) * charWidth_, row.top, 0, row.bottom};
             mark.right = mark.left + 2;
             Fill(dc, mark, colours[ColourCaret]);
         }

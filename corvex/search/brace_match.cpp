@@ -70,6 +70,14 @@ std::optional<std::size_t> matchBrace(const TextSource& text, std::size_t offset
     if (!partner) return std::nullopt;
 
     std::size_t line = text.lineOfOffset(offset);
+    if (text.lineLength(line) > options.maxLineLength) return std::nullopt;
+    std::size_t linesLeft = options.maxLines;
+    // Moves to the next line to read; false when the bounds say stop.
+    auto allowed = [&](std::size_t next) {
+        if (linesLeft == 0 || text.lineLength(next) > options.maxLineLength) return false;
+        --linesLeft;
+        return true;
+    };
     LineKinds kinds(text, states);
     kinds.load(line);
     std::size_t column = offset - text.lineStart(line);
@@ -83,7 +91,7 @@ std::optional<std::size_t> matchBrace(const TextSource& text, std::size_t offset
         // Step to the next byte in the search direction, crossing lines as needed.
         if (forwards) {
             while (k + 1 >= kinds.size()) {
-                if (++line >= text.lineCount()) return std::nullopt;
+                if (++line >= text.lineCount() || !allowed(line)) return std::nullopt;
                 kinds.load(line);
                 k = static_cast<std::size_t>(-1);
                 if (kinds.size()) break;
@@ -91,7 +99,7 @@ std::optional<std::size_t> matchBrace(const TextSource& text, std::size_t offset
             ++k;
         } else {
             while (k == 0) {
-                if (line == 0) return std::nullopt;
+                if (line == 0 || !allowed(line - 1)) return std::nullopt;
                 kinds.load(--line);
                 k = kinds.size();
             }

@@ -13,6 +13,11 @@ namespace corvex::search {
 
 struct BraceOptions {
     bool angleBrackets = false;
+    // Bounds for searching on every caret move: at most this many lines away from the
+    // bracket's line, and no line longer than this many bytes is read (the search gives
+    // up there). The defaults search the whole document.
+    std::size_t maxLines = static_cast<std::size_t>(-1);
+    std::size_t maxLineLength = static_cast<std::size_t>(-1);
 };
 
 // The bracket the caret touches: the byte at `caret` when it is one, else the byte before.

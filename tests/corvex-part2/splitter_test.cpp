@@ -1,34 +1,16 @@
 // The horizontal split: dragging the splitter box down makes two panes on the same
 // document, each with its own first line; dragging the bar to the top ends it.
-#include "control_fixture.h"
+#include "split_fixture.h"
 
 namespace {
 
-constexpr COLORREF kSplitter = RGB(10, 200, 30);
-
-class SplitterTest : public ControlTest {
+class SplitterTest : public SplitFixture {
 protected:
     void SetUp() override
     {
-        ControlTest::SetUp();
-        ShowWindow(parent, SW_SHOWNOACTIVATE);
-        Send(corvex::SetAutoIndent, 0);
-        Send(corvex::SetSplitterColour, 2, kSplitter);
+        SplitFixture::SetUp();
         for (int k = 0; k < 100; ++k)
             Type("line " + std::to_string(k) + "\r");
-        GetClientRect(control, &client);
-    }
-    COLORREF Pixel(int x, int y) const { return PaintedPixel(control, x, y); }
-    void Drag(POINT from, POINT to) const
-    {
-        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-        Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-        Send(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-    }
-    void Click(int x, int y) const
-    {
-        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
     int CaretLine() const
     {
@@ -36,7 +18,6 @@ protected:
         Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
         return record[2];
     }
-    RECT client = {};
 };
 
 TEST_F(SplitterTest, TheBoxSplitsTheViewIntoPanesWithTheirOwnFirstLines)
