@@ -4,6 +4,7 @@
 // away, never through a line longer than kBraceLineLength bytes, and only when the lexer
 // state of the caret's line is already known (brackets in strings and comments are then
 // skipped through the cached states; an unknown state would mean lexing from far above).
+// A search put off for want of the state runs after the next paint has learned it.
 #include "corvex/editor.h"
 #include "corvex/search/brace_match.h"
 
@@ -19,10 +20,12 @@ void Editor::RefreshBraceHighlight()
 {
     std::size_t brace = kNoBrace, match = kNoBrace;
     const TextBuffer& text = Text();
+    braceWaits_ = false;
     if (!columnMode_ && selection_.empty()) {
         const std::optional<std::size_t> touched = search::braceNear(text, selection_.caret);
         const std::size_t line = touched ? text.lineOfOffset(*touched) : 0;
         const bool lexed = lexStates_.lexer() != nullptr;
+        braceWaits_ = touched && lexed && !lexStates_.knows(line);
         if (touched && (!lexed || lexStates_.knows(line))) {
             search::BraceOptions options;
             options.maxLines = VisibleLines() + kBraceMargin;

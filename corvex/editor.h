@@ -338,6 +338,7 @@ private:
     // colour; kNoBrace when there is none.
     static constexpr std::size_t kNoBrace = static_cast<std::size_t>(-1);
     std::size_t brace_ = kNoBrace, braceMatch_ = kNoBrace;
+    bool braceWaits_ = false;         // the caret's line had no known lexer state yet
 
     // Macros: the slot being recorded into (-1 none) and the actions so far.
     int recordingSlot_ = -1;

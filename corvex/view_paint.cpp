@@ -73,6 +73,8 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
     PaintSplitter(backDc_);
     BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
            SRCCOPY);
+    if (braceWaits_ && lexStates_.knows(CaretLine()))
+        RefreshBraceHighlight();
 }
 
 // The rows of one pane, clipped to it: lines from its first line drawn from its top down.

@@ -1,6 +1,6 @@
 // For screenshots: a window with one Corvex control showing a sample in a language, or
 // the control's settings dialog.
-//   corvex_colour_shots cpp|html|sql|settings|split [seconds=6]
+//   corvex_colour_shots cpp|html|sql|settings|split|split4 [seconds=6]
 // The window closes itself after the given seconds.
 #include "corvex/include/corvex.h"
 
@@ -119,6 +119,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 8, 120));
         SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 8, 120));
         SendMessageA(control, corvex::SelectRange, 420, 420);
+    }
+    if (what == "split4") {
+        // Both splits, the lower right pane scrolled, the caret before the loop's "{".
+        GetClientRect(control, &client);
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 8, 2));
+        SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 8, 150));
+        SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 8, 150));
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, client.bottom - 8));
+        SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(330, client.bottom - 8));
+        SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(330, client.bottom - 8));
+        const char* loop = std::strstr(text, "++index) {");
+        // The document keeps one byte per line end.
+        LPARAM brace = loop ? static_cast<LPARAM>(loop - text) + 9 : 0;
+        for (const char* at = text; at < loop; ++at)
+            brace -= *at == '\r';
+        SendMessageA(control, corvex::SelectRange, brace, brace);
+        SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+        SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+        for (int k = 0; k < 6; ++k)
+            SendMessageA(control, WM_HSCROLL, SB_LINERIGHT, 0);
     }
     SetTimer(frame, 1, static_cast<UINT>(seconds * 1000), nullptr);
     if (what == "settings")
