@@ -25,6 +25,52 @@ protected:
         Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record.data()));
         return record;
     }
+    struct Cells {
+        int textLeft, width, height;
+    };
+    // The character cells, found by clicking: a click half a cell right of a cell's left
+    // edge lands after it, and the second line starts a line height down.
+    Cells FindCells() const
+    {
+        int toColumn1 = -1, toColumn2 = -1, secondLine = -1;
+        for (int x = 0; x < client.right && toColumn2 < 0; ++x) {
+            Click(x, 4);
+            const std::vector<int> at = Position();
+            if (at[2] == 0 && at[3] == 1 && toColumn1 < 0)
+                toColumn1 = x;
+            if (at[2] == 0 && at[3] == 2)
+                toColumn2 = x;
+        }
+        for (int y = 0; y < client.bottom && secondLine < 0; ++y) {
+            Click(toColumn2, y);
+            if (Position()[2] == 1)
+                secondLine = y;
+        }
+        const int width = toColumn2 - toColumn1;
+        return {toColumn1 - width / 2, width, secondLine};
+    }
+    // The colour most of a cell's upper half (around the glyph) has when it is the
+    // bracket colour; black otherwise.
+    COLORREF CellColour(const Cells& cells, int line, int column) const
+    {
+        UpdateWindow(control);
+        HDC dc = GetDC(control);
+        int count = 0;
+        for (int y = line * cells.height; y < line * cells.height + 6; ++y)
+            for (int x = cells.textLeft + column * cells.width; x < cells.textLeft + (column + 1) * cells.width; ++x)
+                count += GetPixel(dc, x, y) == kBrace;
+        ReleaseDC(control, dc);
+        return count > 3 * cells.width ? kBrace : RGB(0, 0, 0);
+    }
+    void BraceColours() const
+    {
+        COLORREF colours[corvex::kColourCount];
+        Send(corvex::GetColours, 0, reinterpret_cast<LPARAM>(colours));
+        colours[corvex::ColourMatchedBrace] = kBrace;
+        colours[corvex::ColourHighlightedLine] = colours[corvex::ColourBackground];
+        Send(corvex::SetColours, 0, reinterpret_cast<LPARAM>(colours));
+        Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("C/C++"));
+    }
     POINT ColumnBox() const { return {2, client.bottom - 8}; }
     POINT RowBox() const { return {client.right - 8, 2}; }
 };
@@ -116,40 +162,11 @@ TEST_F(PaneSplitTest, BothOptionsMakeFourPanesWithTheirOwnLinesAndColumns)
 
 TEST_F(PaneSplitTest, TheBracketAtTheCaretAndItsMatchTakeTheMatchedBraceColour)
 {
-    COLORREF colours[corvex::kColourCount];
-    Send(corvex::GetColours, 0, reinterpret_cast<LPARAM>(colours));
-    colours[corvex::ColourMatchedBrace] = kBrace;
-    colours[corvex::ColourHighlightedLine] = colours[corvex::ColourBackground];
-    Send(corvex::SetColours, 0, reinterpret_cast<LPARAM>(colours));
-    Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("C/C++"));
+    BraceColours();
     Type("f(a, \")\", b)\rx;\r");
 
-    // The cells of the first line, found by clicking: a click half a cell right of a
-    // cell's left edge lands after it.
-    int toColumn1 = -1, toColumn2 = -1;
-    for (int x = 0; x < client.right && toColumn2 < 0; ++x) {
-        Click(x, 4);
-        const std::vector<int> at = Position();
-        if (at[2] == 0 && at[3] == 1 && toColumn1 < 0)
-            toColumn1 = x;
-        if (at[2] == 0 && at[3] == 2)
-            toColumn2 = x;
-    }
-    ASSERT_GT(toColumn1, 0);
-    const int cell = toColumn2 - toColumn1;
-    ASSERT_GT(cell, 2);
-    const int textLeft = toColumn1 - cell / 2;
-    // A cell is highlighted when most of its upper half (around the glyph) has the colour.
-    auto cellColour = [&](int column) {
-        UpdateWindow(control);
-        HDC dc = GetDC(control);
-        int count = 0;
-        for (int y = 0; y < 6; ++y)
-            for (int x = textLeft + column * cell; x < textLeft + (column + 1) * cell; ++x)
-                count += GetPixel(dc, x, y) == kBrace;
-        ReleaseDC(control, dc);
-        return count > 3 * cell ? kBrace : RGB(0, 0, 0);
-    };
+    const Cells cells = FindCells();
+    auto cellColour = [&](int column) { return CellColour(cells, 0, column); };
 
     Select(1, 1); // before "(": it matches the last ")", not the quoted one
     EXPECT_EQ(cellColour(1), kBrace) << "the bracket at the caret";
@@ -163,6 +180,19 @@ TEST_F(PaneSplitTest, TheBracketAtTheCaretAndItsMatchTakeTheMatchedBraceColour)
     Select(3, 3); // next to no bracket
     EXPECT_NE(cellColour(1), kBrace);
     EXPECT_NE(cellColour(11), kBrace);
+}
+
+TEST_F(PaneSplitTest, ABracketBelowTheFirstLineIsFoundThroughTheLexerStatesOfItsLine)
+{
+    BraceColours();
+    Type("x\r");
+    const Cells cells = FindCells();
+    // Text put in with one replacement, the caret placed before the next paint.
+    int record[4] = {2, 2, 0, 0};
+    Send(corvex::SaveRecord, reinterpret_cast<WPARAM>(record), reinterpret_cast<LPARAM>("\r\r\r\r\r\r\r{ a; }\r"));
+    Select(10, 10); // after "{" on the ninth line
+    EXPECT_EQ(CellColour(cells, 8, 0), kBrace) << "the bracket at the caret";
+    EXPECT_EQ(CellColour(cells, 8, 5), kBrace) << "its partner";
 }
 
 } // namespace
