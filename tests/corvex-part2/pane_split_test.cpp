@@ -120,6 +120,36 @@ TEST_F(PaneSplitTest, AClickInTheRightPaneUsesThatPanesFirstColumn)
     EXPECT_EQ(Text().substr(static_cast<std::size_t>(rightColumn), 1), "#");
 }
 
+TEST_F(PaneSplitTest, TheCaretIsShownInThePaneClickedAndTheWheelScrollsThePaneUnderTheMouse)
+{
+    Fill(40);
+    Press(VK_HOME, {VK_CONTROL});
+    Drag(ColumnBox(), {300, client.bottom - 8});
+    Click(100, 4);
+    POINT caret = {};
+    if (GetFocus() == control && GetCaretPos(&caret)) {
+        EXPECT_GT(caret.x, 0);
+        EXPECT_LT(caret.x, 300) << "the caret in the left pane";
+        Click(kRightPane + 100, 4);
+        GetCaretPos(&caret);
+        EXPECT_GT(caret.x, kRightPane) << "and in the right one";
+    }
+
+    // The right pane is active; a horizontal wheel over the left one scrolls it alone.
+    POINT screen = {100, 40};
+    ClientToScreen(control, &screen);
+    SetCursorPos(screen.x, screen.y);
+    POINT at;
+    GetCursorPos(&at);
+    if (at.x != screen.x || at.y != screen.y)
+        GTEST_SKIP() << "the cursor cannot be moved here";
+    Send(0x020E /* WM_MOUSEHWHEEL */, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
+    Click(kRightPane + 100, 4);
+    const int right = Position()[3];
+    Click(100, 4);
+    EXPECT_EQ(Position()[3], right + 3) << "the left pane three columns further right";
+}
+
 TEST_F(PaneSplitTest, BothOptionsMakeFourPanesWithTheirOwnLinesAndColumns)
 {
     Fill(100);
