@@ -1,6 +1,6 @@
 // The bracket pair at the caret: when the caret touches a bracket (and nothing is
-// selected), it and its partner are
-// painted on the matched-brace colour. The partner is found on every caret move or edit,
+// selected), it and its partner are painted on the matched-brace colour. The partner is
+// found on every caret move or edit,
 // so the search is bounded: at most a screenful of the active pane plus kBraceMargin lines
 // away, never through a line longer than kBraceLineLength bytes, and only when the lexer
 // state of the caret's line is already known (brackets in strings and comments are then
