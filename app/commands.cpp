@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kFirstToolbarCommand = 700;
-constexpr int kLastToolbarCommand = 715;
 constexpr int kFirstPlayMacroCommand = 900;
 constexpr int kLastPlayMacroCommand = 909;
 constexpr int kPlayMacroOffset = 686;  // command - 686 is the editor's play-macro code
@@ -262,7 +260,7 @@ void DispatchCommand(WPARAM wParam, LPARAM lParam)
     const HWND sender = reinterpret_cast<HWND>(lParam);
     const int command = LOWORD(wParam);
     if (sender && sender == main.toolbar) {
-        if (command >= kFirstToolbarCommand && command <= kLastToolbarCommand)
+        if (command >= kFirstButtonCommand && command < kFirstButtonCommand + kToolbarButtonCount)
             DispatchToolbarCommand(command);
         return;
     }

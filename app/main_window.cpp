@@ -33,9 +33,6 @@ constexpr DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TB
                                 TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000B844
 constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TBSTYLE_CUSTOMERASE |
                                 TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000A944
-constexpr int kMenuBarButtons = 6;
-constexpr int kToolbarButtons = 16;
-constexpr int kFirstButtonCommand = 700;
 constexpr int kPasteButton = 710;
 constexpr int kOpenButton = 701;
 constexpr UINT kHoldDelay = 300;
@@ -111,9 +108,9 @@ bool MainWindow::CreateMenuBar()
         return false;
     PrepareBar(menuBar);
     SendMessageA(menuBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
-    static char captions[kMenuBarButtons][32];
-    TBBUTTON buttons[kMenuBarButtons] = {};
-    for (int i = 0; i < kMenuBarButtons; ++i) {
+    static char captions[kMenuBarButtonCount][32];
+    TBBUTTON buttons[kMenuBarButtonCount] = {};
+    for (int i = 0; i < kMenuBarButtonCount; ++i) {
         LoadStringA(App().instance, IDS_MENUBAR_FIRST + i, captions[i], sizeof captions[i]);
         buttons[i].iBitmap = I_IMAGENONE;
         buttons[i].idCommand = kFirstButtonCommand + i;
@@ -121,7 +118,7 @@ bool MainWindow::CreateMenuBar()
         buttons[i].fsStyle = BTNS_DROPDOWN | BTNS_AUTOSIZE;
         buttons[i].iString = reinterpret_cast<INT_PTR>(captions[i]);
     }
-    SendMessageA(menuBar, TB_ADDBUTTONSA, kMenuBarButtons, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(menuBar, TB_ADDBUTTONSA, kMenuBarButtonCount, reinterpret_cast<LPARAM>(buttons));
     return true;
 }
 
@@ -131,15 +128,15 @@ bool MainWindow::CreateToolbar()
     if (!toolbar)
         return false;
     PrepareBar(toolbar);
-    TBBUTTON buttons[kToolbarButtons] = {};
-    for (int i = 0; i < kToolbarButtons; ++i) {
+    TBBUTTON buttons[kToolbarButtonCount] = {};
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
         buttons[i].iBitmap = I_IMAGENONE;
         buttons[i].idCommand = kFirstButtonCommand + i;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_BUTTON;
         buttons[i].iString = -1;
     }
-    SendMessageA(toolbar, TB_ADDBUTTONSA, kToolbarButtons, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(toolbar, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
     // The toolbar announces its tooltips while it is being created, before this object
     // sees the frame's messages: ask for them instead.
     toolbarTips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));

@@ -21,6 +21,11 @@ constexpr UINT_PTR kPasteHoldTimer = 300;
 constexpr UINT_PTR kOpenHoldTimer = 301;
 constexpr int kMenuCount = 11;
 
+// Both bars number their buttons from 700: the menu bar 700-705, the toolbar 700-715.
+constexpr int kFirstButtonCommand = 700;
+constexpr int kMenuBarButtonCount = 6;
+constexpr int kToolbarButtonCount = 16;
+
 // Indexes of the eleven menus, in the order they are built.
 enum MenuIndex {
     kFileMenu, kEditMenu, kSearchMenu, kHelpMenu, kTrayMenu, kTabMenu, kEditorMenu,

@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kSeparatorHeight = 3;
 constexpr int kSeparatorEndGap = 5;
-constexpr int kToolbarColumns = 16;
-constexpr int kFirstToolbarCommand = 700;
 
 // Without a skin: a check-mark column left of the text, system colours.
 constexpr int kPlainItemHeight = 20;
@@ -208,8 +206,8 @@ LRESULT DrawToolbarButton(NMTBCUSTOMDRAW* draw)
     // The button whose description the status line shows.
     static int describedButton = -1;
     const int command = static_cast<int>(draw->nmcd.dwItemSpec);
-    const int column = command - kFirstToolbarCommand;
-    if (column < 0 || column >= kToolbarColumns)
+    const int column = command - kFirstButtonCommand;
+    if (column < 0 || column >= kToolbarButtonCount)
         return CDRF_SKIPDEFAULT;
     const UINT state = draw->nmcd.uItemState;
     const int row = (state & CDIS_SELECTED) ? 1 : (state & CDIS_HOT) ? 2 : 0;
@@ -223,7 +221,7 @@ LRESULT DrawToolbarButton(NMTBCUSTOMDRAW* draw)
         status::SetStatusText(0, "");
         describedButton = -1;
     }
-    const int cellWidth = cells.Width() / kToolbarColumns;
+    const int cellWidth = cells.Width() / kToolbarButtonCount;
     const int cellHeight = cells.Height() / 3;
     const RECT& rect = draw->nmcd.rc;
     BitBlt(draw->nmcd.hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, cells.Dc(),
