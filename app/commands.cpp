@@ -1,4 +1,5 @@
 #include "app/commands.h"
+#include "app/menu_keys.h"
 
 #include "app/app_state.h"
 #include "app/config.h"
@@ -300,6 +301,40 @@ bool TranslateTabSwitchKey(const MSG& message)
     const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
     ActivateDocument(((currentIndex < 0 ? 0 : currentIndex) + step) % count);
     return true;
+}
+
+bool TranslateMenuBarKey(const MSG& message)
+{
+    static menukeys::MenuKeyFilter filter;
+    HWND frame = Main().frame;
+    if (!frame || (message.hwnd != frame && !IsChild(frame, message.hwnd)))
+        return false;
+    menukeys::KeyEvent key;
+    switch (message.message) {
+    case WM_KEYDOWN: key.message = menukeys::KeyMessage::KeyDown; break;
+    case WM_KEYUP: key.message = menukeys::KeyMessage::KeyUp; break;
+    case WM_SYSKEYDOWN: key.message = menukeys::KeyMessage::SysKeyDown; break;
+    case WM_SYSKEYUP: key.message = menukeys::KeyMessage::SysKeyUp; break;
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_KILLFOCUS:
+        filter.reset();
+        return false;
+    default:
+        return false;
+    }
+    key.virtualKey = static_cast<unsigned>(message.wParam);
+    key.ctrl = GetKeyState(VK_CONTROL) < 0;
+    key.shift = GetKeyState(VK_SHIFT) < 0;
+    key.repeat = (message.lParam & (1L << 30)) != 0;
+    const menukeys::Decision decision = filter.onKey(key);
+    if (decision.open)
+        PostMessageA(frame, kOpenMenuBarMessage, decision.open, 0);
+    return decision.take;
+}
+
+bool TranslateMainWindowKey(const MSG& message)
+{
+    return TranslateTabSwitchKey(message) || TranslateMenuBarKey(message);
 }
 
 void ShowHelp()

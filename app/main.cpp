@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "docs/editor_settings.h"
 
 #include <windows.h>
 
@@ -9,6 +10,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     App().instance = instance;
     RegisterMainWindowClass();
+
+    // Test seam: the end-to-end tests give each program they start an editor-settings key
+    // of its own, HKLM\Software\Brightmoor Tests\<product>\Editor Settings, so that
+    // runs neither share nor touch the real one.
+    char product[128] = {};
+    const DWORD productLength = GetEnvironmentVariableA("QUILLET_SETTINGS_PRODUCT", product, sizeof product);
+    if (productLength > 0 && productLength < sizeof product)
+        SetEditorSettingsKey({"Brightmoor Tests", product, "Editor Settings"});
 
     char programPath[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, programPath, sizeof programPath);

@@ -208,6 +208,22 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             DestroyWindow(frame);
         }
         return 0;
+    case WM_QUERYENDSESSION:
+        // Windows is ending the session: the same questions as Exit; Cancel refuses.
+        if (!AskToSaveModifiedDocuments())
+            return FALSE;
+        exitConfirmed_ = true;
+        return TRUE;
+    case WM_ENDSESSION:
+        // The process may end as soon as this returns: run the exit sequence (its
+        // Config.ini and registry writes) now. A session that goes on asks again at exit.
+        if (wParam) {
+            exitConfirmed_ = true;
+            DestroyWindow(frame);
+        } else {
+            exitConfirmed_ = false;
+        }
+        return 0;
     case WM_DESTROY:
         if (Window() == frame) {
             OnDestroy();
@@ -442,7 +458,7 @@ void MainWindow::OnDestroy()
     // Destroyed without WM_CLOSE: the changes are asked about once, but nothing can
     // keep the window any more.
     if (!exitConfirmed_)
-        AskToSaveModifiedDocuments();
+        AskAboutEveryModifiedDocument();
     exitConfirmed_ = false;
     if (!DocumentList.empty()) {
         const bool remember = IsOpenLastFilesChecked();

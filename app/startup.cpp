@@ -112,16 +112,22 @@ void OpenCommandLine(const std::string& commandLine)
         OpenDocument(commandLine);
 }
 
+void ProcessLoopMessage(MSG& message)
+{
+    if (TranslateMainWindowKey(message))
+        return;
+    if (!IsDialogMessageW(GetForegroundWindow(), &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 int RunMessageLoop()
 {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateTabSwitchKey(message))
-            continue;
-        if (!IsDialogMessageA(GetForegroundWindow(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
+    // The Unicode forms: a character typed into an editor reaches it as UTF-16, never
+    // squeezed through the ANSI code page on the way.
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        ProcessLoopMessage(message);
     return static_cast<int>(message.wParam);
 }

@@ -11,6 +11,11 @@ bool Startup(const std::string& programPath);
 // Opens the command line as one document path when it is not empty.
 void OpenCommandLine(const std::string& commandLine);
 
+// One message of the loop: the main window's keys first, then dialog navigation of the
+// foreground window, then translation and dispatch (all in the Unicode forms).
+struct tagMSG;
+void ProcessLoopMessage(tagMSG& message);
+
 // Pumps messages until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 

@@ -48,9 +48,24 @@ bool Editor::CopySelection()
     }
     EmptyClipboard();
     const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    CloseClipboard();
     if (!placed)
         GlobalFree(memory);
+    // The ANSI form too, for programs that read only that (characters the code page
+    // lacks become its default character there; the Unicode form keeps them).
+    if (placed) {
+        const int units = static_cast<int>(text.size()) + 1;
+        const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), units, nullptr, 0, nullptr, nullptr);
+        if (length > 0) {
+            if (HGLOBAL ansi = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length))) {
+                WideCharToMultiByte(CP_ACP, 0, text.c_str(), units, static_cast<char*>(GlobalLock(ansi)), length,
+                                    nullptr, nullptr);
+                GlobalUnlock(ansi);
+                if (!SetClipboardData(CF_TEXT, ansi))
+                    GlobalFree(ansi);
+            }
+        }
+    }
+    CloseClipboard();
     return placed;
 }
 
@@ -78,7 +93,10 @@ bool Editor::PasteClipboard()
     CloseClipboard();
     if (!found)
         return false;
-    ReplaceSelection(normaliseAllLineEnds(DocumentText(text)), EditKind::Other);
+    const std::string bytes = DocumentText(text);
+    if (bytes.empty() && !text.empty())
+        return false;
+    ReplaceSelection(normaliseAllLineEnds(bytes), EditKind::Other);
     return true;
 }
 

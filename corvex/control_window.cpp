@@ -177,6 +177,17 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CHAR:
         OnChar(static_cast<wchar_t>(wParam));
         return 0;
+    case WM_UNICHAR:
+        // Characters sent as UTF-32 by input tools: taken as their UTF-16 units.
+        if (wParam == UNICODE_NOCHAR)
+            return TRUE;
+        if (wParam >= 0x10000 && wParam <= 0x10FFFF) {
+            OnChar(static_cast<wchar_t>(0xD800 + ((wParam - 0x10000) >> 10)));
+            OnChar(static_cast<wchar_t>(0xDC00 + ((wParam - 0x10000) & 0x3FF)));
+        } else if (wParam < 0x10000) {
+            OnChar(static_cast<wchar_t>(wParam));
+        }
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -256,6 +267,16 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return GetPositionRecord(wParam, reinterpret_cast<int*>(lParam));
     case IsModified:
         return doc_.isModified() ? 1 : 0;
+    case GetEncoding:
+        switch (encoding_) {
+        case Encoding::Utf8: return EncodingUtf8;
+        case Encoding::Utf8Bom: return EncodingUtf8Bom;
+        case Encoding::Utf16LE: return EncodingUtf16LE;
+        case Encoding::Utf16BE: return EncodingUtf16BE;
+        case Encoding::Ansi:
+        case Encoding::CodePage: return EncodingAnsi;
+        }
+        return EncodingAnsi;
     case ClearModified:
         doc_.setSavePoint();
         return 0;

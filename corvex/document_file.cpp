@@ -25,8 +25,8 @@ LRESULT Editor::LoadDocument(const char* path)
     if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
         return 0;
     const std::size_t size = bytes.size();
-    DecodedFile decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size));
-    doc_.load(std::move(decoded.text));
+    DecodedFile decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size), SystemCodePage());
+    doc_.load(std::move(decoded.text), std::move(decoded.lineEndKinds));
     encoding_ = decoded.encoding;
     lineEnd_ = decoded.lineEnd;
     utf16Fallback_ = decoded.utf16Fallback;
@@ -49,8 +49,17 @@ LRESULT Editor::SaveDocument(const char* path)
 {
     if (!path || !*path)
         return 0;
-    if (!WriteFileSafely(path, encodeFile(Text(), encoding_, lineEnd_)))
+    std::string bytes;
+    Encoding written = encoding_;
+    if (!encodeFileTo(Text(), encoding_, lineEnd_, SystemCodePage(), bytes)) {
+        // The text holds a character the code page has no byte for: the file becomes
+        // UTF-8 rather than lose it. The encoding changes only once the write succeeded.
+        written = Encoding::Utf8;
+        encodeFileTo(Text(), written, lineEnd_, nullptr, bytes);
+    }
+    if (!WriteFileSafely(path, bytes))
         return 0;
+    encoding_ = written;
     doc_.setSavePoint();
     documentName_ = FileNameOf(path);
     return 1;

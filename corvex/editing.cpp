@@ -126,7 +126,9 @@ void Editor::TypeCharacter(wchar_t unit)
         units = {unit};
     }
     pendingSurrogate_ = 0;
-    TypeText(DocumentText(units));
+    const std::string text = DocumentText(units);
+    if (!text.empty())
+        TypeText(text);
 }
 
 std::string Editor::IndentOf(std::size_t line, std::size_t upTo) const
@@ -295,12 +297,26 @@ std::string Editor::DocumentText(const std::wstring& text) const
 {
     if (text.empty())
         return {};
-    const UINT page = Utf8() ? CP_UTF8 : CP_ACP;
     const int units = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(page, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(std::max(0, length)), '\0');
-    if (length > 0)
-        WideCharToMultiByte(page, 0, text.data(), units, &bytes[0], length, nullptr, nullptr);
+    if (Utf8()) {
+        const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
+        std::string bytes(static_cast<std::size_t>(std::max(0, length)), '\0');
+        if (length > 0)
+            WideCharToMultiByte(CP_UTF8, 0, text.data(), units, &bytes[0], length, nullptr, nullptr);
+        return bytes;
+    }
+    // Text held as the file's own bytes (a file the code page cannot describe): a
+    // character the code page has no byte for is refused, never replaced by a look-alike
+    // or a question mark.
+    BOOL lossy = FALSE;
+    const int length =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), units, nullptr, 0, nullptr, &lossy);
+    if (length <= 0 || lossy) {
+        MessageBeep(MB_ICONWARNING);
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), units, &bytes[0], length, nullptr, nullptr);
     return bytes;
 }
 

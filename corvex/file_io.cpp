@@ -1,5 +1,10 @@
 #include "corvex/file_io.h"
 
+#include "corvex/engine/code_page.h"
+
+#include <array>
+#include <cstdint>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -133,6 +138,29 @@ bool WriteFileSafely(const char* path, std::string_view bytes)
     if (!placed)
         DeleteFileW(temporary);
     return placed;
+}
+
+} // namespace corvex
+
+namespace corvex {
+
+const ByteCodePage* SystemCodePage()
+{
+    static const ByteCodePage* const page = []() -> const ByteCodePage* {
+        CPINFO info = {};
+        if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize != 1)
+            return nullptr;
+        std::array<std::uint32_t, 256> table;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            wchar_t unit = 0;
+            const bool mapped = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1) == 1;
+            table[static_cast<std::size_t>(b)] = mapped ? unit : ByteCodePage::kNoCharacter;
+        }
+        static const ByteCodePage built(table);
+        return built.asciiCompatible() ? &built : nullptr;
+    }();
+    return page;
 }
 
 } // namespace corvex

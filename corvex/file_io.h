@@ -7,6 +7,12 @@
 
 namespace corvex {
 
+class ByteCodePage;
+
+// The system's ANSI code page as a byte table, built on first use; null where that code
+// page uses more than one byte per character (files are then held as their raw bytes).
+const ByteCodePage* SystemCodePage();
+
 // Files above this size are refused: the control holds the whole text in memory.
 constexpr unsigned long long kMaxFileSize = 1ull << 30;
 

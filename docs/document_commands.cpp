@@ -81,3 +81,13 @@ bool AskToSaveModifiedDocuments()
     }
     return true;
 }
+
+void AskAboutEveryModifiedDocument()
+{
+    for (int i = 0; i < static_cast<int>(DocumentList.size()); ++i) {
+        if (editor::Send(DocumentList[i].control, corvex::IsModified) == 0)
+            continue;
+        ActivateDocument(i);
+        AskToSaveActive();  // Cancel keeps nothing here: it is No for this document only
+    }
+}

@@ -19,36 +19,54 @@ bool IsModified(const Document& document)
     return editor::Send(document.control, corvex::IsModified) != 0;
 }
 
-// Asks for a path when the active document has none; false when it still has none.
-bool EnsurePath(Document& document)
+// The path the document is saved to: its own, or one asked for when it is untitled
+// ("" when the dialog was cancelled). The document takes it only once it is written.
+std::string PathToSave(const Document& document)
 {
-    if (document.path.empty())
-        document.path = ShowSaveDialog(Main().frame, kDefaultExtension, kSaveFlags);
-    return !document.path.empty();
+    if (!document.path.empty())
+        return document.path;
+    return ShowSaveDialog(Main().frame, kDefaultExtension, kSaveFlags);
 }
 
 } // namespace
 
-bool WriteDocument()
+bool WriteDocumentTo(const std::string& path)
 {
     Document* active = ActiveDocument();
-    if (!active)
+    if (!active || path.empty())
         return false;
-    if (editor::Send(active->control, corvex::SaveFile, 0, reinterpret_cast<LPARAM>(active->path.c_str())) != 1) {
+    const LRESULT encodingBefore = editor::Send(active->control, corvex::GetEncoding);
+    if (editor::Send(active->control, corvex::SaveFile, 0, reinterpret_cast<LPARAM>(path.c_str())) != 1) {
+        // The document keeps its name, path and caption: nothing was written.
         ui::Message(Main().frame, "Error, cannot save file", MB_OK | MB_ICONINFORMATION);
         return false;
     }
+    active->path = path;
     editor::Send(active->control, corvex::ClearModified);
-    tabs::SetCaption(currentIndex, FileNameOf(active->path));
+    tabs::SetCaption(currentIndex, FileNameOf(path));
+    if (encodingBefore == corvex::EncodingAnsi &&
+        editor::Send(active->control, corvex::GetEncoding) == corvex::EncodingUtf8) {
+        ui::Message(Main().frame,
+                    FileNameOf(path) +
+                        " was saved as UTF-8, because it now holds characters that its ANSI encoding cannot "
+                        "represent.",
+                    MB_OK | MB_ICONINFORMATION);
+    }
     return true;
+}
+
+bool WriteDocument()
+{
+    Document* active = ActiveDocument();
+    return active && WriteDocumentTo(active->path);
 }
 
 void SaveDocument()
 {
     Document* active = ActiveDocument();
-    if (!active || !IsModified(*active) || !EnsurePath(*active))
+    if (!active || !IsModified(*active))
         return;
-    WriteDocument();
+    WriteDocumentTo(PathToSave(*active));
 }
 
 void SaveDocumentAs()
@@ -59,8 +77,7 @@ void SaveDocumentAs()
     const std::string path = ShowSaveDialog(Main().frame, kDefaultExtension, kSaveFlags);
     if (path.empty())
         return;
-    active->path = path;
-    WriteDocument();
+    WriteDocumentTo(path);
 }
 
 bool AskToSaveActive()
@@ -77,7 +94,7 @@ bool AskToSaveActive()
         return true;
     case IDYES:
         // A save that does not happen keeps the document and its changes.
-        return EnsurePath(*active) && WriteDocument();
+        return WriteDocumentTo(PathToSave(*active));
     default:
         return false;
     }

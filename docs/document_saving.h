@@ -1,9 +1,15 @@
 // Saving the active document, and closing it with the save prompt.
 #pragma once
 
+#include <string>
+
 // Writes the active document to its path; false (after the message) when the control
 // did not save it, which leaves the document modified.
 bool WriteDocument();
+// Writes the active document to `path`, which becomes its path (and tab caption) only
+// when the write succeeded. A document the control had to widen from ANSI to UTF-8 to
+// keep its characters is reported once, at the save that did it.
+bool WriteDocumentTo(const std::string& path);
 // Save: writes the active document when it is modified, asking for a name when untitled.
 void SaveDocument();
 // Save As: asks for a name and writes the active document, modified or not.

@@ -30,7 +30,7 @@ const FileFilter kFilters[] = {
 
 // The record layout without the later extension fields (OPENFILENAME_SIZE_VERSION_400A).
 constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-static_assert(kRecordSize == 76, "the 76-byte dialog record");
+static_assert(sizeof(void*) != 4 || kRecordSize == 76, "the 76-byte dialog record");
 
 std::string RunDialog(bool save, HWND owner, const char* defaultExtension, DWORD flags)
 {

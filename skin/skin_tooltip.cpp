@@ -102,16 +102,32 @@ COLORREF CSkinToolTip::GetTextColour() const
     return window_ ? static_cast<COLORREF>(SendMessageA(window_, TTM_GETTIPTEXTCOLOR, 0, 0)) : kNoColour;
 }
 
+bool UseUnthemedTooltip(HWND tooltip)
+{
+    using SetThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    static const SetThemeFunction setTheme = []() -> SetThemeFunction {
+        HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
+        return uxtheme ? reinterpret_cast<SetThemeFunction>(
+                             reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")))
+                       : nullptr;
+    }();
+    return tooltip && setTheme && SUCCEEDED(setTheme(tooltip, L"", L""));
+}
+
 void CSkinToolTip::SetBackColour(COLORREF colour)
 {
-    if (window_)
-        SendMessageA(window_, TTM_SETTIPBKCOLOR, colour, 0);
+    if (!window_)
+        return;
+    UseUnthemedTooltip(window_);
+    SendMessageA(window_, TTM_SETTIPBKCOLOR, colour, 0);
 }
 
 void CSkinToolTip::SetTextColour(COLORREF colour)
 {
-    if (window_)
-        SendMessageA(window_, TTM_SETTIPTEXTCOLOR, colour, 0);
+    if (!window_)
+        return;
+    UseUnthemedTooltip(window_);
+    SendMessageA(window_, TTM_SETTIPTEXTCOLOR, colour, 0);
 }
 
 void CSkinToolTip::SetMaxWidth(int pixels)

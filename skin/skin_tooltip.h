@@ -7,6 +7,12 @@
 #include <commctrl.h>
 #include <string>
 
+// Turns off the visual style of a tooltip window, without which a themed tooltip
+// (common controls 6) ignores the colours it is given. SetWindowTheme is bound from
+// uxtheme.dll at run time, so the program starts where that library is missing; false
+// when it is missing or the call failed.
+bool UseUnthemedTooltip(HWND tooltip);
+
 class CSkinToolTip {
 public:
     CSkinToolTip() = default;

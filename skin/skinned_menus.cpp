@@ -235,6 +235,7 @@ void ColourToolbarTooltips(HWND tooltips)
     const CSkinToolTip& frameTips = MainSkin().ButtonTips();
     if (!tooltips || !frameTips.Window())
         return;
+    UseUnthemedTooltip(tooltips);
     SendMessageA(tooltips, TTM_SETTIPBKCOLOR, frameTips.GetBackColour(), 0);
     SendMessageA(tooltips, TTM_SETTIPTEXTCOLOR, frameTips.GetTextColour(), 0);
 }

@@ -1,5 +1,7 @@
 #include "corvex/engine/file_codec.h"
 
+#include "corvex/engine/utf8.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -10,38 +12,7 @@ namespace {
 
 using u8 = unsigned char;
 
-// Length of the valid UTF-8 sequence at p (n bytes available) and its code point, or 0.
-std::size_t decodeUtf8(const u8* p, std::size_t n, std::uint32_t& cp) {
-    const u8 c = p[0];
-    if (c < 0x80) {
-        cp = c;
-        return 1;
-    }
-    std::size_t len;
-    std::uint32_t min;
-    if (c >= 0xC2 && c <= 0xDF) {
-        len = 2;
-        cp = c & 0x1F;
-        min = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        len = 3;
-        cp = c & 0x0F;
-        min = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        len = 4;
-        cp = c & 0x07;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (n < len) return 0;
-    for (std::size_t i = 1; i < len; ++i) {
-        if ((p[i] & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (p[i] & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return len;
-}
+std::size_t decodeUtf8(const u8* p, std::size_t n, std::uint32_t& cp) { return utf8SequenceAt(p, n, cp); }
 
 bool allAscii8(const u8* p) {
     std::uint64_t w;
@@ -55,23 +26,7 @@ std::uint32_t unitAt(const u8* p, bool bigEndian) {
 
 std::size_t utf8Size(std::uint32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
 
-void putUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
+void putUtf8(std::string& out, std::uint32_t cp) { appendUtf8(out, cp); }
 
 // UTF-16 (without BOM) to UTF-8; false, leaving `out` untouched, when it is not valid.
 bool utf16ToUtf8(const u8* p, std::size_t n, bool bigEndian, std::string& out, std::size_t extra) {
@@ -117,8 +72,28 @@ void putUnit(std::string& out, std::uint32_t u, bool bigEndian) {
     }
 }
 
+// Walks the line-end kinds of a document while it is encoded chunk by chunk.
+struct KindCursor {
+    const TextSource* source = nullptr;
+    const std::vector<unsigned char>* kinds = nullptr;
+    std::size_t line = 0;
+    unsigned char next() {
+        const std::size_t i = line++;
+        if (source) return source->lineEndKind(i);
+        return i < kinds->size() ? (*kinds)[i] : kStyleLineEnd;
+    }
+};
+
+const char* lineEndBytes(unsigned char kind, LineEnd style, std::size_t& length) {
+    if (kind == kStyleLineEnd)
+        kind = style == LineEnd::CRLF ? kCrLfLineEnd : style == LineEnd::LF ? kLfLineEnd : kCrLineEnd;
+    length = kind == kCrLfLineEnd ? 2 : 1;
+    return kind == kCrLfLineEnd ? "\r\n" : kind == kLfLineEnd ? "\n" : "\r";
+}
+
 // Appends one chunk of text, which must not end inside a valid UTF-8 sequence.
-void encodeChunk(std::string& out, const char* data, std::size_t n, Encoding enc, LineEnd le) {
+void encodeChunk(std::string& out, const char* data, std::size_t n, Encoding enc, LineEnd le,
+                 KindCursor* kinds) {
     if (enc == Encoding::Utf16LE || enc == Encoding::Utf16BE) {
         const bool be = enc == Encoding::Utf16BE;
         const u8* p = reinterpret_cast<const u8*>(data);
@@ -132,8 +107,9 @@ void encodeChunk(std::string& out, const char* data, std::size_t n, Encoding enc
             }
             i += len;
             if (cp == '\n') {
-                if (le != LineEnd::LF) putUnit(out, '\r', be);
-                if (le != LineEnd::CR) putUnit(out, '\n', be);
+                std::size_t count;
+                const char* seq = lineEndBytes(kinds ? kinds->next() : kStyleLineEnd, le, count);
+                for (std::size_t k = 0; k < count; ++k) putUnit(out, static_cast<u8>(seq[k]), be);
             } else if (cp < 0x10000) {
                 putUnit(out, cp, be);
             } else {
@@ -144,9 +120,9 @@ void encodeChunk(std::string& out, const char* data, std::size_t n, Encoding enc
         }
         return;
     }
-    if (le == LineEnd::LF) {
+    if (!kinds && le == LineEnd::LF) {
         out.append(data, n);
-    } else if (le == LineEnd::CR) {
+    } else if (!kinds && le == LineEnd::CR) {
         const std::size_t at = out.size();
         out.append(data, n);
         std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), '\n', '\r');
@@ -160,7 +136,9 @@ void encodeChunk(std::string& out, const char* data, std::size_t n, Encoding enc
                 break;
             }
             out.append(p, static_cast<std::size_t>(q - p));
-            out.append("\r\n", 2);
+            std::size_t count;
+            const char* seq = lineEndBytes(kinds ? kinds->next() : kStyleLineEnd, le, count);
+            out.append(seq, count);
             p = q + 1;
         }
     }
@@ -181,7 +159,8 @@ std::size_t encodedBound(std::size_t size, std::size_t newlines, Encoding enc) {
 
 const char* encodingName(Encoding e) {
     switch (e) {
-    case Encoding::Ansi: return "ANSI";
+    case Encoding::Ansi:
+    case Encoding::CodePage: return "ANSI";
     case Encoding::Utf8: return "UTF-8";
     case Encoding::Utf8Bom: return "UTF-8 BOM";
     case Encoding::Utf16LE: return "UTF-16 LE";
@@ -249,24 +228,48 @@ LineEnd detectLineEnd(std::string_view s) {
     return best == 0 ? LineEnd::CRLF : best == 1 ? LineEnd::LF : LineEnd::CR;
 }
 
-void normaliseLineEnds(std::string& s, LineEnd style) {
+void normaliseLineEnds(std::string& s, LineEnd style, std::vector<unsigned char>* kinds) {
+    if (kinds) kinds->clear();
     if (style == LineEnd::LF || s.empty()) return;
-    if (style == LineEnd::CR) {
-        std::replace(s.begin(), s.end(), '\r', '\n');
-        return;
-    }
+    // One pass that compacts in place: each line end the style counts becomes '\n', and
+    // its kind is noted once any line end differs from the style.
     char* d = &s[0];
     const std::size_t n = s.size();
-    std::size_t r = 0, w = 0;
+    std::size_t r = 0, w = 0, ends = 0;
+    auto note = [&](unsigned char kind) {
+        if (kinds && (kind != kStyleLineEnd || !kinds->empty())) {
+            if (kinds->empty()) kinds->assign(ends, kStyleLineEnd);
+            kinds->push_back(kind);
+        }
+        ++ends;
+    };
+    const char* const stops = style == LineEnd::CR ? "\r\n" : "\n";
     while (r < n) {
-        const void* hit = std::memchr(d + r, '\n', n - r);
-        const std::size_t q = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - d) : n;
-        const std::size_t segEnd = (hit && q > r && d[q - 1] == '\r') ? q - 1 : q;
-        if (w != r) std::memmove(d + w, d + r, segEnd - r);
-        w += segEnd - r;
-        if (!hit) break;
+        // Copy the run up to the next byte that may end a line.
+        std::size_t q = r;
+        if (style == LineEnd::CR) {
+            while (q < n && d[q] != '\r' && d[q] != '\n') ++q;
+        } else {
+            const void* hit = std::memchr(d + r, '\n', n - r);
+            q = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - d) : n;
+        }
+        (void)stops;
+        std::size_t runEnd = q;
+        if (style == LineEnd::CRLF && q < n && q > r && d[q - 1] == '\r') runEnd = q - 1;
+        if (w != r) std::memmove(d + w, d + r, runEnd - r);
+        w += runEnd - r;
+        if (q >= n) break;
+        if (style == LineEnd::CRLF) {
+            note(runEnd < q ? kStyleLineEnd : kLfLineEnd);
+            r = q + 1;
+        } else if (d[q] == '\r' && q + 1 < n && d[q + 1] == '\n') {
+            note(kCrLfLineEnd);
+            r = q + 2;
+        } else {
+            note(d[q] == '\r' ? kStyleLineEnd : kLfLineEnd);
+            r = q + 1;
+        }
         d[w++] = '\n';
-        r = q + 1;
     }
     s.resize(w);
 }
@@ -286,7 +289,7 @@ std::string normaliseAllLineEnds(std::string_view text) {
     return out;
 }
 
-DecodedFile decodeFile(std::string_view bytes, std::size_t extra) {
+DecodedFile decodeFile(std::string_view bytes, std::size_t extra, const ByteCodePage* codePage) {
     DecodedFile f;
     const u8* p = reinterpret_cast<const u8*>(bytes.data());
     const std::size_t n = bytes.size();
@@ -299,7 +302,7 @@ DecodedFile decodeFile(std::string_view bytes, std::size_t extra) {
         if (utf16ToUtf8(p + 2, n - 2, be, f.text, extra)) {
             f.encoding = be ? Encoding::Utf16BE : Encoding::Utf16LE;
             f.lineEnd = detectLineEnd(f.text);
-            normaliseLineEnds(f.text, f.lineEnd);
+            normaliseLineEnds(f.text, f.lineEnd, &f.lineEndKinds);
             return f;
         }
         // Not valid UTF-16: keep every byte, change none.
@@ -309,22 +312,34 @@ DecodedFile decodeFile(std::string_view bytes, std::size_t extra) {
         f.text.reserve(n + extra);
         f.text.assign(bytes.data(), n);
         return f;
+    } else if (checkUtf8(bytes).valid) {
+        f.encoding = Encoding::Utf8;
+    } else if (codePage) {
+        std::string text;
+        text.reserve(n + extra);
+        if (codePage->decode(bytes, text)) {
+            f.encoding = Encoding::CodePage;
+            f.text.swap(text);
+            f.lineEnd = detectLineEnd(f.text);
+            normaliseLineEnds(f.text, f.lineEnd, &f.lineEndKinds);
+            return f;
+        }
+        f.encoding = Encoding::Ansi;
     } else {
-        const Utf8Check c = checkUtf8(bytes);
-        f.encoding = (c.valid && c.multibyte) ? Encoding::Utf8 : Encoding::Ansi;
+        f.encoding = Encoding::Ansi;
     }
     f.text.reserve(body.size() + extra);
     f.text.assign(body.data(), body.size());
     f.lineEnd = detectLineEnd(f.text);
-    normaliseLineEnds(f.text, f.lineEnd);
+    normaliseLineEnds(f.text, f.lineEnd, &f.lineEndKinds);
     return f;
 }
 
-DecodedFile decodeFileInPlace(std::string&& bytes, std::size_t extra) {
+DecodedFile decodeFileInPlace(std::string&& bytes, std::size_t extra, const ByteCodePage* codePage) {
     const u8* p = reinterpret_cast<const u8*>(bytes.data());
     const std::size_t n = bytes.size();
     if (n >= 2 && ((p[0] == 0xFF && p[1] == 0xFE) || (p[0] == 0xFE && p[1] == 0xFF))) {
-        DecodedFile f = decodeFile(std::string_view(bytes), extra);
+        DecodedFile f = decodeFile(std::string_view(bytes), extra, codePage);
         if (f.utf16Fallback) {  // the text is the bytes themselves
             f.text.clear();
             f.text.shrink_to_fit();
@@ -337,34 +352,59 @@ DecodedFile decodeFileInPlace(std::string&& bytes, std::size_t extra) {
     if (n >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF) {
         f.encoding = Encoding::Utf8Bom;
         bytes.erase(0, 3);
+    } else if (checkUtf8(bytes).valid) {
+        f.encoding = Encoding::Utf8;
+    } else if (codePage) {
+        // Text in the code page grows as UTF-8: decoded into a new string.
+        DecodedFile decoded = decodeFile(std::string_view(bytes), extra, codePage);
+        if (decoded.encoding == Encoding::CodePage) return decoded;
+        f.encoding = Encoding::Ansi;
     } else {
-        const Utf8Check c = checkUtf8(bytes);
-        f.encoding = (c.valid && c.multibyte) ? Encoding::Utf8 : Encoding::Ansi;
+        f.encoding = Encoding::Ansi;
     }
     f.lineEnd = detectLineEnd(bytes);
-    normaliseLineEnds(bytes, f.lineEnd);
+    normaliseLineEnds(bytes, f.lineEnd, &f.lineEndKinds);
     if (bytes.capacity() < bytes.size() + extra) bytes.reserve(bytes.size() + extra);
     f.text.swap(bytes);
     return f;
 }
 
-std::string encodeFile(std::string_view text, Encoding encoding, LineEnd lineEnd) {
+std::string encodeFile(std::string_view text, Encoding encoding, LineEnd lineEnd,
+                       const std::vector<unsigned char>* lineEndKinds) {
     std::string out;
     const std::size_t newlines =
-        lineEnd == LineEnd::CRLF ? static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) : 0;
+        lineEnd != LineEnd::LF || lineEndKinds ? static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) : 0;
     out.reserve(encodedBound(text.size(), newlines, encoding));
     putBom(out, encoding);
-    encodeChunk(out, text.data(), text.size(), encoding, lineEnd);
+    KindCursor cursor;
+    cursor.kinds = lineEndKinds;
+    const bool kinds = lineEndKinds && !lineEndKinds->empty();
+    encodeChunk(out, text.data(), text.size(), encoding, lineEnd, kinds ? &cursor : nullptr);
     return out;
 }
 
-std::string encodeFile(const TextSource& src, Encoding encoding, LineEnd lineEnd) {
-    std::string out;
+std::string encodeFile(const DecodedFile& file, const ByteCodePage* codePage) {
+    if (file.encoding == Encoding::CodePage && codePage) {
+        std::string bytes;
+        if (codePage->encode(file.text, bytes)) return encodeFile(bytes, Encoding::Ansi, file.lineEnd, &file.lineEndKinds);
+    }
+    return encodeFile(file.text, file.encoding, file.lineEnd, &file.lineEndKinds);
+}
+
+bool encodeFileTo(const TextSource& src, Encoding encoding, LineEnd lineEnd, const ByteCodePage* codePage,
+                  std::string& out) {
+    out.clear();
     const std::size_t size = src.size();
     out.reserve(encodedBound(size, src.lineCount() - 1, encoding));
     putBom(out, encoding);
+    KindCursor cursor;
+    cursor.source = &src;
+    const bool kinds = src.hasLineEndKinds();
+    const bool viaCodePage = encoding == Encoding::CodePage && codePage;
+    const Encoding written = encoding == Encoding::CodePage ? (viaCodePage ? Encoding::Ansi : Encoding::Utf8) : encoding;
     constexpr std::size_t kChunk = 1 << 20;
     std::size_t pos = 0;
+    std::string converted;
     while (pos < size) {
         std::size_t end = std::min(size, pos + kChunk);
         if (end < size) {
@@ -375,9 +415,21 @@ std::string encodeFile(const TextSource& src, Encoding encoding, LineEnd lineEnd
             if ((static_cast<u8>(src.at(cut)) & 0xC0) != 0x80) end = cut;
         }
         const std::string chunk = src.text(pos, end - pos);
-        encodeChunk(out, chunk.data(), chunk.size(), encoding, lineEnd);
+        if (viaCodePage) {
+            converted.clear();
+            if (!codePage->encode(chunk, converted)) return false;
+            encodeChunk(out, converted.data(), converted.size(), written, lineEnd, kinds ? &cursor : nullptr);
+        } else {
+            encodeChunk(out, chunk.data(), chunk.size(), written, lineEnd, kinds ? &cursor : nullptr);
+        }
         pos = end;
     }
+    return true;
+}
+
+std::string encodeFile(const TextSource& src, Encoding encoding, LineEnd lineEnd) {
+    std::string out;
+    encodeFileTo(src, encoding, lineEnd, nullptr, out);
     return out;
 }
 

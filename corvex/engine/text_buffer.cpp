@@ -53,9 +53,29 @@ void TextBuffer::assign(std::string&& text) {
 void TextBuffer::clear() {
     text_.clear();
     starts_.clear();
+    kinds_.clear();
+}
+
+void TextBuffer::setLineEndKinds(std::vector<unsigned char> kinds) {
+    kinds_.clear();
+    const bool any = std::any_of(kinds.begin(), kinds.end(), [](unsigned char k) { return k != kStyleLineEnd; });
+    if (!any) return;
+    const std::size_t lines = starts_.size();
+    kinds.resize(lines + std::max<std::size_t>(256, lines / 32), kStyleLineEnd);
+    kinds_.adopt(std::move(kinds), lines);
+    kinds_.moveGap(starts_.gapPosition());
+}
+
+void TextBuffer::holdLineEndKinds() {
+    if (kinds_.size()) return;
+    const std::size_t lines = starts_.size();
+    std::vector<unsigned char> store(lines + std::max<std::size_t>(256, lines / 32), kStyleLineEnd);
+    kinds_.adopt(std::move(store), lines);
+    kinds_.moveGap(starts_.gapPosition());
 }
 
 void TextBuffer::rebuildIndex() {
+    kinds_.clear();
     starts_.clear();
     const std::size_t lines = countNewlines(text_.frontData(), text_.frontSize()) +
                               countNewlines(text_.backData(), text_.backSize());
@@ -87,12 +107,14 @@ void TextBuffer::moveLineGap(std::size_t index) {
     if (index < gap) {
         // Entries [index, gap) move behind the gap: absolute -> distance from the end.
         starts_.moveGap(index);
+        if (kinds_.size()) kinds_.moveGap(index);
         for (std::size_t i = index; i < gap; ++i) {
             std::size_t& v = starts_.ref(i);
             v = total - v;
         }
     } else if (index > gap) {
         starts_.moveGap(index);
+        if (kinds_.size()) kinds_.moveGap(index);
         for (std::size_t i = gap; i < index; ++i) {
             std::size_t& v = starts_.ref(i);
             v = total - v;
@@ -100,17 +122,27 @@ void TextBuffer::moveLineGap(std::size_t index) {
     }
 }
 
-void TextBuffer::insert(std::size_t pos, std::string_view text) {
+void TextBuffer::insert(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds) {
     if (text.empty()) return;
     pos = std::min(pos, size());
+    const bool kept = kinds && std::any_of(kinds->begin(), kinds->end(),
+                                           [](unsigned char k) { return k != kStyleLineEnd; });
+    if (kept) holdLineEndKinds();
     // Line starts <= pos stay where they are; the later ones move with the end.
     const std::size_t k = startsAtOrBefore(pos);
     moveLineGap(k);
     text_.insert(pos, text.data(), text.size());
-    forEachNewline(text.data(), text.size(), pos, [&](std::size_t nl) { starts_.pushAtGap(nl + 1); });
+    std::size_t n = 0;
+    const bool holding = kinds_.size() != 0 || kept;
+    forEachNewline(text.data(), text.size(), pos, [&](std::size_t nl) {
+        starts_.pushAtGap(nl + 1);
+        if (holding) kinds_.pushAtGap(kept && n < kinds->size() ? (*kinds)[n] : kStyleLineEnd);
+        ++n;
+    });
 }
 
-void TextBuffer::erase(std::size_t pos, std::size_t length) {
+void TextBuffer::erase(std::size_t pos, std::size_t length, std::vector<unsigned char>* removedKinds) {
+    if (removedKinds) removedKinds->clear();
     if (pos >= size()) return;
     length = std::min(length, size() - pos);
     if (!length) return;
@@ -120,6 +152,13 @@ void TextBuffer::erase(std::size_t pos, std::size_t length) {
     std::size_t removed = 0;
     while (k + removed < starts_.size() && storedStart(k + removed) <= pos + length) ++removed;
     starts_.eraseAfterGap(removed);
+    if (kinds_.size()) {
+        bool any = false;
+        for (std::size_t i = 0; i < removed && !any; ++i) any = kinds_.get(k + i) != kStyleLineEnd;
+        if (any && removedKinds)
+            for (std::size_t i = 0; i < removed; ++i) removedKinds->push_back(kinds_.get(k + i));
+        kinds_.eraseAfterGap(removed);
+    }
     text_.erase(pos, length);
 }
 
@@ -158,6 +197,8 @@ bool TextBuffer::checkInvariants() const {
     if (expected.size() != starts_.size()) return false;
     for (std::size_t i = 0; i < expected.size(); ++i)
         if (storedStart(i) != expected[i]) return false;
+    if (kinds_.size() && (kinds_.size() != starts_.size() || kinds_.gapPosition() != starts_.gapPosition()))
+        return false;
     return true;
 }
 

@@ -1,7 +1,11 @@
 // The document's bytes: a gap buffer with a line-start index.
 //
 // Internally a line ends with '\n'; every other byte (NUL and '\r' included) is an
-// ordinary byte. Costs, n = document size, L = line count, k = edit size:
+// ordinary byte. Beside each line end the buffer can keep its LineEndKind, so that a
+// file with mixed line ends is written back with each one as it was: the kinds are held
+// only once a line end differs from the document's style (one byte per line end then,
+// gap-buffered with the line index), and a newline inserted without a kind takes the
+// style's. Costs, n = document size, L = line count, k = edit size:
 //   at, lineStart, lineLength, lineCount, size ....... O(1)
 //   lineOfOffset ..................................... O(log L)
 //   insert / erase ................................... O(k + d), d the distance from
@@ -39,10 +43,21 @@ public:
     // Spare capacity worth reserving beyond a document of `size` bytes.
     static std::size_t recommendedGap(std::size_t size);
 
-    // pos <= size(). Inserting at size() appends.
-    void insert(std::size_t pos, std::string_view text);
-    // Clipped to the document.
-    void erase(std::size_t pos, std::size_t length);
+    // pos <= size(). Inserting at size() appends. `kinds`, when given, holds one
+    // LineEndKind per '\n' of `text`, in order; without it every new line end is the
+    // style's.
+    void insert(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds = nullptr);
+    // Clipped to the document. `removedKinds`, when given, receives the kinds of the
+    // deleted line ends in order, or stays empty when all of them were the style's.
+    void erase(std::size_t pos, std::size_t length, std::vector<unsigned char>* removedKinds = nullptr);
+
+    // One LineEndKind per line end (lineCount() - 1 of them), after assign(); an empty
+    // or all-style vector forgets every kind.
+    void setLineEndKinds(std::vector<unsigned char> kinds);
+    unsigned char lineEndKind(std::size_t line) const override {
+        return kinds_.size() && line < kinds_.size() ? kinds_.get(line) : kStyleLineEnd;
+    }
+    bool hasLineEndKinds() const override { return kinds_.size() != 0; }
 
     // TextSource. Out-of-range queries are clipped: at() past the end gives '\0',
     // lineStart(line >= lineCount()) gives size(), lineLength of such a line gives 0,
@@ -62,7 +77,7 @@ public:
     void copyOut(std::size_t offset, std::size_t length, char* dst) const { text_.copyOut(offset, length, dst); }
 
     // Heap bytes held by the buffer and its index (capacities, not sizes).
-    std::size_t memoryBytes() const { return text_.memoryBytes() + starts_.memoryBytes(); }
+    std::size_t memoryBytes() const { return text_.memoryBytes() + starts_.memoryBytes() + kinds_.memoryBytes(); }
 
     // Checks the line index against the text (O(n); for tests).
     bool checkInvariants() const;
@@ -77,9 +92,13 @@ private:
     std::size_t startsAtOrBefore(std::size_t offset) const;
     void moveLineGap(std::size_t index);
     void rebuildIndex();
+    // Gives every line end a kind entry (all the style's), gap placed like the index's.
+    void holdLineEndKinds();
 
     GapVector<char, std::string> text_;
     GapVector<std::size_t, std::vector<std::size_t>> starts_;
+    // Empty, or one entry per stored line start with its gap where the index has its gap.
+    GapVector<unsigned char, std::vector<unsigned char>> kinds_;
 };
 
 } // namespace corvex

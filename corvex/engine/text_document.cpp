@@ -21,8 +21,9 @@ bool startsGroup(int c, int prev) {
 
 } // namespace
 
-void TextDocument::load(std::string&& text) {
+void TextDocument::load(std::string&& text, std::vector<unsigned char> lineEndKinds) {
     buffer_.assign(std::move(text));
+    buffer_.setLineEndKinds(std::move(lineEndKinds));
     clearHistory();
 }
 
@@ -79,7 +80,28 @@ bool TextDocument::canMerge(std::size_t pos, std::size_t length, std::string_vie
     return false;
 }
 
-void TextDocument::record(Group& g, bool insert, std::size_t pos, std::string_view text) {
+namespace {
+
+// `kinds` of the line ends in `text`, spelt out (an empty vector means all the style's).
+std::vector<unsigned char> spelledKinds(std::string_view text, std::vector<unsigned char> kinds) {
+    if (kinds.empty()) kinds.assign(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')), kStyleLineEnd);
+    return kinds;
+}
+
+// The kinds of two deleted pieces joined, `first` before `second`.
+std::vector<unsigned char> joinedKinds(std::string_view first, std::vector<unsigned char> firstKinds,
+                                       std::string_view second, std::vector<unsigned char> secondKinds) {
+    if (firstKinds.empty() && secondKinds.empty()) return {};
+    std::vector<unsigned char> joined = spelledKinds(first, std::move(firstKinds));
+    const std::vector<unsigned char> tail = spelledKinds(second, std::move(secondKinds));
+    joined.insert(joined.end(), tail.begin(), tail.end());
+    return joined;
+}
+
+} // namespace
+
+void TextDocument::record(Group& g, bool insert, std::size_t pos, std::string_view text,
+                          std::vector<unsigned char> kinds) {
     if (!g.ops.empty()) {
         Op& last = g.ops.back();
         if (insert && last.insert && last.pos + last.text.size() == pos) {
@@ -88,17 +110,19 @@ void TextDocument::record(Group& g, bool insert, std::size_t pos, std::string_vi
         }
         if (!insert && !last.insert) {
             if (pos + text.size() == last.pos) {  // backspace: the new text lies before
+                last.kinds = joinedKinds(text, std::move(kinds), last.text, std::move(last.kinds));
                 last.text.insert(0, text.data(), text.size());
                 last.pos = pos;
                 return;
             }
             if (pos == last.pos) {  // delete forward: the new text followed the old
+                last.kinds = joinedKinds(last.text, std::move(last.kinds), text, std::move(kinds));
                 last.text.append(text.data(), text.size());
                 return;
             }
         }
     }
-    g.ops.push_back(Op{insert, pos, std::string(text)});
+    g.ops.push_back(Op{insert, pos, std::string(text), std::move(kinds)});
 }
 
 void TextDocument::replace(std::size_t pos, std::size_t length, std::string_view text, Selection before,
@@ -124,8 +148,9 @@ void TextDocument::replace(std::size_t pos, std::size_t length, std::string_view
     if (length) {
         const std::string deleted = buffer_.text(pos, length);
         firstDeletedClass = classOf(deleted[0]);
-        record(*g, false, pos, deleted);
-        eraseText(pos, length);
+        std::vector<unsigned char> kinds;
+        eraseText(pos, length, &kinds);
+        record(*g, false, pos, deleted, std::move(kinds));
     }
     if (!text.empty()) {
         record(*g, true, pos, text);
@@ -181,22 +206,22 @@ void TextDocument::endCompound(Selection after) {
     }
 }
 
-void TextDocument::insertText(std::size_t pos, std::string_view text) {
-    buffer_.insert(pos, text);
+void TextDocument::insertText(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds) {
+    buffer_.insert(pos, text, kinds);
     if (listener_) {
         const std::size_t breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
         listener_->linesReplaced(buffer_.lineOfOffset(pos), 1, 1 + breaks);
     }
 }
 
-void TextDocument::eraseText(std::size_t pos, std::size_t length) {
+void TextDocument::eraseText(std::size_t pos, std::size_t length, std::vector<unsigned char>* removedKinds) {
     if (!listener_) {
-        buffer_.erase(pos, length);
+        buffer_.erase(pos, length, removedKinds);
         return;
     }
     const std::size_t first = buffer_.lineOfOffset(pos);
     const std::size_t last = buffer_.lineOfOffset(pos + length);
-    buffer_.erase(pos, length);
+    buffer_.erase(pos, length, removedKinds);
     listener_->linesReplaced(first, last - first + 1, 1);
 }
 
@@ -204,7 +229,7 @@ void TextDocument::applyOp(const Op& op, bool forward, std::size_t& lo, std::siz
     const std::size_t p = op.pos;
     const std::size_t n = op.text.size();
     if (op.insert == forward) {
-        insertText(p, op.text);
+        insertText(p, op.text, op.kinds.empty() ? nullptr : &op.kinds);
         if (!any) {
             lo = p;
             hi = p + n;

@@ -82,7 +82,8 @@ public:
     std::string text() const { return buffer_.text(); }
 
     // Replaces the whole text; the history is emptied and the document is unmodified.
-    void load(std::string&& text);
+    // `lineEndKinds`: one LineEndKind per line end, for a file with mixed line ends.
+    void load(std::string&& text, std::vector<unsigned char> lineEndKinds = {});
     void load(std::string_view text);
 
     // Replaces [pos, pos + length) (clipped to the document) by `text`.
@@ -125,6 +126,9 @@ private:
         bool insert;
         std::size_t pos;
         std::string text;
+        // For a deletion: the kinds of the deleted line ends, empty when all were the
+        // style's, so that undo writes them back as they were.
+        std::vector<unsigned char> kinds;
     };
     struct Group {
         std::vector<Op> ops;
@@ -138,10 +142,11 @@ private:
 
     Group& startGroup(Selection before, EditKind kind);
     bool canMerge(std::size_t pos, std::size_t length, std::string_view text, EditKind kind) const;
-    void record(Group& g, bool insert, std::size_t pos, std::string_view text);
+    void record(Group& g, bool insert, std::size_t pos, std::string_view text,
+                std::vector<unsigned char> kinds = {});
     void applyOp(const Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any);
-    void insertText(std::size_t pos, std::string_view text);
-    void eraseText(std::size_t pos, std::size_t length);
+    void insertText(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds = nullptr);
+    void eraseText(std::size_t pos, std::size_t length, std::vector<unsigned char>* removedKinds = nullptr);
 
     TextBuffer buffer_;
     LineChangeListener* listener_ = nullptr;

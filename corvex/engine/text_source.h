@@ -18,6 +18,17 @@ public:
     virtual std::size_t lineOfOffset(std::size_t offset) const = 0;
     // Bytes [offset, offset + length) copied out; clipped to the document.
     virtual std::string text(std::size_t offset, std::size_t length) const = 0;
+    // How the line end of `line` is written in the file when it differs from the
+    // document's style (one of the LineEndKind values); kStyleLineEnd for most lines.
+    virtual unsigned char lineEndKind(std::size_t /*line*/) const { return 0; }
+    // False when every lineEndKind() is the style's.
+    virtual bool hasLineEndKinds() const { return false; }
 };
+
+// The line-end kinds (LineEndKind) a document remembers for lines whose end differs from its style.
+constexpr unsigned char kStyleLineEnd = 0;
+constexpr unsigned char kCrLfLineEnd = 1;
+constexpr unsigned char kLfLineEnd = 2;
+constexpr unsigned char kCrLineEnd = 3;
 
 } // namespace corvex

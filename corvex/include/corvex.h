@@ -89,6 +89,14 @@ enum Message : UINT {
     FindText = 5340,       // 1 backwards / 0 forwards, const char* text: selects the next match
                            // with the control's search options -> 1 found
     ReplaceText = 5341,    // 0, const ReplaceRequest* -> replacements made
+    GetEncoding = 5350,    // 0, 0 -> the FileEncoding the next save writes
+};
+
+// How the control writes its file. A file in the ANSI code page is written back in it
+// until the text holds a character the code page lacks; that save writes UTF-8 instead
+// and the encoding stays UTF-8 from then on.
+enum FileEncoding {
+    EncodingAnsi = 0, EncodingUtf8 = 1, EncodingUtf8Bom = 2, EncodingUtf16LE = 3, EncodingUtf16BE = 4,
 };
 
 // What ReplaceText replaces: with `all` 0 only the selection when it is a match of `text`;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 using corvex::decodeFile;
 using corvex::Encoding;
@@ -38,16 +41,29 @@ std::string utf16be(const std::u16string& s) {
 
 void expectRoundTrip(const std::string& file) {
     const auto d = decodeFile(file);
-    EXPECT_EQ(encodeFile(d.text, d.encoding, d.lineEnd), file);
+    EXPECT_EQ(encodeFile(d), file);
     corvex::TextBuffer b(d.text);
+    b.setLineEndKinds(d.lineEndKinds);
     EXPECT_EQ(encodeFile(b, d.encoding, d.lineEnd), file);
+}
+
+// A single-byte code page like Windows-1252: ASCII, the euro sign at 0x80, Latin-1 above
+// 0xA0, and 0x81 standing for nothing.
+corvex::ByteCodePage westernCodePage() {
+    std::array<std::uint32_t, 256> table;
+    for (std::uint32_t b = 0; b < 256; ++b) table[b] = b;
+    table[0x80] = 0x20AC;
+    table[0x81] = corvex::ByteCodePage::kNoCharacter;
+    table[0x9C] = 0x0153;  // oe ligature
+    return corvex::ByteCodePage(table);
 }
 
 } // namespace
 
-TEST(FileCodec, AsciiIsAnsiWithCrlf) {
+TEST(FileCodec, AsciiIsUtf8WithCrlf) {
+    // Plain ASCII is valid UTF-8: whatever is typed into it later can be kept.
     const auto d = decodeFile("one\r\ntwo\r\n");
-    EXPECT_EQ(d.encoding, Encoding::Ansi);
+    EXPECT_EQ(d.encoding, Encoding::Utf8);
     EXPECT_EQ(d.lineEnd, LineEnd::CRLF);
     EXPECT_EQ(d.text, "one\ntwo\n");
     expectRoundTrip("one\r\ntwo\r\n");
@@ -56,7 +72,7 @@ TEST(FileCodec, AsciiIsAnsiWithCrlf) {
 TEST(FileCodec, NoLineEndDefaultsToCrlf) {
     EXPECT_EQ(decodeFile("single line").lineEnd, LineEnd::CRLF);
     EXPECT_EQ(decodeFile("").lineEnd, LineEnd::CRLF);
-    EXPECT_EQ(decodeFile("").encoding, Encoding::Ansi);
+    EXPECT_EQ(decodeFile("").encoding, Encoding::Utf8);
     expectRoundTrip("");
 }
 
@@ -92,10 +108,62 @@ TEST(FileCodec, OtherCarriageReturnsStayBytes) {
     expectRoundTrip("\r\r\n\r\n");
 }
 
-TEST(FileCodec, StrayLfInACrlfFileIsSavedAsCrlf) {
-    const auto d = decodeFile("a\r\nb\nc\r\n");
-    EXPECT_EQ(d.text, "a\nb\nc\n");
-    EXPECT_EQ(encodeFile(d.text, d.encoding, d.lineEnd), "a\r\nb\r\nc\r\n");
+TEST(FileCodec, MixedLineEndsAreWrittenBackAsTheyWere) {
+    // CRLF file with a lone LF: the LF is a line end of its own kind.
+    auto d = decodeFile("a\r\nb\nc\rd\r\n");
+    EXPECT_EQ(d.lineEnd, LineEnd::CRLF);
+    EXPECT_EQ(d.text, "a\nb\nc\rd\n");
+    EXPECT_EQ(d.lineEndKinds, (std::vector<unsigned char>{corvex::kStyleLineEnd, corvex::kLfLineEnd,
+                                                          corvex::kStyleLineEnd}));
+    expectRoundTrip("a\r\nb\nc\rd\r\n");
+    // CR file with a CRLF and an LF: each one line end.
+    d = decodeFile("a\rb\r\nc\nd\re\r");
+    EXPECT_EQ(d.lineEnd, LineEnd::CR);
+    EXPECT_EQ(d.text, "a\nb\nc\nd\ne\n");
+    EXPECT_EQ(d.lineEndKinds.size(), 5u);
+    expectRoundTrip("a\rb\r\nc\nd\re\r");
+    // A uniform file keeps no kinds at all.
+    EXPECT_TRUE(decodeFile("a\r\nb\r\n").lineEndKinds.empty());
+    // The same in UTF-16.
+    expectRoundTrip(utf16le(u"a\r\nb\nc\r\n"));
+    // A new line end in such a document takes the style.
+    corvex::TextBuffer b(decodeFile("a\r\nb\nc").text);
+    b.setLineEndKinds(decodeFile("a\r\nb\nc").lineEndKinds);
+    b.insert(0, "new\n");
+    EXPECT_EQ(encodeFile(b, Encoding::Utf8, LineEnd::CRLF), "new\r\na\r\nb\nc");
+}
+
+TEST(FileCodec, ACodePageFileIsHeldAsUtf8AndWrittenBackByteForByte) {
+    const corvex::ByteCodePage page = westernCodePage();
+    const std::string file = "caf\xE9 \x80 \x9C\r\nz";
+    const auto d = decodeFile(file, 0, &page);
+    EXPECT_EQ(d.encoding, Encoding::CodePage);
+    EXPECT_EQ(d.text, "caf\xC3\xA9 \xE2\x82\xAC \xC5\x93\nz");
+    EXPECT_EQ(encodeFile(d, &page), file);
+    const auto inPlace = corvex::decodeFileInPlace(std::string(file), 16, &page);
+    EXPECT_EQ(inPlace.text, d.text);
+    EXPECT_EQ(inPlace.encoding, Encoding::CodePage);
+
+    corvex::TextBuffer b(d.text);
+    std::string out;
+    ASSERT_TRUE(corvex::encodeFileTo(b, Encoding::CodePage, LineEnd::CRLF, &page, out));
+    EXPECT_EQ(out, file);
+    // A character the code page lacks cannot be written in it.
+    b.insert(0, "\xE6\x97\xA5");
+    EXPECT_FALSE(corvex::encodeFileTo(b, Encoding::CodePage, LineEnd::CRLF, &page, out));
+    ASSERT_TRUE(corvex::encodeFileTo(b, Encoding::Utf8, LineEnd::CRLF, &page, out));
+    EXPECT_EQ(out, "\xE6\x97\xA5" "caf\xC3\xA9 \xE2\x82\xAC \xC5\x93\r\nz");
+}
+
+TEST(FileCodec, ABytePageCannotDescribeIsKeptAsRawBytes) {
+    const corvex::ByteCodePage page = westernCodePage();
+    const std::string file = "a\x81 \xE9";
+    const auto d = decodeFile(file, 0, &page);
+    EXPECT_EQ(d.encoding, Encoding::Ansi);
+    EXPECT_EQ(d.text, file);
+    EXPECT_EQ(encodeFile(d, &page), file);
+    // UTF-8 files are never taken for the code page.
+    EXPECT_EQ(decodeFile("caf\xC3\xA9", 0, &page).encoding, Encoding::Utf8);
 }
 
 TEST(FileCodec, NulBytesSurvive) {
@@ -206,7 +274,7 @@ TEST(FileCodec, Names) {
 
 TEST(FileCodec, InPlaceDecodingMatchesTheCopyingOne) {
     const std::string files[] = {
-        "a\r\nb\r\n", "x\ny\r\n", "\xEF\xBB\xBFhi\r\n", "caf\xC3\xA9\n", "\xFF\xFEh\0i\0", "\xFF\xFE\x01",
+        "a\r\nb\r\n", "x\ny\r\n", "\xEF\xBB\xBFhi\r\n", "caf\xC3\xA9\n", std::string("\xFF\xFEh\0i\0", 6), "\xFF\xFE\x01",
         std::string("\xFE\xFF\0a\0\r", 6), "", "\xEF\xBB",
     };
     for (const std::string& f : files) {
@@ -216,6 +284,7 @@ TEST(FileCodec, InPlaceDecodingMatchesTheCopyingOne) {
         EXPECT_EQ(a.encoding, b.encoding);
         EXPECT_EQ(a.lineEnd, b.lineEnd);
         EXPECT_EQ(a.utf16Fallback, b.utf16Fallback);
+        EXPECT_EQ(a.lineEndKinds, b.lineEndKinds);
         EXPECT_GE(b.text.capacity(), b.text.size() + 64);
     }
     // The bytes' own memory becomes the text.

@@ -1,4 +1,5 @@
 #include "corvex/engine/text_document.h"
+#include "corvex/engine/file_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -228,7 +229,43 @@ TEST(TextDocument, LongBackspaceRunsStayBounded) {
     d.load(std::string(10000, 'a'));
     backspace(d, 10000, 10000);
     EXPECT_EQ(d.size(), 0u);
-    EXPECT_GE(d.undoSteps(), 2u);  // capped at 4096 bytes a step
-    while (d.canUndo()) d.undo();
+    // A backspace group stops at 4096 bytes: 4096 + 4096 + 1808.
+    EXPECT_EQ(d.undoSteps(), 3u);
+    d.undo();
+    EXPECT_EQ(d.size(), 1808u);
+    d.undo();
+    EXPECT_EQ(d.size(), 1808u + 4096u);
+    d.undo();
+    EXPECT_FALSE(d.canUndo());
     EXPECT_EQ(d.text(), std::string(10000, 'a'));
+}
+
+// A file with mixed line ends: each deleted line end comes back with its own kind on undo,
+// and one typed later takes the document's style.
+TEST(TextDocumentLineEnds, UndoRestoresTheKindOfADeletedLineEnd) {
+    using corvex::LineEnd;
+    const std::string file = "a\r\nb\nc\r\nd";
+    auto decoded = corvex::decodeFile(file);
+    corvex::TextDocument doc;
+    doc.load(std::move(decoded.text), decoded.lineEndKinds);
+    auto saved = [&] { return corvex::encodeFile(doc.buffer(), corvex::Encoding::Utf8, LineEnd::CRLF); };
+    ASSERT_EQ(saved(), file);
+
+    // Backspace twice over "b\n"'s line end and the "b", then forward-delete the next one.
+    doc.erase(3, 1, corvex::Selection(4), corvex::Selection(3), corvex::EditKind::Backspace);  // the LF after b
+    EXPECT_EQ(saved(), "a\r\nbc\r\nd");
+    doc.erase(2, 1, corvex::Selection(3), corvex::Selection(2), corvex::EditKind::Backspace);
+    EXPECT_EQ(saved(), "a\r\nc\r\nd");
+    doc.undo();
+    EXPECT_EQ(saved(), file);
+    doc.redo();
+    EXPECT_EQ(saved(), "a\r\nc\r\nd");
+    doc.undo();
+
+    // Typing a line break uses the style; erasing and undoing it keeps the others intact.
+    doc.insert(0, "\n", corvex::Selection(0), corvex::Selection(1), corvex::EditKind::Typing);
+    EXPECT_EQ(saved(), "\r\n" + file);
+    doc.undo();
+    EXPECT_EQ(saved(), file);
+    EXPECT_TRUE(doc.buffer().checkInvariants());
 }

@@ -79,11 +79,10 @@ HWND InProcessApp::Frame() const { return Main().frame; }
 void InProcessApp::Pump()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT)
             break;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        ProcessLoopMessage(message);
     }
 }
 
