@@ -316,7 +316,7 @@ bool TranslateMenuBarKey(const MSG& message)
     case WM_SYSKEYDOWN: key.message = menukeys::KeyMessage::SysKeyDown; break;
     case WM_SYSKEYUP: key.message = menukeys::KeyMessage::SysKeyUp; break;
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_KILLFOCUS:
+    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN:
         filter.reset();
         return false;
     default:

@@ -208,6 +208,14 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             DestroyWindow(frame);
         }
         return 0;
+    case WM_SETFOCUS:
+        // The frame gets the focus back when it is activated again (after a message
+        // box, a dialog or another program): it belongs to the active editor.
+        if (Document* active = ActiveDocument()) {
+            SetFocus(active->control);
+            return 0;
+        }
+        break;
     case WM_QUERYENDSESSION:
         // Windows is ending the session: the same questions as Exit; Cancel refuses.
         if (!AskToSaveModifiedDocuments())

@@ -1,0 +1,86 @@
+#include "tests/harness/real_input.h"
+
+#include "tests/harness/staged_app.h"
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+INPUT Key(WORD key, bool up)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0 /* MAPVK_VK_TO_VSC */));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+HWND FocusedWindow(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+bool FocusForInput(HWND window, HWND focus, int ms)
+{
+    SetForegroundWindow(window);
+    return WaitUntil(
+        [&] {
+            if (GetForegroundWindow() != window)
+                SetForegroundWindow(window);
+            HWND now = FocusedWindow(window);
+            return GetForegroundWindow() == window && now && (!focus || now == focus);
+        },
+        ms);
+}
+
+void PressKey(WORD key, WORD modifier, WORD secondModifier)
+{
+    std::vector<INPUT> inputs;
+    if (modifier)
+        inputs.push_back(Key(modifier, false));
+    if (secondModifier)
+        inputs.push_back(Key(secondModifier, false));
+    inputs.push_back(Key(key, false));
+    inputs.push_back(Key(key, true));
+    if (secondModifier)
+        inputs.push_back(Key(secondModifier, true));
+    if (modifier)
+        inputs.push_back(Key(modifier, true));
+    Send(inputs);
+}
+
+void TapKey(WORD key)
+{
+    Send({Key(key, false), Key(key, true)});
+}
+
+void TypeUnicode(const std::wstring& text)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t unit : text) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = unit;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    Send(inputs);
+}
+
+} // namespace e2e
