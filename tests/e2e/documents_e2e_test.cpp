@@ -1,10 +1,12 @@
 // Documents in the real Quillet.exe: typing and saving as the status line and the
 // tabs show it, the exit that asks first, a missing file, languages, and the editor
-// settings the exit leaves in the registry.
+// settings read at start-up and left in the registry at the exit (in a key of the
+// test's own).
 #include "tests/harness/remote_memory.h"
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 
 using e2e::RemoteMemory;
@@ -12,7 +14,6 @@ using e2e::StagedApp;
 
 namespace {
 
-constexpr const char* kSettingsKey = "Software\\Brightmoor\\Quillet\\Editor Settings";
 constexpr UINT kGetLanguage = 2625;
 constexpr UINT kSetColourSyntax = 2634;
 constexpr UINT kGetColours = 2664;
@@ -40,7 +41,6 @@ void Type(HWND control, const std::string& text)
 {
     for (char c : text)
         SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
-    e2e::Settle();
 }
 
 std::string Language(const StagedApp& app, HWND control)
@@ -54,14 +54,32 @@ std::string Language(const StagedApp& app, HWND control)
     return name;
 }
 
+// Waits until the condition holds; the test fails when it never does.
+#define EXPECT_SOON(condition) EXPECT_TRUE(e2e::WaitUntil([&] { return (condition); })) << #condition
+
 class DocumentsE2E : public ::testing::Test {
 protected:
+    // Starts the program on the file and waits until the file's tab shows.
     HWND Launch(const std::string& file)
     {
         EXPECT_TRUE(app.Launch("\"" + file + "\""));
         HWND main = app.WaitForMainWindow();
-        e2e::Settle(300);
+        if (!main)
+            return nullptr;
+        const std::string name = file.substr(file.find_last_of('\\') + 1);
+        EXPECT_SOON(HasTab(main, name) && ActiveControl(main));
         return main;
+    }
+    bool HasTab(HWND main, const std::string& caption) const
+    {
+        const std::vector<std::string> captions = app.TabCaptions(main);
+        return std::find(captions.begin(), captions.end(), caption) != captions.end();
+    }
+    // Waits until the message box is gone and the program has finished what it was doing.
+    static void AfterTheBox(HWND main, HWND box)
+    {
+        EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box); })) << "the message box stays";
+        EXPECT_TRUE(e2e::Sync(main)) << "the program does not take messages";
     }
     StagedApp app;
 };
@@ -78,12 +96,15 @@ TEST_F(DocumentsE2E, TypingMarksTheTabAndTheStatusLineAndSavingClearsBoth)
     EXPECT_EQ(app.StatusText(main, 3), "INS");
 
     Type(control, "ab");
+    EXPECT_SOON(app.TabCaptions(main) == std::vector<std::string>{"readme.txt*"} &&
+                app.StatusText(main, 1) == "Unsaved");
     EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"readme.txt*"});
     EXPECT_EQ(app.StatusText(main, 1), "Unsaved");
     EXPECT_EQ(app.StatusText(main, 2), "Ln 1, Col 3");
 
     PostMessageA(main, WM_COMMAND, 1105, 0);  // "&save"
-    e2e::Settle(300);
+    EXPECT_SOON(app.TabCaptions(main) == std::vector<std::string>{"readme.txt"} &&
+                app.StatusText(main, 1) == "Saved");
     EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"readme.txt"});
     EXPECT_EQ(app.StatusText(main, 1), "Saved");
     EXPECT_EQ(e2e::ReadTextFile(file), "abtext\r\n");
@@ -106,9 +127,9 @@ TEST_F(DocumentsE2E, ClosingTheWindowAsksFirstCancelKeepsItAndTheListStaysWhole)
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, "Save changes to readme.txt ?");
     StagedApp::Press(box.window, IDCANCEL);
-    e2e::Settle(500);
+    AfterTheBox(main, box.window);
     EXPECT_TRUE(IsWindow(main));
-    EXPECT_EQ(app.WaitForExit(100), -1);
+    EXPECT_EQ(app.WaitForExit(0), -1);
 
     PostMessageA(main, WM_COMMAND, 1111, 0);  // "&exit" asks the same way
     box = app.WaitForMessageBox();
@@ -129,8 +150,7 @@ TEST_F(DocumentsE2E, AMissingFileIsReportedAndLeavesAnUntitledTab)
     StagedApp::Press(box.window, IDOK);
     HWND main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    e2e::Settle(300);
-    EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"Untitled"});
+    EXPECT_SOON(app.TabCaptions(main) == std::vector<std::string>{"Untitled"});
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.WaitForExit(), 0);
 }
@@ -146,14 +166,14 @@ TEST_F(DocumentsE2E, TheExtensionChoosesTheLanguageAndWithColourSyntaxOffTheMenu
     HWND phpControl = ActiveControl(main);
     EXPECT_EQ(Language(app, phpControl), "PHP");
     StagedApp::SendPath(main, asp);
-    e2e::Settle();
+    EXPECT_SOON(HasTab(main, "page.asp") && ActiveControl(main) != phpControl);
     EXPECT_EQ(Language(app, ActiveControl(main)), "HTML");
     StagedApp::SendPath(main, make);
-    e2e::Settle();
+    EXPECT_SOON(HasTab(main, "Makefile"));
     EXPECT_EQ(Language(app, ActiveControl(main)), "");
 
     StagedApp::SendPath(main, php);
-    e2e::Settle();
+    EXPECT_SOON(ActiveControl(main) == phpControl);
     ASSERT_EQ(ActiveControl(main), phpControl);
     SendMessageA(phpControl, kSetColourSyntax, 0, 0);
     PostMessageA(main, WM_COMMAND, 1009, 0);  // "&sql"
@@ -163,60 +183,69 @@ TEST_F(DocumentsE2E, TheExtensionChoosesTheLanguageAndWithColourSyntaxOffTheMenu
               "Syntax Highlighting is not currently enabled. Go to the Editor Settings dialog > Miscellaneous tab "
               "and enable it there");
     StagedApp::Press(box.window, IDOK);
-    e2e::Settle();
+    AfterTheBox(main, box.window);
     EXPECT_EQ(Language(app, phpControl), "PHP");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-// The real settings key; other test processes may use it at the same time, so this
-// only adds values that every run writes alike, and puts COLORS back as it was.
+// The editor settings key the started program uses (one of this test's own).
 class SettingsKeyE2E : public DocumentsE2E {
 protected:
     void SetUp() override
     {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-        DWORD size = 0;
-        hadColours_ = RegQueryValueExA(key_, "COLORS", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
-        savedColours_.resize(size);
-        if (hadColours_)
-            RegQueryValueExA(key_, "COLORS", nullptr, nullptr, savedColours_.data(), &size);
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, app.SettingsSectionPath().c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, &key_, nullptr),
+                  ERROR_SUCCESS);
     }
-    void TearDown() override
-    {
-        if (hadColours_)
-            RegSetValueExA(key_, "COLORS", 0, REG_BINARY, savedColours_.data(),
-                           static_cast<DWORD>(savedColours_.size()));
-        else
-            RegDeleteValueA(key_, "COLORS");
-        RegCloseKey(key_);
-    }
+    void TearDown() override { RegCloseKey(key_); }
     bool HasValue(const std::string& name) const
     {
         return RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     }
+    // The colour block of the active document's control, read into a buffer that held
+    // 0xA5 bytes before.
+    std::vector<unsigned char> ControlColours(HWND main) const
+    {
+        RemoteMemory colours(app.Process(), 124);
+        std::vector<unsigned char> read(124, 0xA5);
+        EXPECT_TRUE(colours.Write(read.data(), read.size()));
+        SendMessageA(ActiveControl(main), kGetColours, 0, colours.AsLParam());
+        EXPECT_TRUE(colours.Read(read.data(), read.size()));
+        return read;
+    }
     HKEY key_ = nullptr;
-    bool hadColours_ = false;
-    std::vector<unsigned char> savedColours_;
 };
 
-TEST_F(SettingsKeyE2E, AColoursValueOf120BytesIsNotSentAndTheExitWritesMacrosAndHotKeys)
+TEST_F(SettingsKeyE2E, AStoredColoursValueOf124BytesIsWhatTheControlShows)
 {
-    const std::vector<unsigned char> shortColours(120, 0x11);
-    RegSetValueExA(key_, "COLORS", 0, REG_BINARY, shortColours.data(), 120);
-    for (int i = 0; i < 10; ++i)
-        RegDeleteValueA(key_, ("Macro" + std::to_string(i)).c_str());
-    RegDeleteValueA(key_, "HOTKEYS");
+    std::vector<unsigned char> stored(124);
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        stored[i] = static_cast<unsigned char>(i * 7 + 3);
+    for (std::size_t i = 3; i < stored.size(); i += 4)
+        stored[i] = 0;  // COLORREFs
+    ASSERT_EQ(RegSetValueExA(key_, "COLORS", 0, REG_BINARY, stored.data(), 124), ERROR_SUCCESS);
 
     const std::string file = app.Folder() + "a.txt";
     e2e::WriteTextFile(file, "a");
     HWND main = Launch(file);
     ASSERT_NE(main, nullptr);
-    RemoteMemory colours(app.Process(), 124);
-    std::vector<unsigned char> read(124, 0);
-    colours.Write(read.data(), read.size());
-    SendMessageA(ActiveControl(main), kGetColours, 0, colours.AsLParam());
-    colours.Read(read.data(), read.size());
+    EXPECT_EQ(ControlColours(main), stored);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+TEST_F(SettingsKeyE2E, AColoursValueOf120BytesIsNotSentAndTheExitWritesMacrosAndHotKeys)
+{
+    const std::vector<unsigned char> shortColours(120, 0x11);
+    ASSERT_EQ(RegSetValueExA(key_, "COLORS", 0, REG_BINARY, shortColours.data(), 120), ERROR_SUCCESS);
+
+    const std::string file = app.Folder() + "a.txt";
+    e2e::WriteTextFile(file, "a");
+    HWND main = Launch(file);
+    ASSERT_NE(main, nullptr);
+    const std::vector<unsigned char> read = ControlColours(main);
+    EXPECT_NE(read, std::vector<unsigned char>(124, 0xA5)) << "the control gave no colours";
     EXPECT_NE(std::vector<unsigned char>(read.begin(), read.begin() + 120), shortColours);
 
     PostMessageA(main, WM_CLOSE, 0, 0);

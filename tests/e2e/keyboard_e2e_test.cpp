@@ -120,6 +120,8 @@ protected:
         if (!e2e::WaitUntil([&] { return (popup = VisiblePopup(app_)) != nullptr; }, 5000))
             return 0;
         const int pressed = PressedMenuButton(main_);
+        if (pressed == 700 && key == 'F')
+            e2e::ShotIfAsked("file-menu-by-alt-f");
         // Where menus can be read across processes, the items confirm it.
         if (HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, kGetMenuHandle, 0, 0))) {
             const UINT first = GetMenuItemID(menu, 0);
@@ -215,9 +217,11 @@ TEST_F(KeyboardE2E, AnAnsiFileThatMustHoldMoreBecomesUtf8AndTheUserIsToldOnce)
     e2e::PressKey('S', VK_CONTROL);
     const e2e::MessageBoxInfo box = app_.WaitForMessageBox();
     ASSERT_NE(box.window, nullptr);
+    e2e::ShotIfAsked("saved-as-utf8-message");
     EXPECT_EQ(box.caption, "Quillet");
     EXPECT_NE(box.text.find("UTF-8"), std::string::npos);
     StagedApp::Press(box.window, IDOK);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box.window); }));
     EXPECT_EQ(e2e::ReadTextFile(path), "caf\xC3\xA9\r\n\xC3\xBC\xE2\x82\xAC\xE6\x97\xA5");
 
     // Only once per document.

@@ -38,13 +38,12 @@ HWND VisiblePopup(const StagedApp& app)
 // The popup of the process once it shows and differs from `other`, else null.
 HWND WaitForPopup(const StagedApp& app, HWND other = nullptr)
 {
-    for (int i = 0; i < 100; ++i) {
-        HWND popup = VisiblePopup(app);
-        if (popup && popup != other)
-            return popup;
-        e2e::Settle(50);
-    }
-    return nullptr;
+    HWND popup = nullptr;
+    e2e::WaitUntil([&] {
+        popup = VisiblePopup(app);
+        return popup && popup != other;
+    });
+    return popup != other ? popup : nullptr;
 }
 
 int HeightOf(HWND window)
@@ -61,8 +60,7 @@ TEST(MenuBarE2E, AltFOpensTheFlatFileMenuLeftStepsToHelpAndEscapeClosesIt)
     ASSERT_TRUE(app.Launch());
     HWND main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    for (int i = 0; i < 100 && !IsWindowVisible(main); ++i)
-        e2e::Settle(50);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
 
     PostMessageA(main, WM_SYSKEYDOWN, 'F', 0x20000000);
     HWND file = WaitForPopup(app);
@@ -71,15 +69,14 @@ TEST(MenuBarE2E, AltFOpensTheFlatFileMenuLeftStepsToHelpAndEscapeClosesIt)
     const int fileHeight = HeightOf(file);
 
     PostMessageA(file, WM_KEYDOWN, VK_LEFT, 0);
-    e2e::Settle(200);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(file); })) << "the File menu stays";
     HWND help = WaitForPopup(app);
     ASSERT_NE(help, nullptr);
     // Three items (one a separator) against the File menu's twelve.
     EXPECT_LT(HeightOf(help), fileHeight / 2);
 
     PostMessageA(help, WM_KEYDOWN, VK_ESCAPE, 0);
-    for (int i = 0; i < 40 && VisiblePopup(app); ++i)
-        e2e::Settle(50);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return VisiblePopup(app) == nullptr; }));
     EXPECT_EQ(VisiblePopup(app), nullptr);
 
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -20,9 +20,7 @@ TEST(SkinE2E, WithTheDefaultSkinTheMainWindowShowsItsSkinnedFrame)
     ASSERT_TRUE(app.Launch());
     HWND main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    for (int i = 0; i < 100 && !IsWindowVisible(main); ++i)
-        e2e::Settle(50);
-    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     EXPECT_NE(GetPropA(main, "CSkinSubcls"), nullptr);
     EXPECT_EQ(GetWindowLongA(main, GWL_STYLE) & WS_CAPTION, 0);
     CloseAndWait(app, main);
@@ -50,7 +48,9 @@ TEST(SkinE2E, WithAnEmptyOrBrokenSkinTheMainWindowStaysHidden)
         StagedApp::Press(box.window, IDOK);
         HWND main = app.WaitForMainWindow();
         ASSERT_NE(main, nullptr);
-        e2e::Settle(300);
+        // Once the box is gone and the program takes messages again, start-up is over.
+        EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box.window); }));
+        EXPECT_TRUE(e2e::Sync(main));
         EXPECT_FALSE(IsWindowVisible(main));
         CloseAndWait(app, main);
     }

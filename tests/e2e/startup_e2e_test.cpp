@@ -53,7 +53,7 @@ TEST(StartupE2E, TheCommandLineOpensOneQuotedPathAndTheExitRemembersIt)
     ASSERT_TRUE(app.Launch("\"" + file + "\""));
     HWND main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    e2e::Settle(300);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !app.TabCaptions(main).empty(); })) << "no document opened";
     EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"with space.txt"});
     SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     PostMessageA(main, WM_CLOSE, 0, 0);

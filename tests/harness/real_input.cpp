@@ -84,3 +84,19 @@ void TypeUnicode(const std::wstring& text)
 }
 
 } // namespace e2e
+
+namespace e2e {
+
+void ShotIfAsked(const char* name)
+{
+    char folder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("QUILLET_SHOTS_DIR", folder, sizeof folder) || !folder[0])
+        return;
+    // The picture is taken from outside (the X display shows what Wine drew): announce
+    // the moment and wait until the picture is there.
+    const std::string base = std::string(folder) + "\\" + name;
+    WriteTextFile(base + ".ready", "");
+    WaitUntil([&] { return FileExists(base + ".png"); }, 10000);
+}
+
+} // namespace e2e

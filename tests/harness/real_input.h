@@ -23,3 +23,12 @@ void TapKey(WORD key);
 void TypeUnicode(const std::wstring& text);
 
 } // namespace e2e
+
+namespace e2e {
+
+// A picture of this moment when the environment variable QUILLET_SHOTS_DIR names a
+// folder: writes <folder>\<name>.ready and waits (up to 10 s) for <folder>\<name>.png,
+// which a watcher outside Wine takes from the display (./quillet shots). Nothing otherwise.
+void ShotIfAsked(const char* name);
+
+} // namespace e2e
