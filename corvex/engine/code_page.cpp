@@ -15,9 +15,8 @@ ByteCodePage::ByteCodePage(const std::array<std::uint32_t, 256>& table) : table_
         if (cp == kNoCharacter || cp > 0x10FFFF || (cp < 0x80 && table_[cp] == cp)) continue;
         reverse_.emplace_back(cp, static_cast<unsigned char>(b));
     }
-    // Stable, so that of two bytes for one character the first is found.
-    std::stable_sort(reverse_.begin(), reverse_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // By character, then byte: of two bytes for one character the lower is found first.
+    std::sort(reverse_.begin(), reverse_.end());
 }
 
 bool ByteCodePage::decode(std::string_view bytes, std::string& out) const {

@@ -127,22 +127,17 @@ TEST_F(PaneSplitTest, TheCaretIsShownInThePaneClickedAndTheWheelScrollsThePaneUn
     Drag(ColumnBox(), {300, client.bottom - 8});
     Click(100, 4);
     POINT caret = {};
-    if (GetFocus() == control && GetCaretPos(&caret)) {
-        EXPECT_GT(caret.x, 0);
-        EXPECT_LT(caret.x, 300) << "the caret in the left pane";
-        Click(kRightPane + 100, 4);
-        GetCaretPos(&caret);
-        EXPECT_GT(caret.x, kRightPane) << "and in the right one";
-    }
+    ASSERT_EQ(GetFocus(), control) << "a click gives the control the focus";
+    ASSERT_TRUE(GetCaretPos(&caret)) << "the focused control shows a caret";
+    EXPECT_GT(caret.x, 0);
+    EXPECT_LT(caret.x, 300) << "the caret in the left pane";
+    Click(kRightPane + 100, 4);
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_GT(caret.x, kRightPane) << "and in the right one";
 
     // The right pane is active; a horizontal wheel over the left one scrolls it alone.
-    POINT screen = {100, 40};
-    ClientToScreen(control, &screen);
-    SetCursorPos(screen.x, screen.y);
-    POINT at;
-    GetCursorPos(&at);
-    if (at.x != screen.x || at.y != screen.y)
-        GTEST_SKIP() << "the cursor cannot be moved here";
+    POINT screen = {};
+    ASSERT_NO_FATAL_FAILURE(MoveCursorTo({100, 40}, screen));
     Send(0x020E /* WM_MOUSEHWHEEL */, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
     Click(kRightPane + 100, 4);
     const int right = Position()[3];

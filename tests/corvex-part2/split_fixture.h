@@ -28,5 +28,17 @@ protected:
         Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         Send(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
+    // Puts the mouse cursor over a point of the control (client coordinates); `screen`
+    // gets that point on the screen. The wheel goes to the pane under the cursor.
+    void MoveCursorTo(POINT point, POINT& screen) const
+    {
+        screen = point;
+        ClientToScreen(control, &screen);
+        ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+        POINT at = {};
+        ASSERT_TRUE(GetCursorPos(&at));
+        ASSERT_EQ(at.x, screen.x) << "the cursor did not move there";
+        ASSERT_EQ(at.y, screen.y) << "the cursor did not move there";
+    }
     RECT client = {};
 };

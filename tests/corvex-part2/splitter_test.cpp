@@ -38,16 +38,11 @@ TEST_F(SplitterTest, TheBoxSplitsTheViewIntoPanesWithTheirOwnFirstLines)
     EXPECT_EQ(CaretLine(), 0) << "a click in the upper pane is on its first line";
 
     // The wheel over the upper pane scrolls it alone.
-    POINT screen = {300, 4};
-    ClientToScreen(control, &screen);
-    SetCursorPos(screen.x, screen.y);
-    POINT at;
-    GetCursorPos(&at);
-    if (at.x == screen.x && at.y == screen.y) {
-        Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
-        Click(300, 4);
-        EXPECT_EQ(CaretLine(), 3);
-    }
+    POINT screen = {};
+    ASSERT_NO_FATAL_FAILURE(MoveCursorTo({300, 4}, screen));
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
+    Click(300, 4);
+    EXPECT_EQ(CaretLine(), 3);
 
     // Back to the top: one pane again.
     Drag({200, 162}, {200, 0});

@@ -1,7 +1,11 @@
-// Cut, copy and paste through the system clipboard, column selections included.
+// Cut, copy and paste through the system clipboard, column selections included. These
+// tests share the clipboard with every other program: ctest runs them one at a time
+// (resource lock "clipboard").
 #include "control_fixture.h"
 
 namespace {
+
+class ClipboardTest : public ControlTest {};
 
 std::wstring ClipboardText()
 {
@@ -16,7 +20,7 @@ std::wstring ClipboardText()
     return text;
 }
 
-TEST_F(ControlTest, CopyAndPasteUseCrLfAndUnicode)
+TEST_F(ClipboardTest, CopyAndPasteUseCrLfAndUnicode)
 {
     Send(corvex::SetAutoIndent, 0);
     Type("caf\xC3\xA9\rline");
@@ -35,7 +39,7 @@ TEST_F(ControlTest, CopyAndPasteUseCrLfAndUnicode)
     EXPECT_EQ(Text(), "caf\xC3\xA9\nline");
 }
 
-TEST_F(ControlTest, CutRemovesTheSelectionAsOneStep)
+TEST_F(ClipboardTest, CutRemovesTheSelectionAsOneStep)
 {
     Type("keep cut");
     Select(4, 8);
@@ -46,7 +50,7 @@ TEST_F(ControlTest, CutRemovesTheSelectionAsOneStep)
     EXPECT_EQ(Text(), "keep cut");
 }
 
-TEST_F(ControlTest, PastedLineEndsBecomeTheDocumentsOwn)
+TEST_F(ClipboardTest, PastedLineEndsBecomeTheDocumentsOwn)
 {
     const std::wstring text = L"a\r\nb\rc\nd";
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
@@ -60,7 +64,7 @@ TEST_F(ControlTest, PastedLineEndsBecomeTheDocumentsOwn)
     EXPECT_EQ(Text(), "a\nb\nc\nd");
 }
 
-TEST_F(ControlTest, AltDragCopiesAColumn)
+TEST_F(ClipboardTest, AltDragCopiesAColumn)
 {
     Send(corvex::SetAutoIndent, 0);
     Type("abcdef\rghijkl\rmnopqr");
@@ -109,6 +113,34 @@ TEST_F(ControlTest, AltDragCopiesAColumn)
     HoldKeys({VK_MENU}, false);
     Send(corvex::Copy);
     EXPECT_EQ(ClipboardText(), L"def\r\ngjk"); // an ordinary selection
+}
+
+TEST_F(ClipboardTest, TheClipboardKeysCutCopyAndPaste)
+{
+    Type("one two");
+    Select(0, 3);
+    Press('C', {VK_CONTROL});
+    EXPECT_EQ(ClipboardText(), L"one");
+    Select(7, 7);
+    Press('V', {VK_CONTROL});
+    EXPECT_EQ(Text(), "one twoone");
+    Select(3, 7);
+    Press('X', {VK_CONTROL});
+    EXPECT_EQ(Text(), "oneone");
+    EXPECT_EQ(ClipboardText(), L" two");
+
+    // The older keys of the same commands.
+    Select(0, 3);
+    Press(VK_INSERT, {VK_CONTROL});
+    EXPECT_EQ(ClipboardText(), L"one");
+    Select(6, 6);
+    Press(VK_INSERT, {VK_SHIFT});
+    EXPECT_EQ(Text(), "oneoneone");
+    Select(0, 6);
+    Press(VK_DELETE, {VK_SHIFT});
+    EXPECT_EQ(Text(), "one");
+    EXPECT_EQ(ClipboardText(), L"oneone");
+    EXPECT_TRUE(keyCommands.empty());
 }
 
 } // namespace

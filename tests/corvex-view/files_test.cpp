@@ -31,7 +31,7 @@ TEST_F(FileTest, EncodingsAndLineEndsAreKept)
         "\xEF\xBB\xBFwith a BOM\r\n",
         "utf-8 caf\xC3\xA9\nna\xC3\xAFve\n",
         std::string("\xFF\xFEh\0i\0\r\0\n\0", 10),
-        std::string("\xFE\xFF\0h\0i\0\n", 9),
+        std::string("\xFE\xFF\0h\0i\0\n", 8),
         "ansi caf\xE9\r\n",
         std::string("nul\0bytes\0\r\nkept\0", 18),
         "invalid \xC3\x28 utf-8 \xF5\x80\n",
@@ -51,6 +51,21 @@ TEST_F(FileTest, EditsAreSavedInTheFilesStyle)
     SendMessageW(control, WM_CHAR, 0x00E9, 1);
     ASSERT_TRUE(Save(folder.File("out.txt")));
     EXPECT_EQ(ReadBytes(folder.File("out.txt")), std::string("\xFF\xFE" "a\0\r\0\n\0\xE9\0\r\0\n\0", 14));
+}
+
+TEST_F(FileTest, BigEndianUtf16IsDecodedAndEditsAreSavedBigEndian)
+{
+    const std::string file("\xFE\xFF\0h\0i\0\n", 8);
+    EXPECT_EQ(RoundTrip(file), file);
+    EXPECT_EQ(Text(), "hi\n");  // decoded, not kept as bytes
+    EXPECT_EQ(Send(corvex::GetEncoding), corvex::EncodingUtf16BE);
+
+    Select(2, 2);
+    SendMessageW(control, WM_CHAR, 0x00E9, 1);
+    SendMessageW(control, WM_CHAR, 0x20AC, 1);
+    EXPECT_EQ(Text(), "hi\xC3\xA9\xE2\x82\xAC\n");
+    ASSERT_TRUE(Save(folder.File("out.txt")));
+    EXPECT_EQ(ReadBytes(folder.File("out.txt")), std::string("\xFE\xFF\0h\0i\0\xE9\x20\xAC\0\n", 12));
 }
 
 TEST_F(FileTest, BinaryFilesRoundTripExactly)

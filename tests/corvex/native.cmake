@@ -13,8 +13,7 @@ if(NOT QUILLET_BENCH)
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz_test.cpp)
 
   # libFuzzer target, only where the compiler supports -fsanitize=fuzzer (clang).
-  # Built and smoke-run by ctest; run it by hand for longer:
-  #   build/native/corvex_engine_libfuzzer -max_total_time=60
+  # Built and smoke-run by ctest; tests/native/run_fuzzers.sh runs it for longer.
   include(CheckCXXSourceCompiles)
   set(CMAKE_REQUIRED_FLAGS "-fsanitize=fuzzer")
   set(CMAKE_REQUIRED_LINK_OPTIONS "-fsanitize=fuzzer")
@@ -24,15 +23,16 @@ if(NOT QUILLET_BENCH)
   unset(CMAKE_REQUIRED_FLAGS)
   unset(CMAKE_REQUIRED_LINK_OPTIONS)
   if(CORVEX_HAVE_LIBFUZZER)
-    add_executable(corvex_engine_libfuzzer
+    add_executable(fuzz_corvex_engine
       ${CORVEX_ENGINE_SOURCES}
       ${QUILLET_ROOT}/tests/corvex/engine_fuzz.cpp
       ${QUILLET_ROOT}/tests/corvex/libfuzzer_main.cpp)
-    target_include_directories(corvex_engine_libfuzzer PRIVATE ${QUILLET_ROOT})
-    target_compile_options(corvex_engine_libfuzzer PRIVATE -fsanitize=fuzzer)
-    target_link_options(corvex_engine_libfuzzer PRIVATE -fsanitize=fuzzer)
-    add_test(NAME corvex_engine_libfuzzer_smoke
-             COMMAND corvex_engine_libfuzzer -runs=20000 -seed=1 -max_len=2048)
+    target_include_directories(fuzz_corvex_engine PRIVATE ${QUILLET_ROOT})
+    target_compile_options(fuzz_corvex_engine PRIVATE -fsanitize=fuzzer)
+    target_link_options(fuzz_corvex_engine PRIVATE -fsanitize=fuzzer)
+    add_dependencies(fuzzers fuzz_corvex_engine)
+    add_test(NAME fuzz_corvex_engine_smoke
+             COMMAND fuzz_corvex_engine -runs=20000 -seed=1 -max_len=2048)
   endif()
 else()
   quillet_native_bench(bench_corvex_engine

@@ -2,11 +2,61 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 
 using corvex::TextBuffer;
 
+// The global allocation functions, replaced so that a test can see whether a given block
+// is freed: TextBuffer does not show its storage, but whose memory it holds shows when it
+// lets go of it.
 namespace {
+std::atomic<const void*> g_watched{nullptr};
+std::atomic<bool> g_watchedFreed{false};
+} // namespace
+
+namespace {
+void* acquire(std::size_t size) noexcept { return std::malloc(size ? size : 1); }
+void release(void* p) noexcept {
+    if (p && p == g_watched.load()) g_watchedFreed = true;
+    std::free(p);
+}
+} // namespace
+
+// Every unaligned form, so that no block crosses between these and the library's own.
+void* operator new(std::size_t size) {
+    if (void* p = acquire(size)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    if (void* p = acquire(size)) return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return acquire(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return acquire(size); }
+void operator delete(void* p) noexcept { release(p); }
+void operator delete[](void* p) noexcept { release(p); }
+void operator delete(void* p, std::size_t) noexcept { release(p); }
+void operator delete[](void* p, std::size_t) noexcept { release(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { release(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { release(p); }
+
+namespace {
+
+// Watches one block while it lives.
+class FreeWatch {
+public:
+    explicit FreeWatch(const void* block) {
+        g_watchedFreed = false;
+        g_watched = block;
+    }
+    ~FreeWatch() { g_watched = nullptr; }
+    FreeWatch(const FreeWatch&) = delete;
+    FreeWatch& operator=(const FreeWatch&) = delete;
+    bool freed() const { return g_watchedFreed; }
+};
 
 void expectLines(const TextBuffer& b, const std::string& model) {
     ASSERT_EQ(b.size(), model.size());
@@ -130,13 +180,31 @@ TEST(TextBuffer, AssignTakesOverAStringWithSpareCapacity) {
     std::string s;
     s.reserve(100 + TextBuffer::recommendedGap(100));
     s.assign(100, 'x');
-    const char* storage = s.data();
+    const void* storage = s.data();
     TextBuffer b;
-    b.assign(std::move(s));
+    {
+        FreeWatch watch(storage);
+        b.assign(std::move(s));
+        EXPECT_FALSE(watch.freed()) << "the string's memory was let go while assigning";
+    }
     EXPECT_EQ(b.size(), 100u);
     EXPECT_EQ(b.text(), std::string(100, 'x'));
-    // The storage was adopted, not copied: its memory is the string's capacity.
-    (void)storage;
+    // The buffer held the string's very memory: clearing it frees that block.
+    FreeWatch watch(storage);
+    b.clear();
+    EXPECT_TRUE(watch.freed()) << "the buffer did not hold the string's memory";
+}
+
+TEST(TextBuffer, AssignCopiesAStringWithoutSpareCapacity) {
+    std::string s(100, 'y');
+    s.shrink_to_fit();
+    ASSERT_LT(s.capacity(), 100 + TextBuffer::recommendedGap(100));
+    const void* storage = s.data();
+    TextBuffer b;
+    FreeWatch watch(storage);
+    b.assign(std::move(s));
+    EXPECT_TRUE(watch.freed()) << "the short block is replaced while assigning";
+    EXPECT_EQ(b.text(), std::string(100, 'y'));
     EXPECT_GE(b.memoryBytes(), 100u + TextBuffer::recommendedGap(100));
 }
 

@@ -1,7 +1,9 @@
-// Editor settings in the registry: the helpers, what a control is handed and what is
-// read back from it, the shared editor font, and the library-wide values at exit.
+// Editor settings in the registry: the helpers, what a document's control does with the
+// stored values and what is stored back from it, the shared editor font, and the
+// library-wide values at exit.
 #include "app/main_window.h"
 #include "corvex/include/corvex.h"
+#include "docs/documents.h"
 #include "docs/editor_settings.h"
 #include "docs/registry.h"
 #include "tests/docs/docs_fixture.h"
@@ -49,29 +51,30 @@ protected:
     std::vector<HWND> windows_;
 };
 
-// Set messages of the numbers, in order: (message, wParam, lParam).
-std::vector<std::vector<long>> NumberSets(const MessageRecorder& recorder)
+std::string TextOf(HWND control)
 {
-    std::vector<std::vector<long>> sets;
-    for (const auto& call : recorder.calls)
-        if (call.message != WM_SETFONT && call.message >= 2000 && call.message <= 5300 &&
-            call.message != corvex::SetColours && call.message != corvex::SetFontStyles &&
-            call.message != corvex::SetLineNumbering)
-            sets.push_back({static_cast<long>(call.message), static_cast<long>(call.wParam),
-                            static_cast<long>(call.lParam)});
-    return sets;
+    std::string text(static_cast<std::size_t>(SendMessageA(control, corvex::GetText, 0, 0)), '\0');
+    SendMessageA(control, corvex::GetText, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text;
 }
 
-TEST_F(EditorSettingsTest, WithoutStoredValuesAControlGetsTheDefaultsInOrderAndNoBlocks)
+bool HasStyle(HWND window, LONG style) { return (GetWindowLongA(window, GWL_STYLE) & style) == style; }
+
+// Where FindText stops first, from the start of the document (-1: nothing found).
+int FirstMatch(HWND control, const char* text)
+{
+    SendMessageA(control, corvex::SelectRange, 0, 0);
+    if (!SendMessageA(control, corvex::FindText, 0, reinterpret_cast<LPARAM>(text)))
+        return -1;
+    int record[4] = {};
+    SendMessageA(control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+    return record[0];
+}
+
+TEST_F(EditorSettingsTest, WithoutStoredValuesAControlKeepsItsBlocksAndGetsTheSystemFont)
 {
     auto control = StandIn();
     LoadEditorSettings(windows_.back());
-    const std::vector<std::vector<long>> expected = {
-        {2634, 1, 0}, {4724, 1, 1}, {4724, 0, 1}, {4744, 1, 1}, {4744, 0, 1}, {2964, 0, 0}, {4124, 2, 0},
-        {2844, 0, 0}, {2884, 1, 0}, {5244, 1, 0}, {2904, 1, 0}, {2915, 1, 0}, {2917, 1, 0}, {2944, 0, 0},
-        {2955, 0, 0}, {2835, 0, 0}, {2845, 4, 0}, {4994, 0, 0}, {4784, 1, 0},
-    };
-    EXPECT_EQ(NumberSets(*control), expected);
     EXPECT_TRUE(control->Of(corvex::SetColours).empty());
     EXPECT_TRUE(control->Of(corvex::SetFontStyles).empty());
     EXPECT_TRUE(control->Of(corvex::SetLineNumbering).empty());
@@ -81,6 +84,66 @@ TEST_F(EditorSettingsTest, WithoutStoredValuesAControlGetsTheDefaultsInOrderAndN
     HKEY section = nullptr;
     EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.SectionPath().c_str(), 0, KEY_READ, &section), ERROR_SUCCESS);
     RegCloseKey(section);
+}
+
+TEST_F(EditorSettingsTest, WithoutStoredValuesADocumentTypesTabsIndentsAfterABraceAndShowsBothScrollBars)
+{
+    OpenDocument(MakeFile("a.txt", ""));
+    HWND control = DocumentList[0].control;
+    Type(0, "{\rx\ty");
+    EXPECT_EQ(TextOf(control), "{\n\tx\ty");
+    EXPECT_TRUE(HasStyle(control, WS_HSCROLL));
+    EXPECT_TRUE(HasStyle(control, WS_VSCROLL));
+    OpenDocument(MakeFile("b.txt", "Word words word"));
+    EXPECT_EQ(FirstMatch(DocumentList[1].control, "word"), 0) << "any case, inside words too";
+}
+
+TEST_F(EditorSettingsTest, StoredNumbersChangeWhatANewDocumentDoes)
+{
+    registry::RegWriteDword(Key(), "TABEXPAND", 1);
+    registry::RegWriteDword(Key(), "TABSIZE", 3);
+    registry::RegWriteDword(Key(), "AUTOINDENTMODE", 0);
+    registry::RegWriteDword(Key(), "CASESENSITIVE", 1);
+    registry::RegWriteDword(Key(), "WHOLEWORD", 1);
+    registry::RegWriteDword(Key(), "HSCROLLBAR", 0);
+    registry::RegWriteDword(Key(), "VSCROLLBAR", 1);
+    OpenDocument(MakeFile("a.txt", ""));
+    HWND control = DocumentList[0].control;
+    Type(0, "\tx{\r  y\rz");
+    EXPECT_EQ(TextOf(control), "   x{\n  y\nz") << "tabs as three spaces, no indenting";
+    EXPECT_FALSE(HasStyle(control, WS_HSCROLL));
+    EXPECT_TRUE(HasStyle(control, WS_VSCROLL));
+    OpenDocument(MakeFile("b.txt", "Word words word"));
+    EXPECT_EQ(FirstMatch(DocumentList[1].control, "word"), 11) << "this case only, whole words only";
+}
+
+TEST_F(EditorSettingsTest, WhatOneDocumentsControlWasSetToIsWhatTheNextOneStartsWith)
+{
+    OpenDocument(MakeFile("a.txt", ""));
+    HWND first = DocumentList[0].control;
+    SendMessageA(first, corvex::SetTabExpand, 1, 0);
+    SendMessageA(first, corvex::SetTabSize, 5, 0);
+    SendMessageA(first, corvex::SetScrollBar, 0, 0);  // the vertical one off
+    SendMessageA(first, corvex::SetCaseSensitive, 1, 0);
+    COLORREF colours[corvex::kColourCount] = {};
+    SendMessageA(first, corvex::GetColours, 0, reinterpret_cast<LPARAM>(colours));
+    colours[corvex::ColourComment] = RGB(1, 2, 3);  // a colour the skin leaves alone
+    colours[corvex::ColourKeyword] = RGB(200, 100, 50);
+    SendMessageA(first, corvex::SetColours, 0, reinterpret_cast<LPARAM>(colours));
+    SaveEditorSettings(first);
+
+    OpenDocument(MakeFile("b.txt", "Word word"));
+    HWND second = DocumentList[1].control;
+    EXPECT_EQ(FirstMatch(second, "word"), 5);
+    SendMessageA(second, corvex::SelectRange, 0, 0);
+    Type(1, "\t");
+    EXPECT_EQ(TextOf(second), "     Word word");
+    EXPECT_TRUE(HasStyle(second, WS_HSCROLL));
+    EXPECT_FALSE(HasStyle(second, WS_VSCROLL));
+    COLORREF got[corvex::kColourCount] = {};
+    SendMessageA(second, corvex::GetColours, 0, reinterpret_cast<LPARAM>(got));
+    EXPECT_EQ(got[corvex::ColourComment], RGB(1, 2, 3));
+    EXPECT_EQ(got[corvex::ColourKeyword], RGB(200, 100, 50));
 }
 
 TEST_F(EditorSettingsTest, BlocksOfTheWrongSizeAreNotSent)
@@ -100,33 +163,6 @@ TEST_F(EditorSettingsTest, BlocksOfTheWrongSizeAreNotSent)
             EXPECT_EQ(control->Of(corvex::SetFontStyles).size(), 1u);
         }
     }
-}
-
-TEST_F(EditorSettingsTest, ValuesSavedFromOneControlAreWhatTheNextOneStartsWith)
-{
-    // Answers keyed by message + wParam * 100000.
-    auto first = StandIn({{corvex::GetTabSize, 8}, {corvex::GetScrollBar + 100000, 0},
-                          {corvex::GetColourSyntax, 0}, {corvex::GetAutoIndent, 1}});
-    SaveEditorSettings(windows_.back());
-    EXPECT_EQ(registry::RegReadDword(Key(), "TABSIZE", 99), 8u);
-    EXPECT_EQ(registry::RegReadDword(Key(), "HSCROLLBAR", 99), 0u);
-    EXPECT_EQ(registry::RegReadDword(Key(), "VSCROLLBAR", 99), 0u);  // unanswered: the control's 0
-    std::vector<unsigned char> block;
-    ASSERT_TRUE(registry::RegReadBinary(Key(), "COLORS", block));
-    EXPECT_EQ(block.size(), 124u);
-    ASSERT_TRUE(registry::RegReadBinary(Key(), "LINENUMBERING", block));
-    EXPECT_EQ(block.size(), 12u);
-
-    auto second = StandIn();
-    LoadEditorSettings(windows_.back());
-    const auto sets = NumberSets(*second);
-    ASSERT_EQ(sets.size(), 19u);
-    EXPECT_EQ(sets[0], (std::vector<long>{2634, 0, 0}));
-    EXPECT_EQ(sets[1], (std::vector<long>{4724, 1, 0}));
-    EXPECT_EQ(sets[6], (std::vector<long>{4124, 1, 0}));
-    EXPECT_EQ(sets[16], (std::vector<long>{2845, 8, 0}));
-    ASSERT_EQ(second->Of(corvex::SetColours).size(), 1u);
-    EXPECT_EQ(second->Of(corvex::SetLineNumbering).size(), 1u);
 }
 
 TEST_F(EditorSettingsTest, TheSharedFontIsReplacedWhenAControlGivesItUpButNotDeleted)

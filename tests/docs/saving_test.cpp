@@ -30,7 +30,9 @@ TEST_F(SavingTest, SaveOnAnUnmodifiedDocumentWritesNothingAndSaveAsWritesIt)
     EXPECT_EQ(DocumentList[0].path, copy);
     EXPECT_EQ(Captions(), std::vector<std::string>{"copy.txt"});
     ASSERT_EQ(app.dialogWasSave, std::vector<bool>{true});
-    EXPECT_EQ(app.lastDialogFlags, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
+    // The dialog asks before replacing a file and lets a new name be typed.
+    EXPECT_TRUE(app.lastDialogFlags & OFN_OVERWRITEPROMPT);
+    EXPECT_FALSE(app.lastDialogFlags & OFN_FILEMUSTEXIST);
     EXPECT_EQ(App().saveDir + "\\", app.Folder());
 }
 

@@ -135,12 +135,13 @@ protected:
         return pressed;
     }
 
-    // Saves with Ctrl+S and waits until the file holds something other than `before`.
-    std::string SaveAndRead(const std::string& path, const std::string& before)
+    // Saves with Ctrl+S and waits until the file holds `expected`; returns what it holds
+    // then (the file is replaced as a whole, so a read may find it missing for a moment).
+    std::string SaveAndRead(const std::string& path, const std::string& expected)
     {
         e2e::PressKey('S', VK_CONTROL);
         std::string now;
-        e2e::WaitUntil([&] { return (now = e2e::ReadTextFile(path)) != before; }, 5000);
+        e2e::WaitUntil([&] { return (now = e2e::ReadTextFile(path)) == expected; }, 5000);
         return now;
     }
 
@@ -188,7 +189,7 @@ TEST_F(KeyboardE2E, CtrlSSavesAndCtrlTabSwitchesTabs)
 
     e2e::PressKey(VK_END, VK_CONTROL);
     e2e::TypeUnicode(L"x");
-    EXPECT_EQ(SaveAndRead(first, "one\r\n"), "one\r\nx");
+    EXPECT_EQ(SaveAndRead(first, "one\r\nx"), "one\r\nx");
 }
 
 TEST_F(KeyboardE2E, CharactersTypedIntoAnAsciiFileAreSavedAsUtf8)
@@ -198,7 +199,7 @@ TEST_F(KeyboardE2E, CharactersTypedIntoAnAsciiFileAreSavedAsUtf8)
     e2e::PressKey(VK_END, VK_CONTROL);
     e2e::TypeUnicode(L"\u00E9\u20AC\u65E5");
     // An ASCII file is UTF-8 already: no message, the three characters in UTF-8.
-    EXPECT_EQ(SaveAndRead(path, "abc\r\n"), "abc\r\n\xC3\xA9\xE2\x82\xAC\xE6\x97\xA5");
+    EXPECT_EQ(SaveAndRead(path, "abc\r\n\xC3\xA9\xE2\x82\xAC\xE6\x97\xA5"), "abc\r\n\xC3\xA9\xE2\x82\xAC\xE6\x97\xA5");
     EXPECT_TRUE(NoMessageBox());
 }
 
@@ -209,7 +210,7 @@ TEST_F(KeyboardE2E, AnAnsiFileThatMustHoldMoreBecomesUtf8AndTheUserIsToldOnce)
     e2e::PressKey(VK_END, VK_CONTROL);
     // Characters Windows-1252 holds: the file keeps its encoding byte for byte.
     e2e::TypeUnicode(L"\u00FC\u20AC");
-    EXPECT_EQ(SaveAndRead(path, "caf\xE9\r\n"), "caf\xE9\r\n\xFC\x80");
+    EXPECT_EQ(SaveAndRead(path, "caf\xE9\r\n\xFC\x80"), "caf\xE9\r\n\xFC\x80");
     EXPECT_TRUE(NoMessageBox());
 
     // One it does not: saved as UTF-8, and said so.
@@ -222,12 +223,13 @@ TEST_F(KeyboardE2E, AnAnsiFileThatMustHoldMoreBecomesUtf8AndTheUserIsToldOnce)
     EXPECT_NE(box.text.find("UTF-8"), std::string::npos);
     StagedApp::Press(box.window, IDOK);
     ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(box.window); }));
+    // The message comes after the file was written.
     EXPECT_EQ(e2e::ReadTextFile(path), "caf\xC3\xA9\r\n\xC3\xBC\xE2\x82\xAC\xE6\x97\xA5");
 
     // Only once per document.
     ASSERT_TRUE(e2e::FocusForInput(main_, ActiveEditor(main_)));
     e2e::TypeUnicode(L"!");
-    EXPECT_EQ(SaveAndRead(path, "caf\xC3\xA9\r\n\xC3\xBC\xE2\x82\xAC\xE6\x97\xA5"),
+    EXPECT_EQ(SaveAndRead(path, "caf\xC3\xA9\r\n\xC3\xBC\xE2\x82\xAC\xE6\x97\xA5!"),
               "caf\xC3\xA9\r\n\xC3\xBC\xE2\x82\xAC\xE6\x97\xA5!");
     EXPECT_TRUE(NoMessageBox());
 }
@@ -266,7 +268,7 @@ TEST_F(KeyboardE2E, AnEditLeavesTheLineEndsItDidNotTouch)
     e2e::PressKey(VK_RETURN);
     e2e::TypeUnicode(L"y");
     // The new line break takes the file's dominant style (CRLF); the lone LF and CR stay.
-    EXPECT_EQ(SaveAndRead(path, mixed), mixed + "z\r\ny");
+    EXPECT_EQ(SaveAndRead(path, mixed + "z\r\ny"), mixed + "z\r\ny");
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST(StartupE2E, TheMainWindowHasItsPartsAndHandedOverPathsOpenOnce)
     HWND main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     for (int id : {101, 102, 100, 103})
-        EXPECT_NE(GetDlgItem(main, id), nullptr) << id;
+        EXPECT_TRUE(e2e::WaitUntil([&] { return GetDlgItem(main, id) != nullptr; })) << id;
 
     StagedApp::SendPath(main, "\"" + file + "\"");
     EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"Read Me.txt"});

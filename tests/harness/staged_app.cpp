@@ -3,6 +3,8 @@
 #include "tests/harness/remote_memory.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -152,9 +154,48 @@ std::string IniValue(const std::string& file, const char* section, const char* k
     return value;
 }
 
-void Settle(int ms) { Sleep(ms); }
+std::string NewSettingsProduct()
+{
+    static int counter = 0;
+    return "Quillet-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+}
 
-StagedApp::StagedApp(bool withConfig) : folder_(MakeTempFolder("quillet-app"))
+std::string SettingsSectionPath(const std::string& product)
+{
+    return std::string("Software\\") + kTestSettingsMaker + "\\" + product + "\\Editor Settings";
+}
+
+void DeleteSettingsProduct(const std::string& product)
+{
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string("Software\\") + kTestSettingsMaker + "\\" + product).c_str());
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int ms)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > static_cast<DWORD>(ms))
+            return false;
+        // Wakes early for a message of this thread; the other process gives no signal.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+bool Sync(HWND window, int ms)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(ms), &result) != 0;
+}
+
+StagedApp::StagedApp(bool withConfig)
+    : folder_(MakeTempFolder("quillet-app")), settingsProduct_(NewSettingsProduct())
 {
     CopyFolder(DistFolder(), folder_);
     if (!withConfig)
@@ -171,6 +212,7 @@ StagedApp::~StagedApp()
         CloseHandle(process_.hProcess);
         CloseHandle(process_.hThread);
     }
+    DeleteSettingsProduct(settingsProduct_);
     RemoveFolder(folder_);
 }
 
@@ -186,8 +228,15 @@ bool StagedApp::Launch(const std::string& arguments)
         commandLine += " " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
-                          &startup, &process_) != FALSE;
+    // The child inherits the variable; this process's own value is put back at once.
+    constexpr const char* kVariable = "QUILLET_SETTINGS_PRODUCT";
+    char previous[256] = {};
+    const DWORD previousLength = GetEnvironmentVariableA(kVariable, previous, sizeof previous);
+    SetEnvironmentVariableA(kVariable, settingsProduct_.c_str());
+    const bool started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                        folder_.c_str(), &startup, &process_) != FALSE;
+    SetEnvironmentVariableA(kVariable, previousLength > 0 && previousLength < sizeof previous ? previous : nullptr);
+    return started;
 }
 
 HWND StagedApp::WaitForMainWindow(int ms)
@@ -197,8 +246,10 @@ HWND StagedApp::WaitForMainWindow(int ms)
         while ((window = FindWindowExA(nullptr, window, "Quillet", "Quillet")) != nullptr) {
             DWORD pid = 0;
             GetWindowThreadProcessId(window, &pid);
+            // Found while it may still be being made: wait until its thread takes
+            // messages again, which is after start-up or in a message box it shows.
             if (pid == process_.dwProcessId)
-                return window;
+                return Sync(window, ms) ? window : nullptr;
         }
         if (WaitForSingleObject(process_.hProcess, 50) != WAIT_TIMEOUT)
             return nullptr;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,22 @@ bool FileExists(const std::string& path);
 
 // Reads a Config.ini-style value ("" when missing).
 std::string IniValue(const std::string& file, const char* section, const char* key);
+
+// Editor settings of a test's own: HKLM\Software\Brightmoor Tests\<product>\Editor Settings,
+// with a product name no other test process uses ("Quillet-e2e-<pid>-<n>").
+constexpr const char* kTestSettingsMaker = "Brightmoor Tests";
+std::string NewSettingsProduct();
+// "Software\Brightmoor Tests\<product>\Editor Settings", under HKEY_LOCAL_MACHINE.
+std::string SettingsSectionPath(const std::string& product);
+// Removes HKLM\Software\Brightmoor Tests\<product> with everything under it.
+void DeleteSettingsProduct(const std::string& product);
+
+// Calls `condition` until it holds, handling this thread's messages in between, for at
+// most `ms`; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition, int ms = 10000);
+// Returns once the thread of `window` has handled every message sent to it before and
+// is taking messages again (a SendMessage of WM_NULL); false when it did not within `ms`.
+bool Sync(HWND window, int ms = 10000);
 
 struct MessageBoxInfo {
     HWND window = nullptr;
@@ -39,9 +56,14 @@ public:
     std::string ConfigPath() const { return folder_ + "Config.ini"; }
     void SetConfig(const char* section, const char* key, const std::string& value);
 
-    // Starts Quillet.exe with an optional command line.
+    // Starts Quillet.exe with an optional command line, its editor settings in the key
+    // of this StagedApp (removed again by the destructor).
     bool Launch(const std::string& arguments = "");
-    // The main window (class and title "Quillet") of the launched process, waiting up to `ms`.
+    // "Software\Brightmoor Tests\<product>\Editor Settings": where the program keeps its
+    // editor settings, under HKEY_LOCAL_MACHINE.
+    std::string SettingsSectionPath() const { return e2e::SettingsSectionPath(settingsProduct_); }
+    // The main window (class and title "Quillet") of the launched process, waiting up to `ms`
+    // for it and then until the program takes messages (see Sync).
     HWND WaitForMainWindow(int ms = 15000);
     // A message box of the process captioned "Quillet", waiting up to `ms`.
     MessageBoxInfo WaitForMessageBox(int ms = 15000);
@@ -60,10 +82,8 @@ public:
 
 private:
     std::string folder_;
+    std::string settingsProduct_;
     PROCESS_INFORMATION process_ = {};
 };
-
-// Sends a message and gives the other process time to settle.
-void Settle(int ms = 100);
 
 } // namespace e2e

@@ -26,16 +26,28 @@ protected:
                 PostMessageA(popup, WM_KEYDOWN, key, 0);
         };
     }
+    // Whether a menu opens once the messages queued so far are handled: a menu opened
+    // then would be tracked inside the pump, so a timer notes it and closes it.
     static bool MenuStillOpen()
     {
-        for (int i = 0; i < 10; ++i) {
-            harness::InProcessApp::Pump();
-            Sleep(20);
-        }
-        return OpenPopupMenu() != nullptr;
+        menuOpened_ = OpenPopupMenu() != nullptr;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &CloseOpenMenu);
+        harness::InProcessApp::Pump();
+        KillTimer(nullptr, timer);
+        return menuOpened_ || OpenPopupMenu() != nullptr;
     }
+    static void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (OpenPopupMenu()) {
+            menuOpened_ = true;
+            EndMenu();
+        }
+    }
+    static bool menuOpened_;
     static HMENU MenuOf(MenuIndex index) { return Main().menus[index]; }
 };
+
+bool MenuBarTest::menuOpened_ = false;
 
 TEST_F(MenuBarTest, LeftAndRightStepThroughTheMenusAndEscapeClosesThemAll)
 {

@@ -99,9 +99,12 @@ void PartsTest::DriveMenus(const std::function<void()>& open, std::vector<std::f
     g_driver = &driver;
     const UINT_PTR timer = SetTimer(nullptr, 0, 60, &DriveStep);
     open();
-    for (int i = 0; i < 200 && driver.next < driver.steps.size(); ++i) {
+    // A step may open the next menu through a posted message: handle messages until
+    // every step has run, waking for each message (the timer's too), for at most 4 s.
+    const DWORD start = GetTickCount();
+    while (driver.next < driver.steps.size() && GetTickCount() - start < 4000) {
         harness::InProcessApp::Pump();
-        Sleep(20);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
     }
     KillTimer(nullptr, timer);
     g_driver = nullptr;

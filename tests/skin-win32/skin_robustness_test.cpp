@@ -11,15 +11,37 @@ class RobustnessTest : public SkinTest {
 protected:
     void SetUp() override { StartWith(); }
 
-    // The frame still paints, hit-tests and lays out after the load.
+    // The frame's hit code at a point (window coordinates), checked against what
+    // WM_NCHITTEST told the system: the caption and the buttons go as client, so that
+    // the frame's own mouse handling sees them.
+    int HitCode(int x, int y) const
+    {
+        const LRESULT answer = HitAt(x, y);
+        const int code = MainSkin().LastHitCode();
+        EXPECT_EQ(answer, skin::SystemHitAnswer(code)) << "at " << x << "," << y;
+        return code;
+    }
+
+    // The frame still paints, hit-tests and lays out after the load: every point of the
+    // window is part of the frame, nothing outside is, and the top left corner sizes.
     void ExpectWorkingFrame()
     {
         Repaint();
         SetWindowPos(Frame(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
         Repaint();
-        for (int y : {0, 3, 10, 200, 398})
-            for (int x : {0, 3, 10, 250, 498})
-                HitAt(x, y);
+        const SIZE size = WindowSize();
+        for (int y : {0, 3, 10, 200, 398}) {
+            for (int x : {0, 3, 10, 250, 498}) {
+                if (x < size.cx && y < size.cy) {
+                    EXPECT_NE(HitCode(x, y), skin::kHitNowhere) << "at " << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(HitCode(-1, 10), skin::kHitNowhere);
+        EXPECT_EQ(HitCode(10, -1), skin::kHitNowhere);
+        EXPECT_EQ(HitCode(size.cx, 10), skin::kHitNowhere);
+        EXPECT_EQ(HitCode(10, size.cy), skin::kHitNowhere);
+        EXPECT_EQ(HitCode(0, 0), skin::kHitTopLeft);
         RECT client = {};
         GetClientRect(Frame(), &client);
         EXPECT_GE(client.right, 0);
@@ -27,6 +49,25 @@ protected:
         SendMessageA(Frame(), WM_NCACTIVATE, FALSE, 0);
         Repaint();
         EXPECT_TRUE(IsWindow(Frame()));
+    }
+
+    // With the client area of the copied skin (4, 28, 4, 4) and its buttons on the title
+    // bar: the borders size the window, the band below the top edge moves it, the rest
+    // is client.
+    void ExpectTheFramesRegions()
+    {
+        const SIZE size = WindowSize();
+        const int w = size.cx, h = size.cy;
+        EXPECT_EQ(HitCode(0, 0), skin::kHitTopLeft);
+        EXPECT_EQ(HitCode(w - 1, 0), skin::kHitTopRight);
+        EXPECT_EQ(HitCode(0, h - 1), skin::kHitBottomLeft);
+        EXPECT_EQ(HitCode(w - 1, h - 1), skin::kHitBottomRight);
+        EXPECT_EQ(HitCode(0, h / 2), skin::kHitLeft);
+        EXPECT_EQ(HitCode(w - 1, h / 2), skin::kHitRight);
+        EXPECT_EQ(HitCode(w / 2, 3), skin::kHitTop);
+        EXPECT_EQ(HitCode(w / 2, h - 1), skin::kHitBottom);
+        EXPECT_EQ(HitCode(w / 2, 10), skin::kHitCaption);
+        EXPECT_EQ(HitCode(w / 2, h / 2), skin::kHitClient);
     }
 };
 
@@ -48,6 +89,7 @@ TEST_F(RobustnessTest, BitmapsThatCannotBeLoadedLeaveTheirSlotsEmptyWithoutAMess
     EXPECT_EQ(MainSkin().Slot(kMenuButtonSlot).Width(), 0);
     EXPECT_TRUE(MainSkin().Slot(skin::PieceIndex(skin::FramePiece::Left)).Loaded());
     ExpectWorkingFrame();
+    ExpectTheFramesRegions();
     // Buttons of no size are never hit.
     for (const auto& rect : MainSkin().ButtonRects()) {
         if (rect) {
@@ -65,8 +107,7 @@ TEST_F(RobustnessTest, UnknownKeywordsFallBackToTheTopTitleBarAndTheLeftCaption)
     EXPECT_TRUE(app.messages.empty());
     EXPECT_EQ(MainSkin().Description().frame.side, skin::TitleBarSide::Top);
     ExpectWorkingFrame();
-    HitAt(250, 10);
-    EXPECT_EQ(MainSkin().LastHitCode(), skin::kHitCaption);
+    ExpectTheFramesRegions();
 
     SetValue("Words", "Caption", "TextPosition", "somewhere");
     SetValue("Words", "TitleBar", "Position", "");
@@ -86,6 +127,7 @@ TEST_F(RobustnessTest, EndWidthsAsWideAsTheirBitmapsAreAccepted)
     EXPECT_TRUE(app.messages.empty());
     EXPECT_EQ(MainSkin().Description().tabs.leftWidth, 40);
     ExpectWorkingFrame();
+    ExpectTheFramesRegions();
 }
 
 TEST_F(RobustnessTest, HugeAndNegativeNumbersKeepTheFrameUsable)
@@ -103,6 +145,8 @@ TEST_F(RobustnessTest, HugeAndNegativeNumbersKeepTheFrameUsable)
     EXPECT_TRUE(app.messages.empty());
     EXPECT_EQ(MainSkin().Description().buttons.positions.minimise.x, INT32_MIN);
     ExpectWorkingFrame();
+    // Margins wider than the window leave it no client part.
+    EXPECT_NE(HitCode(WindowSize().cx / 2, WindowSize().cy / 2), skin::kHitClient);
 
     SetValue("Huge", "ClientArea", "Size", "-10,-10,-10,-10");
     SetValue("Huge", "Caption", "FontSize", "-8");
@@ -111,6 +155,8 @@ TEST_F(RobustnessTest, HugeAndNegativeNumbersKeepTheFrameUsable)
     GetClientRect(Frame(), &client);
     EXPECT_EQ(client.right, WindowSize().cx);  // negative margins count as none
     ExpectWorkingFrame();
+    EXPECT_EQ(HitCode(WindowSize().cx / 2, WindowSize().cy / 2), skin::kHitClient);
+    EXPECT_EQ(HitCode(WindowSize().cx - 1, WindowSize().cy / 2), skin::kHitClient);
 }
 
 } // namespace

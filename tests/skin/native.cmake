@@ -39,13 +39,14 @@ check_cxx_source_compiles(
 unset(CMAKE_REQUIRED_FLAGS)
 unset(CMAKE_REQUIRED_LINK_OPTIONS)
 if(QUILLET_HAVE_LIBFUZZER)
-  add_executable(skin_fuzzer
+  add_executable(fuzz_skin
     ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_target.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_driver.cpp)
-  target_include_directories(skin_fuzzer PRIVATE ${QUILLET_ROOT})
-  target_compile_options(skin_fuzzer PRIVATE -fsanitize=fuzzer)
-  target_link_options(skin_fuzzer PRIVATE -fsanitize=fuzzer)
-  target_link_libraries(skin_fuzzer PRIVATE quillet_skin_pure)
+  target_include_directories(fuzz_skin PRIVATE ${QUILLET_ROOT})
+  target_compile_options(fuzz_skin PRIVATE -fsanitize=fuzzer)
+  target_link_options(fuzz_skin PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(fuzz_skin PRIVATE quillet_skin_pure)
+  add_dependencies(fuzzers fuzz_skin)
 endif()
 
 # skinpreview: a picture of the main window in a generated skin, for looking at the art.
