@@ -28,10 +28,29 @@ protected:
     }
 
     // The visible dialog titled `title` owned by the fake control's top-level window.
+    // The visible dialog of this test with that title (other test programs running
+    // beside this one have dialogs of the same titles).
     HWND Dialog(const char* title) const
     {
-        HWND dialog = FindWindowA("#32770", title);
-        return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+        struct Search {
+            const char* title;
+            HWND found;
+        } search{title, nullptr};
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                char name[16] = "", text[64] = "";
+                GetClassNameA(window, name, sizeof name);
+                GetWindowTextA(window, text, sizeof text);
+                if (std::string(name) == "#32770" && std::string(text) == s->title && IsWindowVisible(window)) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
     }
     std::vector<std::string> ListOf(HWND dialog, int id) const
     {
