@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_commands.h"
 #include "docs/document_saving.h"

@@ -7,7 +7,7 @@
 #include "app/menus.h"
 #include "app/resource_ids.h"
 #include "app/tray_icon.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_commands.h"
 #include "docs/document_saving.h"
@@ -20,6 +20,7 @@
 #include "skin/skinned_menus.h"
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
+#include "app/tool_host.h"
 #include "tools/tool_windows.h"
 
 #include <commctrl.h>
@@ -57,14 +58,6 @@ void PrepareBar(HWND bar)
 }
 
 // Screen rectangle of a toolbar button, found by its command.
-RECT ButtonScreenRect(HWND bar, int command)
-{
-    RECT rect = {};
-    SendMessageA(bar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
-    MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 void SendLayoutSize(HWND frame)
 {
     RECT client = {};
@@ -188,7 +181,8 @@ bool MainWindow::Create()
     status::Reset();
 
     CreateOptionsDialog(frame);
-    CreateToolPopups(frame);
+    UseMainWindowAsToolHost();
+    CreateToolPopups();
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     Attach(frame);
     InstallSkinnedMenuHook();
@@ -280,12 +274,12 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kPasteHoldTimer) {
             KillTimer(frame, kPasteHoldTimer);
-            ShowClipboardPopup(ButtonScreenRect(toolbar, kPasteButton));
+            ShowClipboardPopup(toolbar, kPasteButton);
             return 0;
         }
         if (wParam == kOpenHoldTimer) {
             KillTimer(frame, kOpenHoldTimer);
-            ShowFavouritesPopup(ButtonScreenRect(toolbar, kOpenButton));
+            ShowFavouritesPopup(toolbar, kOpenButton);
             return 0;
         }
         return 0;
@@ -346,9 +340,11 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOA info = {};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
+        info.fMask = MIIM_DATA | MIIM_STATE;
         if (!GetMenuItemInfoA(menu, position, TRUE, &info) || !info.dwItemData)
             continue;
+        if (info.fState & MFS_DISABLED)
+            continue;  // a grayed item cannot be chosen, by its mnemonic either
         const char* caption = reinterpret_cast<const char*>(info.dwItemData);
         if (caption[0] == '-' && caption[1] == '\0')
             continue;
@@ -509,9 +505,10 @@ void MainWindow::OnDestroy()
     }
     config::WriteString("Position", "MainState", placement.showCmd == SW_SHOWMAXIMIZED ? "1" : "0");
 
+    DestroyAboutWindow();
     DestroySkinSelector();
     DestroyOptionsDialog();
-    DestroyToolWindows();
+    DestroyToolPopups();
     RemoveSkinnedMenuHook();
     frame = nullptr;
     PostQuitMessage(0);

@@ -3,7 +3,7 @@
 // notifications, dropped files and handed-over paths reach the rest of the program.
 #pragma once
 
-#include "app/subclass.h"
+#include "platform/subclass.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include "corvex/include/corvex.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
-#include "app/subclass.h"
+#include "platform/subclass.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
 #include "tools/tool_windows.h"
@@ -90,12 +90,12 @@ struct MenuBarState {
 };
 MenuBarState g_bar;
 
-void ShowDropDown(int command, const RECT& under)
+void ShowDropDown(int command, const RECT&)
 {
     if (command == kFavouritesButton)
-        ShowFavouritesPopup(under);
+        ShowFavouritesPopup(Main().menuBar, command);
     else
-        ShowClipboardPopup(under);
+        ShowClipboardPopup(Main().menuBar, command);
 }
 DropDownOpener g_openDropDown = &ShowDropDown;
 

@@ -4,7 +4,7 @@
 #include "app/commands.h"
 #include "app/config.h"
 #include "app/main_window.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"

@@ -1,6 +1,7 @@
 // The "Corvex" window class: one Editor per window, created with the window and
 // destroyed with it, and the dispatch of every message the control answers.
 #include "corvex/editor.h"
+#include "corvex/file_io.h"
 #include "corvex/library.h"
 
 #include <commctrl.h>
@@ -12,7 +13,6 @@ namespace corvex {
 HINSTANCE g_module = nullptr;
 
 namespace {
-
 
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -262,7 +262,11 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case SaveFile:
         return SaveDocument(reinterpret_cast<const char*>(lParam));
     case SaveRecord:
-        return ReplaceRecord(reinterpret_cast<const int*>(wParam), reinterpret_cast<const char*>(lParam));
+        return ReplaceRecord(reinterpret_cast<const int*>(wParam), AnsiToWide(reinterpret_cast<const char*>(lParam)));
+    case SaveRecordWide: {
+        const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+        return ReplaceRecord(reinterpret_cast<const int*>(wParam), text ? std::wstring(text) : std::wstring());
+    }
     case GetPosition:
         return GetPositionRecord(wParam, reinterpret_cast<int*>(lParam));
     case IsModified:
@@ -359,22 +363,13 @@ LRESULT Editor::GetPositionRecord(WPARAM shown, int* record) const
     return 1;
 }
 
-LRESULT Editor::ReplaceRecord(const int* record, const char* text)
+LRESULT Editor::ReplaceRecord(const int* record, const std::wstring& wide)
 {
     if (!record || record[0] < 0 || record[1] < 0)
         return 0;
     const std::size_t size = doc_.size();
     const std::size_t a = std::min<std::size_t>(static_cast<std::size_t>(record[0]), size);
     const std::size_t b = std::min<std::size_t>(static_cast<std::size_t>(record[1]), size);
-    std::wstring wide;
-    if (text) {
-        const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-        if (length > 1) {
-            wide.resize(length);
-            MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-            wide.resize(length - 1);
-        }
-    }
     columnMode_ = false;
     doc_.breakGroup();
     SetSelection(std::min(a, b), std::max(a, b));

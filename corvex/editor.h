@@ -139,7 +139,7 @@ private:
     void SendKeyCommand(WORD command);
     LRESULT RunCommand(int code, LPARAM argument = 0);
     LRESULT GetPositionRecord(WPARAM shown, int* record) const;
-    LRESULT ReplaceRecord(const int* record, const char* text);
+    LRESULT ReplaceRecord(const int* record, const std::wstring& text);
     LRESULT CopyText(std::size_t capacity, char* buffer) const;
 
     // ---- view_layout.cpp

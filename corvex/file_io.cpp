@@ -15,18 +15,6 @@ namespace {
 constexpr DWORD kChunk = 16u << 20;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-std::wstring WidePath(const char* path)
-{
-    if (!path || !*path)
-        return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    if (length <= 1)
-        return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path, -1, &wide[0], length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return wide;
-}
 
 class FileHandle {
 public:
@@ -74,7 +62,7 @@ std::wstring FolderOf(const std::wstring& path)
 
 bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(std::size_t))
 {
-    const std::wstring wide = WidePath(path);
+    const std::wstring wide = AnsiToWide(path);
     if (wide.empty())
         return false;
     FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
@@ -104,7 +92,7 @@ bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(st
 
 bool WriteFileSafely(const char* path, std::string_view bytes)
 {
-    const std::wstring target = WidePath(path);
+    const std::wstring target = AnsiToWide(path);
     if (target.empty())
         return false;
     const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -161,6 +149,17 @@ const ByteCodePage* SystemCodePage()
         return built.asciiCompatible() ? &built : nullptr;
     }();
     return page;
+}
+
+std::wstring AnsiToWide(const char* text)
+{
+    const int length = text && *text ? MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0) : 0;
+    if (length <= 1)
+        return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(static_cast<std::size_t>(length) - 1);
+    return wide;
 }
 
 } // namespace corvex

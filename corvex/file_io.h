@@ -26,4 +26,7 @@ bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(st
 // target as it was, when the target is read-only, locked, a folder, or anything fails.
 bool WriteFileSafely(const char* path, std::string_view bytes);
 
+// ANSI text (a path, a caller's string) in UTF-16; empty for null or empty text.
+std::wstring AnsiToWide(const char* text);
+
 } // namespace corvex

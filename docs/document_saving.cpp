@@ -1,7 +1,7 @@
 #include "docs/document_saving.h"
 
 #include "app/main_window.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "docs/file_dialogs.h"

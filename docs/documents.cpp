@@ -1,7 +1,7 @@
 #include "docs/documents.h"
 
 #include "app/main_window.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "docs/editor_control.h"
 #include "docs/editor_settings.h"
 #include "docs/languages.h"

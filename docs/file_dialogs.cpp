@@ -1,7 +1,7 @@
 #include "docs/file_dialogs.h"
 
 #include "app/app_state.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 
 #include <commdlg.h>
 #include <cstddef>

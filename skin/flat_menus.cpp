@@ -2,7 +2,7 @@
 // one-pixel border: a window-procedure call hook sees each "#32768" popup window being
 // created, the owner's "CFlatMenusProc" learns which registered menu is opening, and
 // the popup is subclassed with "CMenuHookProc".
-#include "app/subclass.h"
+#include "platform/subclass.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
 

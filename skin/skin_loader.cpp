@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "app/config.h"
 #include "app/main_window.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "skin/skin_files.h"
 #include "skin/skin_parts.h"
 #include "skin/skin_profile.h"

@@ -9,6 +9,24 @@
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+std::vector<SkinAppliedListener>& Listeners()
+{
+    static std::vector<SkinAppliedListener> listeners;
+    return listeners;
+}
+} // namespace
+
+void AddSkinAppliedListener(SkinAppliedListener listener)
+{
+    auto& listeners = Listeners();
+    if (listener && std::find(listeners.begin(), listeners.end(), listener) == listeners.end())
+        listeners.push_back(listener);
+}
+
 void ApplySkinToParts()
 {
     CSkin& skin = MainSkin();
@@ -23,4 +41,6 @@ void ApplySkinToParts()
     skin.ReadKeyGroup(skin::KeyGroup::Statusbar);
     LoadStatusBarSkin();
     ApplySkinEditorColoursToDocuments();
+    for (SkinAppliedListener listener : Listeners())
+        listener();
 }

@@ -7,3 +7,8 @@
 // the toolbar, the tabs and the status bar to reload their skin data, then gives the
 // open documents' editors the skin's colours.
 void ApplySkinToParts();
+
+// Parts drawn from the skin that live outside the skin engine (the drop-downs) ask to be
+// told when a skin has been applied. Adding the same listener twice keeps one.
+using SkinAppliedListener = void (*)();
+void AddSkinAppliedListener(SkinAppliedListener listener);

@@ -1,7 +1,7 @@
 #include "skin/skin_tooltip.h"
 
 #include "app/app_state.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 
 #include <commctrl.h>
 

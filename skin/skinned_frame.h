@@ -4,7 +4,7 @@
 // the skin's size limits and lays out the window's parts on WM_SIZE.
 #pragma once
 
-#include "app/subclass.h"
+#include "platform/subclass.h"
 #include "skin/frame_buttons.h"
 #include "skin/frame_geometry.h"
 #include "skin/region_runs.h"

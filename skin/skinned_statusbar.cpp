@@ -1,7 +1,7 @@
 #include "skin/skinned_statusbar.h"
 
 #include "app/app_state.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "skin/buffered_paint.h"
 #include "skin/menu_skin.h"
 #include "skin/skin_files.h"

@@ -3,7 +3,7 @@
 // and colour, their icons drawn through a one-image list.
 #pragma once
 
-#include "app/subclass.h"
+#include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 
 #include <windows.h>

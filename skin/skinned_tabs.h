@@ -3,7 +3,7 @@
 // colours, font and text offsets; the scroll arrows from `tab buttons.bmp`.
 #pragma once
 
-#include "app/subclass.h"
+#include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 #include "skin/tab_arrows.h"
 

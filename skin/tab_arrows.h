@@ -3,7 +3,7 @@
 // column 1; rows normal, pressed, hot.
 #pragma once
 
-#include "app/subclass.h"
+#include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 
 #include <windows.h>

@@ -1,20 +1,31 @@
-// The clipboard-history and favourites drop-downs and the About window.
+// The tool windows as the rest of the program sees them: the clipboard-history and
+// favourites drop-downs and the About window, one of each for the whole program.
 #pragma once
+
+#include "tools/tool_host.h"
 
 #include <windows.h>
 #include <string>
 
-void CreateToolPopups(HWND main);
-void DestroyToolWindows();
-// Shows a drop-down under the given screen rectangle (a toolbar or menu-bar button).
-void ShowClipboardPopup(const RECT& under);
-void ShowFavouritesPopup(const RECT& under);
+// Creates both drop-downs hidden (the clipboard one joins the clipboard-viewer chain,
+// the favourites one loads its list). The host must be set first.
+void CreateToolPopups();
+// Keeps the clipboard history out of the clipboard-viewer chain from the next creation on
+// (for a program run inside a test process).
+void StayOutOfClipboardChain();
+// Destroys the drop-downs (the favourites write their list) and the About window.
+void DestroyToolPopups();
+void DestroyAboutWindow();
+
+// Opens a drop-down under button `command` of the toolbar or menu bar `bar`; returns
+// when it has closed.
+void ShowClipboardPopup(HWND bar, int command);
+void ShowFavouritesPopup(HWND bar, int command);
 bool IsClipboardPopupVisible();
 bool IsFavouritesPopupVisible();
 // Opens every favourite marked to open at start-up, in list order.
 void OpenStartupFavourites();
 
-// The About window.
 void ShowAboutWindow();
 
 // Commands of the clipboard item menu, on the entry chosen in the history.

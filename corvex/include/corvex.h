@@ -90,6 +90,8 @@ enum Message : UINT {
                            // with the control's search options -> 1 found
     ReplaceText = 5341,    // 0, const ReplaceRequest* -> replacements made
     GetEncoding = 5350,    // 0, 0 -> the FileEncoding the next save writes
+    SaveRecordWide = 5360, // as SaveRecord, with const wchar_t* text (no character is lost
+                           // to the code page)
 };
 
 // How the control writes its file. A file in the ANSI code page is written back in it

@@ -21,6 +21,29 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     Put16(out, v >> 16);
 }
 
+// BITMAPFILEHEADER and BITMAPINFOHEADER of an uncompressed bottom-up bitmap; the palette
+// (4 bytes per colour) and the pixels follow.
+void PutHeaders(std::vector<std::uint8_t>& out, int width, int height, std::uint16_t bitCount,
+                std::uint32_t imageSize, std::uint32_t paletteColours) {
+    const std::uint32_t offset = 54 + 4 * paletteColours;
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, offset + imageSize);
+    Put32(out, 0);
+    Put32(out, offset);
+    Put32(out, 40);
+    Put32(out, std::uint32_t(width));
+    Put32(out, std::uint32_t(height));
+    Put16(out, 1);
+    Put16(out, bitCount);
+    Put32(out, 0);  // BI_RGB
+    Put32(out, imageSize);
+    Put32(out, 2835);  // 72 dots per inch
+    Put32(out, 2835);
+    Put32(out, paletteColours);
+    Put32(out, 0);
+}
+
 }  // namespace
 
 std::vector<Pixel> Quantise(const Image& image) {
@@ -39,24 +62,7 @@ std::vector<std::uint8_t> EncodeBmp(int width, int height, const std::vector<Pix
     const std::uint32_t imageSize = stride * std::uint32_t(height);
     std::vector<std::uint8_t> out;
     out.reserve(54 + imageSize);
-    // BITMAPFILEHEADER
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, 54 + imageSize);
-    Put32(out, 0);
-    Put32(out, 54);
-    // BITMAPINFOHEADER
-    Put32(out, 40);
-    Put32(out, std::uint32_t(width));
-    Put32(out, std::uint32_t(height));
-    Put16(out, 1);
-    Put16(out, 24);
-    Put32(out, 0);  // BI_RGB
-    Put32(out, imageSize);
-    Put32(out, 2835);  // 72 dots per inch
-    Put32(out, 2835);
-    Put32(out, 0);
-    Put32(out, 0);
+    PutHeaders(out, width, height, 24, imageSize, 0);
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
             const Pixel& p = pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
@@ -65,6 +71,36 @@ std::vector<std::uint8_t> EncodeBmp(int width, int height, const std::vector<Pix
             out.push_back(p.r);
         }
         for (std::uint32_t pad = std::uint32_t(width) * 3; pad < stride; ++pad) out.push_back(0);
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> EncodeBmp8(int width, int height, const std::vector<Pixel>& pixels) {
+    std::vector<Pixel> palette;
+    std::vector<std::uint8_t> indexes;
+    indexes.reserve(pixels.size());
+    for (const Pixel& p : pixels) {
+        auto at = std::find(palette.begin(), palette.end(), p);
+        if (at == palette.end()) {
+            if (palette.size() == 256) return {};
+            palette.push_back(p);
+            at = palette.end() - 1;
+        }
+        indexes.push_back(std::uint8_t(at - palette.begin()));
+    }
+    const std::uint32_t stride = (std::uint32_t(width) + 3) & ~3u;
+    const std::uint32_t imageSize = stride * std::uint32_t(height);
+    std::vector<std::uint8_t> out;
+    PutHeaders(out, width, height, 8, imageSize, std::uint32_t(palette.size()));
+    for (const Pixel& p : palette) {
+        out.push_back(p.b);
+        out.push_back(p.g);
+        out.push_back(p.r);
+        out.push_back(0);
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) out.push_back(indexes[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
+        for (std::uint32_t pad = std::uint32_t(width); pad < stride; ++pad) out.push_back(0);
     }
     return out;
 }

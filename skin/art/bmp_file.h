@@ -20,6 +20,10 @@ std::vector<Pixel> Quantise(const Image& image);
 // The bytes of a bottom-up 24-bit .bmp file (rows padded to four bytes).
 std::vector<std::uint8_t> EncodeBmp(int width, int height, const std::vector<Pixel>& pixels);
 
+// The bytes of a bottom-up 8-bit .bmp file whose palette holds the image's colours in
+// order of first appearance; empty when the image has more than 256 colours.
+std::vector<std::uint8_t> EncodeBmp8(int width, int height, const std::vector<Pixel>& pixels);
+
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace art

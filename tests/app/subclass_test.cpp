@@ -1,5 +1,5 @@
 // The subclassing convention: attach once, stack, detach restores the procedure.
-#include "app/subclass.h"
+#include "platform/subclass.h"
 
 #include <gtest/gtest.h>
 #include <string>

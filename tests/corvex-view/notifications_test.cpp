@@ -105,7 +105,7 @@ TEST_F(ControlTest, AnyMessageWithoutDataIsHarmless)
         if (message == corvex::Print)
             continue; // opens the system's print dialog
         for (WPARAM wParam : {WPARAM(0), WPARAM(1), WPARAM(7), static_cast<WPARAM>(-1)})
-            if (message != corvex::SaveRecord || wParam == 0) // its wParam is a pointer
+            if ((message != corvex::SaveRecord && message != corvex::SaveRecordWide) || wParam == 0) // wParam is a pointer
                 Send(message, wParam, 0);
     }
     Send(corvex::SetTabSize, 4);

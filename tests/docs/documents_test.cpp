@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/commands.h"
 #include "app/main_window.h"
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 #include "docs/document_commands.h"
 #include "docs/documents.h"
 #include "tests/docs/docs_fixture.h"

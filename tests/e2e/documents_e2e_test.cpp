@@ -19,24 +19,8 @@ constexpr UINT kGetLanguage = 2625;
 constexpr UINT kSetColourSyntax = 2634;
 constexpr UINT kGetColours = 2664;
 
-BOOL CALLBACK FindVisibleControl(HWND child, LPARAM lParam)
-{
-    char name[32] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (std::string(name) == "Corvex" && IsWindowVisible(child)) {
-        *reinterpret_cast<HWND*>(lParam) = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The editor control of the active document.
-HWND ActiveControl(HWND main)
-{
-    HWND control = nullptr;
-    EnumChildWindows(main, &FindVisibleControl, reinterpret_cast<LPARAM>(&control));
-    return control;
-}
+HWND ActiveControl(HWND main) { return e2e::ActiveEditor(main); }
 
 void Type(HWND control, const std::string& text)
 {

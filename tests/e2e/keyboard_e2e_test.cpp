@@ -16,49 +16,9 @@ constexpr int kMenuBarId = 101;
 constexpr int kTabControlId = 100;
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 
-struct PopupSearch {
-    DWORD process;
-    HWND found;
-};
+HWND VisiblePopup(const StagedApp& app) { return e2e::VisibleMenu(app.ProcessId()); }
 
-BOOL CALLBACK FindPopup(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<PopupSearch*>(data);
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && std::strcmp(name, "#32768") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisiblePopup(const StagedApp& app)
-{
-    PopupSearch search{app.ProcessId(), nullptr};
-    EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BOOL CALLBACK FindEditor(HWND child, LPARAM data)
-{
-    char name[32] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (std::strcmp(name, "Corvex") == 0 && IsWindowVisible(child)) {
-        *reinterpret_cast<HWND*>(data) = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND ActiveEditor(HWND main)
-{
-    HWND editor = nullptr;
-    EnumChildWindows(main, &FindEditor, reinterpret_cast<LPARAM>(&editor));
-    return editor;
-}
+using e2e::ActiveEditor;
 
 // The menu-bar button (700-705) shown pressed, 0 when none is.
 int PressedMenuButton(HWND main)
@@ -76,15 +36,8 @@ protected:
     void TearDown() override
     {
         if (main_ && IsWindow(main_)) {
-            // Changes are left unsaved on purpose: answer No to every prompt.
-            PostMessageA(main_, WM_CLOSE, 0, 0);
-            for (int i = 0; i < 10; ++i) {
-                e2e::MessageBoxInfo box = app_.WaitForMessageBox(1500);
-                if (!box.window)
-                    break;
-                StagedApp::Press(box.window, IDNO);
-            }
-            app_.WaitForExit();
+            // Changes are left unsaved on purpose.
+            app_.CloseWithoutSaving(main_);
         }
         for (const std::string& path : files_)
             DeleteFileA(path.c_str());

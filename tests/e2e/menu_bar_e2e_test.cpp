@@ -3,37 +3,12 @@
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
-#include <cstring>
 
 using e2e::StagedApp;
 
 namespace {
 
-struct PopupSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindPopup(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<PopupSearch*>(data);
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && std::strcmp(name, "#32768") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisiblePopup(const StagedApp& app)
-{
-    PopupSearch search{app.ProcessId(), nullptr};
-    EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND VisiblePopup(const StagedApp& app) { return e2e::VisibleMenu(app.ProcessId()); }
 
 // The popup of the process once it shows and differs from `other`, else null.
 HWND WaitForPopup(const StagedApp& app, HWND other = nullptr)

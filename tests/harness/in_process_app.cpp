@@ -3,7 +3,8 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "app/ui_seam.h"
+#include "tools/tool_windows.h"
+#include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "tests/harness/staged_app.h"
 
@@ -19,6 +20,9 @@ InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quill
 
     App() = AppState{};
     App().instance = GetModuleHandleA(nullptr);
+    // This process takes messages only now and then: in the clipboard-viewer chain it
+    // would hold up every viewer before it, the programs of other tests among them.
+    StayOutOfClipboardChain();
     static bool registered = false;
     if (!registered) {
         RegisterMainWindowClass();

@@ -63,6 +63,28 @@ void PressKey(WORD key, WORD modifier, WORD secondModifier)
     Send(inputs);
 }
 
+void MoveMouse(POINT screen)
+{
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send({input});
+}
+
+void Click(POINT screen, bool right)
+{
+    MoveMouse(screen);
+    INPUT press = {};
+    press.type = INPUT_MOUSE;
+    press.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    INPUT release = press;
+    release.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    Send({press, release});
+}
+
 void TapKey(WORD key)
 {
     Send({Key(key, false), Key(key, true)});

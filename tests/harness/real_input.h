@@ -22,6 +22,10 @@ void TapKey(WORD key);
 // UTF-16 text typed as Unicode keystrokes (KEYEVENTF_UNICODE), as input methods do.
 void TypeUnicode(const std::wstring& text);
 
+// The mouse: moved to a screen point, then a button pressed and released there.
+void MoveMouse(POINT screen);
+void Click(POINT screen, bool right = false);
+
 } // namespace e2e
 
 namespace e2e {

@@ -331,4 +331,80 @@ std::string StagedApp::StatusText(HWND main, int field) const
     return text;
 }
 
+int StagedApp::CloseWithoutSaving(HWND main)
+{
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 10; ++i) {
+        const MessageBoxInfo box = WaitForMessageBox(1500);
+        if (!box.window)
+            break;
+        Press(box.window, IDNO);
+    }
+    return WaitForExit();
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD process;
+    const char* className;
+    const char* title;  // null: any title, visible windows only
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || lstrcmpA(name, search->className) != 0)
+        return TRUE;
+    if (search->title) {
+        char title[128] = "";
+        GetWindowTextA(window, title, sizeof title);
+        if (lstrcmpA(title, search->title) != 0)
+            return TRUE;
+    } else if (!IsWindowVisible(window)) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK MatchEditor(HWND child, LPARAM data)
+{
+    char name[32] = "";
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpA(name, "Corvex") == 0 && IsWindowVisible(child)) {
+        *reinterpret_cast<HWND*>(data) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND VisibleMenu(DWORD process)
+{
+    WindowSearch search{process, "#32768", nullptr, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindProcessWindow(DWORD process, const char* className, const char* title)
+{
+    WindowSearch search{process, className, title, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ActiveEditor(HWND main)
+{
+    HWND editor = nullptr;
+    EnumChildWindows(main, &MatchEditor, reinterpret_cast<LPARAM>(&editor));
+    return editor;
+}
+
 } // namespace e2e

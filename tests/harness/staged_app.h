@@ -38,6 +38,14 @@ bool WaitUntil(const std::function<bool()>& condition, int ms = 10000);
 // is taking messages again (a SendMessage of WM_NULL); false when it did not within `ms`.
 bool Sync(HWND window, int ms = 10000);
 
+// Windows of another process, found from the outside.
+// A visible tracked popup menu (class "#32768") of `process`, or null.
+HWND VisibleMenu(DWORD process);
+// The top-level window of `process` with this class and title, shown or hidden, or null.
+HWND FindProcessWindow(DWORD process, const char* className, const char* title);
+// The visible editor control (class "Corvex") among the children of `main`, or null.
+HWND ActiveEditor(HWND main);
+
 struct MessageBoxInfo {
     HWND window = nullptr;
     std::string caption;
@@ -69,6 +77,9 @@ public:
     MessageBoxInfo WaitForMessageBox(int ms = 15000);
     // Presses a button of a message box (IDOK, IDYES, ...).
     static void Press(HWND box, int button);
+    // Closes the main window, answering No to every save prompt, and returns the exit
+    // code (-1 on time-out).
+    int CloseWithoutSaving(HWND main);
     // Waits for the process to end; returns its exit code, or -1 on time-out.
     int WaitForExit(int ms = 20000);
     DWORD ProcessId() const { return process_.dwProcessId; }

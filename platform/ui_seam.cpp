@@ -1,4 +1,4 @@
-#include "app/ui_seam.h"
+#include "platform/ui_seam.h"
 
 namespace ui {
 namespace {

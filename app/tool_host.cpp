@@ -1,0 +1,35 @@
+// The tool windows' view of the program: the main window and its parts.
+#include "app/tool_host.h"
+
+#include "app/app_state.h"
+#include "app/config.h"
+#include "app/main_window.h"
+#include "docs/documents.h"
+
+namespace {
+
+class MainToolHost : public tools::ToolHost {
+public:
+    HWND MainWindow() const override { return Main().frame; }
+    HWND MenuBar() const override { return Main().menuBar; }
+    HMENU Menu(tools::ItemMenu which) const override
+    {
+        return Main().menus[which == tools::ItemMenu::Clipboard ? kClipboardItemMenu : kFavouritesItemMenu];
+    }
+    HFONT UiFont() const override
+    {
+        return Main().uiFont ? Main().uiFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    bool DropShadowPlatform() const override { return App().isNT5x; }
+    std::string ConfigPath() const override { return config::Path(); }
+    void OpenPath(const std::string& path) override { OpenDocument(path); }
+    HINSTANCE Resources() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
+};
+
+} // namespace
+
+void UseMainWindowAsToolHost()
+{
+    static MainToolHost host;
+    tools::SetToolHost(&host);
+}

@@ -1,0 +1,172 @@
+#include "tools/about_window.h"
+
+#include "platform/ui_seam.h"
+#include "tools/about_shadow.h"
+#include "tools/tool_host.h"
+
+#include <cstdint>
+
+namespace tools {
+namespace {
+
+constexpr int kPictureBitmap = 501;
+
+void Hide(HWND window) { ShowWindow(window, SW_HIDE); }
+
+} // namespace
+
+bool AboutWindow::Create()
+{
+    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Quillet", "Quillet About",
+                              WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, AboutLeft(GetSystemMetrics(SM_CXSCREEN)),
+                              AboutTop(GetSystemMetrics(SM_CYSCREEN)), kAboutPictureWidth + kShadowBand,
+                              kAboutPictureHeight + kShadowBand, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!handle_) {
+        ui::Message(nullptr, "Failed to create the About Dialog", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    picture_.LoadFromResource(Host().Resources(), kPictureBitmap);
+    const int width = (picture_.Loaded() ? picture_.Width() : kAboutPictureWidth) + kShadowBand;
+    const int height = (picture_.Loaded() ? picture_.Height() : kAboutPictureHeight) + kShadowBand;
+    composite_.CreateBlank(width, height);
+    Attach(handle_);
+    // The shadow bands become non-client area (WM_NCCALCSIZE) only once the subclass is on.
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                                   SWP_NOACTIVATE);
+    return true;
+}
+
+void AboutWindow::Show()
+{
+    if (!handle_ && !Create())
+        return;
+    ComposeShadow();
+    SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    if (HDC dc = GetWindowDC(handle_)) {
+        PaintShadowBands(dc);
+        ReleaseDC(handle_, dc);
+    }
+}
+
+void AboutWindow::Destroy()
+{
+    if (handle_ && IsWindow(handle_))
+        DestroyWindow(handle_);
+    handle_ = nullptr;
+}
+
+// Reads what the screen shows under the window (the window is hidden), darkens the
+// 4-pixel right and bottom bands and keeps them in the composite.
+void AboutWindow::ComposeShadow()
+{
+    if (!composite_.Loaded())
+        return;
+    RECT rect = {};
+    GetWindowRect(handle_, &rect);
+    const int width = composite_.Width();
+    const int height = composite_.Height();
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP capture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!capture) {
+        ReleaseDC(nullptr, screen);
+        return;
+    }
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(dc, capture);
+    BitBlt(dc, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+
+    // A DIB pixel is 0x00RRGGBB; the arithmetic takes 0x00BBGGRR.
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    auto darken = [&](int x, int y, int amount) {
+        std::uint32_t& pixel = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                      static_cast<std::size_t>(x)];
+        const std::uint32_t swapped = ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
+        const std::uint32_t dark = DarkenColour(swapped, amount);
+        pixel = ((dark & 0xFF) << 16) | (dark & 0xFF00) | ((dark >> 16) & 0xFF);
+    };
+    for (int k = 1; k <= kShadowBand; ++k)
+        for (int y = 0; y < height; ++y)
+            darken(width - k, y, RightShadowAmount(k, y, height));
+    for (int k = 1; k <= kShadowBand; ++k)
+        for (int x = 0; x < width - kShadowBand; ++x)
+            darken(x, height - k, BottomShadowAmount(k, x));
+
+    BitBlt(composite_.Dc(), width - kShadowBand, 0, kShadowBand, height, dc, width - kShadowBand, 0, SRCCOPY);
+    BitBlt(composite_.Dc(), 0, height - kShadowBand, width, kShadowBand, dc, 0, height - kShadowBand, SRCCOPY);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(capture);
+}
+
+void AboutWindow::PaintShadowBands(HDC windowDc)
+{
+    const int width = composite_.Width();
+    const int height = composite_.Height();
+    BitBlt(windowDc, width - kShadowBand, 0, kShadowBand, height - kShadowBand, composite_.Dc(),
+           width - kShadowBand, 0, SRCCOPY);
+    BitBlt(windowDc, 0, height - kShadowBand, width, kShadowBand, composite_.Dc(), 0, height - kShadowBand, SRCCOPY);
+}
+
+LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCCALCSIZE:
+        if (wParam) {
+            auto* sizes = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+            sizes->rgrc[0].right -= kShadowBand;
+            sizes->rgrc[0].bottom -= kShadowBand;
+            return WVR_HREDRAW | WVR_VREDRAW;
+        }
+        break;
+    case WM_NCPAINT:
+        // The bands are non-client area: they show the shadow composed before showing.
+        if (HDC dc = GetWindowDC(handle_)) {
+            PaintShadowBands(dc);
+            ReleaseDC(handle_, dc);
+        }
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint = {};
+        HDC dc = BeginPaint(handle_, &paint);
+        if (picture_.Loaded())
+            BitBlt(composite_.Dc(), 0, 0, picture_.Width(), picture_.Height(), picture_.Dc(), 0, 0, SRCCOPY);
+        const RECT& area = paint.rcPaint;
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, composite_.Dc(), area.left,
+               area.top, SRCCOPY);
+        EndPaint(handle_, &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+        Hide(handle_);
+        return 0;
+    case WM_NCACTIVATE:
+        if (!wParam) {
+            Hide(handle_);
+            return 1;
+        }
+        break;
+    case WM_DESTROY:
+        Detach();
+        return 0;
+    default:
+        break;
+    }
+    return CallPrevious(message, wParam, lParam);
+}
+
+} // namespace tools

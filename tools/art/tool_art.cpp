@@ -1,0 +1,114 @@
+#include "tools/art/tool_art.h"
+
+#include "tools/art/stroke_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace art {
+namespace {
+
+constexpr float kPi = 3.14159265f;
+
+// A quill: a leaf-shaped vane along a curved spine, its barbs, and a dark nib.
+void DrawQuill(Image& image) {
+    const float x0 = 50, y0 = 176, x1 = 122, y1 = 22;
+    auto spine = [&](float t) {
+        const float bend = 14 * std::sin(kPi * t);  // the shaft curves to the right
+        return std::pair<float, float>{x0 + (x1 - x0) * t + bend, y0 + (y1 - y0) * t};
+    };
+    const float dx = x1 - x0, dy = y1 - y0, length = std::sqrt(dx * dx + dy * dy);
+    const float nx = -dy / length, ny = dx / length;
+    std::vector<std::pair<float, float>> left, right;
+    for (int i = 0; i <= 40; ++i) {
+        const float t = 0.12f + 0.88f * float(i) / 40;
+        const float width = 26 * std::pow(std::max(0.0f, std::sin(kPi * (t - 0.12f) / 0.88f)), 0.7f);
+        const auto [sx, sy] = spine(t);
+        left.push_back({sx + nx * width, sy + ny * width});
+        right.push_back({sx - nx * width * 0.62f, sy - ny * width * 0.62f});
+    }
+    std::vector<std::pair<float, float>> outline(left.begin(), left.end());
+    outline.insert(outline.end(), right.rbegin(), right.rend());
+    image.FillShape(Polygon(outline), Vertical(20, 180, Hex(0xFBF6E9), Hex(0xC9D6E8)));
+
+    // Barbs: thin darker lines leaning from the shaft to the edges.
+    Coverage barbs(image.Width(), image.Height());
+    for (int i = 2; i < 38; i += 3) {
+        const auto [sx, sy] = spine(0.12f + 0.88f * float(i) / 40);
+        barbs.Stroke({{sx, sy}, left[std::size_t(i + 2)]}, 0.8f);
+        barbs.Stroke({{sx, sy}, right[std::size_t(i + 2)]}, 0.8f);
+    }
+    barbs.Apply(image, Solid(Hex(0x8FA3BF)), 0.55f);
+
+    Coverage shaft(image.Width(), image.Height());
+    Polyline line;
+    for (int i = 0; i <= 30; ++i) {
+        const auto [sx, sy] = spine(float(i) / 30);
+        line.push_back({sx, sy});
+    }
+    shaft.Stroke(line, 2.2f);
+    shaft.Apply(image, Solid(Hex(0x6E7F99)));
+
+    Coverage nib(image.Width(), image.Height());
+    nib.Stroke({{x0, y0}, {x0 - 5, y0 + 14}}, 3.2f);
+    nib.Apply(image, Solid(Hex(0x10182A)));
+}
+
+// Faint lines of text at the lower right, the page the quill writes on.
+void DrawPageLines(Image& image) {
+    const float widths[] = {112, 86, 101, 64};
+    for (int i = 0; i < 4; ++i) {
+        const float y = 152 + 9.0f * float(i);
+        image.FillShape(RoundedRect(150, y, 150 + widths[i], y + 3, 1.5f), Hex(0xA9C4E6), 0.28f);
+    }
+}
+
+}  // namespace
+
+Image AboutPicture(const std::string& version) {
+    Image image(kAboutWidth, kAboutHeight);
+    image.FillRect(0, 0, kAboutWidth, kAboutHeight, Vertical(0, kAboutHeight, Hex(0x16233F), Hex(0x2F5E93)));
+    // A soft light falling from the upper right.
+    image.FillShape(Circle(250, 10, 150), Hex(0x5D8FC8), 0.18f);
+    image.FillShape(Circle(250, 10, 90), Hex(0x7FAAD8), 0.12f);
+    DrawPageLines(image);
+    DrawQuill(image);
+
+    const TextStyle title{34, 4.2f, 0.16f};
+    Coverage shadow(kAboutWidth, kAboutHeight);
+    StrokeText(shadow, "Quillet", 142, 94, title);
+    shadow.Apply(image, Solid(Hex(0x000000)), 0.35f);
+    Coverage name(kAboutWidth, kAboutHeight);
+    StrokeText(name, "Quillet", 140, 92, title);
+    name.Apply(image, Vertical(56, 94, Hex(0xFFFFFF), Hex(0xD5E4F5)));
+
+    image.FillShape(RoundedRect(141, 103, 276, 104.6f, 0.8f), Horizontal(141, 276, Hex(0xE9C46A), Hex(0x2F5E93)));
+
+    Coverage lines(kAboutWidth, kAboutHeight);
+    StrokeText(lines, "Version " + version, 142, 124, TextStyle{12, 1.5f, 0.2f});
+    StrokeText(lines, "Tabbed text editor", 142, 142, TextStyle{10, 1.3f, 0.2f});
+    lines.Apply(image, Solid(Hex(0xBFD4EE)));
+    return image;
+}
+
+Image StartupMarker() {
+    // A green "start" triangle pointing right, hard-edged so that no pixel mixes with the
+    // see-through colour around it.
+    const Colour key = Hex(0xFF00FF), outline = Hex(0x1E6B2A), fill = Hex(0x4CB45A), light = Hex(0xA6E3A0);
+    Image image(kMarkerWidth, kMarkerHeight, key);
+    auto inside = [](int x, int y) {
+        if (x < 1 || x > 9 || y < 1 || y > 11) return false;
+        // From the left edge (x = 1, rows 1-11) to the tip (x = 9, row 6).
+        const float half = 5.0f * float(9 - x) / 8.0f + 0.5f;
+        return std::fabs(float(y) - 6.0f) <= half;
+    };
+    for (int y = 0; y < kMarkerHeight; ++y)
+        for (int x = 0; x < kMarkerWidth; ++x) {
+            if (!inside(x, y)) continue;
+            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            image.Set(x, y, edge ? outline : (x == 2 ? light : fill));
+        }
+    return image;
+}
+
+}  // namespace art

@@ -1,0 +1,26 @@
+// toolartgen: draws the program's own pictures. `toolartgen <folder>` writes about.bmp
+// (24 bits) and startup_mark.bmp (8 bits) into <folder>; the output is committed under
+// app/res/, from where the resource script takes it.
+#include <cstdio>
+#include <string>
+
+#include "skin/art/bmp_file.h"
+#include "tools/art/tool_art.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: toolartgen <folder>\n");
+        return 2;
+    }
+    const std::string folder = std::string(argv[1]) + "/";
+    const art::Image about = art::AboutPicture("1.0");
+    const art::Image marker = art::StartupMarker();
+    const auto aboutBytes = art::EncodeBmp(about.Width(), about.Height(), art::Quantise(about));
+    const auto markerBytes = art::EncodeBmp8(marker.Width(), marker.Height(), art::Quantise(marker));
+    if (markerBytes.empty() || !art::WriteFile(folder + "about.bmp", aboutBytes) ||
+        !art::WriteFile(folder + "startup_mark.bmp", markerBytes)) {
+        std::fprintf(stderr, "toolartgen: cannot write into %s\n", folder.c_str());
+        return 1;
+    }
+    return 0;
+}

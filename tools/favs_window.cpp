@@ -1,0 +1,205 @@
+#include "tools/favs_window.h"
+
+#include "skin/menu_skin.h"
+
+namespace tools {
+namespace {
+
+constexpr char kPopupProperty[] = "CMFSubcls";
+constexpr char kListProperty[] = "CLSubcls";
+
+const PopupListStyle kFavsStyle = {
+    "Quillet /Favs",
+    "Failed to create the Favs window",
+    "Failed to create the Favs Listbox control",
+    kPopupProperty,
+    &PopupList::PopupProcedure<kPopupProperty>,
+    kListProperty,
+    &PopupList::ListProcedure<kListProperty>,
+    30,
+    8,
+    800,
+    ItemMenu::Favourites,
+    false,
+};
+
+constexpr const char* kSection = "Favs";
+constexpr int kMarkerBitmap = 504;
+constexpr int kValueBufferSize = 260;
+constexpr COLORREF kMarkerKey = RGB(255, 0, 255);  // the marker's see-through colour
+
+enum : UINT { kOpen = 800, kOpenAll = 801, kDelete = 804, kOpenOnStartup = 808 };
+
+void SetItemState(HMENU menu, UINT command, UINT state)
+{
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    info.fState = state;
+    SetMenuItemInfoA(menu, command, FALSE, &info);
+}
+
+} // namespace
+
+FavsWindow::FavsWindow() : PopupList(kFavsStyle) {}
+
+void FavsWindow::Created()
+{
+    marker_.LoadFromResource(Host().Resources(), kMarkerBitmap);
+    Load();
+}
+
+void FavsWindow::Load()
+{
+    const std::string file = Host().ConfigPath();
+    for (int n = 0;; ++n) {
+        char value[kValueBufferSize] = "";
+        GetPrivateProfileStringA(kSection, std::to_string(n).c_str(), "", value, sizeof value, file.c_str());
+        if (!value[0])
+            break;
+        Add(value);
+    }
+    loaded_ = true;
+}
+
+void FavsWindow::Save()
+{
+    if (!loaded_)
+        return;
+    const std::string file = Host().ConfigPath();
+    WritePrivateProfileStringA(kSection, nullptr, nullptr, file.c_str());
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        WritePrivateProfileStringA(kSection, std::to_string(i).c_str(), StoredForm(entries_[i]).c_str(), file.c_str());
+    entries_.clear();
+}
+
+void FavsWindow::Destroyed() { Save(); }
+
+void FavsWindow::Add(const std::string& stored)
+{
+    entries_.push_back(ParseFavourite(stored));
+    if (List())
+        SendMessageA(List(), LB_INSERTSTRING, 0, 0);
+}
+
+void FavsWindow::EraseEntry(int index)
+{
+    if (index >= 0 && index < EntryCount())
+        entries_.erase(entries_.begin() + index);
+}
+
+void FavsWindow::OpenChosen()
+{
+    const int chosen = marks_.chosen;
+    if (chosen >= 0 && chosen < EntryCount())
+        Host().OpenPath(entries_[static_cast<std::size_t>(chosen)].path);
+}
+
+void FavsWindow::OpenPaths(bool markedOnly)
+{
+    // Opening a document runs message loops (prompts), so walk a copy.
+    const std::vector<Favourite> entries = entries_;
+    for (const Favourite& favourite : entries)
+        if (!markedOnly || favourite.openOnStartup)
+            Host().OpenPath(favourite.path);
+}
+
+void FavsWindow::OpenAll() { OpenPaths(false); }
+void FavsWindow::OpenMarked() { OpenPaths(true); }
+
+void FavsWindow::DeleteChosen()
+{
+    if (marks_.chosen != -1 && List())
+        SendMessageA(List(), LB_DELETESTRING, static_cast<WPARAM>(marks_.chosen), 0);
+}
+
+void FavsWindow::DeleteAll()
+{
+    if (List())
+        SendMessageA(List(), LB_RESETCONTENT, 0, 0);
+}
+
+void FavsWindow::ToggleChosen()
+{
+    if (marks_.chosen != -1 && List())
+        SendMessageA(List(), kToggleStartupMessage, 0, 0);
+}
+
+bool FavsWindow::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
+{
+    if (message == kToggleStartupMessage) {
+        const int chosen = marks_.chosen;
+        if (chosen >= 0 && chosen < EntryCount()) {
+            Favourite& favourite = entries_[static_cast<std::size_t>(chosen)];
+            favourite.openOnStartup = !favourite.openOnStartup;
+            Repaint();
+        }
+        result = 0;
+        return true;
+    }
+    if (message == WM_RBUTTONUP) {
+        POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (RowAtPoint(point) == -1) {
+            HMENU menu = ItemMenuHandle();
+            for (UINT command : {kOpen, kOpenAll, kDelete, kOpenOnStartup})
+                EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
+            ClientToScreen(List(), &point);
+            menuOpen_ = true;
+            TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, point.x, point.y, 0, Host().MainWindow(), nullptr);
+            menuOpen_ = false;
+        }
+    }
+    return false;  // passes on
+}
+
+void FavsWindow::PrepareItemMenu(HMENU menu, int chosen)
+{
+    for (UINT command : {kOpen, kOpenAll, kDelete})
+        EnableMenuItem(menu, command, MF_BYCOMMAND | MF_ENABLED);
+    const bool marked = chosen >= 0 && chosen < EntryCount() && entries_[static_cast<std::size_t>(chosen)].openOnStartup;
+    SetItemState(menu, kOpenOnStartup, marked ? MFS_CHECKED : MFS_UNCHECKED);  // enabled again after a right click
+}
+
+void FavsWindow::DrawEntry(HDC dc, int index, const RECT& row, const RECT& inner, bool hot)
+{
+    const Favourite& favourite = entries_[static_cast<std::size_t>(index)];
+    if (favourite.openOnStartup && marker_.Loaded())
+        TransparentBlt(dc, row.left + 3, row.top + 3, marker_.Width(), marker_.Height(), marker_.Dc(), 0, 0,
+                       marker_.Width(), marker_.Height(), kMarkerKey);
+    RECT text = inner;
+    text.left += 4;
+    text.right -= 4;
+    if (favourite.openOnStartup) {
+        text.left += 13;
+        text.right -= 26;
+    } else {
+        text.right -= 13;
+    }
+    // DT_MODIFYSTRING shortens the string in place: draw a private copy with room to spare.
+    std::vector<char> shown(favourite.path.begin(), favourite.path.end());
+    shown.resize(favourite.path.size() + 8, '\0');
+    const int saved = SaveDC(dc);
+    SelectObject(dc, Host().UiFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, hot ? Menus().textSelected : Menus().textNormal);
+    DrawTextA(dc, shown.data(), static_cast<int>(favourite.path.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_MODIFYSTRING);
+    RestoreDC(dc, saved);
+}
+
+void FavsWindow::DrawEmptyMessage(HDC dc, const RECT& client)
+{
+    RECT rect = client;
+    rect.left += 12;
+    rect.right -= 12;
+    rect.top += 70;
+    const int saved = SaveDC(dc);
+    SelectObject(dc, Menus().font ? Menus().font : Host().UiFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Menus().border2);
+    DrawTextA(dc, "The Favourites list is empty, click the add... menu to add items.", -1, &rect,
+              DT_CENTER | DT_WORDBREAK);
+    RestoreDC(dc, saved);
+}
+
+} // namespace tools
