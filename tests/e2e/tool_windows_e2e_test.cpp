@@ -3,12 +3,14 @@
 // back whole), the favourites kept in Config.ini [Favs], and the About window with its
 // shadow painted from the screen behind it.
 #include "tests/harness/real_input.h"
+#include "tests/harness/remote_memory.h"
 #include "tests/harness/staged_app.h"
 #include "tools/about_shadow.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -18,6 +20,9 @@ using e2e::StagedApp;
 namespace {
 
 constexpr int kListId = 100;
+constexpr int kToolbarId = 102;
+constexpr int kPasteButton = 710;
+constexpr int kOpenButton = 701;
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 constexpr WPARAM kSaveCommand = 1105;
 constexpr WPARAM kAboutCommand = 406;
@@ -244,6 +249,56 @@ TEST_F(ToolWindowsE2E, UpFromNoRowReachesTheLastEntryDownTheFirst)
     Key(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(ClipPopup()));
     EXPECT_EQ(SaveAndRead(path, "firstthird"), "firstthird");
+}
+
+// The centre of a toolbar button, in screen coordinates.
+POINT ButtonCentre(const StagedApp& app, HWND main, int command)
+{
+    HWND toolbar = GetDlgItem(main, kToolbarId);
+    e2e::RemoteMemory memory(app.Process(), sizeof(RECT));
+    RECT rect = {};
+    SendMessageA(toolbar, TB_GETRECT, command, memory.AsLParam());
+    memory.Read(&rect, sizeof rect);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(toolbar, &centre);
+    return centre;
+}
+
+void PressMouse(bool down)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+}
+
+TEST_F(ToolWindowsE2E, HoldingPasteOrOpenOpensTheirDropDownUnderTheButton)
+{
+    CopyText(L"held");
+    Launch(MakeFile("held.txt"));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Count(ClipList()) == 1; }));
+    const struct {
+        int button;
+        HWND popup;
+    } holds[] = {{kPasteButton, ClipPopup()}, {kOpenButton, FavsPopup()}};
+    for (const auto& hold : holds) {
+        SCOPED_TRACE(hold.button);
+        const POINT centre = ButtonCentre(app_, main_, hold.button);
+        e2e::MoveMouse(centre);
+        PressMouse(true);
+        EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(hold.popup) != FALSE; }, 5000));
+        PressMouse(false);
+        RECT popup = {};
+        GetWindowRect(hold.popup, &popup);
+        RECT toolbar = {};
+        GetWindowRect(GetDlgItem(main_, kToolbarId), &toolbar);
+        EXPECT_EQ(popup.top, toolbar.top + 20) << "hangs 20 pixels below the bar's top";
+        EXPECT_LE(std::abs(popup.left - centre.x), 20) << "under the button";
+        Key(VK_ESCAPE);
+        EXPECT_TRUE(WaitClosed(hold.popup));
+    }
+    // Holding Paste opened the history instead of pasting: the document is still empty.
+    EXPECT_EQ(SendMessageA(e2e::ActiveEditor(main_), 3484 /* modified? */, 0, 0), 0);
 }
 
 TEST_F(ToolWindowsE2E, LeftAndRightWithNoHotRowMoveToTheNeighbouringMenus)
