@@ -2,7 +2,7 @@
 #include "app/menu_keys.h"
 
 #include "app/app_state.h"
-#include "app/config.h"
+#include "platform/config.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"

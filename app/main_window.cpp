@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "app/config.h"
+#include "platform/config.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"
 #include "app/resource_ids.h"
@@ -20,6 +20,7 @@
 #include "skin/skinned_menus.h"
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
+#include "app/options_host.h"
 #include "app/tool_host.h"
 #include "tools/tool_windows.h"
 
@@ -180,6 +181,7 @@ bool MainWindow::Create()
         static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_UNSAVED), IMAGE_ICON, 16, 16, 0));
     status::Reset();
 
+    UseMainWindowAsOptionsHost();
     CreateOptionsDialog(frame);
     UseMainWindowAsToolHost();
     CreateToolPopups();

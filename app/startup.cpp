@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "app/config.h"
+#include "platform/config.h"
 #include "app/main_window.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"

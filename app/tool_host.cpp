@@ -2,7 +2,7 @@
 #include "app/tool_host.h"
 
 #include "app/app_state.h"
-#include "app/config.h"
+#include "platform/config.h"
 #include "app/main_window.h"
 #include "docs/documents.h"
 

@@ -1,6 +1,77 @@
 #include "app/tray_icon.h"
 
-// Filled in with the tray icon and its menu.
-void OnTrayIconCallback(WPARAM, LPARAM) {}
-void RestoreTrayIcon() {}
-void RemoveTrayIcon() {}
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "platform/config.h"
+#include "platform/ui_seam.h"
+#include "skin/skinned_frame.h"
+
+#include <cstring>
+
+namespace {
+
+// The shell 5.0 form of the record (a 128-character tip, balloon fields unused).
+constexpr UINT kRecordSize = NOTIFYICONDATAA_V2_SIZE;
+#ifndef _WIN64
+static_assert(kRecordSize == 488, "the shell 5.0 NOTIFYICONDATA");
+#endif
+
+NOTIFYICONDATAA Record(bool withIcon)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = kRecordSize;
+    record.hWnd = Main().frame;
+    record.uID = kTrayIconId;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kTrayCallbackMessage;
+    if (withIcon)
+        record.hIcon = static_cast<HICON>(
+            LoadImageA(App().instance, MAKEINTRESOURCEA(kTrayIconId), IMAGE_ICON, 16, 16, 0));
+    std::strcpy(record.szTip, "Quillet");
+    return record;
+}
+
+} // namespace
+
+void AddTrayIcon()
+{
+    NOTIFYICONDATAA record = Record(true);
+    ui::NotifyIcon(NIM_ADD, record);  // without a taskbar yet, "TaskbarCreated" adds it later
+    if (record.hIcon)
+        DestroyIcon(record.hIcon);    // the shell keeps its own copy
+    config::WriteFlag("Main", "SysTrayShow", true);
+}
+
+void RemoveTrayIconAndRemember()
+{
+    RemoveTrayIcon();
+    config::WriteFlag("Main", "SysTrayShow", false);
+}
+
+void RemoveTrayIcon()
+{
+    NOTIFYICONDATAA record = Record(false);
+    ui::NotifyIcon(NIM_DELETE, record);
+}
+
+void RestoreTrayIcon()
+{
+    if (config::ReadFlag("Main", "SysTrayShow"))
+        AddTrayIcon();
+}
+
+void OnTrayIconCallback(WPARAM wParam, LPARAM lParam)
+{
+    if (!MainSkin().Loaded() || wParam != kTrayIconId)
+        return;  // the skin selector is still asking for a skin
+    HWND frame = Main().frame;
+    if (lParam == WM_LBUTTONUP) {
+        SendMessageA(frame, WM_SYSCOMMAND, MainSkin().Minimised() ? SC_RESTORE : SC_MINIMIZE, 0);
+    } else if (lParam == WM_RBUTTONUP) {
+        SetForegroundWindow(frame);
+        POINT cursor = {};
+        GetCursorPos(&cursor);
+        TrackPopupMenu(Main().menus[kTrayMenu], 0, cursor.x, cursor.y, 0, frame, nullptr);
+        PostMessageA(frame, WM_NULL, 0, 0);  // lets the menu close when the user clicks elsewhere
+    }
+}

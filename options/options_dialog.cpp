@@ -1,6 +1,6 @@
 #include "options/options_dialog.h"
 
-#include "app/config.h"
+#include "platform/config.h"
 
 // Until the dialog exists its check boxes stand for the [Main] and [Editor] flags they hold.
 void CreateOptionsDialog(HWND) {}

@@ -4,6 +4,7 @@ namespace ui {
 namespace {
 MessageHandler g_messageHandler;
 FileDialogHandler g_fileDialogHandler;
+NotifyIconHandler g_notifyIconHandler;
 }
 
 int Message(HWND owner, const std::string& text, UINT type)
@@ -27,7 +28,15 @@ bool SaveFileDialog(OPENFILENAMEA& request)
     return GetSaveFileNameA(&request) != FALSE;
 }
 
+bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record)
+{
+    if (g_notifyIconHandler)
+        return g_notifyIconHandler(action, record);
+    return Shell_NotifyIconA(action, &record) != FALSE;
+}
+
 void SetMessageHandler(MessageHandler handler) { g_messageHandler = std::move(handler); }
 void SetFileDialogHandler(FileDialogHandler handler) { g_fileDialogHandler = std::move(handler); }
+void SetNotifyIconHandler(NotifyIconHandler handler) { g_notifyIconHandler = std::move(handler); }
 
 } // namespace ui

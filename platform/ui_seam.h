@@ -1,9 +1,10 @@
-// The one road to message boxes and common file dialogs. Tests replace the real
-// dialogs with answering functions and record what was asked.
+// The one road to message boxes, common file dialogs and the notification area. Tests
+// replace the real ones with answering functions and record what was asked.
 #pragma once
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shellapi.h>
 #include <functional>
 #include <string>
 
@@ -18,11 +19,17 @@ int Message(HWND owner, const std::string& text, UINT type);
 bool OpenFileDialog(OPENFILENAMEA& request);
 bool SaveFileDialog(OPENFILENAMEA& request);
 
+// Shell_NotifyIconA: adds, changes or removes a notification-area icon.
+bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record);
+
 using MessageHandler = std::function<int(HWND owner, const std::string& text, UINT type)>;
 using FileDialogHandler = std::function<bool(bool save, OPENFILENAMEA& request)>;
 
-// Replace the real dialogs (an empty function restores them).
+using NotifyIconHandler = std::function<bool(DWORD action, const NOTIFYICONDATAA& record)>;
+
+// Replace the real dialogs and shell calls (an empty function restores them).
 void SetMessageHandler(MessageHandler handler);
 void SetFileDialogHandler(FileDialogHandler handler);
+void SetNotifyIconHandler(NotifyIconHandler handler);
 
 } // namespace ui

@@ -3,7 +3,7 @@
 // two frame options.
 #include "skin/skinned_frame.h"
 
-#include "app/config.h"
+#include "platform/config.h"
 #include "skin/frame_layout.h"
 
 void CSkin::SetShowOnTaskbar(bool on)

@@ -3,7 +3,7 @@
 #include "skin/skin_loader.h"
 
 #include "app/app_state.h"
-#include "app/config.h"
+#include "platform/config.h"
 #include "app/main_window.h"
 #include "platform/ui_seam.h"
 #include "skin/skin_files.h"

@@ -1,5 +1,5 @@
 // Config.ini conventions: flags, numbers, lists and the 260-byte value limit.
-#include "app/config.h"
+#include "platform/config.h"
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>

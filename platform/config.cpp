@@ -1,4 +1,4 @@
-#include "app/config.h"
+#include "platform/config.h"
 
 #include <windows.h>
 #include <cstdio>

@@ -1,0 +1,34 @@
+// The Options dialog's and the skin selector's view of the program.
+#include "app/options_host.h"
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/tray_icon.h"
+
+namespace {
+
+class MainOptionsHost : public options::OptionsHost {
+public:
+    HWND MainWindow() const override { return Main().frame; }
+    HFONT UiFont() const override
+    {
+        return Main().uiFont ? Main().uiFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    HINSTANCE Instance() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
+    std::string AppFolder() const override { return App().appFolder; }
+    void SetTrayIcon(bool on) override
+    {
+        if (on)
+            AddTrayIcon();
+        else
+            RemoveTrayIconAndRemember();
+    }
+};
+
+} // namespace
+
+void UseMainWindowAsOptionsHost()
+{
+    static MainOptionsHost host;
+    options::SetOptionsHost(&host);
+}
