@@ -182,7 +182,7 @@ bool MainWindow::Create()
     status::Reset();
 
     UseMainWindowAsOptionsHost();
-    CreateOptionsDialog(frame);
+    CreateOptionsDialog();
     UseMainWindowAsToolHost();
     CreateToolPopups();
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");

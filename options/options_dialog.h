@@ -1,13 +1,22 @@
-// The Options dialog: created hidden at start-up, shown on demand, destroyed at exit.
+// The Options dialog ("Quillet Options"): three pages of program-wide options. Creating
+// it (hidden, while the main window is built) loads every option from Config.ini and puts
+// it into effect; afterwards it is only shown and hidden until the program exits.
 #pragma once
 
 #include <windows.h>
 
-void CreateOptionsDialog(HWND main);
+// Creates the dialog hidden, loads the stored options and applies them all. The options
+// host must be set first.
+void CreateOptionsDialog();
 // Shows the dialog, topmost exactly when `topmost` (the main window is topmost).
 void ShowOptionsDialog(bool topmost);
+// Destroys the dialog at exit (its position is written then).
 void DestroyOptionsDialog();
-// The dialog's check boxes that start-up and exit consult.
+// The dialog's window, null until created.
+HWND OptionsDialogWindow();
+
+// The dialog's check boxes that start-up, the skin's editor colours and the exit consult
+// (the stored flags while the dialog does not exist).
 bool IsMinimiseOnStartupChecked();   // "Minimise Main Window On Startup"
 bool IsOpenLastFilesChecked();       // "Open Last Files Used On Startup"
-bool IsSkinOverrideChecked();
+bool IsSkinOverrideChecked();        // "Allow Skins To Override Editor Settings"

@@ -1,0 +1,25 @@
+// The rules of file associations that need no registry: the program's key name for a
+// type, the launcher's command line, which type texts are refused, and the list's
+// "no two equal ignoring case" rule. Free of windows so it can be tested anywhere.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace options {
+
+// "Quillet" followed by the type text: the key the program writes for type T.
+std::string ProgramKeyFor(const std::string& type);
+
+// The "open" command the program writes: the launcher's full path in double quotes, a
+// space, and "%1" in double quotes. `appFolder` ends in a backslash.
+std::string LauncherCommand(const std::string& appFolder);
+
+// Why a type text cannot be associated, or "" when it can. A text with a backslash, "*",
+// or nothing but spaces would rewrite registrations that are not a file type's.
+std::string RefusalOf(const std::string& type);
+
+// Whether the list already holds the text, ignoring the case of ASCII letters.
+bool ListHolds(const std::vector<std::string>& list, const std::string& type);
+
+} // namespace options

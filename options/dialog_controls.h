@@ -1,0 +1,29 @@
+// Creating a window's child controls from a table: class, caption, styles, place, id and
+// the message shown when the control cannot be created.
+#pragma once
+
+#include <windows.h>
+
+namespace options {
+
+struct ControlSpec {
+    const char* className;
+    const char* caption;
+    DWORD style;  // WS_CHILD | WS_VISIBLE are added
+    DWORD exStyle;
+    int x, y, width, height;
+    int id;
+    const char* failure;  // "Failed to create the ..."
+};
+
+// Creates every control of the table in order, each with `font`; on the first failure
+// shows its message (caption "Quillet", error icon) and answers false.
+bool CreateControls(HWND parent, const ControlSpec* specs, int count, HFONT font);
+
+template <int N>
+bool CreateControls(HWND parent, const ControlSpec (&specs)[N], HFONT font)
+{
+    return CreateControls(parent, specs, N, font);
+}
+
+} // namespace options

@@ -1,0 +1,109 @@
+#include "options/file_associations.h"
+
+#include "options/association_rules.h"
+#include "platform/ui_seam.h"
+
+#include <shlwapi.h>
+
+namespace options {
+namespace {
+
+constexpr DWORD kValueBufferSize = 260;
+
+bool KeyExists(const std::string& key)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+// Writes a REG_SZ value (with its terminating zero), creating the key when missing.
+bool WriteClassesValue(const std::string& key, const char* name, const std::string& value)
+{
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG result = RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                       static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+    return result == ERROR_SUCCESS;
+}
+
+} // namespace
+
+std::string ReadClassesValue(const std::string& key, const char* name)
+{
+    if (key.empty() && !name)
+        return {};
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return {};
+    DWORD type = 0;
+    DWORD size = 0;
+    std::string value;
+    if (RegQueryValueExA(handle, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ &&
+        size <= kValueBufferSize) {
+        char buffer[kValueBufferSize] = "";
+        size = sizeof buffer - 1;  // a value stored without its zero still ends in one here
+        if (RegQueryValueExA(handle, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS &&
+            type == REG_SZ)
+            value.assign(buffer);
+    }
+    RegCloseKey(handle);
+    return value;
+}
+
+bool Associate(const std::string& type, const std::string& appFolder)
+{
+    const std::string programKey = ProgramKeyFor(type);
+    const std::string previous = ReadClassesValue(type);
+    const bool hadProgramKey = KeyExists(programKey);
+    bool written = true;
+    // A type that already names the program's key (Config.ini replaced, say) keeps the
+    // backup it has: copying the program's key onto itself would lose the original.
+    if (previous != programKey) {
+        const std::string description = previous.empty() ? "" : ReadClassesValue(previous);
+        const std::string icon = previous.empty() ? "" : ReadClassesValue(previous + "\\DefaultIcon");
+        written = written && WriteClassesValue(programKey, "Backup", previous);
+        written = written && WriteClassesValue(programKey, nullptr, description);
+        written = written && WriteClassesValue(programKey + "\\DefaultIcon", nullptr, icon);
+    }
+    written = written && WriteClassesValue(programKey + "\\shell\\open\\command", nullptr, LauncherCommand(appFolder));
+    written = written && WriteClassesValue(type, nullptr, programKey);
+    if (!written && !hadProgramKey)
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, programKey.c_str());
+    return written;
+}
+
+void Unassociate(const std::string& type)
+{
+    const std::string programKey = ProgramKeyFor(type);
+    WriteClassesValue(type, nullptr, ReadClassesValue(programKey, "Backup"));
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, programKey.c_str());
+}
+
+bool SetShellExtension(bool unregister, const std::string& appFolder, HWND owner, bool quietWhenMissing)
+{
+    HMODULE library = LoadLibraryA((appFolder + "Vantrix.dll").c_str());
+    if (!library) {
+        if (!quietWhenMissing)
+            ui::Message(owner, "Failed to load Vantrix.dll", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    using Registration = HRESULT(STDAPICALLTYPE*)();
+    const auto call = reinterpret_cast<Registration>(
+        reinterpret_cast<void*>(GetProcAddress(library, unregister ? "DllUnregisterServer" : "DllRegisterServer")));
+    if (!call) {
+        FreeLibrary(library);
+        ui::Message(owner, "Failed to find the Proc Address in Vantrix.dll", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    const HRESULT result = call();
+    FreeLibrary(library);
+    return SUCCEEDED(result);
+}
+
+} // namespace options
