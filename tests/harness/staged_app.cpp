@@ -221,22 +221,57 @@ void StagedApp::SetConfig(const char* section, const char* key, const std::strin
     WritePrivateProfileStringA(section, key, value.c_str(), ConfigPath().c_str());
 }
 
-bool StagedApp::Launch(const std::string& arguments)
+namespace {
+
+// Starts a program of the staged folder; the child inherits the settings-key variable,
+// and this process's own value is put back at once.
+bool StartStaged(const std::string& folder, const char* program, const std::string& arguments,
+                 const std::string& settingsProduct, PROCESS_INFORMATION& process)
 {
-    std::string commandLine = "\"" + folder_ + "Quillet.exe\"";
+    std::string commandLine = "\"" + folder + program + "\"";
     if (!arguments.empty())
         commandLine += " " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    // The child inherits the variable; this process's own value is put back at once.
     constexpr const char* kVariable = "QUILLET_SETTINGS_PRODUCT";
     char previous[256] = {};
     const DWORD previousLength = GetEnvironmentVariableA(kVariable, previous, sizeof previous);
-    SetEnvironmentVariableA(kVariable, settingsProduct_.c_str());
+    SetEnvironmentVariableA(kVariable, settingsProduct.c_str());
     const bool started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                        folder_.c_str(), &startup, &process_) != FALSE;
+                                        folder.c_str(), &startup, &process) != FALSE;
     SetEnvironmentVariableA(kVariable, previousLength > 0 && previousLength < sizeof previous ? previous : nullptr);
     return started;
+}
+
+} // namespace
+
+bool StagedApp::Launch(const std::string& arguments)
+{
+    return StartStaged(folder_, "Quillet.exe", arguments, settingsProduct_, process_);
+}
+
+HANDLE StagedApp::StartLauncher(const std::string& arguments)
+{
+    PROCESS_INFORMATION launcher = {};
+    if (!StartStaged(folder_, "Lanchet.exe", arguments, settingsProduct_, launcher))
+        return nullptr;
+    CloseHandle(launcher.hThread);
+    return launcher.hProcess;
+}
+
+int StagedApp::RunLauncher(const std::string& arguments, int ms)
+{
+    HANDLE launcher = StartLauncher(arguments);
+    if (!launcher)
+        return -1;
+    int code = -1;
+    if (WaitForSingleObject(launcher, static_cast<DWORD>(ms)) == WAIT_OBJECT_0) {
+        DWORD exitCode = 0;
+        GetExitCodeProcess(launcher, &exitCode);
+        code = static_cast<int>(exitCode);
+    }
+    CloseHandle(launcher);
+    return code;
 }
 
 HWND StagedApp::WaitForMainWindow(int ms)
@@ -297,12 +332,39 @@ void StagedApp::SendPath(HWND main, const std::string& path)
     SendMessageA(main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
+namespace {
+
+// The process that owns a window, opened for reading and writing its memory (the editor
+// this StagedApp launched, or one the launcher started).
+class WindowProcess {
+public:
+    explicit WindowProcess(HWND window)
+    {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        handle_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                              FALSE, pid);
+    }
+    ~WindowProcess()
+    {
+        if (handle_)
+            CloseHandle(handle_);
+    }
+    HANDLE Handle() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+} // namespace
+
 std::vector<std::string> StagedApp::TabCaptions(HWND main) const
 {
     std::vector<std::string> captions;
     HWND tabs = GetDlgItem(main, 100);
     const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    RemoteMemory memory(process_.hProcess, sizeof(TCITEMA) + 260);
+    const WindowProcess owner(main);
+    RemoteMemory memory(owner.Handle(), sizeof(TCITEMA) + 260);
     for (int i = 0; i < count; ++i) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
@@ -322,7 +384,8 @@ std::vector<std::string> StagedApp::TabCaptions(HWND main) const
 std::string StagedApp::StatusText(HWND main, int field) const
 {
     HWND bar = GetDlgItem(main, 103);
-    RemoteMemory memory(process_.hProcess, 1024);
+    const WindowProcess owner(main);
+    RemoteMemory memory(owner.Handle(), 1024);
     char text[1024] = {};
     memory.Write(text, sizeof text);
     SendMessageA(bar, SB_GETTEXTA, field, memory.AsLParam());

@@ -85,6 +85,12 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     HANDLE Process() const { return process_.hProcess; }
 
+    // Runs Lanchet.exe of the staged folder with `arguments` as its command line (an
+    // editor it starts gets this StagedApp's settings key too); its exit code, or -1 when
+    // it did not end within `ms`.
+    int RunLauncher(const std::string& arguments, int ms = 15000);
+    // The same without waiting: the launcher's process handle (the caller closes it).
+    HANDLE StartLauncher(const std::string& arguments);
     // Hands a path over as the launcher does (WM_COPYDATA, NUL counted).
     static void SendPath(HWND main, const std::string& path);
     // Tab captions of the main window's tab control, read from the other process.

@@ -111,4 +111,15 @@ Image StartupMarker() {
     return image;
 }
 
+Image MenuGlyph() {
+    Image image(kGlyphSize, kGlyphSize, Hex(0xFFFFFF));
+    // The vane: a leaf along the diagonal from the lower left to the upper right.
+    image.FillShape(Polygon({{2.5f, 10.5f}, {3.0f, 4.5f}, {12.0f, 0.5f}, {8.5f, 9.5f}}),
+                    Vertical(1, 11, Hex(0x5D8FC8), Hex(0x1F4E8C)));
+    Coverage shaft(kGlyphSize, kGlyphSize);
+    shaft.Stroke({{1.5f, 12.0f}, {11.0f, 1.5f}}, 1.1f);
+    shaft.Apply(image, Solid(Hex(0x16233F)));
+    return image;
+}
+
 }  // namespace art

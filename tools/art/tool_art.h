@@ -1,5 +1,6 @@
-// The program's own pictures: the about picture (296 x 200) and the marker of favourites
-// that open at start-up (11 x 13, on the see-through colour 255,0,255).
+// The program's own pictures: the about picture (296 x 200), the marker of favourites
+// that open at start-up (11 x 13, on the see-through colour 255,0,255) and the glyph of
+// the Explorer extension's menu item (13 x 13).
 #pragma once
 
 #include "skin/art/canvas.h"
@@ -12,8 +13,11 @@ constexpr int kAboutWidth = 296;
 constexpr int kAboutHeight = 200;
 constexpr int kMarkerWidth = 11;
 constexpr int kMarkerHeight = 13;
+constexpr int kGlyphSize = 13;
 
 Image AboutPicture(const std::string& version);
 Image StartupMarker();
+// The Explorer menu item's bitmap: a small quill on the menu's white.
+Image MenuGlyph();
 
 }  // namespace art

@@ -1,5 +1,5 @@
 // toolartgen: draws the program's own pictures. `toolartgen <folder>` writes about.bmp
-// (24 bits) and startup_mark.bmp (8 bits) into <folder>; the output is committed under
+// (24 bits), startup_mark.bmp (8 bits) and menu_glyph.bmp (24 bits) into <folder>; the output is committed under
 // app/res/, from where the resource script takes it.
 #include <cstdio>
 #include <string>
@@ -15,10 +15,13 @@ int main(int argc, char** argv) {
     const std::string folder = std::string(argv[1]) + "/";
     const art::Image about = art::AboutPicture("1.0");
     const art::Image marker = art::StartupMarker();
+    const art::Image glyph = art::MenuGlyph();
     const auto aboutBytes = art::EncodeBmp(about.Width(), about.Height(), art::Quantise(about));
     const auto markerBytes = art::EncodeBmp8(marker.Width(), marker.Height(), art::Quantise(marker));
     if (markerBytes.empty() || !art::WriteFile(folder + "about.bmp", aboutBytes) ||
-        !art::WriteFile(folder + "startup_mark.bmp", markerBytes)) {
+        !art::WriteFile(folder + "startup_mark.bmp", markerBytes) ||
+        !art::WriteFile(folder + "menu_glyph.bmp",
+                        art::EncodeBmp(glyph.Width(), glyph.Height(), art::Quantise(glyph)))) {
         std::fprintf(stderr, "toolartgen: cannot write into %s\n", folder.c_str());
         return 1;
     }

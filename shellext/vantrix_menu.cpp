@@ -1,0 +1,201 @@
+#include "shellext/vantrix_menu.h"
+
+#include "platform/hand_off.h"
+#include "shellext/module.h"
+#include "shellext/vantrix_ids.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace vantrix {
+namespace {
+
+constexpr const char* kInstallFolderKey = "Software\\Quillet";
+
+} // namespace
+
+const char* HelpTextFor(std::size_t count)
+{
+    return count == 1 ? "Open the selected file with Quillet" : "Open the selected files with Quillet";
+}
+
+VantrixMenu::VantrixMenu()
+{
+    LockModule();
+    bitmap_ = static_cast<HBITMAP>(LoadImageA(Module(), MAKEINTRESOURCEA(kMenuBitmap), IMAGE_BITMAP, 0, 0, 0));
+}
+
+VantrixMenu::~VantrixMenu()
+{
+    if (bitmap_)
+        DeleteObject(bitmap_);
+    if (typeInfo_)
+        typeInfo_->Release();
+    UnlockModule();
+}
+
+STDMETHODIMP VantrixMenu::QueryInterface(REFIID riid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (IsEqualIID(riid, kInterfaceId) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IUnknown))
+        *object = static_cast<IVantrixMnu*>(this);
+    else if (IsEqualIID(riid, IID_IShellExtInit))
+        *object = static_cast<IShellExtInit*>(this);
+    else if (IsEqualIID(riid, IID_IContextMenu))
+        *object = static_cast<IContextMenu*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) VantrixMenu::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+STDMETHODIMP_(ULONG) VantrixMenu::Release()
+{
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0)
+        delete this;
+    return static_cast<ULONG>(left);
+}
+
+// ---- IDispatch ------------------------------------------------------------------------
+
+ITypeInfo* VantrixMenu::TypeInfo()
+{
+    if (!typeInfo_) {
+        wchar_t path[MAX_PATH] = L"";
+        GetModuleFileNameW(Module(), path, MAX_PATH);
+        ITypeLib* library = nullptr;
+        if (SUCCEEDED(LoadTypeLibEx(path, REGKIND_NONE, &library))) {
+            library->GetTypeInfoOfGuid(kInterfaceId, &typeInfo_);
+            library->Release();
+        }
+    }
+    return typeInfo_;
+}
+
+STDMETHODIMP VantrixMenu::GetTypeInfoCount(UINT* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = 1;
+    return S_OK;
+}
+
+STDMETHODIMP VantrixMenu::GetTypeInfo(UINT index, LCID, ITypeInfo** info)
+{
+    if (!info)
+        return E_POINTER;
+    *info = nullptr;
+    if (index != 0)
+        return DISP_E_BADINDEX;
+    ITypeInfo* type = TypeInfo();
+    if (!type)
+        return E_FAIL;
+    type->AddRef();
+    *info = type;
+    return S_OK;
+}
+
+STDMETHODIMP VantrixMenu::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+{
+    ITypeInfo* type = TypeInfo();
+    return type ? type->GetIDsOfNames(names, count, ids) : E_FAIL;
+}
+
+STDMETHODIMP VantrixMenu::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
+                                 EXCEPINFO* exception, UINT* argumentError)
+{
+    ITypeInfo* type = TypeInfo();
+    return type ? type->Invoke(static_cast<IVantrixMnu*>(this), member, flags, parameters, result, exception,
+                               argumentError)
+                : E_FAIL;
+}
+
+// ---- IShellExtInit --------------------------------------------------------------------
+
+STDMETHODIMP VantrixMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY)
+{
+    if (!data)
+        return E_INVALIDARG;
+    FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium = {};
+    if (FAILED(data->GetData(&format, &medium)))
+        return E_INVALIDARG;
+    HRESULT result = S_OK;
+    auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
+    if (!drop) {
+        ReleaseStgMedium(&medium);
+        return E_INVALIDARG;
+    }
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    if (count == 0)
+        result = E_INVALIDARG;
+    for (UINT i = 0; i < count && result == S_OK; ++i) {
+        char path[MAX_PATH] = "";
+        if (DragQueryFileA(drop, i, path, sizeof path) == 0)
+            result = E_INVALIDARG;
+        else
+            files_.push_back(path);
+    }
+    GlobalUnlock(medium.hGlobal);
+    ReleaseStgMedium(&medium);
+    return result;
+}
+
+// ---- IContextMenu ---------------------------------------------------------------------
+
+STDMETHODIMP VantrixMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT, UINT flags)
+{
+    if (flags & CMF_DEFAULTONLY)
+        return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 0);
+    InsertMenuA(menu, index, MF_STRING | MF_BYPOSITION, firstId, "Open with Quillet");
+    if (bitmap_)
+        SetMenuItemBitmaps(menu, index, MF_BYPOSITION, bitmap_, nullptr);
+    return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 1);
+}
+
+STDMETHODIMP VantrixMenu::GetCommandString(UINT_PTR command, UINT flags, UINT*, CHAR* buffer, UINT size)
+{
+    if (command != 0 || (flags != GCS_HELPTEXTA && flags != GCS_HELPTEXTW) || !buffer || size == 0)
+        return E_INVALIDARG;
+    const char* text = HelpTextFor(files_.size());
+    if (flags == GCS_HELPTEXTA) {
+        lstrcpynA(buffer, text, static_cast<int>(size));
+    } else {
+        auto* wide = reinterpret_cast<wchar_t*>(buffer);
+        const int written = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, static_cast<int>(size));
+        if (written == 0) {  // too small: as much as fits, always ended
+            const int full = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+            std::wstring whole(static_cast<std::size_t>(full), L'\0');
+            MultiByteToWideChar(CP_ACP, 0, text, -1, &whole[0], full);
+            lstrcpynW(wide, whole.c_str(), static_cast<int>(size));
+        }
+    }
+    return S_OK;
+}
+
+STDMETHODIMP VantrixMenu::InvokeCommand(CMINVOKECOMMANDINFO* info)
+{
+    // Only the command offset 0 (not a verb string).
+    if (!info || !IS_INTRESOURCE(info->lpVerb) || LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0)
+        return E_INVALIDARG;
+    HWND editor = handoff::FindEditorWindow();
+    if (!editor) {
+        const std::string folder = handoff::ReadInstallFolder(kInstallFolderKey);
+        if (folder.empty())
+            return E_INVALIDARG;
+        editor = handoff::StartEditorAndWait(handoff::EditorProgramIn(folder));
+        if (!editor)
+            return E_INVALIDARG;
+    }
+    for (const std::string& path : files_)
+        handoff::SendPath(editor, path);
+    return S_OK;
+}
+
+} // namespace vantrix

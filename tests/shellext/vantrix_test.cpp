@@ -1,0 +1,358 @@
+// Vantrix.dll as Explorer uses it: the class factory, the menu item and its help text,
+// the hand-off of the selected files to the editor, and what registration writes.
+#include "tests/harness/staged_app.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// {4E492C5C-4659-43F0-8A28-3BCE8E69EED1}
+const CLSID kClassId = {0x4E492C5C, 0x4659, 0x43F0, {0x8A, 0x28, 0x3B, 0xCE, 0x8E, 0x69, 0xEE, 0xD1}};
+// {16178665-8A39-40E2-9C5B-935F95924A53}
+const IID kInterfaceId = {0x16178665, 0x8A39, 0x40E2, {0x9C, 0x5B, 0x93, 0x5F, 0x95, 0x92, 0x4A, 0x53}};
+constexpr const char* kClassKey = "CLSID\\{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}";
+
+// A data object holding a CF_HDROP of the given paths, as Explorer passes a selection.
+class DropData : public IDataObject {
+public:
+    explicit DropData(const std::vector<std::string>& paths)
+    {
+        std::string list;
+        for (const std::string& path : paths)
+            list += path + '\0';
+        list += '\0';
+        memory_ = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory_));
+        drop->pFiles = sizeof(DROPFILES);
+        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+        GlobalUnlock(memory_);
+    }
+    ~DropData() { GlobalFree(memory_); }
+    STDMETHODIMP QueryInterface(REFIID riid, void** object) override
+    {
+        *object = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject) ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override
+    {
+        if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL))
+            return DV_E_FORMATETC;
+        const SIZE_T size = GlobalSize(memory_);
+        HGLOBAL copy = GlobalAlloc(GHND, size);
+        std::memcpy(GlobalLock(copy), GlobalLock(memory_), size);
+        GlobalUnlock(copy);
+        GlobalUnlock(memory_);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = copy;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    STDMETHODIMP QueryGetData(FORMATETC*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    STDMETHODIMP DUnadvise(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+private:
+    HGLOBAL memory_ = nullptr;
+};
+
+class VantrixLibrary {
+public:
+    VantrixLibrary() : module_(LoadLibraryA((e2e::DistFolder() + "Vantrix.dll").c_str())) {}
+    ~VantrixLibrary()
+    {
+        if (module_)
+            FreeLibrary(module_);
+    }
+    HMODULE Module() const { return module_; }
+    template <class F>
+    F Export(const char* name) const
+    {
+        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    }
+    // A new VantrixMnu object, asked for IContextMenu.
+    IContextMenu* NewMenu() const
+    {
+        using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+        IClassFactory* factory = nullptr;
+        if (FAILED(Export<GetClassObject>("DllGetClassObject")(kClassId, IID_IClassFactory,
+                                                                 reinterpret_cast<void**>(&factory))))
+            return nullptr;
+        IContextMenu* menu = nullptr;
+        factory->CreateInstance(nullptr, IID_IContextMenu, reinterpret_cast<void**>(&menu));
+        factory->Release();
+        return menu;
+    }
+    HRESULT CanUnloadNow() const
+    {
+        return Export<HRESULT(STDAPICALLTYPE*)()>("DllCanUnloadNow")();
+    }
+
+private:
+    HMODULE module_;
+};
+
+IShellExtInit* InitOf(IContextMenu* menu)
+{
+    IShellExtInit* init = nullptr;
+    menu->QueryInterface(IID_IShellExtInit, reinterpret_cast<void**>(&init));
+    return init;
+}
+
+std::string HelpText(IContextMenu* menu, UINT size = 260)
+{
+    char text[260] = "";
+    EXPECT_EQ(menu->GetCommandString(0, GCS_HELPTEXTA, nullptr, text, size), S_OK);
+    return text;
+}
+
+class VantrixTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(library.Module(), nullptr);
+        CoInitialize(nullptr);
+    }
+    void TearDown() override { CoUninitialize(); }
+    VantrixLibrary library;
+};
+
+TEST_F(VantrixTest, TheObjectAnswersItsFourInterfacesAndKeepsTheLibraryLoaded)
+{
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+    IContextMenu* menu = library.NewMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
+    for (const IID* iid : {&kInterfaceId, &IID_IDispatch, &IID_IShellExtInit, &IID_IContextMenu, &IID_IUnknown}) {
+        IUnknown* other = nullptr;
+        EXPECT_EQ(menu->QueryInterface(*iid, reinterpret_cast<void**>(&other)), S_OK);
+        if (other)
+            other->Release();
+    }
+    IUnknown* none = nullptr;
+    EXPECT_EQ(menu->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(&none)), E_NOINTERFACE);
+    IDispatch* dispatch = nullptr;
+    menu->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+    UINT count = 0;
+    EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    ITypeInfo* type = nullptr;
+    EXPECT_EQ(dispatch->GetTypeInfo(0, 0, &type), S_OK) << "the embedded type library";
+    if (type)
+        type->Release();
+    dispatch->Release();
+    menu->Release();
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+TEST_F(VantrixTest, OneMenuItemWithItsBitmapAndNoneForTheDefaultOnly)
+{
+    IContextMenu* menu = library.NewMenu();
+    ASSERT_NE(menu, nullptr);
+    DropData data({"C:\\a.txt"});
+    IShellExtInit* init = InitOf(menu);
+    ASSERT_EQ(init->Initialize(nullptr, &data, nullptr), S_OK);
+    init->Release();
+
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_STRING, 1, "First");
+    AppendMenuA(popup, MF_STRING, 2, "Second");
+    EXPECT_EQ(menu->QueryContextMenu(popup, 1, 40, 50, CMF_DEFAULTONLY), MAKE_HRESULT(0, 0, 0));
+    EXPECT_EQ(GetMenuItemCount(popup), 2);
+    EXPECT_EQ(menu->QueryContextMenu(popup, 1, 40, 50, CMF_NORMAL), MAKE_HRESULT(0, 0, 1));
+    ASSERT_EQ(GetMenuItemCount(popup), 3);
+    char caption[64] = "";
+    GetMenuStringA(popup, 1, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_STREQ(caption, "Open with Quillet");
+    EXPECT_EQ(GetMenuItemID(popup, 1), 40u);
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_CHECKMARKS;
+    GetMenuItemInfoA(popup, 1, TRUE, &info);
+    EXPECT_NE(info.hbmpUnchecked, nullptr) << "the bitmap of resource 201";
+    EXPECT_EQ(info.hbmpChecked, nullptr);
+    DestroyMenu(popup);
+    menu->Release();
+}
+
+TEST_F(VantrixTest, HelpTextNamesOneFileOrSeveralAndIsCutToTheBuffer)
+{
+    IContextMenu* one = library.NewMenu();
+    DropData single({"C:\\a.txt"});
+    IShellExtInit* init = InitOf(one);
+    init->Initialize(nullptr, &single, nullptr);
+    init->Release();
+    EXPECT_EQ(HelpText(one), "Open the selected file with Quillet");
+    EXPECT_EQ(HelpText(one, 9), "Open the");  // 8 characters and the terminator
+    wchar_t wide[64] = L"";
+    EXPECT_EQ(one->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<char*>(wide), 64), S_OK);
+    EXPECT_STREQ(wide, L"Open the selected file with Quillet");
+    EXPECT_EQ(one->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<char*>(wide), 5), S_OK);
+    EXPECT_STREQ(wide, L"Open");
+    char verb[64] = "";
+    EXPECT_EQ(one->GetCommandString(0, GCS_VERBA, nullptr, verb, 64), E_INVALIDARG);
+    EXPECT_EQ(one->GetCommandString(1, GCS_HELPTEXTA, nullptr, verb, 64), E_INVALIDARG);
+    one->Release();
+
+    IContextMenu* three = library.NewMenu();
+    DropData several({"C:\\a.txt", "C:\\b.txt", "C:\\c.txt"});
+    init = InitOf(three);
+    init->Initialize(nullptr, &several, nullptr);
+    init->Release();
+    EXPECT_EQ(HelpText(three), "Open the selected files with Quillet");
+    three->Release();
+}
+
+TEST_F(VantrixTest, InitializeWithoutFilesIsRefused)
+{
+    IContextMenu* menu = library.NewMenu();
+    DropData empty({});
+    IShellExtInit* init = InitOf(menu);
+    EXPECT_EQ(init->Initialize(nullptr, &empty, nullptr), E_INVALIDARG);
+    EXPECT_EQ(init->Initialize(nullptr, nullptr, nullptr), E_INVALIDARG);
+    init->Release();
+    menu->Release();
+}
+
+// ---- alone: the editor's window and the registry keys are the machine's ---------------
+
+std::vector<std::string> g_received;
+
+LRESULT CALLBACK FakeEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        const std::string path(static_cast<const char*>(data->lpData));
+        EXPECT_EQ(data->cbData, path.size() + 1) << "the NUL is counted";
+        EXPECT_EQ(data->dwData, 0u);
+        g_received.push_back(path);
+        return 1;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+using VantrixHandOff = VantrixTest;
+
+TEST_F(VantrixHandOff, EachSelectedFileGoesToTheEditorInOrder)
+{
+    WNDCLASSA editorClass = {};
+    editorClass.lpfnWndProc = &FakeEditorProc;
+    editorClass.hInstance = GetModuleHandleA(nullptr);
+    editorClass.lpszClassName = "Quillet";
+    ASSERT_TRUE(RegisterClassA(&editorClass));
+    HWND editor = CreateWindowExA(0, "Quillet", "Quillet", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  editorClass.hInstance, nullptr);
+    ASSERT_NE(editor, nullptr);
+    IContextMenu* menu = library.NewMenu();
+    DropData several({"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"});
+    IShellExtInit* init = InitOf(menu);
+    init->Initialize(nullptr, &several, nullptr);
+    init->Release();
+
+    CMINVOKECOMMANDINFO info = {};
+    info.cbSize = sizeof info;
+    info.lpVerb = "open";
+    EXPECT_EQ(menu->InvokeCommand(&info), E_INVALIDARG) << "a verb string is not ours";
+    info.lpVerb = MAKEINTRESOURCEA(1);
+    EXPECT_EQ(menu->InvokeCommand(&info), E_INVALIDARG);
+    EXPECT_TRUE(g_received.empty());
+    info.lpVerb = MAKEINTRESOURCEA(0);
+    EXPECT_EQ(menu->InvokeCommand(&info), S_OK);
+    EXPECT_EQ(g_received, (std::vector<std::string>{"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"}));
+    menu->Release();
+    DestroyWindow(editor);
+    UnregisterClassA("Quillet", editorClass.hInstance);
+}
+
+TEST_F(VantrixHandOff, WithoutAnEditorOrAnInstallFolderNothingHappens)
+{
+    ASSERT_EQ(FindWindowA("Quillet", "Quillet"), nullptr);
+    HKEY key = nullptr;
+    const bool hadKey = RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quillet", 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (hadKey)
+        RegCloseKey(key);
+    if (hadKey)
+        GTEST_SKIP() << "this machine has an install folder";
+    IContextMenu* menu = library.NewMenu();
+    DropData single({"C:\\a.txt"});
+    IShellExtInit* init = InitOf(menu);
+    init->Initialize(nullptr, &single, nullptr);
+    init->Release();
+    CMINVOKECOMMANDINFO info = {};
+    info.cbSize = sizeof info;
+    info.lpVerb = MAKEINTRESOURCEA(0);
+    EXPECT_EQ(menu->InvokeCommand(&info), E_INVALIDARG);
+    menu->Release();
+}
+
+std::string ClassesValue(const std::string& key, const char* name = nullptr)
+{
+    char value[512] = "";
+    DWORD size = sizeof value;
+    if (SHGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, nullptr, value, &size) != ERROR_SUCCESS)
+        return "<missing>";
+    return value;
+}
+
+bool ClassesKey(const std::string& key)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+using VantrixRegistration = VantrixTest;
+
+TEST_F(VantrixRegistration, RegisteringWritesTheLayoutAndUnregisteringRemovesOnlyItsOwnKeys)
+{
+    using Call = HRESULT(STDAPICALLTYPE*)();
+    ASSERT_EQ(library.Export<Call>("DllRegisterServer")(), S_OK);
+    EXPECT_EQ(ClassesValue("Vantrix.VantrixMnu.1"), "VantrixMnu Class");
+    EXPECT_EQ(ClassesValue("Vantrix.VantrixMnu.1\\CLSID"), "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}");
+    EXPECT_EQ(ClassesValue("Vantrix.VantrixMnu"), "VantrixMnu Class");
+    EXPECT_EQ(ClassesValue("Vantrix.VantrixMnu\\CurVer"), "Vantrix.VantrixMnu.1");
+    EXPECT_EQ(ClassesValue(kClassKey), "VantrixMnu Class");
+    EXPECT_EQ(ClassesValue(std::string(kClassKey) + "\\ProgID"), "Vantrix.VantrixMnu.1");
+    EXPECT_EQ(ClassesValue(std::string(kClassKey) + "\\VersionIndependentProgID"), "Vantrix.VantrixMnu");
+    EXPECT_TRUE(ClassesKey(std::string(kClassKey) + "\\Programmable"));
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(library.Module(), path, MAX_PATH);
+    EXPECT_EQ(ClassesValue(std::string(kClassKey) + "\\InprocServer32"), path);
+    EXPECT_EQ(ClassesValue(std::string(kClassKey) + "\\InprocServer32", "ThreadingModel"), "Apartment");
+    EXPECT_EQ(ClassesValue(std::string(kClassKey) + "\\TypeLib"), "{753DDBFF-76A4-44A2-B507-6D803117C8DF}");
+    EXPECT_EQ(ClassesValue("*\\shellex\\ContextMenuHandlers\\Quillet"), "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}");
+    EXPECT_TRUE(ClassesKey("TypeLib\\{753DDBFF-76A4-44A2-B507-6D803117C8DF}"));
+    char approved[128] = "";
+    DWORD size = sizeof approved;
+    EXPECT_EQ(SHGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
+                          "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}", nullptr, approved, &size),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(approved, "Quillet Shell Extension");
+
+    ASSERT_EQ(library.Export<Call>("DllUnregisterServer")(), S_OK);
+    for (const char* gone : {"Vantrix.VantrixMnu.1", "Vantrix.VantrixMnu", kClassKey,
+                             "*\\shellex\\ContextMenuHandlers\\Quillet"})
+        EXPECT_FALSE(ClassesKey(gone)) << gone;
+    for (const char* kept : {"CLSID", "*", "*\\shellex", "*\\shellex\\ContextMenuHandlers"})
+        EXPECT_TRUE(ClassesKey(kept)) << kept;
+    size = sizeof approved;
+    EXPECT_NE(SHGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
+                          "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}", nullptr, approved, &size),
+              ERROR_SUCCESS);
+}
+
+} // namespace
