@@ -52,7 +52,7 @@ TEST(SkinSelectorE2E, ApplyingAGoodSkinShowsTheMainWindowThatStartUpKeptHidden)
     PostMessageA(GetDlgItem(selector, kApply), BM_CLICK, 0, 0);
     EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     EXPECT_NE(GetPropA(main, "CSkinSubcls"), nullptr);
-    EXPECT_EQ(e2e::IniValue(app.ConfigPath(), "Main", "Skin"), "Graphite");
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::IniValue(app.ConfigPath(), "Main", "Skin") == "Graphite"; }));
     EXPECT_TRUE(IsWindowVisible(selector));
 
     PostMessageA(main, WM_CLOSE, 0, 0);
