@@ -58,7 +58,6 @@ void PrepareBar(HWND bar)
     SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
 }
 
-// Screen rectangle of a toolbar button, found by its command.
 void SendLayoutSize(HWND frame)
 {
     RECT client = {};
@@ -139,6 +138,8 @@ bool MainWindow::CreateToolbar()
 
 bool MainWindow::Create()
 {
+    takingPaths_ = false;
+    pendingPaths_.clear();
     auto fail = [](const char* what) {
         ui::Message(nullptr, std::string("Failed to create the ") + what, MB_OK | MB_ICONERROR);
         return false;
@@ -316,10 +317,23 @@ LRESULT MainWindow::OnCopyData(const COPYDATASTRUCT* data)
         while (length < data->cbData && bytes[length] != '\0')
             ++length;
         std::string path(bytes, length);
-        if (!path.empty())
+        if (path.empty())
+            return 1;
+        if (takingPaths_)
             OpenDocument(path);
+        else
+            pendingPaths_.push_back(path);
     }
     return 1;
+}
+
+void MainWindow::TakeHandedOverPaths()
+{
+    takingPaths_ = true;
+    std::vector<std::string> pending;
+    pending.swap(pendingPaths_);
+    for (const std::string& path : pending)
+        OpenDocument(path);
 }
 
 void MainWindow::OnDropFiles(HDROP drop)

@@ -6,6 +6,8 @@
 #include "platform/subclass.h"
 
 #include <windows.h>
+#include <string>
+#include <vector>
 
 constexpr int kMenuBarId = 101;
 constexpr int kToolbarId = 102;
@@ -42,6 +44,9 @@ public:
     // been reported when this returns false.
     bool Create();
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // From now on paths handed over open at once; those that arrived during start-up open
+    // now, in the order they came.
+    void TakeHandedOverPaths();
 
     HWND frame = nullptr;
     HWND menuBar = nullptr;
@@ -66,6 +71,10 @@ private:
     void OnTabSelectionChange();
 
     bool exitConfirmed_ = false;  // the changes were asked about before the destruction
+    // Start-up calls out of the process (the shell, the Explorer extension), and a path
+    // handed over meanwhile arrives in the middle of it: such paths wait here.
+    bool takingPaths_ = false;
+    std::vector<std::string> pendingPaths_;
 };
 
 MainWindow& Main();

@@ -110,6 +110,7 @@ void OpenCommandLine(const std::string& commandLine)
 {
     if (!commandLine.empty())
         OpenDocument(commandLine);
+    Main().TakeHandedOverPaths();
 }
 
 void ProcessLoopMessage(MSG& message)

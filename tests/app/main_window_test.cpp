@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "docs/documents.h"
 #include "docs/tab_strip.h"
+#include "options/options_dialog.h"
 #include "tests/harness/in_process_app.h"
 
 #include <gtest/gtest.h>
@@ -220,7 +221,11 @@ TEST_F(MainWindowTest, StartupFilesAreRememberedOnlyWhileTheOptionIsOn)
     // The next start reopens them; switched off, the next exit forgets them.
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(Captions(), (std::vector<std::string>{"one.txt", "two.txt"}));
-    app.SetConfig("Main", "OpenFilesAtStartup", "0");
+    // The exit asks the Options dialog's box, not the stored key.
+    HWND box = GetDlgItem(GetDlgItem(OptionsDialogWindow(), 202), 113);
+    ASSERT_NE(box, nullptr);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    ASSERT_FALSE(IsOpenLastFilesChecked());
     app.Close();
     EXPECT_EQ(app.Config("StartupFiles", "0"), "");
 }

@@ -50,7 +50,10 @@ TEST_F(SettingsE2E, OptionsPagesAreChosenFromTheListWithTheMouse)
         RECT item = {};
         GetWindowRect(list, &item);
         const int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-        e2e::Click({item.left + 20, item.top + 2 + rowHeight * page + rowHeight / 2});
+        const POINT at = {item.left + 20, item.top + 2 + rowHeight * page + rowHeight / 2};
+        // The click goes wherever the screen shows the list: wait until it does.
+        ASSERT_TRUE(e2e::WaitUntil([&] { return WindowFromPoint(at) == list; }));
+        e2e::Click(at);
         ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, 200 + page)) != FALSE; }))
             << "page " << page;
         for (int other = 0; other < 3; ++other) {

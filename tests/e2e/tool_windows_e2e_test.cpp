@@ -386,7 +386,9 @@ TEST_F(ToolWindowsE2E, RightClickOnTheEmptyAreaOffersOnlyAddAndDeleteAll)
     ASSERT_TRUE(OpenWithAlt('A', FavsPopup()));
     RECT list = {};
     GetWindowRect(FavsList(), &list);
-    e2e::Click({list.left + 40, list.top + 120}, true);  // well below the only row
+    const POINT below = {list.left + 40, list.top + 120};  // well below the only row
+    ASSERT_TRUE(e2e::WaitUntil([&] { return WindowFromPoint(below) == FavsList(); })) << "the list is on screen";
+    e2e::Click(below, true);
     HWND menu = WaitForMenu();
     ASSERT_NE(menu, nullptr);
     if (HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, kGetMenuHandle, 0, 0))) {
@@ -426,7 +428,9 @@ TEST_F(ToolWindowsE2E, AboutIsCentredAndHidesOnAClickOrWhenAnotherWindowIsActiva
     e2e::Sync(main_);
     e2e::ShotIfAsked("about");
 
-    e2e::Click({rect.left + 100, rect.top + 100});
+    const POINT inside = {rect.left + 100, rect.top + 100};
+    ASSERT_TRUE(e2e::WaitUntil([&] { return WindowFromPoint(inside) == about; })) << "the window is on screen";
+    e2e::Click(inside);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(about); })) << "a click hides it";
 
     PostMessageA(main_, WM_COMMAND, kAboutCommand, 0);

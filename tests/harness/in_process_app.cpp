@@ -73,6 +73,8 @@ std::string InProcessApp::Config(const char* section, const char* key) const
 bool InProcessApp::Start()
 {
     started_ = Startup(folder_ + "Quillet.exe");
+    if (started_)
+        OpenCommandLine("");  // the end of start-up: handed-over paths open from now on
     Pump();
     return started_;
 }

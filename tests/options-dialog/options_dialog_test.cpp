@@ -133,6 +133,7 @@ TEST_F(OptionsDialogTest, EditorSettingsNeedAnActiveDocument)
 
 TEST_F(OptionsDialogTest, ExplorerOptionWithoutTheExtensionLibraryStaysOff)
 {
+    DeleteFileA((app.Folder() + "Vantrix.dll").c_str());
     Start();
     EXPECT_TRUE(app.messages.empty()) << "no message at start-up for an extension that is off";
     Click(kShellExtension);
@@ -142,6 +143,30 @@ TEST_F(OptionsDialogTest, ExplorerOptionWithoutTheExtensionLibraryStaysOff)
         reported = reported || message.text == "Failed to load Vantrix.dll";
     EXPECT_TRUE(reported);
     EXPECT_EQ(Stored("Editor", "ShellEx"), "0");
+}
+
+// Registers the real extension class: runs alone (see CMakeLists.txt).
+TEST_F(OptionsDialogTest, ShellExtensionSwitchRegistersAndUnregistersTheExtension)
+{
+    Start();
+    EXPECT_TRUE(app.messages.empty());
+    const auto handlerKey = [] {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers\\Quillet", 0, KEY_READ, &key) !=
+            ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    };
+    Click(kShellExtension);
+    Click(kApply);
+    EXPECT_TRUE(app.messages.empty());
+    EXPECT_EQ(Stored("Editor", "ShellEx"), "1");
+    EXPECT_TRUE(handlerKey());
+    Click(kShellExtension);
+    Click(kApply);
+    EXPECT_EQ(Stored("Editor", "ShellEx"), "0");
+    EXPECT_FALSE(handlerKey());
 }
 
 struct PositionCase {

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -353,6 +354,26 @@ TEST_F(VantrixRegistration, RegisteringWritesTheLayoutAndUnregisteringRemovesOnl
     EXPECT_NE(SHGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
                           "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}", nullptr, approved, &size),
               ERROR_SUCCESS);
+}
+
+} // namespace
+
+namespace {
+
+// The extension for the other architecture lies beside the program, built for it.
+TEST(VantrixCompanion, TheOtherArchitecturesExtensionIsStaged)
+{
+    const bool wide = sizeof(void*) == 8;
+    const std::string path = e2e::DistFolder() + (wide ? "Vantrix32.dll" : "Vantrix64.dll");
+    const std::string bytes = e2e::ReadTextFile(path);
+    if (bytes.empty())
+        GTEST_SKIP() << "no cross compiler for the other architecture on this machine";
+    ASSERT_GT(bytes.size(), 0x40u);
+    const auto peOffset = *reinterpret_cast<const std::uint32_t*>(bytes.data() + 0x3C);
+    ASSERT_LT(peOffset + 6, bytes.size());
+    EXPECT_EQ(bytes.compare(peOffset, 4, std::string("PE\0\0", 4)), 0);
+    const auto machine = *reinterpret_cast<const std::uint16_t*>(bytes.data() + peOffset + 4);
+    EXPECT_EQ(machine, wide ? IMAGE_FILE_MACHINE_I386 : IMAGE_FILE_MACHINE_AMD64);
 }
 
 } // namespace
