@@ -43,6 +43,10 @@ MainWindow g_main;
 
 LRESULT CALLBACK ClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The main window can be found (and handed a path) while it is still being built,
+    // before its own procedure is attached: the path is kept all the same.
+    if (message == WM_COPYDATA && window == g_main.frame && window)
+        return g_main.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -44,6 +44,8 @@ public:
     // been reported when this returns false.
     bool Create();
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // A path handed over (WM_COPYDATA): opened, or kept until start-up has finished.
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
     // From now on paths handed over open at once; those that arrived during start-up open
     // now, in the order they came.
     void TakeHandedOverPaths();
@@ -64,7 +66,6 @@ private:
     bool CreateMenuBar();
     bool CreateToolbar();
     LRESULT OnNotify(NMHDR* header);
-    LRESULT OnCopyData(const COPYDATASTRUCT* data);
     void OnDropFiles(HDROP drop);
     LRESULT OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();

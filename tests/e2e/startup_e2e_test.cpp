@@ -32,12 +32,14 @@ TEST(StartupE2E, TheMainWindowHasItsPartsAndHandedOverPathsOpenOnce)
     for (int id : {101, 102, 100, 103})
         EXPECT_TRUE(e2e::WaitUntil([&] { return GetDlgItem(main, id) != nullptr; })) << id;
 
+    // A path that arrives while start-up is still going on opens once it has finished.
     StagedApp::SendPath(main, "\"" + file + "\"");
-    EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"Read Me.txt"});
+    EXPECT_TRUE(e2e::WaitUntil([&] { return app.TabCaptions(main) == std::vector<std::string>{"Read Me.txt"}; }));
     std::string lower = file;
     for (char& c : lower)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     StagedApp::SendPath(main, lower);
+    e2e::Sync(main);
     EXPECT_EQ(app.TabCaptions(main).size(), 1u);
 
     PostMessageA(main, WM_CLOSE, 0, 0);
