@@ -333,11 +333,14 @@ LRESULT MainWindow::OnCopyData(const COPYDATASTRUCT* data)
 
 void MainWindow::TakeHandedOverPaths()
 {
-    takingPaths_ = true;
-    std::vector<std::string> pending;
-    pending.swap(pendingPaths_);
-    for (const std::string& path : pending)
+    // Opening a path can show a message box, during which more paths arrive: they queue
+    // behind the ones waiting, so all open in the order they came.
+    while (!pendingPaths_.empty()) {
+        const std::string path = pendingPaths_.front();
+        pendingPaths_.erase(pendingPaths_.begin());
         OpenDocument(path);
+    }
+    takingPaths_ = true;
 }
 
 void MainWindow::OnDropFiles(HDROP drop)

@@ -23,6 +23,14 @@ std::string RefusalOf(const std::string& type)
         return "\"*\" stands for every file and cannot be associated; enter one file type, such as .txt.";
     if (type.find('\\') != std::string::npos)
         return "A file type cannot contain a backslash; enter one file type, such as .txt.";
+    // Opening these runs programs, Quillet and its launcher among them: associated with
+    // the editor, no program would start from the shell any more.
+    std::string lower = trimmed;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* runnable : {".exe", ".com", ".bat", ".cmd", ".lnk", ".scr", ".pif"})
+        if (lower == runnable)
+            return trimmed + " files are programs that Windows runs; they cannot be opened with Quillet.";
     return {};
 }
 

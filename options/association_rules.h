@@ -16,7 +16,9 @@ std::string ProgramKeyFor(const std::string& type);
 std::string LauncherCommand(const std::string& appFolder);
 
 // Why a type text cannot be associated, or "" when it can. A text with a backslash, "*",
-// or nothing but spaces would rewrite registrations that are not a file type's.
+// or nothing but spaces would rewrite registrations that are not a file type's; the types
+// Windows runs as programs (.exe, .com, .bat, .cmd, .lnk, .scr, .pif) would stop every
+// program, the editor included, from starting through the shell.
 std::string RefusalOf(const std::string& type);
 
 // Whether the list already holds the text, ignoring the case of ASCII letters.

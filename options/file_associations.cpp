@@ -46,8 +46,8 @@ std::string ReadClassesValue(const std::string& key, const char* name)
     std::string value;
     if (RegQueryValueExA(handle, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ &&
         size <= kValueBufferSize) {
-        char buffer[kValueBufferSize] = "";
-        size = sizeof buffer - 1;  // a value stored without its zero still ends in one here
+        char buffer[kValueBufferSize + 1] = "";
+        size = kValueBufferSize;  // a value stored without its zero still ends in one here
         if (RegQueryValueExA(handle, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS &&
             type == REG_SZ)
             value.assign(buffer);
@@ -64,7 +64,7 @@ bool Associate(const std::string& type, const std::string& appFolder)
     bool written = true;
     // A type that already names the program's key (Config.ini replaced, say) keeps the
     // backup it has: copying the program's key onto itself would lose the original.
-    if (previous != programKey) {
+    if (lstrcmpiA(previous.c_str(), programKey.c_str()) != 0) {  // key names ignore case
         const std::string description = previous.empty() ? "" : ReadClassesValue(previous);
         const std::string icon = previous.empty() ? "" : ReadClassesValue(previous + "\\DefaultIcon");
         written = written && WriteClassesValue(programKey, "Backup", previous);

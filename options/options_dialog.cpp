@@ -375,6 +375,9 @@ LRESULT OptionsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ShowWindow(window_, SW_HIDE);
         return 0;
     case WM_DESTROY: {
+        // Add and Remove changed the registry at once: the list must not be lost when the
+        // program ends with the dialog open or hidden by "Editor Settings".
+        associations_.SaveList();
         RECT rect = {};
         GetWindowRect(window_, &rect);
         config::WriteNumber("Position", "OptsLeft", rect.left);

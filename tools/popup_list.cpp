@@ -234,6 +234,7 @@ LRESULT PopupList::PopupProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY: {
         if (!previousPopup_)
             break;
+        closed_ = true;
         Destroying();
         HWND popup = popup_;
         SetWindowLongPtrA(popup, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousPopup_));

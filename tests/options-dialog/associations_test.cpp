@@ -154,6 +154,16 @@ TEST_F(AssociationsTest, TheListIsStoredWhenTheDialogClosesAndLoadedAtTheNextSta
     EXPECT_EQ(Stored("FileAssoc", "1"), "");
 }
 
+TEST_F(AssociationsTest, TheListIsStoredAlsoWhenTheProgramEndsWithTheDialogOpen)
+{
+    const std::string type = Own(Unique(".qj"));
+    Start();
+    ShowOptionsDialog(false);
+    Add(type);
+    app.Close();
+    EXPECT_EQ(Stored("FileAssoc", "0"), type);
+}
+
 TEST_F(AssociationsTest, ATypeAlreadyPointingAtTheProgramKeepsItsOriginalBackup)
 {
     // The registration of an earlier run, whose Config.ini list was lost.
@@ -161,7 +171,7 @@ TEST_F(AssociationsTest, ATypeAlreadyPointingAtTheProgramKeepsItsOriginalBackup)
     const std::string original = Own(Unique("Original.File"));
     const std::string key = "Quillet" + type;
     SetValue(original, "The original description");
-    SetValue(type, key);
+    SetValue(type, "quillet" + type);  // registry names ignore case
     SetValue(key, "The original description");
     HKEY handle = nullptr;
     RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr);
@@ -181,7 +191,9 @@ TEST_F(AssociationsTest, TextsThatAreNotOneFileTypeAreRefusedAndWriteNothing)
     const std::string withBackslash = Unique(".qh") + "\\shell";
     Own(withBackslash.substr(0, withBackslash.find('\\')));
     Start();
-    for (const std::string& text : {withBackslash, std::string("*"), std::string(" * "), std::string("   ")}) {
+    for (const std::string& text :
+         {withBackslash, std::string("*"), std::string(" * "), std::string("   "), std::string(".EXE"),
+          std::string(".lnk")}) {
         SCOPED_TRACE(text);
         app.messages.clear();
         Add(text);
@@ -191,6 +203,8 @@ TEST_F(AssociationsTest, TextsThatAreNotOneFileTypeAreRefusedAndWriteNothing)
     }
     EXPECT_FALSE(KeyExists(withBackslash.substr(0, withBackslash.find('\\'))));
     EXPECT_FALSE(KeyExists("Quillet*"));
+    EXPECT_FALSE(KeyExists("Quillet.EXE"));
+    EXPECT_NE(Value(".exe"), "Quillet.EXE");
     EXPECT_NE(Value("*"), "Quillet*");
 }
 
@@ -216,6 +230,13 @@ TEST_F(AssociationsTest, ValuesTooLongForTheBufferAreReadAsEmpty)
     Add(type);
     EXPECT_EQ(Value("Quillet" + type), "");
     EXPECT_EQ(Value("Quillet" + type, "Backup"), other);
+
+    const std::string fits = Own(Unique(".qk"));  // 259 characters still fit
+    const std::string longest = Own(Unique("Longest.File"));
+    SetValue(fits, longest);
+    SetValue(longest, std::string(259, 'e'));
+    Add(fits);
+    EXPECT_EQ(Value("Quillet" + fits), std::string(259, 'e'));
 }
 
 } // namespace
