@@ -2,12 +2,12 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "platform/config.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"
+#include "app/options_host.h"
 #include "app/resource_ids.h"
+#include "app/tool_host.h"
 #include "app/tray_icon.h"
-#include "platform/ui_seam.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_commands.h"
 #include "docs/document_saving.h"
@@ -16,17 +16,18 @@
 #include "docs/status_line.h"
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"
+#include "platform/config.h"
+#include "platform/ui_seam.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
-#include "app/options_host.h"
-#include "app/tool_host.h"
 #include "tools/tool_windows.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -60,6 +61,24 @@ void PrepareBar(HWND bar)
 {
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
+}
+
+// An editor run as administrator (to associate file types, say) still takes the paths the
+// launcher and Explorer hand over, and hears the taskbar restart: from Windows Vista on,
+// messages from processes of a lower integrity level are otherwise dropped. Bound at run
+// time; earlier Windows has no such filter.
+void LetLowerProcessesReach(HWND window, std::initializer_list<UINT> messages)
+{
+    using AllowMessage = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+    HMODULE user = GetModuleHandleA("user32.dll");
+    const auto allow = reinterpret_cast<AllowMessage>(
+        reinterpret_cast<void*>(user ? GetProcAddress(user, "ChangeWindowMessageFilterEx") : nullptr));
+    if (!allow)
+        return;
+    for (UINT message : messages)
+        if (message)
+            allow(window, message, kAllow, nullptr);
 }
 
 void SendLayoutSize(HWND frame)
@@ -191,6 +210,7 @@ bool MainWindow::Create()
     UseMainWindowAsToolHost();
     CreateToolPopups();
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    LetLowerProcessesReach(frame, {WM_COPYDATA, taskbarCreatedMessage});
     Attach(frame);
     InstallSkinnedMenuHook();
     BuildMenus(*this);
