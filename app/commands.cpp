@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"
+#include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_commands.h"
@@ -28,12 +29,6 @@ constexpr int kLastPlayMacroCommand = 909;
 constexpr int kPlayMacroOffset = 686;  // command - 686 is the editor's play-macro code
 constexpr WORD kPostedByMenu = 1;      // notification code of the toolbar commands menus post
 constexpr DWORD kFavouriteDialogFlags = 0x1C00;
-
-HWND ActiveControl()
-{
-    Document* active = ActiveDocument();
-    return active ? active->control : nullptr;
-}
 
 LRESULT SendToActive(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -340,8 +335,7 @@ bool TranslateMainWindowKey(const MSG& message)
 void ShowHelp()
 {
     const std::string path = App().appFolder + "Help.chm";
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (FileExists(path))
         ShellExecuteA(Main().frame, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     else
         ui::Message(Main().frame, "The Help file was not found", MB_OK | MB_ICONERROR);

@@ -4,6 +4,7 @@
 #include "corvex/include/corvex.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
+#include "docs/editor_settings.h"
 #include "docs/languages.h"
 #include "skin/skinned_menus.h"
 
@@ -118,12 +119,10 @@ const MenuTable kMenus[kMenuCount] = {
 };
 
 constexpr int kFirstMacroCommand = 900;
-constexpr int kMacroCount = 10;
 constexpr int kLanguageButtonIndex = 13;
 constexpr int kMacroButtonIndex = 14;
 constexpr UINT kTabFavouritesCommand = 502;
 
-bool IsSeparator(const char* caption) { return std::strcmp(caption, kSeparatorCaption) == 0; }
 
 HMENU BuildMenu(const MenuTable& table)
 {
@@ -133,17 +132,11 @@ HMENU BuildMenu(const MenuTable& table)
     for (std::size_t position = 0; position < table.count; ++position) {
         const MenuItem& item = table.items[position];
         UINT flags = MF_BYPOSITION | MF_OWNERDRAW | item.state;
-        if (IsSeparator(item.caption))
+        if (IsSeparatorCaption(item.caption))
             flags |= MF_SEPARATOR;
         InsertMenuA(menu, static_cast<UINT>(position), flags, item.command, item.caption);
     }
     return menu;
-}
-
-HWND ActiveControl()
-{
-    Document* active = ActiveDocument();
-    return active ? active->control : nullptr;
 }
 
 void TrackAtCursor(HMENU menu)

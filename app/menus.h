@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-class MainWindow;
+#include "skin/skinned_menus.h"  // kSeparatorCaption
 
-constexpr const char* kSeparatorCaption = "-";
+class MainWindow;
 
 void BuildMenus(MainWindow& main);
 void DestroyMenus(MainWindow& main);

@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "platform/config.h"
 #include "app/main_window.h"
+#include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "options/options_dialog.h"
@@ -16,12 +17,6 @@
 namespace {
 
 constexpr int kAlwaysOnTopCommand = 400;
-
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void ReadPlatformFlags(AppState& app)
 {

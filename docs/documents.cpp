@@ -21,6 +21,12 @@ Document* ActiveDocument()
     return &DocumentList[currentIndex];
 }
 
+HWND ActiveControl()
+{
+    Document* active = ActiveDocument();
+    return active ? active->control : nullptr;
+}
+
 std::string FileNameOf(const std::string& path)
 {
     std::size_t slash = path.find_last_of('\\');

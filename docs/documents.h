@@ -15,6 +15,8 @@ extern int currentIndex;  // -1 while no document is open
 
 // The active document, or null while none is open.
 Document* ActiveDocument();
+// The active document's editor control, or null while none is open.
+HWND ActiveControl();
 // Makes document `index` the active one and shows it, through the tab switch.
 void ActivateDocument(int index);
 

@@ -61,7 +61,6 @@ constexpr const char* kFontValue = "FONT";
 constexpr const char* kHotKeysValue = "HOTKEYS";
 constexpr const char* kFindHistoryValue = "FINDMRULIST";
 constexpr const char* kReplaceHistoryValue = "REPLMRULIST";
-constexpr int kMacroCount = 10;
 constexpr int kFindList = 1;
 constexpr int kReplaceList = 0;
 

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+// The macro slots the editing control keeps (played by the macro menu's first ten items).
+constexpr int kMacroCount = 10;
+
 // With a control: hand it the stored per-control values. Without (null): load the
 // library-wide macros, hot keys and search histories.
 void LoadEditorSettings(HWND control);

@@ -3,8 +3,9 @@
 #include "skin/skin_loader.h"
 
 #include "app/app_state.h"
-#include "platform/config.h"
 #include "app/main_window.h"
+#include "platform/config.h"
+#include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "skin/skin_files.h"
 #include "skin/skin_parts.h"
@@ -14,12 +15,6 @@
 namespace {
 
 constexpr int kTooltipMaxWidth = 255;
-
-bool FileInFolderExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 UINT IconOf(skin::MessageIcon icon)
 {
@@ -114,7 +109,7 @@ bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterL
     folder = skin::SkinFolderPath(folder);
     const skin::SkinLookup lookup = skin::ProfileLookup(folder);
     const auto refusal = skin::CheckSkinFolder(
-        [&folder](const char* name) { return FileInFolderExists(folder + name); }, lookup);
+        [&folder](const char* name) { return FileExists(folder + name); }, lookup);
     if (refusal) {
         ui::Message(nullptr, refusal->message, MB_OK | IconOf(refusal->icon));
         return false;

@@ -27,8 +27,6 @@ const char* CaptionOf(ULONG_PTR itemData)
     return caption ? caption : "";
 }
 
-bool IsSeparator(const char* caption) { return std::strcmp(caption, "-") == 0; }
-
 bool SkinnedItems() { return Menus().loaded && Menus().item.Loaded(); }
 
 HGDIOBJ UiFont() { return Main().uiFont ? Main().uiFont : GetStockObject(DEFAULT_GUI_FONT); }
@@ -87,7 +85,7 @@ void DrawPlainItem(const DRAWITEMSTRUCT* draw, const char* caption, bool grayed,
     HDC dc = draw->hDC;
     const RECT& rect = draw->rcItem;
     FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    if (IsSeparator(caption)) {
+    if (IsSeparatorCaption(caption)) {
         RECT line = {rect.left + kPlainCheckWidth, rect.top + 1, rect.right - kSeparatorEndGap, rect.top + 2};
         FillRect(dc, &line, GetSysColorBrush(COLOR_GRAYTEXT));
         return;
@@ -110,7 +108,7 @@ void DrawSkinnedItem(const DRAWITEMSTRUCT* draw, const char* caption, bool graye
     HDC dc = buffer.Dc();
     const bool selectedRow = selected && !grayed;
     DrawSlicedRow(dc, 0, 0, width, height, SlicedRow{&m.item, RowTop(m.item, 2, selectedRow), m.leftWidth, m.rightWidth});
-    if (IsSeparator(caption)) {
+    if (IsSeparatorCaption(caption)) {
         FillColour(dc, RECT{m.text.x, 1, width - kSeparatorEndGap, 2}, m.textNormal);
     } else {
         if ((draw->itemState & ODS_CHECKED) && m.check.Loaded()) {
@@ -127,10 +125,12 @@ void DrawSkinnedItem(const DRAWITEMSTRUCT* draw, const char* caption, bool graye
 
 } // namespace
 
+bool IsSeparatorCaption(const char* caption) { return std::strcmp(caption, kSeparatorCaption) == 0; }
+
 void MeasureMenuItem(MEASUREITEMSTRUCT* measure)
 {
     const char* caption = CaptionOf(measure->itemData);
-    if (IsSeparator(caption)) {
+    if (IsSeparatorCaption(caption)) {
         measure->itemWidth = 1;
         measure->itemHeight = kSeparatorHeight;
         return;

@@ -15,6 +15,10 @@ HMENU FlatMenuOfPopup(HWND popup);
 void InstallSkinnedMenuHook();
 void RemoveSkinnedMenuHook();
 
+// The caption of a separator item (every owner-drawn item carries its caption as data).
+constexpr const char* kSeparatorCaption = "-";
+bool IsSeparatorCaption(const char* caption);
+
 void MeasureMenuItem(MEASUREITEMSTRUCT* measure);
 void DrawMenuItem(const DRAWITEMSTRUCT* draw);
 // Draws one menu-bar button into `dc` at (0, 0): its row of `window menu.bmp` by state
