@@ -443,6 +443,14 @@ TEST_F(ToolWindowsE2E, AboutIsCentredAndHidesOnAClickOrWhenAnotherWindowIsActiva
     DestroyWindow(other);
 }
 
+std::string WindowName(HWND window)
+{
+    char name[128] = "", title[128] = "";
+    GetClassNameA(window, name, sizeof name);
+    GetWindowTextA(window, title, sizeof title);
+    return std::string(name) + " \"" + title + "\"";
+}
+
 LRESULT CALLBACK SolidProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return DefWindowProcA(window, message, wParam, lParam);
@@ -467,7 +475,9 @@ TEST_F(ToolWindowsE2E, AboutShadowDarkensTheScreenBehindItByTheBands)
     ShowWindow(back, SW_SHOWNOACTIVATE);
     UpdateWindow(back);
     HDC screen = GetDC(nullptr);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return GetPixel(screen, left + 299, top + 100) == kBack; }));
+    const POINT probe = {left + 299, top + 100};
+    ASSERT_TRUE(e2e::WaitUntil([&] { return GetPixel(screen, probe.x, probe.y) == kBack; }))
+        << "the background is covered by " << WindowName(WindowFromPoint(probe));
 
     PostMessageA(main_, WM_COMMAND, kAboutCommand, 0);
     HWND about = nullptr;
