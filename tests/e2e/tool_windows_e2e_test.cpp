@@ -110,6 +110,8 @@ protected:
     // Opens a drop-down from the menu bar with Alt+C or Alt+A and waits until its list has the focus.
     bool OpenWithAlt(WORD key, HWND popup)
     {
+        if (!e2e::FocusForInput(main_))
+            return false;
         e2e::PressKey(key, VK_MENU);
         return e2e::WaitUntil([&] { return IsWindowVisible(popup) && e2e::FocusedWindow(main_) == GetDlgItem(popup, kListId); },
                               5000);
@@ -476,7 +478,13 @@ TEST_F(ToolWindowsE2E, AboutShadowDarkensTheScreenBehindItByTheBands)
     UpdateWindow(back);
     HDC screen = GetDC(nullptr);
     const POINT probe = {left + 299, top + 100};
-    ASSERT_TRUE(e2e::WaitUntil([&] { return GetPixel(screen, probe.x, probe.y) == kBack; }))
+    // Wine hands a window's pixels to the display a moment after painting: paint again
+    // until the screen shows them.
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        RedrawWindow(back, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        GdiFlush();
+        return GetPixel(screen, probe.x, probe.y) == kBack;
+    }))
         << "the background is covered by " << WindowName(WindowFromPoint(probe));
 
     PostMessageA(main_, WM_COMMAND, kAboutCommand, 0);

@@ -28,6 +28,10 @@ InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quill
         RegisterMainWindowClass();
         registered = true;
     }
+    // No real notification-area icon: under Wine without a taskbar each one brings up a
+    // tray window of its own, which takes the activation from whatever test runs then.
+    // The tray tests answer these calls themselves.
+    ui::SetNotifyIconHandler([](DWORD, const NOTIFYICONDATAA&) { return true; });
     ui::SetMessageHandler([this](HWND owner, const std::string& text, UINT type) {
         messages.push_back({owner, text, type});
         if (!answers.empty()) {
@@ -57,6 +61,7 @@ InProcessApp::~InProcessApp()
     Close();
     ui::SetMessageHandler(nullptr);
     ui::SetFileDialogHandler(nullptr);
+    ui::SetNotifyIconHandler(nullptr);
     e2e::RemoveFolder(folder_);
 }
 

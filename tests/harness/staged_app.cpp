@@ -200,6 +200,8 @@ StagedApp::StagedApp(bool withConfig)
     CopyFolder(DistFolder(), folder_);
     if (!withConfig)
         DeleteFileA(ConfigPath().c_str());
+    else  // no tray icon: under Wine without a taskbar it brings up a tray window that takes the activation
+        WritePrivateProfileStringA("Main", "SysTrayShow", "0", ConfigPath().c_str());
 }
 
 StagedApp::~StagedApp()
