@@ -435,6 +435,9 @@ TEST_F(ToolWindowsE2E, AboutIsCentredAndHidesOnAClickOrWhenAnotherWindowIsActiva
     e2e::Click(inside);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(about); })) << "a click hides it";
 
+    // Once the activation has gone back to the main window (it would hide the window again).
+    ASSERT_TRUE(e2e::FocusForInput(main_));
+    e2e::Sync(main_);
     PostMessageA(main_, WM_COMMAND, kAboutCommand, 0);
     ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(about) != FALSE; }));
     HWND other = CreateWindowExA(0, "STATIC", "another window", WS_POPUP | WS_VISIBLE, 10, 10, 80, 40, nullptr,
