@@ -1,7 +1,7 @@
 #include "app/commands.h"
 #include "app/menu_keys.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "platform/config.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
@@ -101,11 +101,20 @@ void RunMacroCommand(int code, LPARAM lParam)
 
 void ShowOptions() { ShowOptionsDialog(MainWindowIsTopmost()); }
 
+// Open, unless the press on the toolbar's Open button was held into the favourites.
+void OpenFile()
+{
+    KillTimer(Main().frame, kOpenHoldTimer);
+    if (IsFavouritesPopupVisible())
+        return;
+    OpenFileCommand();
+}
+
 void DispatchToolbarCommand(int command)
 {
     switch (command) {
     case 700: NewDocument(); break;
-    case 701: OpenFileCommand(); break;
+    case 701: OpenFile(); break;
     case 702: CloseWithPrompt(); break;
     case 703: SaveDocument(); break;
     case 704: SaveDocumentAs(); break;
@@ -238,7 +247,7 @@ void DispatchMenuCommand(int command)
     case 808: ToggleChosenFavouriteOnStartup(); break;
     case 911: RunMacroCommand(corvex::CmdRecordMacro, 1); break;
     case 1100: NewDocument(); break;
-    case 1101: OpenFileCommand(); break;
+    case 1101: OpenFile(); break;
     case 1102: CloseWithPrompt(); break;
     case 1103: CloseAllDocuments(); break;
     case 1105: SaveDocument(); break;
@@ -272,7 +281,7 @@ void OnEditorKeyCommand(WORD command)
 {
     switch (command) {
     case corvex::KeyNew: NewDocument(); break;
-    case corvex::KeyOpen: OpenFileCommand(); break;
+    case corvex::KeyOpen: OpenFile(); break;
     case corvex::KeyClose: PostMessageA(Main().frame, kCloseActiveMessage, 0, 0); break;
     case corvex::KeySave: SaveDocument(); break;
     case corvex::KeySaveAs: SaveDocumentAs(); break;

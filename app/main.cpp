@@ -1,5 +1,5 @@
 // Quillet.exe entry point.
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "docs/editor_settings.h"

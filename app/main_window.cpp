@@ -1,12 +1,11 @@
 #include "app/main_window.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/commands.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"
-#include "app/options_host.h"
+#include "app/hosts.h"
 #include "app/resource_ids.h"
-#include "app/tool_host.h"
 #include "app/tray_icon.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_commands.h"
@@ -163,6 +162,8 @@ bool MainWindow::Create()
 {
     takingPaths_ = false;
     pendingPaths_.clear();
+    UseMainWindowAsFrameHost();
+    UseMainWindowAsDocsHost();
     auto fail = [](const char* what) {
         ui::Message(nullptr, std::string("Failed to create the ") + what, MB_OK | MB_ICONERROR);
         return false;
@@ -183,6 +184,8 @@ bool MainWindow::Create()
                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
     if (!uiFont)
         return fail("Font");
+    Menus().uiFont = uiFont;
+    Menus().showHint = [](const char* text) { status::SetStatusText(0, text); };
 
     CorvexInitialize(corvex::kInitFlags);
     DragAcceptFiles(frame, TRUE);
@@ -518,6 +521,8 @@ void MainWindow::OnDestroy()
         }
     }
     DestroyMenus(*this);
+    Menus().uiFont = nullptr;
+    Menus().showHint = nullptr;
     DeleteObject(uiFont);
     uiFont = nullptr;
     ReleaseMenuFont();

@@ -354,7 +354,11 @@ LRESULT PaintMenuBar(NMTBCUSTOMDRAW* draw)
             return CDRF_DODEFAULT;
         char text[64] = "";
         SendMessageA(paint.hdr.hwndFrom, TB_GETBUTTONTEXTA, paint.dwItemSpec, reinterpret_cast<LPARAM>(text));
-        DrawMenuBarButton(buffer.Dc(), width, height, paint.uItemState, text);
+        // While a drop-down opened from the menu bar shows, the bar shows no hot button.
+        UINT state = paint.uItemState;
+        if (IsClipboardPopupVisible() || IsFavouritesPopupVisible())
+            state &= ~static_cast<UINT>(CDIS_HOT);
+        DrawMenuBarButton(buffer.Dc(), width, height, state, text);
         BitBlt(paint.hdc, paint.rc.left, paint.rc.top, width, height, buffer.Dc(), 0, 0, SRCCOPY);
         return CDRF_SKIPDEFAULT;
     }

@@ -1,7 +1,8 @@
 // The Options dialog's and the skin selector's view of the program.
-#include "app/options_host.h"
+#include "app/hosts.h"
+#include "options/options_host.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
 

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/commands.h"
 #include "platform/config.h"
 #include "app/main_window.h"

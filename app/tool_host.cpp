@@ -1,7 +1,8 @@
 // The tool windows' view of the program: the main window and its parts.
-#include "app/tool_host.h"
+#include "app/hosts.h"
+#include "tools/tool_host.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "platform/config.h"
 #include "app/main_window.h"
 #include "docs/documents.h"

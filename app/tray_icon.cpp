@@ -1,6 +1,6 @@
 #include "app/tray_icon.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/main_window.h"
 #include "platform/config.h"
 #include "platform/ui_seam.h"

@@ -1,13 +1,12 @@
 #include "docs/document_commands.h"
 
-#include "app/main_window.h"
+#include "docs/docs_host.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_saving.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "docs/file_dialogs.h"
 #include "docs/status_line.h"
-#include "tools/tool_windows.h"
 
 #include <commdlg.h>
 
@@ -19,11 +18,8 @@ void NewDocument() { OpenDocument(""); }
 
 void OpenFileCommand()
 {
-    KillTimer(Main().frame, kOpenHoldTimer);
-    if (IsFavouritesPopupVisible())
-        return;
     const std::string path =
-        ShowOpenDialog(Main().frame, "txt", OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
+        ShowOpenDialog(docs::Host().Frame(), "txt", OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
     if (!path.empty())
         OpenDocument(path);
 }

@@ -1,6 +1,6 @@
 #include "docs/document_saving.h"
 
-#include "app/main_window.h"
+#include "docs/docs_host.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
@@ -25,7 +25,7 @@ std::string PathToSave(const Document& document)
 {
     if (!document.path.empty())
         return document.path;
-    return ShowSaveDialog(Main().frame, kDefaultExtension, kSaveFlags);
+    return ShowSaveDialog(docs::Host().Frame(), kDefaultExtension, kSaveFlags);
 }
 
 } // namespace
@@ -38,7 +38,7 @@ bool WriteDocumentTo(const std::string& path)
     const LRESULT encodingBefore = editor::Send(active->control, corvex::GetEncoding);
     if (editor::Send(active->control, corvex::SaveFile, 0, reinterpret_cast<LPARAM>(path.c_str())) != 1) {
         // The document keeps its name, path and caption: nothing was written.
-        ui::Message(Main().frame, "Error, cannot save file", MB_OK | MB_ICONINFORMATION);
+        ui::Message(docs::Host().Frame(), "Error, cannot save file", MB_OK | MB_ICONINFORMATION);
         return false;
     }
     active->path = path;
@@ -46,7 +46,7 @@ bool WriteDocumentTo(const std::string& path)
     tabs::SetCaption(currentIndex, FileNameOf(path));
     if (encodingBefore == corvex::EncodingAnsi &&
         editor::Send(active->control, corvex::GetEncoding) == corvex::EncodingUtf8) {
-        ui::Message(Main().frame,
+        ui::Message(docs::Host().Frame(),
                     FileNameOf(path) +
                         " was saved as UTF-8, because it now holds characters that its ANSI encoding cannot "
                         "represent.",
@@ -74,7 +74,7 @@ void SaveDocumentAs()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    const std::string path = ShowSaveDialog(Main().frame, kDefaultExtension, kSaveFlags);
+    const std::string path = ShowSaveDialog(docs::Host().Frame(), kDefaultExtension, kSaveFlags);
     if (path.empty())
         return;
     WriteDocumentTo(path);
@@ -89,7 +89,7 @@ bool AskToSaveActive()
         return true;
     std::string caption = tabs::Caption(currentIndex);
     caption.erase(caption.find_last_not_of('*') + 1);
-    switch (ui::Message(Main().frame, "Save changes to " + caption + " ?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (ui::Message(docs::Host().Frame(), "Save changes to " + caption + " ?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDNO:
         return true;
     case IDYES:

@@ -1,13 +1,12 @@
 #include "docs/documents.h"
 
-#include "app/main_window.h"
+#include "docs/docs_host.h"
 #include "platform/ui_seam.h"
 #include "docs/editor_control.h"
 #include "docs/editor_settings.h"
 #include "docs/languages.h"
 #include "docs/status_line.h"
 #include "docs/tab_strip.h"
-#include "skin/editor_colours.h"
 
 #include <commctrl.h>
 
@@ -58,18 +57,19 @@ void ActivateDocument(int index)
 {
     if (index < 0 || index >= static_cast<int>(DocumentList.size()))
         return;
-    MainWindow& main = Main();
-    SendMessageA(main.tabs, TCM_SETCURFOCUS, index, 0);
+    HWND tabs = docs::Host().TabStrip();
+    SendMessageA(tabs, TCM_SETCURFOCUS, index, 0);
     if (currentIndex == index && IsWindowVisible(DocumentList[index].control))
         return;
     // The tab was already the selected one, so the control sent no change
     // notification: make the switch happen anyway.
-    const int visible = static_cast<int>(SendMessageA(main.tabs, TCM_GETCURSEL, 0, 0));
+    const int visible = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
     if (visible >= 0 && visible < static_cast<int>(DocumentList.size()) && visible != index)
         ShowWindow(DocumentList[visible].control, SW_HIDE);
-    SendMessageA(main.tabs, TCM_SETCURSEL, index, 0);
-    NMHDR header = {main.tabs, static_cast<UINT_PTR>(kTabControlId), static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(main.frame, WM_NOTIFY, kTabControlId, reinterpret_cast<LPARAM>(&header));
+    SendMessageA(tabs, TCM_SETCURSEL, index, 0);
+    const int tabsId = GetDlgCtrlID(tabs);
+    NMHDR header = {tabs, static_cast<UINT_PTR>(tabsId), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(docs::Host().Frame(), WM_NOTIFY, static_cast<WPARAM>(tabsId), reinterpret_cast<LPARAM>(&header));
 }
 
 bool FindOpenDocument(const std::string& path)
@@ -81,7 +81,7 @@ bool FindOpenDocument(const std::string& path)
         if (DocumentList.size() == 1)
             SetFocus(DocumentList[i].control);
         else
-            SendMessageA(Main().tabs, TCM_SETCURFOCUS, i, 0);
+            SendMessageA(docs::Host().TabStrip(), TCM_SETCURFOCUS, i, 0);
         return true;
     }
     return false;
@@ -94,9 +94,9 @@ void OpenDocument(std::string path)
         if (FindOpenDocument(path))
             return;
     }
-    MainWindow& main = Main();
+    docs::DocsHost& host = docs::Host();
     DocumentList.push_back(Document{});
-    HWND control = editor::Create(main.frame);
+    HWND control = editor::Create(host.Frame());
     if (!control) {
         DocumentList.pop_back();
         ui::Message(nullptr, "Failed to create the Richedit control", MB_OK | MB_ICONSTOP);
@@ -106,7 +106,7 @@ void OpenDocument(std::string path)
     DocumentList[index].control = control;
     currentIndex = index;
     LoadEditorSettings(control);
-    ApplySkinEditorColours(control);
+    host.EditorCreated(control);
     tabs::Insert(index, "Untitled");
 
     if (!path.empty()) {
@@ -115,16 +115,16 @@ void OpenDocument(std::string path)
             tabs::SetCaption(index, FileNameOf(path));
             SelectLanguageForPath();
         } else {
-            ui::Message(main.frame, "Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
+            ui::Message(host.Frame(), "Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
         }
     }
 
-    SendMessageA(main.tabs, TCM_SETCURFOCUS, index, 0);
+    SendMessageA(host.TabStrip(), TCM_SETCURFOCUS, index, 0);
     if (DocumentList.size() == 1) {
-        RelayoutMainWindow();
+        host.LayOutParts();
         ShowWindow(control, SW_SHOW);
         SetFocus(control);
-        BringWindowToTop(main.frame);
+        BringWindowToTop(host.Frame());
         UpdateWindow(control);
         status::UpdateAll();
     }
@@ -135,9 +135,8 @@ void CloseDocument()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    MainWindow& main = Main();
     const int index = currentIndex;
-    SendMessageA(main.tabs, TCM_DELETEITEM, index, 0);
+    SendMessageA(docs::Host().TabStrip(), TCM_DELETEITEM, index, 0);
     DestroyWindow(active->control);
     DocumentList.erase(DocumentList.begin() + index);
     if (!DocumentList.empty()) {

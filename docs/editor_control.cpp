@@ -1,6 +1,6 @@
 #include "docs/editor_control.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 
 namespace editor {
 

@@ -1,7 +1,7 @@
 #include "docs/editor_settings.h"
 
-#include "app/menus.h"
 #include "corvex/include/corvex.h"
+#include "docs/docs_host.h"
 #include "docs/editor_font.h"
 
 #include <cstdio>
@@ -142,7 +142,7 @@ void LoadLibrarySettings()
     for (int i = 0; i < kMacroCount; ++i) {
         if (registry::RegReadBinary(g_key, MacroValueName(i).c_str(), data) && !data.empty()) {
             CorvexSetMacro(i, data.data());
-            EnableMacroMenuItem(i);
+            docs::Host().MacroLoaded(i);
         }
     }
     if (registry::RegReadBinary(g_key, kHotKeysValue, data) && !data.empty())

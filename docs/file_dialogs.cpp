@@ -1,6 +1,6 @@
 #include "docs/file_dialogs.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "platform/ui_seam.h"
 
 #include <commdlg.h>

@@ -1,6 +1,6 @@
 #include "docs/languages.h"
 
-#include "app/main_window.h"
+#include "docs/docs_host.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
@@ -94,7 +94,7 @@ void ChooseLanguage(int command)
     if (!active)
         return;
     if (editor::Send(active->control, corvex::GetColourSyntax) == 0) {
-        ui::Message(Main().frame, kHighlightingOff, MB_OK | MB_ICONINFORMATION);
+        ui::Message(docs::Host().Frame(), kHighlightingOff, MB_OK | MB_ICONINFORMATION);
         return;
     }
     editor::Send(active->control, corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(LanguageOfCommand(command)));

@@ -1,6 +1,6 @@
 #include "docs/status_line.h"
 
-#include "app/main_window.h"
+#include "docs/docs_host.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "docs/tab_strip.h"
@@ -13,7 +13,7 @@ namespace {
 
 void SetSavedIcon(HICON icon, const char* text)
 {
-    HWND bar = Main().statusBar;
+    HWND bar = docs::Host().StatusBar();
     if (reinterpret_cast<HICON>(SendMessageA(bar, SB_GETICON, 1, 0)) == icon)
         return;
     SetStatusText(1, text);
@@ -24,13 +24,13 @@ void SetSavedIcon(HICON icon, const char* text)
 
 void SetStatusText(int field, const std::string& text)
 {
-    SendMessageA(Main().statusBar, SB_SETTEXTA, field, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(docs::Host().StatusBar(), SB_SETTEXTA, field, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void LayoutStatusFields()
 {
     RECT client = {};
-    GetClientRect(Main().frame, &client);
+    GetClientRect(docs::Host().Frame(), &client);
     const int w = client.right;
     int edges[4];
     if (currentIndex >= 0) {
@@ -38,14 +38,14 @@ void LayoutStatusFields()
     } else {
         edges[0] = edges[1] = edges[2] = edges[3] = w;
     }
-    SendMessageA(Main().statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+    SendMessageA(docs::Host().StatusBar(), SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
 }
 
 void Reset()
 {
     for (int field = 0; field < 4; ++field)
         SetStatusText(field, "");
-    SendMessageA(Main().statusBar, SB_SETICON, 1, 0);
+    SendMessageA(docs::Host().StatusBar(), SB_SETICON, 1, 0);
     LayoutStatusFields();
 }
 
@@ -80,13 +80,13 @@ void UpdateSavedField()
     if (modified) {
         if (caption.empty() || caption.back() != '*')
             tabs::SetCaption(currentIndex, caption + "*");
-        SetSavedIcon(Main().unsavedIcon, "Unsaved");
+        SetSavedIcon(docs::Host().SavedStateIcon(false), "Unsaved");
     } else {
         if (!caption.empty() && caption.back() == '*') {
             caption.erase(caption.find_last_not_of('*') + 1);
             tabs::SetCaption(currentIndex, caption);
         }
-        SetSavedIcon(Main().savedIcon, "Saved");
+        SetSavedIcon(docs::Host().SavedStateIcon(true), "Saved");
     }
 }
 

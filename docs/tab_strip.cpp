@@ -1,6 +1,6 @@
 #include "docs/tab_strip.h"
 
-#include "app/main_window.h"
+#include "docs/docs_host.h"
 
 #include <commctrl.h>
 
@@ -13,7 +13,7 @@ std::string Caption(int index)
     item.mask = TCIF_TEXT;
     item.pszText = buffer;
     item.cchTextMax = kCaptionBufferSize;
-    SendMessageA(Main().tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(docs::Host().TabStrip(), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
     return buffer;
 }
 
@@ -22,7 +22,7 @@ void SetCaption(int index, const std::string& caption)
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(Main().tabs, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(docs::Host().TabStrip(), TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
 }
 
 void Insert(int index, const std::string& caption)
@@ -30,7 +30,7 @@ void Insert(int index, const std::string& caption)
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(Main().tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(docs::Host().TabStrip(), TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
 }
 
 } // namespace tabs

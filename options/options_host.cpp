@@ -1,9 +1,9 @@
 #include "options/options_host.h"
 
+#include "platform/host_slot.h"
+
 namespace options {
 namespace {
-
-OptionsHost* g_host = nullptr;
 
 // A host that answers nothing, for calls made before the program set its own.
 class NoHost : public OptionsHost {
@@ -15,14 +15,12 @@ public:
     void SetTrayIcon(bool) override {}
 };
 
+HostSlot<OptionsHost, NoHost> g_host;
+
 } // namespace
 
-void SetOptionsHost(OptionsHost* host) { g_host = host; }
+void SetOptionsHost(OptionsHost* host) { g_host.Set(host); }
 
-OptionsHost& Host()
-{
-    static NoHost none;
-    return g_host ? *g_host : none;
-}
+OptionsHost& Host() { return g_host.Get(); }
 
 } // namespace options

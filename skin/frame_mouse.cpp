@@ -2,14 +2,13 @@
 // hover and pressed states and tooltips, and the window menu.
 #include "skin/skinned_frame.h"
 
-#include "app/main_window.h"
+#include "skin/frame_host.h"
 #include "skin/frame_hit_test.h"
 
 #include <windowsx.h>
 
 namespace {
 
-constexpr WPARAM kTrayIconId = 500;
 constexpr UINT kPopupSystemMenu = 0x0313;
 
 POINT CursorOf(HWND window, LPARAM lParam)
@@ -40,8 +39,7 @@ void CSkin::ButtonClick(bool pressed, skin::FrameButton button)
         PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         break;
     case skin::FrameButton::Menu:
-        // The tray icon's right click pops the main menu up.
-        PostMessageA(window, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
+        skin::Host().OpenMainMenu();
         break;
     }
 }

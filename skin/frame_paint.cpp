@@ -2,7 +2,7 @@
 // bitmap slot) and reaches the screen in one to four copies.
 #include "skin/skinned_frame.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "skin/frame_caption.h"
 #include "skin/skin_profile.h"
 

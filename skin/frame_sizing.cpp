@@ -4,7 +4,7 @@
 #include "skin/skinned_frame.h"
 
 #include "platform/config.h"
-#include "skin/frame_layout.h"
+#include "skin/frame_host.h"
 
 void CSkin::SetShowOnTaskbar(bool on)
 {
@@ -57,7 +57,7 @@ void CSkin::OnSize(WPARAM type, int width, int height)
         if (!showOnTaskbar_ && IsWindowVisible(window))
             ShowWindow(window, SW_SHOW);
     }
-    LayoutMainWindowParts(width, height, description_.editor.windowMargins);
+    skin::Host().LayOutClientArea(width, height, description_.editor.windowMargins);
 }
 
 void CSkin::OnSizing(RECT* proposed)

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+// Columns of `toolbar.bmp`, one per toolbar button in the order of the bar.
+constexpr int kToolbarColumns = 16;
+
 struct MenuSkin {
     CSkinBitmap item;        // `menu item.bmp`: normal row, selected row
     CSkinBitmap check;       // `menu check.bmp`: mark of a normal item, of a selected item
@@ -18,6 +21,10 @@ struct MenuSkin {
     COLORREF textNormal = 0, textSelected = 0, textDisabled = 0;
     HFONT font = nullptr;
     bool loaded = false;  // a skin has been applied
+    // Given by the program: its UI font, which measures the items and draws them without
+    // a skin, and where a hot toolbar button shows its description.
+    HFONT uiFont = nullptr;
+    void (*showHint)(const char* text) = nullptr;
 };
 
 MenuSkin& Menus();

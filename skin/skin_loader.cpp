@@ -2,11 +2,11 @@
 // and the window, in the order a skin is loaded.
 #include "skin/skin_loader.h"
 
-#include "app/app_state.h"
-#include "app/main_window.h"
+#include "platform/app_state.h"
 #include "platform/config.h"
 #include "platform/files.h"
 #include "platform/ui_seam.h"
+#include "skin/frame_host.h"
 #include "skin/skin_files.h"
 #include "skin/skin_parts.h"
 #include "skin/skin_profile.h"
@@ -25,7 +25,7 @@ UINT IconOf(skin::MessageIcon icon)
 
 bool LoadMainWindowSkin(const std::string& folder)
 {
-    return MainSkin().LoadSkin(Main().frame, App().instance, folder, false);
+    return MainSkin().LoadSkin(skin::Host().FrameWindow(), App().instance, folder, false);
 }
 
 void CSkin::ReadKeyGroup(skin::KeyGroup group)

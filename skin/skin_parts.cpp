@@ -1,8 +1,6 @@
 #include "skin/skin_parts.h"
 
-#include "app/main_window.h"
-#include "app/menu_bar.h"
-#include "skin/editor_colours.h"
+#include "skin/frame_host.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_frame.h"
 #include "skin/skinned_menus.h"
@@ -32,15 +30,12 @@ void ApplySkinToParts()
     CSkin& skin = MainSkin();
     skin.ReadKeyGroup(skin::KeyGroup::Menu);
     LoadMenuSkin();
-    FitMenuBarButtons();
     LoadToolbarSkin();
-    if (Main().toolbarTips)
-        ColourToolbarTooltips(Main().toolbarTips);
     skin.ReadKeyGroup(skin::KeyGroup::Tabs);
     LoadTabSkin(skin.BackgroundKey());
     skin.ReadKeyGroup(skin::KeyGroup::Statusbar);
     LoadStatusBarSkin();
-    ApplySkinEditorColoursToDocuments();
+    skin::Host().SkinApplied();
     for (SkinAppliedListener listener : Listeners())
         listener();
 }

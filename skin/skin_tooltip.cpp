@@ -1,6 +1,6 @@
 #include "skin/skin_tooltip.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "platform/ui_seam.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 #include "skin/skinned_frame.h"
 
 #include "skin/frame_hit_test.h"
-#include "skin/own_popups.h"
+#include "skin/frame_host.h"
 
 CSkin& MainSkin()
 {
@@ -72,7 +72,7 @@ LRESULT CSkin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 0;
     case WM_NCACTIVATE:
-        if (!OwnPopupVisible()) {
+        if (!skin::Host().KeepsActiveLook()) {
             active_ = wParam != 0;
             RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
         }

@@ -1,12 +1,9 @@
 #include "skin/skinned_menus.h"
 
-#include "app/app_state.h"
-#include "app/main_window.h"
-#include "docs/status_line.h"
+#include "platform/app_state.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_frame.h"
 #include "skin/sliced_row.h"
-#include "tools/tool_windows.h"
 
 #include <cstring>
 #include <string>
@@ -27,9 +24,15 @@ const char* CaptionOf(ULONG_PTR itemData)
     return caption ? caption : "";
 }
 
+void ShowToolbarHint(const char* text)
+{
+    if (Menus().showHint)
+        Menus().showHint(text);
+}
+
 bool SkinnedItems() { return Menus().loaded && Menus().item.Loaded(); }
 
-HGDIOBJ UiFont() { return Main().uiFont ? Main().uiFont : GetStockObject(DEFAULT_GUI_FONT); }
+HGDIOBJ UiFont() { return Menus().uiFont ? Menus().uiFont : GetStockObject(DEFAULT_GUI_FONT); }
 
 HGDIOBJ MenuFont() { return Menus().font ? Menus().font : UiFont(); }
 
@@ -169,8 +172,7 @@ void DrawMenuBarButton(HDC dc, int width, int height, UINT state, const char* te
 {
     const MenuSkin& m = Menus();
     const bool pressed = (state & CDIS_SELECTED) != 0;
-    // While a drop-down opened from the menu bar shows, the bar shows no hot button.
-    const bool hot = !pressed && (state & CDIS_HOT) && !IsClipboardPopupVisible() && !IsFavouritesPopupVisible();
+    const bool hot = !pressed && (state & CDIS_HOT);
     const int row = pressed ? 1 : hot ? 2 : 0;
     if (m.loaded && m.windowMenu.Loaded()) {
         DrawSlicedRow(dc, 0, 0, width, height,
@@ -206,22 +208,24 @@ LRESULT DrawToolbarButton(NMTBCUSTOMDRAW* draw)
     // The button whose description the status line shows.
     static int describedButton = -1;
     const int command = static_cast<int>(draw->nmcd.dwItemSpec);
-    const int column = command - kFirstButtonCommand;
-    if (column < 0 || column >= kToolbarButtonCount)
+    // Each button shows the column of `toolbar.bmp` at its own position on the bar.
+    const int column = static_cast<int>(
+        SendMessageA(draw->nmcd.hdr.hwndFrom, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0));
+    if (column < 0 || column >= kToolbarColumns)
         return CDRF_SKIPDEFAULT;
     const UINT state = draw->nmcd.uItemState;
     const int row = (state & CDIS_SELECTED) ? 1 : (state & CDIS_HOT) ? 2 : 0;
     if (row == 2 && describedButton != command) {
         char description[256] = "";
         LoadStringA(App().instance, static_cast<UINT>(command), description, sizeof description);
-        status::SetStatusText(0, description);
+        ShowToolbarHint(description);
         describedButton = command;
     } else if (row != 2 && describedButton == command) {
         // Only the button that put its description there takes it away again.
-        status::SetStatusText(0, "");
+        ShowToolbarHint("");
         describedButton = -1;
     }
-    const int cellWidth = cells.Width() / kToolbarButtonCount;
+    const int cellWidth = cells.Width() / kToolbarColumns;
     const int cellHeight = cells.Height() / 3;
     const RECT& rect = draw->nmcd.rc;
     BitBlt(draw->nmcd.hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, cells.Dc(),

@@ -1,6 +1,6 @@
 #include "skin/skinned_statusbar.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "platform/ui_seam.h"
 #include "skin/buffered_paint.h"
 #include "skin/menu_skin.h"

@@ -1,6 +1,6 @@
 #include "skin/skinned_tabs.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "skin/buffered_paint.h"
 #include "skin/menu_skin.h"
 #include "skin/skin_files.h"

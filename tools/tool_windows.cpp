@@ -1,5 +1,6 @@
 #include "tools/tool_windows.h"
 
+#include "platform/host_slot.h"
 #include "skin/skin_parts.h"
 #include "tools/about_window.h"
 #include "tools/clip_viewer.h"
@@ -7,8 +8,6 @@
 
 namespace tools {
 namespace {
-
-ToolHost* g_host = nullptr;
 
 // A host that answers nothing, for calls made before the program set its own.
 class NoHost : public ToolHost {
@@ -23,15 +22,13 @@ public:
     HINSTANCE Resources() const override { return GetModuleHandleA(nullptr); }
 };
 
+HostSlot<ToolHost, NoHost> g_host;
+
 } // namespace
 
-void SetToolHost(ToolHost* host) { g_host = host; }
+void SetToolHost(ToolHost* host) { g_host.Set(host); }
 
-ToolHost& Host()
-{
-    static NoHost none;
-    return g_host ? *g_host : none;
-}
+ToolHost& Host() { return g_host.Get(); }
 
 } // namespace tools
 

@@ -1,6 +1,6 @@
 // The main window built in-process: start-up failures, its parts, documents
 // arriving by drop and hand-off, mnemonics, and what the exit writes.
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/main_window.h"
 #include "docs/documents.h"
 #include "docs/tab_strip.h"

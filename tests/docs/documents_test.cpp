@@ -1,6 +1,6 @@
 // Opening, finding, switching and closing documents; the open dialog's record and
 // what it remembers.
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "platform/ui_seam.h"

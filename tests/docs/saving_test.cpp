@@ -1,5 +1,5 @@
 // Save, Save As, Save all, and the save prompt of Close.
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/main_window.h"
 #include "docs/document_commands.h"
 #include "docs/document_saving.h"

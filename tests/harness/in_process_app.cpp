@@ -1,6 +1,6 @@
 #include "tests/harness/in_process_app.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "tools/tool_windows.h"

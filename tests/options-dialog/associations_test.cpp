@@ -2,7 +2,7 @@
 // is unique to this test run and removed afterwards; no real type of the system is used.
 #include "tests/options-dialog/options_fixture.h"
 
-#include "app/app_state.h"
+#include "platform/app_state.h"
 #include "options/file_associations.h"
 
 #include <shlwapi.h>

@@ -1,14 +1,11 @@
-#include "skin/editor_colours.h"
+#include "docs/editor_colours.h"
 
 #include "corvex/include/corvex.h"
-#include "docs/documents.h"
-#include "options/options_dialog.h"
 #include "skin/skin_profile.h"
 #include "skin/skinned_frame.h"
 
 #include <array>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -20,9 +17,12 @@ struct ColourEntry {
     std::optional<skin::Rgb> skin::EditorDescription::*colour;
 };
 constexpr ColourEntry kOverrideEntries[] = {
-    {0, &skin::EditorDescription::back},       {1, &skin::EditorDescription::leftMargin},
-    {4, &skin::EditorDescription::text},       {26, &skin::EditorDescription::lineNumbers},
-    {27, &skin::EditorDescription::lineNumbersBack}, {30, &skin::EditorDescription::highlighted},
+    {corvex::ColourBackground, &skin::EditorDescription::back},
+    {corvex::ColourLeftMargin, &skin::EditorDescription::leftMargin},
+    {corvex::ColourText, &skin::EditorDescription::text},
+    {corvex::ColourLineNumberText, &skin::EditorDescription::lineNumbers},
+    {corvex::ColourLineNumberBackground, &skin::EditorDescription::lineNumbersBack},
+    {corvex::ColourHighlightedLine, &skin::EditorDescription::highlighted},
 };
 
 void SendSkinValues(HWND control, const CSkin& skin)
@@ -56,7 +56,9 @@ void OverrideColours(HWND control, const skin::EditorDescription& editor)
     SendMessageA(control, corvex::SetColours, 0, reinterpret_cast<LPARAM>(block->data()));
 }
 
-void ApplyToControls(const std::vector<HWND>& controls)
+} // namespace
+
+void ApplySkinEditorColours(const std::vector<HWND>& controls, bool overrideColours)
 {
     CSkin& skin = MainSkin();
     if (!skin.Loaded() && !skin.Attached())
@@ -66,26 +68,9 @@ void ApplyToControls(const std::vector<HWND>& controls)
     skin.ReadKeyGroup(skin::KeyGroup::EditorSplitter);
     for (HWND control : controls)
         SendSkinValues(control, skin);
-    if (!IsSkinOverrideChecked() || !ReadColours(controls.front()))
+    if (!overrideColours || !ReadColours(controls.front()))
         return;
     skin.ReadKeyGroup(skin::KeyGroup::EditorOverride);
     for (HWND control : controls)
         OverrideColours(control, skin.Description().editor);
-}
-
-} // namespace
-
-void ApplySkinEditorColours(HWND control)
-{
-    if (control)
-        ApplyToControls({control});
-}
-
-void ApplySkinEditorColoursToDocuments()
-{
-    std::vector<HWND> controls;
-    for (const Document& document : DocumentList)
-        if (document.control)
-            controls.push_back(document.control);
-    ApplyToControls(controls);
 }

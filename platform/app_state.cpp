@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "platform/app_state.h"
 
 AppState& App()
 {

@@ -1,0 +1,96 @@
+// The skinned frame's view of the program: what goes inside the frame, the main menu
+// behind the frame's menu button, and the popups during which the frame stays active.
+#include "app/hosts.h"
+
+#include "app/main_window.h"
+#include "app/menu_bar.h"
+#include "app/tray_icon.h"
+#include "docs/documents.h"
+#include "docs/status_line.h"
+#include "options/options_dialog.h"
+#include "docs/editor_colours.h"
+#include "skin/frame_geometry.h"
+#include "skin/frame_host.h"
+#include "skin/skinned_menus.h"
+#include "tools/tool_windows.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kTabsTop = 42;
+constexpr int kTabsHeight = 20;
+
+// The program's own popup windows, found by class and title.
+constexpr const char* kPopupTitles[] = {"Quillet Options", "Quillet Skin Selector", "Quillet About"};
+
+// A visible window of this process with the class "Quillet" and the title.
+bool OwnWindowVisible(const char* title)
+{
+    for (HWND window = FindWindowExA(nullptr, nullptr, "Quillet", title); window;
+         window = FindWindowExA(nullptr, window, "Quillet", title)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window))
+            return true;
+    }
+    return false;
+}
+
+class MainFrameHost : public skin::FrameHost {
+public:
+    HWND FrameWindow() const override { return Main().frame; }
+
+    void LayOutClientArea(int width, int height, const skin::Margins& editorMargins) override
+    {
+        MainWindow& main = Main();
+        status::LayoutStatusFields();
+        SendMessageA(main.statusBar, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+        const skin::Rect editor = skin::EditorRectInClient(editorMargins, skin::Size{width, height});
+        HDWP batch = BeginDeferWindowPos(2);
+        if (Document* active = ActiveDocument())
+            batch = DeferWindowPos(batch, active->control, nullptr, editor.left, editor.top, editor.Width(),
+                                   editor.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (batch)
+            batch = DeferWindowPos(batch, main.tabs, nullptr, 0, kTabsTop, width, kTabsHeight,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+        if (batch)
+            EndDeferWindowPos(batch);
+    }
+
+    void OpenMainMenu() override
+    {
+        // As the tray icon's right click does.
+        PostMessageA(Main().frame, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
+    }
+
+    bool KeepsActiveLook() const override
+    {
+        if (IsClipboardPopupVisible() || IsFavouritesPopupVisible())
+            return true;
+        for (const char* title : kPopupTitles)
+            if (OwnWindowVisible(title))
+                return true;
+        return false;
+    }
+
+    void SkinApplied() override
+    {
+        FitMenuBarButtons();
+        if (Main().toolbarTips)
+            ColourToolbarTooltips(Main().toolbarTips);
+        std::vector<HWND> controls;
+        for (const Document& document : DocumentList)
+            if (document.control)
+                controls.push_back(document.control);
+        ApplySkinEditorColours(controls, IsSkinOverrideChecked());
+    }
+};
+
+} // namespace
+
+void UseMainWindowAsFrameHost()
+{
+    static MainFrameHost host;
+    skin::SetFrameHost(&host);
+}

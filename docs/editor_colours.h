@@ -1,0 +1,9 @@
+// The skin's colours in the editor controls: splitter, line tooltips and skin folder
+// always, and the text colours of [Editor] when the caller asks for the skin's colours
+// over the control's own (the skin-override option).
+#pragma once
+
+#include <windows.h>
+#include <vector>
+
+void ApplySkinEditorColours(const std::vector<HWND>& controls, bool overrideColours);
