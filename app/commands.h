@@ -2,10 +2,21 @@
 // and the keys the message loop takes before any window sees them.
 #pragma once
 
+#include "app/command_table.h"
+
 #include <windows.h>
 
-// WM_COMMAND of the main window: the toolbar's own commands (lParam is the toolbar)
-// or menu commands and the program's posts (notification code 0).
+// Who sent a WM_COMMAND of the main window.
+CommandSource SourceOf(WPARAM wParam, LPARAM lParam);
+// Runs what the command table gives for a command of that source (nothing for a
+// separator, a menu-bar button or an unknown number).
+void RunCommand(CommandSource source, int command);
+// Posts a command to the main window as its toolbar's (wParam's notification code 1, lParam
+// the toolbar), or as a menu item's.
+void PostToolbarCommand(int command);
+void PostMenuCommand(int command);
+
+// WM_COMMAND of the main window, run through the command table.
 void DispatchCommand(WPARAM wParam, LPARAM lParam);
 // Key command 242-251 reported by an editor control.
 void OnEditorKeyCommand(WORD command);

@@ -11,10 +11,10 @@ namespace {
 
 class MainDocsHost : public docs::DocsHost {
 public:
-    HWND Frame() const override { return Main().frame; }
-    HWND TabStrip() const override { return Main().tabs; }
-    HWND StatusBar() const override { return Main().statusBar; }
-    HICON SavedStateIcon(bool saved) const override { return saved ? Main().savedIcon : Main().unsavedIcon; }
+    HWND Frame() const override { return Main().Frame(); }
+    HWND TabStrip() const override { return Main().Tabs(); }
+    HWND StatusBar() const override { return Main().StatusBar(); }
+    HICON SavedStateIcon(bool saved) const override { return saved ? Main().SavedStateIcon(true) : Main().SavedStateIcon(false); }
     void LayOutParts() override { RelayoutMainWindow(); }
     void EditorCreated(HWND control) override { ApplySkinEditorColours({control}, IsSkinOverrideChecked()); }
     void MacroLoaded(int index) override { EnableMacroMenuItem(index); }

@@ -2,6 +2,7 @@
 // behind the frame's menu button, and the popups during which the frame stays active.
 #include "app/hosts.h"
 
+#include "app/main_messages.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/tray_icon.h"
@@ -39,20 +40,20 @@ bool OwnWindowVisible(const char* title)
 
 class MainFrameHost : public skin::FrameHost {
 public:
-    HWND FrameWindow() const override { return Main().frame; }
+    HWND FrameWindow() const override { return Main().Frame(); }
 
     void LayOutClientArea(int width, int height, const skin::Margins& editorMargins) override
     {
         MainWindow& main = Main();
         status::LayoutStatusFields();
-        SendMessageA(main.statusBar, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+        SendMessageA(main.StatusBar(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
         const skin::Rect editor = skin::EditorRectInClient(editorMargins, skin::Size{width, height});
         HDWP batch = BeginDeferWindowPos(2);
         if (Document* active = ActiveDocument())
             batch = DeferWindowPos(batch, active->control, nullptr, editor.left, editor.top, editor.Width(),
                                    editor.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         if (batch)
-            batch = DeferWindowPos(batch, main.tabs, nullptr, 0, kTabsTop, width, kTabsHeight,
+            batch = DeferWindowPos(batch, main.Tabs(), nullptr, 0, kTabsTop, width, kTabsHeight,
                                    SWP_NOZORDER | SWP_NOACTIVATE);
         if (batch)
             EndDeferWindowPos(batch);
@@ -61,7 +62,7 @@ public:
     void OpenMainMenu() override
     {
         // As the tray icon's right click does.
-        PostMessageA(Main().frame, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
+        PostMessageA(Main().Frame(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
     }
 
     bool KeepsActiveLook() const override
@@ -77,8 +78,8 @@ public:
     void SkinApplied() override
     {
         FitMenuBarButtons();
-        if (Main().toolbarTips)
-            ColourToolbarTooltips(Main().toolbarTips);
+        if (Main().ToolbarTips())
+            ColourToolbarTooltips(Main().ToolbarTips());
         std::vector<HWND> controls;
         for (const Document& document : DocumentList)
             if (document.control)

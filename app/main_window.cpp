@@ -2,6 +2,8 @@
 
 #include "platform/app_state.h"
 #include "app/commands.h"
+#include "app/main_messages.h"
+#include "app/window_ids.h"
 #include "app/menu_bar.h"
 #include "app/menus.h"
 #include "app/hosts.h"
@@ -35,8 +37,6 @@ constexpr DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TB
                                 TBSTYLE_LIST | TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000B844
 constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TBSTYLE_CUSTOMERASE |
                                 TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000A944
-constexpr int kPasteButton = 710;
-constexpr int kOpenButton = 701;
 constexpr UINT kHoldDelay = 300;
 
 MainWindow g_main;
@@ -45,7 +45,7 @@ LRESULT CALLBACK ClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     // The main window can be found (and handed a path) while it is still being built,
     // before its own procedure is attached: the path is kept all the same.
-    if (message == WM_COPYDATA && window == g_main.frame && window)
+    if (message == WM_COPYDATA && window == g_main.Frame() && window)
         return g_main.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -108,53 +108,55 @@ void RegisterMainWindowClass()
     RegisterClassExA(&wc);
 }
 
-void RelayoutMainWindow() { SendLayoutSize(g_main.frame); }
+void RelayoutMainWindow() { SendLayoutSize(g_main.Frame()); }
 
 MainWindow::~MainWindow()
 {
-    if (frame && IsWindow(frame))
-        DestroyWindow(frame);
+    if (frame_ && IsWindow(frame_))
+        DestroyWindow(frame_);
 }
 
 bool MainWindow::CreateMenuBar()
 {
-    menuBar = CreateBar(frame, kMenuBarStyle, 0, 0, 300, kMenuBarId);
-    if (!menuBar)
+    menuBar_ = CreateBar(frame_, kMenuBarStyle, 0, 0, 300, kMenuBarId);
+    if (!menuBar_)
         return false;
-    PrepareBar(menuBar);
-    SendMessageA(menuBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
+    PrepareBar(menuBar_);
+    SendMessageA(menuBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
     static char captions[kMenuBarButtonCount][32];
     TBBUTTON buttons[kMenuBarButtonCount] = {};
+    const CommandList commands = MenuBarCommands();
     for (int i = 0; i < kMenuBarButtonCount; ++i) {
         LoadStringA(App().instance, IDS_MENUBAR_FIRST + i, captions[i], sizeof captions[i]);
         buttons[i].iBitmap = I_IMAGENONE;
-        buttons[i].idCommand = kFirstButtonCommand + i;
+        buttons[i].idCommand = commands.first[i].id;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_DROPDOWN | BTNS_AUTOSIZE;
         buttons[i].iString = reinterpret_cast<INT_PTR>(captions[i]);
     }
-    SendMessageA(menuBar, TB_ADDBUTTONSA, kMenuBarButtonCount, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(menuBar_, TB_ADDBUTTONSA, kMenuBarButtonCount, reinterpret_cast<LPARAM>(buttons));
     return true;
 }
 
 bool MainWindow::CreateToolbar()
 {
-    toolbar = CreateBar(frame, kToolbarStyle, 0, 21, 400, kToolbarId);
-    if (!toolbar)
+    toolbar_ = CreateBar(frame_, kToolbarStyle, 0, 21, 400, kToolbarId);
+    if (!toolbar_)
         return false;
-    PrepareBar(toolbar);
+    PrepareBar(toolbar_);
     TBBUTTON buttons[kToolbarButtonCount] = {};
+    const CommandList commands = ToolbarCommands();
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         buttons[i].iBitmap = I_IMAGENONE;
-        buttons[i].idCommand = kFirstButtonCommand + i;
+        buttons[i].idCommand = commands.first[i].id;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_BUTTON;
         buttons[i].iString = -1;
     }
-    SendMessageA(toolbar, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(toolbar_, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
     // The toolbar announces its tooltips while it is being created, before this object
     // sees the frame's messages: ask for them instead.
-    toolbarTips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+    toolbarTips_ = reinterpret_cast<HWND>(SendMessageA(toolbar_, TB_GETTOOLTIPS, 0, 0));
     return true;
 }
 
@@ -175,20 +177,20 @@ bool MainWindow::Create()
     const int height = config::ReadNumber("Position", "MainHeight");
     if (left == 0) left = CW_USEDEFAULT;
     if (top == 0) top = CW_USEDEFAULT;
-    frame = CreateWindowExA(WS_EX_TOOLWINDOW, "Quillet", "Quillet", kMainStyle, left, top, width, height,
+    frame_ = CreateWindowExA(WS_EX_TOOLWINDOW, "Quillet", "Quillet", kMainStyle, left, top, width, height,
                             nullptr, nullptr, App().instance, nullptr);
-    if (!frame)
+    if (!frame_)
         return false;
 
-    uiFont = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    uiFont_ = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
-    if (!uiFont)
+    if (!uiFont_)
         return fail("Font");
-    Menus().uiFont = uiFont;
+    Menus().uiFont = uiFont_;
     Menus().showHint = [](const char* text) { status::SetStatusText(0, text); };
 
     CorvexInitialize(corvex::kInitFlags);
-    DragAcceptFiles(frame, TRUE);
+    DragAcceptFiles(frame_, TRUE);
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
 
@@ -196,15 +198,15 @@ bool MainWindow::Create()
         return fail("Menubar control");
     if (!CreateToolbar())
         return fail("Toolbar control");
-    tabs = CreateSkinnedTabs(frame, kTabControlId);
-    if (!tabs)
+    tabs_ = CreateSkinnedTabs(frame_, kTabControlId);
+    if (!tabs_)
         return fail("Tab control");
-    statusBar = CreateSkinnedStatusBar(frame, kStatusBarId);
-    if (!statusBar)
+    statusBar_ = CreateSkinnedStatusBar(frame_, kStatusBarId);
+    if (!statusBar_)
         return fail("Statusbar control");
 
-    savedIcon = static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_SAVED), IMAGE_ICON, 16, 16, 0));
-    unsavedIcon =
+    savedIcon_ = static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_SAVED), IMAGE_ICON, 16, 16, 0));
+    unsavedIcon_ =
         static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_UNSAVED), IMAGE_ICON, 16, 16, 0));
     status::Reset();
 
@@ -212,11 +214,14 @@ bool MainWindow::Create()
     CreateOptionsDialog();
     UseMainWindowAsToolHost();
     CreateToolPopups();
-    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-    LetLowerProcessesReach(frame, {WM_COPYDATA, taskbarCreatedMessage});
-    Attach(frame);
+    taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
+    LetLowerProcessesReach(frame_, {WM_COPYDATA, taskbarCreatedMessage_});
+    Attach(frame_);
     InstallSkinnedMenuHook();
-    BuildMenus(*this);
+    for (int i = 0; i < kMenuCount; ++i) {
+        menus_[i] = BuildMenu(static_cast<MenuIndex>(i));
+        RegisterFlatMenu(frame_, menus_[i]);
+    }
     LoadEditorSettings(nullptr);
     return true;
 }
@@ -229,7 +234,7 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // here, where Cancel can still keep the window.
         if (AskToSaveModifiedDocuments()) {
             exitConfirmed_ = true;
-            DestroyWindow(frame);
+            DestroyWindow(frame_);
         }
         return 0;
     case WM_SETFOCUS:
@@ -251,13 +256,13 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // Config.ini and registry writes) now. A session that goes on asks again at exit.
         if (wParam) {
             exitConfirmed_ = true;
-            DestroyWindow(frame);
+            DestroyWindow(frame_);
         } else {
             exitConfirmed_ = false;
         }
         return 0;
     case WM_DESTROY:
-        if (Window() == frame) {
+        if (Window() == frame_) {
             OnDestroy();
             return 0;
         }
@@ -284,32 +289,28 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         static const char keys[] = "FESACH";
         for (int i = 0; keys[i]; ++i) {
             if (wParam == static_cast<WPARAM>(keys[i])) {
-                PostMessageA(frame, kOpenMenuBarMessage, kFirstButtonCommand + i, 0);
+                PostMessageA(frame_, kOpenMenuBarMessage, kFirstButtonCommand + i, 0);
                 return 0;
             }
         }
         break;
     }
     case WM_COMMAND:
-        // A menu-bar button only opens its menu (TBN_DROPDOWN); its identifier is
-        // never a command, although 700-705 are clipboard item commands too.
-        if (menuBar && reinterpret_cast<HWND>(lParam) == menuBar)
-            return 0;
         DispatchCommand(wParam, lParam);
         return 0;
     case WM_SYSCOMMAND:
         if (wParam == SC_RESTORE || wParam == 0xF122)
-            SetForegroundWindow(frame);
+            SetForegroundWindow(frame_);
         break;
     case WM_TIMER:
         if (wParam == kPasteHoldTimer) {
-            KillTimer(frame, kPasteHoldTimer);
-            ShowClipboardPopup(toolbar, kPasteButton);
+            KillTimer(frame_, kPasteHoldTimer);
+            ShowClipboardPopup(toolbar_, kPasteButton);
             return 0;
         }
         if (wParam == kOpenHoldTimer) {
-            KillTimer(frame, kOpenHoldTimer);
-            ShowFavouritesPopup(toolbar, kOpenButton);
+            KillTimer(frame_, kOpenHoldTimer);
+            ShowFavouritesPopup(toolbar_, kOpenButton);
             return 0;
         }
         return 0;
@@ -328,7 +329,7 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OpenMenuBarMenu(static_cast<int>(wParam));
         return 0;
     default:
-        if (message == taskbarCreatedMessage && message != 0)
+        if (message == taskbarCreatedMessage_ && message != 0)
             RestoreTrayIcon();
         break;
     }
@@ -404,11 +405,11 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MainWindow::OnTabSelectionChange()
 {
-    currentIndex = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    currentIndex = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
     Document* active = ActiveDocument();
     if (!active)
         return;
-    SendLayoutSize(frame);
+    SendLayoutSize(frame_);
     ShowWindow(active->control, SW_SHOW);
     SetFocus(active->control);
     UpdateWindow(active->control);
@@ -417,10 +418,10 @@ void MainWindow::OnTabSelectionChange()
 
 LRESULT MainWindow::OnNotify(NMHDR* header)
 {
-    if (header->hwndFrom == tabs) {
+    if (header->hwndFrom == tabs_) {
         switch (header->code) {
         case TCN_SELCHANGING: {
-            const int leaving = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+            const int leaving = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
             if (leaving >= 0 && leaving < static_cast<int>(DocumentList.size()))
                 ShowWindow(DocumentList[leaving].control, SW_HIDE);
             return 0;
@@ -431,10 +432,10 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         case NM_RCLICK: {
             TCHITTESTINFO hit = {};
             GetCursorPos(&hit.pt);
-            ScreenToClient(tabs, &hit.pt);
-            const int index = static_cast<int>(SendMessageA(tabs, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+            ScreenToClient(tabs_, &hit.pt);
+            const int index = static_cast<int>(SendMessageA(tabs_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
             if (index >= 0) {
-                SendMessageA(tabs, TCM_SETCURFOCUS, index, 0);
+                SendMessageA(tabs_, TCM_SETCURFOCUS, index, 0);
                 ShowTabMenu();
             }
             return 0;
@@ -442,25 +443,25 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         default:
             break;
         }
-    } else if (header->hwndFrom == toolbar) {
+    } else if (header->hwndFrom == toolbar_) {
         if (header->code == NM_CUSTOMDRAW) {
             auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(header);
             if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw->nmcd.uItemState & CDIS_SELECTED)) {
                 if (draw->nmcd.dwItemSpec == kPasteButton)
-                    SetTimer(frame, kPasteHoldTimer, kHoldDelay, nullptr);
+                    SetTimer(frame_, kPasteHoldTimer, kHoldDelay, nullptr);
                 else if (draw->nmcd.dwItemSpec == kOpenButton)
-                    SetTimer(frame, kOpenHoldTimer, kHoldDelay, nullptr);
+                    SetTimer(frame_, kOpenHoldTimer, kHoldDelay, nullptr);
             }
             return DrawToolbarButton(draw);
         }
         if (header->code == NM_TOOLTIPSCREATED) {
-            toolbarTips = reinterpret_cast<NMTOOLTIPSCREATED*>(header)->hwndToolTips;
-            ColourToolbarTooltips(toolbarTips);
+            toolbarTips_ = reinterpret_cast<NMTOOLTIPSCREATED*>(header)->hwndToolTips;
+            ColourToolbarTooltips(toolbarTips_);
             return 0;
         }
-    } else if (header->hwndFrom == menuBar) {
+    } else if (header->hwndFrom == menuBar_) {
         if (header->code == TBN_DROPDOWN) {
-            PostMessageA(frame, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARA*>(header)->iItem, 0);
+            PostMessageA(frame_, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARA*>(header)->iItem, 0);
             return 0;
         }
         if (header->code == NM_CUSTOMDRAW)
@@ -492,7 +493,7 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         }
     }
     // Tooltip text of the toolbar buttons: the string resource numbered like the command.
-    if (header->code == TTN_GETDISPINFOA && toolbarTips && header->hwndFrom == toolbarTips) {
+    if (header->code == TTN_GETDISPINFOA && toolbarTips_ && header->hwndFrom == toolbarTips_) {
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
         info->hinst = App().instance;
         info->lpszText = MAKEINTRESOURCEA(header->idFrom);
@@ -520,15 +521,19 @@ void MainWindow::OnDestroy()
             CloseDocument();
         }
     }
-    DestroyMenus(*this);
+    for (HMENU& menu : menus_) {
+        if (menu)
+            DestroyMenu(menu);
+        menu = nullptr;
+    }
     Menus().uiFont = nullptr;
     Menus().showHint = nullptr;
-    DeleteObject(uiFont);
-    uiFont = nullptr;
+    DeleteObject(uiFont_);
+    uiFont_ = nullptr;
     ReleaseMenuFont();
-    DestroyIcon(savedIcon);
-    DestroyIcon(unsavedIcon);
-    savedIcon = unsavedIcon = nullptr;
+    DestroyIcon(savedIcon_);
+    DestroyIcon(unsavedIcon_);
+    savedIcon_ = unsavedIcon_ = nullptr;
     RemoveTrayIcon();
     SaveEditorSettings(nullptr);
     CorvexShutdown();
@@ -542,10 +547,10 @@ void MainWindow::OnDestroy()
 
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
-    GetWindowPlacement(frame, &placement);
+    GetWindowPlacement(frame_, &placement);
     if (placement.showCmd == SW_SHOWNORMAL) {
         RECT rect = {};
-        GetWindowRect(frame, &rect);
+        GetWindowRect(frame_, &rect);
         config::WriteNumber("Position", "MainLeft", rect.left);
         config::WriteNumber("Position", "MainTop", rect.top);
         config::WriteNumber("Position", "MainWidth", rect.right - rect.left);
@@ -558,6 +563,6 @@ void MainWindow::OnDestroy()
     DestroyOptionsDialog();
     DestroyToolPopups();
     RemoveSkinnedMenuHook();
-    frame = nullptr;
+    frame_ = nullptr;
     PostQuitMessage(0);
 }

@@ -3,36 +3,12 @@
 // notifications, dropped files and handed-over paths reach the rest of the program.
 #pragma once
 
+#include "app/command_table.h"
 #include "platform/subclass.h"
 
 #include <windows.h>
 #include <string>
 #include <vector>
-
-constexpr int kMenuBarId = 101;
-constexpr int kToolbarId = 102;
-constexpr int kTabControlId = 100;
-constexpr int kStatusBarId = 103;
-
-// Private messages of the main window.
-constexpr UINT kTrayCallbackMessage = WM_USER + 1;   // 1025
-constexpr UINT kCloseActiveMessage = WM_USER + 2;    // 1026
-constexpr UINT kOpenMenuBarMessage = WM_USER + 4;    // 1028, wParam 700-705
-
-constexpr UINT_PTR kPasteHoldTimer = 300;
-constexpr UINT_PTR kOpenHoldTimer = 301;
-constexpr int kMenuCount = 11;
-
-// Both bars number their buttons from 700: the menu bar 700-705, the toolbar 700-715.
-constexpr int kFirstButtonCommand = 700;
-constexpr int kMenuBarButtonCount = 6;
-constexpr int kToolbarButtonCount = 16;
-
-// Indexes of the eleven menus, in the order they are built.
-enum MenuIndex {
-    kFileMenu, kEditMenu, kSearchMenu, kHelpMenu, kTrayMenu, kTabMenu, kEditorMenu,
-    kClipboardItemMenu, kFavouritesItemMenu, kMacroMenu, kLanguageMenu,
-};
 
 class MainWindow : public Subclass<MainWindow> {
 public:
@@ -50,17 +26,16 @@ public:
     // now, in the order they came.
     void TakeHandedOverPaths();
 
-    HWND frame = nullptr;
-    HWND menuBar = nullptr;
-    HWND toolbar = nullptr;
-    HWND tabs = nullptr;
-    HWND statusBar = nullptr;
-    HWND toolbarTips = nullptr;
-    HFONT uiFont = nullptr;
-    HICON savedIcon = nullptr;
-    HICON unsavedIcon = nullptr;
-    UINT taskbarCreatedMessage = 0;
-    HMENU menus[kMenuCount] = {};
+    // The parts, owned by this object and alive from Create until WM_DESTROY.
+    HWND Frame() const { return frame_; }
+    HWND MenuBar() const { return menuBar_; }
+    HWND Toolbar() const { return toolbar_; }
+    HWND Tabs() const { return tabs_; }
+    HWND StatusBar() const { return statusBar_; }
+    HWND ToolbarTips() const { return toolbarTips_; }
+    HFONT UiFont() const { return uiFont_; }
+    HICON SavedStateIcon(bool saved) const { return saved ? savedIcon_ : unsavedIcon_; }
+    HMENU Menu(MenuIndex index) const { return menus_[index]; }
 
 private:
     bool CreateMenuBar();
@@ -70,6 +45,18 @@ private:
     LRESULT OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
     void OnTabSelectionChange();
+
+    HWND frame_ = nullptr;
+    HWND menuBar_ = nullptr;
+    HWND toolbar_ = nullptr;
+    HWND tabs_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HWND toolbarTips_ = nullptr;
+    HFONT uiFont_ = nullptr;
+    HICON savedIcon_ = nullptr;
+    HICON unsavedIcon_ = nullptr;
+    UINT taskbarCreatedMessage_ = 0;
+    HMENU menus_[kMenuCount] = {};
 
     bool exitConfirmed_ = false;  // the changes were asked about before the destruction
     // Start-up calls out of the process (the shell, the Explorer extension), and a path

@@ -1,5 +1,6 @@
 #include "app/menu_bar.h"
 
+#include "app/main_messages.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "corvex/include/corvex.h"
@@ -12,51 +13,15 @@
 
 namespace {
 
-// File items that need a document.
-const UINT kFileDocumentItems[] = {1102, 1103, 1105, 1106, 1107, 1109};
-
-// Edit items enabled only when the active editor answers their query.
-struct QueriedItem {
-    UINT command;
-    UINT query;
-};
-const QueriedItem kEditQueriedItems[] = {
-    {1200, corvex::CanUndo}, {1201, corvex::CanRedo}, {1203, corvex::CanCut},
-    {1204, corvex::CanCopy}, {1205, corvex::CanPaste},
-};
-const UINT kEditDocumentItems[] = {1207, 1209, 1210};
-constexpr UINT kShowWhitespaceItem = 1211;
-const UINT kSearchItems[] = {1300, 1301, 1302, 1303, 1305, 1306, 1307, 1308, 1310, 1311};
-
-UINT EnabledWhen(bool on) { return on ? MF_ENABLED : MF_GRAYED; }
-
-template <std::size_t N>
-void EnableAll(HMENU menu, const UINT (&items)[N], bool on)
+// The menu under a menu-bar button; the favourites and clipboard buttons open drop-downs.
+bool MenuOfButton(int command, MenuIndex& menu)
 {
-    for (UINT item : items)
-        SetMenuItemState(menu, item, EnabledWhen(on));
-}
-
-void PrepareEditMenu(HMENU menu, HWND control)
-{
-    for (const QueriedItem& item : kEditQueriedItems)
-        SetMenuItemState(menu, item.command, EnabledWhen(control && editor::Send(control, item.query)));
-    EnableAll(menu, kEditDocumentItems, control != nullptr);
-    UINT whitespace = MF_GRAYED;
-    if (control)
-        whitespace = MF_ENABLED | (editor::Send(control, corvex::IsWhitespaceShown) ? MF_CHECKED : MF_UNCHECKED);
-    SetMenuItemState(menu, kShowWhitespaceItem, whitespace);
-}
-
-HMENU MenuOfButton(int command)
-{
-    MainWindow& main = Main();
     switch (command) {
-    case kFileButton: return main.menus[kFileMenu];
-    case kEditButton: return main.menus[kEditMenu];
-    case kSearchButton: return main.menus[kSearchMenu];
-    case kHelpButton: return main.menus[kHelpMenu];
-    default: return nullptr;
+    case kFileButton: menu = kFileMenu; return true;
+    case kEditButton: menu = kEditMenu; return true;
+    case kSearchButton: menu = kSearchMenu; return true;
+    case kHelpButton: menu = kHelpMenu; return true;
+    default: return false;
     }
 }
 
@@ -64,15 +29,9 @@ HMENU MenuOfButton(int command)
 
 void PrepareMenuBarMenu(int command)
 {
-    Document* active = ActiveDocument();
-    HWND control = active ? active->control : nullptr;
-    HMENU menu = MenuOfButton(command);
-    switch (command) {
-    case kFileButton: EnableAll(menu, kFileDocumentItems, control != nullptr); break;
-    case kEditButton: PrepareEditMenu(menu, control); break;
-    case kSearchButton: EnableAll(menu, kSearchItems, control != nullptr); break;
-    default: break;
-    }
+    MenuIndex menu = kFileMenu;
+    if (MenuOfButton(command, menu))
+        ApplyItemRules(Main().Menu(menu), menu);
 }
 
 namespace {
@@ -93,9 +52,9 @@ MenuBarState g_bar;
 void ShowDropDown(int command, const RECT&)
 {
     if (command == kFavouritesButton)
-        ShowFavouritesPopup(Main().menuBar, command);
+        ShowFavouritesPopup(Main().MenuBar(), command);
     else
-        ShowClipboardPopup(Main().menuBar, command);
+        ShowClipboardPopup(Main().MenuBar(), command);
 }
 DropDownOpener g_openDropDown = &ShowDropDown;
 
@@ -103,7 +62,7 @@ DropDownOpener g_openDropDown = &ShowDropDown;
 // point is the one seen last.
 int ButtonAt(POINT screen, bool& moved)
 {
-    HWND bar = Main().menuBar;
+    HWND bar = Main().MenuBar();
     ScreenToClient(bar, &screen);
     moved = screen.x != g_bar.lastMouse.x || screen.y != g_bar.lastMouse.y;
     if (!moved)
@@ -113,23 +72,23 @@ int ButtonAt(POINT screen, bool& moved)
     return index >= 0 && index < kButtonCount ? index : -1;
 }
 
-bool Pressed(int command) { return SendMessageA(Main().menuBar, TB_ISBUTTONPRESSED, command, 0) != 0; }
+bool Pressed(int command) { return SendMessageA(Main().MenuBar(), TB_ISBUTTONPRESSED, command, 0) != 0; }
 
 // The pressed button under a screen point (a click on the open menu's own button).
 bool OnPressedButton(POINT screen)
 {
-    HWND bar = Main().menuBar;
+    HWND bar = Main().MenuBar();
     ScreenToClient(bar, &screen);
     const int index = static_cast<int>(SendMessageA(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
     return index >= 0 && index < kButtonCount && Pressed(kFileButton + index);
 }
 
-void OpenLater(int command) { PostMessageA(Main().frame, kOpenMenuBarMessage, command, 0); }
+void OpenLater(int command) { PostMessageA(Main().Frame(), kOpenMenuBarMessage, command, 0); }
 
 int Previous(int command) { return command - 1 < kFileButton ? kHelpButton : command - 1; }
 int Next(int command) { return command + 1 > kHelpButton ? kFileButton : command + 1; }
 
-void CloseTrackedMenu() { SendMessageA(Main().frame, WM_CANCELMODE, 0, 0); }
+void CloseTrackedMenu() { SendMessageA(Main().Frame(), WM_CANCELMODE, 0, 0); }
 
 // Keyboard and mouse of a tracked menu-bar menu: the menu bar behaves like a real one.
 bool FilterMenuMessage(MSG* msg)
@@ -253,11 +212,12 @@ void TrackMenuBarMenu(int command, const RECT& button)
 {
     MainWindow& main = Main();
     PrepareMenuBarMenu(command);
-    g_bar.trackedMenu = MenuOfButton(command);
+    MenuIndex menu = kFileMenu;
+    g_bar.trackedMenu = MenuOfButton(command, menu) ? main.Menu(menu) : nullptr;
     g_bar.submenuHighlighted = false;
     g_bar.hook = SetWindowsHookExA(WH_MSGFILTER, &MenuBarHook, nullptr, GetCurrentThreadId());
     TPMPARAMS keepClear = {sizeof keepClear, button};
-    TrackPopupMenuEx(g_bar.trackedMenu, TPM_VERTICAL, button.left, button.bottom, main.frame, &keepClear);
+    TrackPopupMenuEx(g_bar.trackedMenu, TPM_VERTICAL, button.left, button.bottom, main.Frame(), &keepClear);
     if (g_bar.hook)
         UnhookWindowsHookEx(g_bar.hook);
     g_bar.hook = nullptr;
@@ -266,7 +226,7 @@ void TrackMenuBarMenu(int command, const RECT& button)
 
 void ShowDropDownFromBar(int command, const RECT& button)
 {
-    HWND bar = Main().menuBar;
+    HWND bar = Main().MenuBar();
     const bool attach = GetWindowLongPtrA(bar, GWLP_WNDPROC) != 0 && !GetPropA(bar, kDropDownProperty);
     if (attach)
         AttachProcedure(bar, kDropDownProperty, &DropDownBarProc);
@@ -281,7 +241,7 @@ void OpenMenuBarMenu(int command)
 {
     if (command < kFileButton || command > kHelpButton)
         return;
-    HWND bar = Main().menuBar;
+    HWND bar = Main().MenuBar();
     SendMessageA(bar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
     if (SendMessageA(bar, TB_PRESSBUTTON, command, MAKELPARAM(TRUE, 0)))
         g_bar.openButton = command;
@@ -308,7 +268,7 @@ DropDownOpener ReplaceDropDownOpener(DropDownOpener opener)
 
 void FitMenuBarButtons()
 {
-    HWND bar = Main().menuBar;
+    HWND bar = Main().MenuBar();
     if (!bar)
         return;
     for (int command = kFileButton; command <= kHelpButton; ++command) {

@@ -4,13 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// Commands of the six menu-bar buttons.
-constexpr int kFileButton = 700;
-constexpr int kEditButton = 701;
-constexpr int kSearchButton = 702;
-constexpr int kFavouritesButton = 703;
-constexpr int kClipboardButton = 704;
-constexpr int kHelpButton = 705;
+#include "app/command_table.h"  // the six menu-bar buttons, 700-705
 
 // Opens the menu of the menu-bar button with this command (700-705): the File,
 // Edit, Search and Help menus with their items grayed and checked for the active

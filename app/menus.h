@@ -6,10 +6,11 @@
 
 #include "skin/skinned_menus.h"  // kSeparatorCaption
 
-class MainWindow;
+#include "app/command_table.h"
 
-void BuildMenus(MainWindow& main);
-void DestroyMenus(MainWindow& main);
+// Builds one of the menus from the command table: owner-drawn items whose data is their
+// caption, grayed where the table says an item starts so.
+HMENU BuildMenu(MenuIndex index);
 
 // Changes an item's enabled, grayed and checked state (MF_ flags), keeping it
 // owner-drawn with its own caption.

@@ -10,10 +10,10 @@ namespace {
 
 class MainOptionsHost : public options::OptionsHost {
 public:
-    HWND MainWindow() const override { return Main().frame; }
+    HWND MainWindow() const override { return Main().Frame(); }
     HFONT UiFont() const override
     {
-        return Main().uiFont ? Main().uiFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        return Main().UiFont() ? Main().UiFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
     HINSTANCE Instance() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
     std::string AppFolder() const override { return App().appFolder; }

@@ -32,7 +32,7 @@ void ReadPlatformFlags(AppState& app)
 // Brings back what the previous run left in Config.ini; false when the skin failed.
 bool RestoreShellState(AppState& app)
 {
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
     if (config::ReadFlag("Main", "OnTop"))
         SendMessageA(frame, WM_COMMAND, kAlwaysOnTopCommand, 0);
     app.openDir = config::ReadString("Main", "OpenDir");
@@ -48,7 +48,7 @@ bool RestoreShellState(AppState& app)
 
 void ShowMainWindow()
 {
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
     if (IsMinimiseOnStartupChecked()) {
         SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return;

@@ -11,15 +11,15 @@ namespace {
 
 class MainToolHost : public tools::ToolHost {
 public:
-    HWND MainWindow() const override { return Main().frame; }
-    HWND MenuBar() const override { return Main().menuBar; }
+    HWND MainWindow() const override { return Main().Frame(); }
+    HWND MenuBar() const override { return Main().MenuBar(); }
     HMENU Menu(tools::ItemMenu which) const override
     {
-        return Main().menus[which == tools::ItemMenu::Clipboard ? kClipboardItemMenu : kFavouritesItemMenu];
+        return Main().Menu(which == tools::ItemMenu::Clipboard ? kClipboardItemMenu : kFavouritesItemMenu);
     }
     HFONT UiFont() const override
     {
-        return Main().uiFont ? Main().uiFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        return Main().UiFont() ? Main().UiFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
     bool DropShadowPlatform() const override { return App().isNT5x; }
     std::string ConfigPath() const override { return config::Path(); }

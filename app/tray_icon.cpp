@@ -1,6 +1,7 @@
 #include "app/tray_icon.h"
 
 #include "platform/app_state.h"
+#include "app/main_messages.h"
 #include "app/main_window.h"
 #include "platform/config.h"
 #include "platform/ui_seam.h"
@@ -20,7 +21,7 @@ NOTIFYICONDATAA Record(bool withIcon)
 {
     NOTIFYICONDATAA record = {};
     record.cbSize = kRecordSize;
-    record.hWnd = Main().frame;
+    record.hWnd = Main().Frame();
     record.uID = kTrayIconId;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayCallbackMessage;
@@ -64,14 +65,14 @@ void OnTrayIconCallback(WPARAM wParam, LPARAM lParam)
 {
     if (!MainSkin().Loaded() || wParam != kTrayIconId)
         return;  // the skin selector is still asking for a skin
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
     if (lParam == WM_LBUTTONUP) {
         SendMessageA(frame, WM_SYSCOMMAND, MainSkin().Minimised() ? SC_RESTORE : SC_MINIMIZE, 0);
     } else if (lParam == WM_RBUTTONUP) {
         SetForegroundWindow(frame);
         POINT cursor = {};
         GetCursorPos(&cursor);
-        TrackPopupMenu(Main().menus[kTrayMenu], 0, cursor.x, cursor.y, 0, frame, nullptr);
+        TrackPopupMenu(Main().Menu(kTrayMenu), 0, cursor.x, cursor.y, 0, frame, nullptr);
         PostMessageA(frame, WM_NULL, 0, 0);  // lets the menu close when the user clicks elsewhere
     }
 }

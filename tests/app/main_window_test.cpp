@@ -26,7 +26,7 @@ std::string ClassOf(HWND window)
 std::vector<std::string> Captions()
 {
     std::vector<std::string> captions;
-    const int count = static_cast<int>(SendMessageA(Main().tabs, TCM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageA(Main().Tabs(), TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
         captions.push_back(tabs::Caption(i));
     return captions;
@@ -66,7 +66,7 @@ TEST(StartupFailure, WithoutConfigIniTheProgramRefusesToRun)
               "The file 'Config.ini' was not found,\nThe program cannot run without it.\nReinstall Quillet");
     EXPECT_EQ(app.messages[0].owner, nullptr);
     EXPECT_EQ(app.messages[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(Main().frame, nullptr);
+    EXPECT_EQ(Main().Frame(), nullptr);
 }
 
 TEST_F(MainWindowTest, BuildsTheFrameWithItsFourParts)

@@ -81,7 +81,7 @@ TEST_F(ClosingTest, ExitAsksFirstAndCancelKeepsTheWindow)
     app.answers.push_back(IDYES);
     SendMessageA(app.Frame(), WM_COMMAND, 1111, 0);
     harness::InProcessApp::Pump();
-    EXPECT_FALSE(IsWindow(Main().frame));
+    EXPECT_FALSE(IsWindow(Main().Frame()));
     EXPECT_EQ(app.messages.size(), 2u);
     EXPECT_EQ(harness::ReadFile(b), "changed");
     EXPECT_EQ(app.Config("StartupFiles", "0"), a);
@@ -97,7 +97,7 @@ TEST_F(ClosingTest, NoAtTheExitLosesOnlyThatDocumentsChangesAndStillListsIt)
     app.answers.push_back(IDNO);
     PostMessageA(app.Frame(), WM_CLOSE, 0, 0);
     harness::InProcessApp::Pump();
-    EXPECT_FALSE(IsWindow(Main().frame));
+    EXPECT_FALSE(IsWindow(Main().Frame()));
     EXPECT_EQ(app.messages.size(), 1u);
     EXPECT_EQ(harness::ReadFile(a), "disk");
     EXPECT_EQ(app.Config("StartupFiles", "0"), a);

@@ -53,7 +53,7 @@ bool DocsTest::Modified(int index) const
 std::vector<std::string> DocsTest::Captions() const
 {
     std::vector<std::string> captions;
-    const int count = static_cast<int>(SendMessageA(Main().tabs, TCM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageA(Main().Tabs(), TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
         captions.push_back(tabs::Caption(i));
     return captions;
@@ -62,13 +62,13 @@ std::vector<std::string> DocsTest::Captions() const
 std::string DocsTest::StatusText(int field) const
 {
     char text[256] = {};
-    if (LOWORD(SendMessageA(Main().statusBar, SB_GETTEXTLENGTHA, field, 0)) < sizeof text)
-        SendMessageA(Main().statusBar, SB_GETTEXTA, field, reinterpret_cast<LPARAM>(text));
+    if (LOWORD(SendMessageA(Main().StatusBar(), SB_GETTEXTLENGTHA, field, 0)) < sizeof text)
+        SendMessageA(Main().StatusBar(), SB_GETTEXTA, field, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
-int DocsTest::SelectedTab() const { return static_cast<int>(SendMessageA(Main().tabs, TCM_GETCURSEL, 0, 0)); }
+int DocsTest::SelectedTab() const { return static_cast<int>(SendMessageA(Main().Tabs(), TCM_GETCURSEL, 0, 0)); }
 
-void DocsTest::CloseNextMenu() const { PostMessageA(Main().frame, WM_CANCELMODE, 0, 0); }
+void DocsTest::CloseNextMenu() const { PostMessageA(Main().Frame(), WM_CANCELMODE, 0, 0); }
 
 } // namespace testing_support

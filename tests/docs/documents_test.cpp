@@ -60,7 +60,7 @@ TEST_F(DocumentsTest, ClosingMakesTheFirstTabActiveAndTheLastLeavesNothing)
     EXPECT_EQ(currentIndex, -1);
     for (int field = 0; field < 4; ++field)
         EXPECT_EQ(StatusText(field), "") << field;
-    EXPECT_EQ(SendMessageA(Main().statusBar, SB_GETICON, 1, 0), 0);
+    EXPECT_EQ(SendMessageA(Main().StatusBar(), SB_GETICON, 1, 0), 0);
 }
 
 TEST_F(DocumentsTest, CtrlTabMovesToTheNextTabAndCtrlShiftTabBackWrappingAround)

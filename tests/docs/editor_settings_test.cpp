@@ -209,7 +209,7 @@ TEST_F(EditorSettingsTest, StoredMacrosEnableTheirItemsAndTheExitWritesAllTenAnd
     const unsigned char macro[] = {8, 0, 0, 0, 'a', 'b', 'c', 'd'};
     registry::RegWriteBinary(Key(), "Macro2", macro, sizeof macro);
     LoadEditorSettings(nullptr);
-    HMENU menu = Main().menus[kMacroMenu];
+    HMENU menu = Main().Menu(kMacroMenu);
     EXPECT_FALSE(GetMenuState(menu, 902, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_TRUE(GetMenuState(menu, 901, MF_BYCOMMAND) & MF_GRAYED);
 

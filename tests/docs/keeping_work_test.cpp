@@ -48,7 +48,7 @@ TEST_F(KeepingWorkTest, ADestructionWithoutCloseAsksAboutEveryDocumentAndCancelS
     for (int i = 0; i < 3; ++i)
         Type(i, "x");
     app.answers = {IDCANCEL, IDYES, IDNO};
-    DestroyWindow(Main().frame);
+    DestroyWindow(Main().Frame());
     harness::InProcessApp::Pump();
 
     ASSERT_EQ(app.messages.size(), 3u);
@@ -65,7 +65,7 @@ TEST_F(KeepingWorkTest, TheSessionEndAsksFirstAndCancelRefusesIt)
     const std::string path = MakeFile("session.txt", "s");
     OpenDocument(path);
     Type(0, "x");
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
 
     app.answers.push_back(IDCANCEL);
     EXPECT_EQ(SendMessageA(frame, WM_QUERYENDSESSION, 0, 0), FALSE);

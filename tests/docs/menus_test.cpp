@@ -48,7 +48,7 @@ std::vector<std::string> EnabledCaptions(HMENU menu)
 
 class MenusTest : public DocsTest {
 protected:
-    HMENU Menu(MenuIndex index) const { return Main().menus[index]; }
+    HMENU Menu(MenuIndex index) const { return Main().Menu(index); }
     void OpenAndClose(int button)
     {
         CloseNextMenu();
@@ -92,7 +92,7 @@ TEST_F(MenusTest, WithoutADocumentTheMenuBarMenusOfferOnlyWhatNeedsNone)
     EXPECT_TRUE(EnabledCaptions(Menu(kSearchMenu)).empty());
     OpenAndClose(kEditButton);
     EXPECT_TRUE(EnabledCaptions(Menu(kEditMenu)).empty());
-    EXPECT_EQ(SendMessageA(Main().menuBar, TB_ISBUTTONPRESSED, kEditButton, 0), 0);
+    EXPECT_EQ(SendMessageA(Main().MenuBar(), TB_ISBUTTONPRESSED, kEditButton, 0), 0);
 
     OpenDocument("");
     OpenAndClose(kFileButton);
@@ -151,7 +151,7 @@ TEST_F(MenusTest, TheLanguageMenuChecksTheEditorsLanguageOnly)
     OpenDocument("");
     RecordActive({{corvex::GetLanguage, reinterpret_cast<LRESULT>("PHP")}});
     CloseNextMenu();
-    SendMessageA(app.Frame(), WM_COMMAND, 713, reinterpret_cast<LPARAM>(Main().toolbar));
+    SendMessageA(app.Frame(), WM_COMMAND, 713, reinterpret_cast<LPARAM>(Main().Toolbar()));
     for (UINT command = 1000; command <= 1010; ++command)
         EXPECT_EQ((GetMenuState(Menu(kLanguageMenu), command, MF_BYCOMMAND) & MF_CHECKED) != 0, command == 1008)
             << command;
@@ -196,7 +196,7 @@ TEST_F(MenusTest, MenuItemsThatRepeatAToolbarButtonRunTheToolbarsCode)
 
     // 700-715 from another sender with a notification code are not toolbar commands.
     SendMessageA(app.Frame(), WM_COMMAND, MAKEWPARAM(705, 1), 0);
-    SendMessageA(app.Frame(), WM_COMMAND, 705, reinterpret_cast<LPARAM>(Main().menuBar));
+    SendMessageA(app.Frame(), WM_COMMAND, 705, reinterpret_cast<LPARAM>(Main().MenuBar()));
     EXPECT_EQ(recorder.Of(corvex::Print).size(), 1u);
 
     SendMessageA(app.Frame(), WM_COMMAND, 1310, 0);

@@ -21,14 +21,14 @@ using StatusLineTest = DocsTest;
 std::vector<int> FieldEdges()
 {
     int edges[4] = {};
-    const int count = static_cast<int>(SendMessageA(Main().statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)));
+    const int count = static_cast<int>(SendMessageA(Main().StatusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)));
     return std::vector<int>(edges, edges + count);
 }
 
 int ClientWidth()
 {
     RECT client = {};
-    GetClientRect(Main().frame, &client);
+    GetClientRect(Main().Frame(), &client);
     return client.right;
 }
 
@@ -45,19 +45,19 @@ TEST_F(StatusLineTest, TypingMarksTheTabAndTheSavedFieldAndSavingClearsBoth)
     OpenDocument(path);
     EXPECT_EQ(Captions(), std::vector<std::string>{"readme.txt"});
     EXPECT_EQ(StatusText(1), "Saved");
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main().statusBar, SB_GETICON, 1, 0)), Main().savedIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main().StatusBar(), SB_GETICON, 1, 0)), Main().SavedStateIcon(true));
 
     Type(0, "x");
     EXPECT_EQ(Captions(), std::vector<std::string>{"readme.txt*"});
     EXPECT_EQ(StatusText(1), "Unsaved");
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main().statusBar, SB_GETICON, 1, 0)), Main().unsavedIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main().StatusBar(), SB_GETICON, 1, 0)), Main().SavedStateIcon(false));
     Type(0, "y");
     EXPECT_EQ(Captions(), std::vector<std::string>{"readme.txt*"});
 
     SendMessageA(app.Frame(), WM_COMMAND, 1105, 0);
     EXPECT_EQ(Captions(), std::vector<std::string>{"readme.txt"});
     EXPECT_EQ(StatusText(1), "Saved");
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main().statusBar, SB_GETICON, 1, 0)), Main().savedIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main().StatusBar(), SB_GETICON, 1, 0)), Main().SavedStateIcon(true));
     EXPECT_EQ(harness::ReadFile(path), "xy");
 }
 

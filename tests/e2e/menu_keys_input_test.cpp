@@ -37,7 +37,7 @@ protected:
     int DropDownFor(WORD key, HWND focus)
     {
         g_opened.clear();
-        if (!e2e::FocusForInput(Main().frame))
+        if (!e2e::FocusForInput(Main().Frame()))
             return -1;
         SetFocus(focus);
         e2e::PressKey(key, VK_MENU);
@@ -58,8 +58,8 @@ TEST_F(MenuKeysInput, AltAAndAltCOpenTheDropDownsWhateverChildHasTheFocus)
 {
     EXPECT_EQ(DropDownFor('A', DocumentList[0].control), 703);
     EXPECT_EQ(DropDownFor('C', DocumentList[0].control), 704);
-    EXPECT_EQ(DropDownFor('A', Main().tabs), 703);
-    EXPECT_EQ(DropDownFor('C', Main().toolbar), 704);
+    EXPECT_EQ(DropDownFor('A', Main().Tabs()), 703);
+    EXPECT_EQ(DropDownFor('C', Main().Toolbar()), 704);
     // The keys never reached the text.
     EXPECT_EQ(SendMessageA(DocumentList[0].control, 3484 /* modified? */, 0, 0), 0);
 }

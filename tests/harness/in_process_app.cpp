@@ -84,8 +84,8 @@ bool InProcessApp::Start()
     return started_;
 }
 
-bool InProcessApp::Running() const { return started_ && Main().frame && IsWindow(Main().frame); }
-HWND InProcessApp::Frame() const { return Main().frame; }
+bool InProcessApp::Running() const { return started_ && Main().Frame() && IsWindow(Main().Frame()); }
+HWND InProcessApp::Frame() const { return Main().Frame(); }
 
 void InProcessApp::Pump()
 {
@@ -102,8 +102,8 @@ void InProcessApp::Close()
     if (!started_)
         return;
     started_ = false;
-    if (Main().frame && IsWindow(Main().frame))
-        DestroyWindow(Main().frame);
+    if (Main().Frame() && IsWindow(Main().Frame()))
+        DestroyWindow(Main().Frame());
     Pump();  // up to the quit message the exit sequence posts
     DocumentList.clear();
     currentIndex = -1;

@@ -40,7 +40,7 @@ protected:
     }
     void BroadcastTaskbarCreated()
     {
-        SendMessageA(Main().frame, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        SendMessageA(Main().Frame(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     }
 
     std::vector<ShellCall> calls;
@@ -57,7 +57,7 @@ TEST_F(TrayIconTest, TheIconIsAddedAtStartWithTheShellFiveRecord)
 #else
     EXPECT_EQ(record.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE));
 #endif
-    EXPECT_EQ(record.hWnd, Main().frame);
+    EXPECT_EQ(record.hWnd, Main().Frame());
     EXPECT_EQ(record.uID, 500u);
     EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
     EXPECT_EQ(record.uCallbackMessage, static_cast<UINT>(WM_USER + 1));
@@ -99,7 +99,7 @@ TEST_F(TrayIconTest, ExitRemovesTheIconButKeepsTheSetting)
 TEST_F(TrayIconTest, ALeftClickMinimisesAndRestores)
 {
     Start();
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
     SendMessageA(frame, WM_USER + 1, 500, WM_LBUTTONUP);
     harness::InProcessApp::Pump();
     EXPECT_TRUE(IsIconic(frame) || !IsWindowVisible(frame));
@@ -117,7 +117,7 @@ TEST_F(TrayIconTest, ClicksAreIgnoredWhileNoSkinHasLoaded)
 {
     app.SetConfig("Main", "Skin", "No Such Skin");
     Start();
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
     ASSERT_FALSE(MainSkin().Loaded());
     SendMessageA(frame, WM_USER + 1, 500, WM_LBUTTONUP);
     harness::InProcessApp::Pump();
@@ -131,15 +131,15 @@ UINT g_alwaysOnTopState = 0;
 void CALLBACK CloseMenuSoon(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
-    g_alwaysOnTopState = GetMenuState(Main().menus[kTrayMenu], 400, MF_BYCOMMAND);
-    g_trackedTray = Main().menus[kTrayMenu];
+    g_alwaysOnTopState = GetMenuState(Main().Menu(kTrayMenu), 400, MF_BYCOMMAND);
+    g_trackedTray = Main().Menu(kTrayMenu);
     EndMenu();
 }
 
 TEST_F(TrayIconTest, ARightClickShowsTheTrayMenuWithAlwaysOnTopCheckedWhenTopmost)
 {
     Start();
-    HWND frame = Main().frame;
+    HWND frame = Main().Frame();
     for (bool topmost : {false, true}) {
         if (topmost)
             SendMessageA(frame, WM_COMMAND, 400, 0);  // "&always on top"

@@ -157,7 +157,7 @@ TEST_F(SkinSelectorTest, HasItsFiveControlsWhereTheyBelong)
         EXPECT_EQ(rect.top, e.place.top);
         EXPECT_EQ(rect.right, e.place.right);
         EXPECT_EQ(rect.bottom, e.place.bottom);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), Main().uiFont);
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), Main().UiFont());
     }
     const LONG list = GetWindowLongA(Control(kList), GWL_STYLE);
     EXPECT_TRUE(list & LBS_SORT);

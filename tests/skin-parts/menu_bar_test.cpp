@@ -44,7 +44,7 @@ protected:
         }
     }
     static bool menuOpened_;
-    static HMENU MenuOf(MenuIndex index) { return Main().menus[index]; }
+    static HMENU MenuOf(MenuIndex index) { return Main().Menu(index); }
 };
 
 bool MenuBarTest::menuOpened_ = false;
@@ -64,7 +64,7 @@ TEST_F(MenuBarTest, LeftAndRightStepThroughTheMenusAndEscapeClosesThemAll)
     EXPECT_EQ(seen[3].menu, MenuOf(kEditMenu));
     EXPECT_FALSE(MenuStillOpen());
     EXPECT_EQ(OpenMenuBarButton(), 0);
-    EXPECT_FALSE(SendMessageA(Main().menuBar, TB_ISBUTTONPRESSED, kEditButton, 0));
+    EXPECT_FALSE(SendMessageA(Main().MenuBar(), TB_ISBUTTONPRESSED, kEditButton, 0));
 }
 
 TEST_F(MenuBarTest, TheMouseSlidesToAnotherMenuAndAClickOnTheOpenButtonClosesIt)
@@ -120,37 +120,37 @@ void RecordDropDown(int command, const RECT& under)
 {
     g_call.command = command;
     g_call.under = under;
-    g_call.barSubclassed = GetPropA(Main().menuBar, "SCProc") != nullptr;
-    g_call.buttonPressed = SendMessageA(Main().menuBar, TB_ISBUTTONPRESSED, command, 0) != 0;
+    g_call.barSubclassed = GetPropA(Main().MenuBar(), "SCProc") != nullptr;
+    g_call.buttonPressed = SendMessageA(Main().MenuBar(), TB_ISBUTTONPRESSED, command, 0) != 0;
 }
 
 TEST_F(MenuBarTest, AltAHandsTheFavouritesButtonToItsDropDown)
 {
     g_call = {};
     const DropDownOpener real = ReplaceDropDownOpener(&RecordDropDown);
-    SendMessageA(Main().frame, WM_SYSKEYDOWN, 'A', 0x20000000);
+    SendMessageA(Main().Frame(), WM_SYSKEYDOWN, 'A', 0x20000000);
     harness::InProcessApp::Pump();
     ReplaceDropDownOpener(real);
     EXPECT_EQ(g_call.command, kFavouritesButton);
     EXPECT_TRUE(g_call.barSubclassed);
     EXPECT_TRUE(g_call.buttonPressed);
     RECT button = {};
-    SendMessageA(Main().menuBar, TB_GETRECT, kFavouritesButton, reinterpret_cast<LPARAM>(&button));
-    MapWindowPoints(Main().menuBar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    SendMessageA(Main().MenuBar(), TB_GETRECT, kFavouritesButton, reinterpret_cast<LPARAM>(&button));
+    MapWindowPoints(Main().MenuBar(), nullptr, reinterpret_cast<POINT*>(&button), 2);
     EXPECT_TRUE(EqualRect(&button, &g_call.under));
-    EXPECT_EQ(GetPropA(Main().menuBar, "SCProc"), nullptr);
-    EXPECT_FALSE(SendMessageA(Main().menuBar, TB_ISBUTTONPRESSED, kFavouritesButton, 0));
+    EXPECT_EQ(GetPropA(Main().MenuBar(), "SCProc"), nullptr);
+    EXPECT_FALSE(SendMessageA(Main().MenuBar(), TB_ISBUTTONPRESSED, kFavouritesButton, 0));
 }
 
 TEST_F(MenuBarTest, EveryCaptionFitsItsButtonAndTheButtonsFitTheBar)
 {
     RECT bar = {};
-    GetClientRect(Main().menuBar, &bar);
+    GetClientRect(Main().MenuBar(), &bar);
     for (int command = kFileButton; command <= kHelpButton; ++command) {
         char text[64] = "";
-        SendMessageA(Main().menuBar, TB_GETBUTTONTEXTA, command, reinterpret_cast<LPARAM>(text));
+        SendMessageA(Main().MenuBar(), TB_GETBUTTONTEXTA, command, reinterpret_cast<LPARAM>(text));
         RECT button = {};
-        SendMessageA(Main().menuBar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button));
+        SendMessageA(Main().MenuBar(), TB_GETRECT, command, reinterpret_cast<LPARAM>(&button));
         SCOPED_TRACE(text);
         EXPECT_GE(button.right - button.left, MenuBarButtonWidth(text));
         EXPECT_LE(button.right, bar.right);
@@ -191,7 +191,7 @@ TEST_F(MenuBarTest, TheWindowMenuKeepsTheSystemsLook)
     HMENU found = reinterpret_cast<HMENU>(1);
     DriveMenus(
         [] {
-            TrackPopupMenu(GetSystemMenu(Main().frame, FALSE), 0, 100, 100, 0, Main().frame, nullptr);
+            TrackPopupMenu(GetSystemMenu(Main().Frame(), FALSE), 0, 100, 100, 0, Main().Frame(), nullptr);
         },
         {[&](HWND window) {
             subclassed = GetPropA(window, "CMenuHookProc") != nullptr;

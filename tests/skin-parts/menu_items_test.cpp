@@ -40,7 +40,7 @@ protected:
     static int TextWidthInUiFont(const char* text)
     {
         HDC dc = GetDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, Main().uiFont);
+        HGDIOBJ previous = SelectObject(dc, Main().UiFont());
         RECT rect = {};
         DrawTextA(dc, text, -1, &rect, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
         SelectObject(dc, previous);

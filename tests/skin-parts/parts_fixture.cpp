@@ -117,9 +117,9 @@ void PartsTest::DriveMenus(const std::function<void()>& open, std::vector<std::f
 POINT PartsTest::MenuBarButtonCentre(int command) const
 {
     RECT rect = {};
-    SendMessageA(Main().menuBar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(Main().MenuBar(), TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
     POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ClientToScreen(Main().menuBar, &centre);
+    ClientToScreen(Main().MenuBar(), &centre);
     return centre;
 }
 

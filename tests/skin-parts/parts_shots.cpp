@@ -39,7 +39,7 @@ void SaveScreen(const RECT& area, const std::string& path)
 RECT WindowArea()
 {
     RECT rect = {};
-    GetWindowRect(Main().frame, &rect);
+    GetWindowRect(Main().Frame(), &rect);
     rect.right += 60;
     rect.bottom += 60;
     return rect;
@@ -47,7 +47,7 @@ RECT WindowArea()
 
 void Settle()
 {
-    RedrawWindow(Main().frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(Main().Frame(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     for (int i = 0; i < 10; ++i) {
         harness::InProcessApp::Pump();
         Sleep(30);
@@ -92,7 +92,7 @@ void ShootMenu(const std::string& path, Open open)
 RECT TabRect(int index)
 {
     RECT rect = {};
-    SendMessageA(Main().tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(Main().Tabs(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
     return rect;
 }
 
@@ -120,10 +120,10 @@ int main(int argc, char** argv)
             harness::WriteFile(path, "int main()\r\n{\r\n    return 0;  // a sample\r\n}\r\n");
             OpenDocument(path);
         }
-        SendMessageA(Main().tabs, TCM_SETCURFOCUS, 1, 0);
+        SendMessageA(Main().Tabs(), TCM_SETCURFOCUS, 1, 0);
         Settle();
         const RECT hovered = TabRect(2);
-        MoveMouseTo(Main().tabs, (hovered.left + hovered.right) / 2, (hovered.top + hovered.bottom) / 2);
+        MoveMouseTo(Main().Tabs(), (hovered.left + hovered.right) / 2, (hovered.top + hovered.bottom) / 2);
         SaveScreen(WindowArea(), name + "window.bmp");
 
         ShootMenu(name + "file-menu.bmp", [] { OpenMenuBarMenu(kFileButton); });
@@ -135,7 +135,7 @@ int main(int argc, char** argv)
         for (int n = 0; n < 12; ++n)
             OpenDocument("");
         Settle();
-        HWND arrows = FindWindowExA(Main().tabs, nullptr, UPDOWN_CLASSA, nullptr);
+        HWND arrows = FindWindowExA(Main().Tabs(), nullptr, UPDOWN_CLASSA, nullptr);
         if (arrows) {
             RECT client = {};
             GetClientRect(arrows, &client);

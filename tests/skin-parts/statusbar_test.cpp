@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         StartWith();
-        bar = Main().statusBar;
+        bar = Main().StatusBar();
     }
     void TearDown() override
     {
@@ -133,18 +133,18 @@ TEST_F(StatusBarTest, TooltipsTakeTheSkinsColoursOrTheSystemsWithoutThem)
     CopySkin("NoTips");
     WritePrivateProfileStringA("Tooltips", nullptr, nullptr, (SkinFolder("NoTips") + "Skin.ini").c_str());
     ASSERT_TRUE(Load("NoTips"));
-    ASSERT_NE(Main().toolbarTips, nullptr);
+    ASSERT_NE(Main().ToolbarTips(), nullptr);
     const CSkinToolTip& frameTips = MainSkin().ButtonTips();
     EXPECT_EQ(frameTips.GetTextColour(), GetSysColor(COLOR_INFOTEXT));
     EXPECT_EQ(frameTips.GetBackColour(), GetSysColor(COLOR_INFOBK));
-    EXPECT_EQ(SendMessageA(Main().toolbarTips, TTM_GETTIPTEXTCOLOR, 0, 0), static_cast<LRESULT>(GetSysColor(COLOR_INFOTEXT)));
+    EXPECT_EQ(SendMessageA(Main().ToolbarTips(), TTM_GETTIPTEXTCOLOR, 0, 0), static_cast<LRESULT>(GetSysColor(COLOR_INFOTEXT)));
 
     CopySkin("RedTips");
     SetValue("RedTips", "Tooltips", "TextColour", "255,000,000");
     ASSERT_TRUE(Load("RedTips"));
     EXPECT_EQ(frameTips.GetTextColour(), RGB(255, 0, 0));
-    EXPECT_EQ(SendMessageA(Main().toolbarTips, TTM_GETTIPTEXTCOLOR, 0, 0), static_cast<LRESULT>(RGB(255, 0, 0)));
-    EXPECT_EQ(SendMessageA(Main().toolbarTips, TTM_GETTIPBKCOLOR, 0, 0),
+    EXPECT_EQ(SendMessageA(Main().ToolbarTips(), TTM_GETTIPTEXTCOLOR, 0, 0), static_cast<LRESULT>(RGB(255, 0, 0)));
+    EXPECT_EQ(SendMessageA(Main().ToolbarTips(), TTM_GETTIPBKCOLOR, 0, 0),
               static_cast<LRESULT>(frameTips.GetBackColour()));
 }
 

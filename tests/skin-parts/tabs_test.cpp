@@ -17,19 +17,19 @@ protected:
     RECT TabRect(int index) const
     {
         RECT rect = {};
-        SendMessageA(Main().tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+        SendMessageA(Main().Tabs(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
         return rect;
     }
     void MoveOver(int index) const
     {
         const RECT rect = TabRect(index);
-        SendMessageA(Main().tabs, WM_MOUSEMOVE, 0, MAKELPARAM((rect.left + rect.right) / 2, rect.top + 3));
+        SendMessageA(Main().Tabs(), WM_MOUSEMOVE, 0, MAKELPARAM((rect.left + rect.right) / 2, rect.top + 3));
     }
     // The tab's right end as painted, against the same place of a row of `tab.bmp`.
     bool ShowsRow(int index, TabRow row, const std::string& skin = "Quillblue") const
     {
-        RedrawWindow(Main().tabs, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const Picture strip = ClientPicture(Main().tabs);
+        RedrawWindow(Main().Tabs(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const Picture strip = ClientPicture(Main().Tabs());
         const Picture tab = Bitmap(skin, "tab.bmp");
         const RECT rect = TabRect(index);
         const int rowTop = tab.height / 3 * row;
@@ -61,7 +61,7 @@ TEST_F(TabsTest, TheHoverRowFollowsTheMouseExceptOverTheSelectedTab)
 
     MoveOver(1);
     EXPECT_TRUE(ShowsRow(1, kHoverRow));
-    SendMessageA(Main().tabs, WM_MOUSELEAVE, 0, 0);
+    SendMessageA(Main().Tabs(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(tabs.HoverIndex(), -1);
     EXPECT_TRUE(ShowsRow(1, kNormalRow));
 }
@@ -72,8 +72,8 @@ TEST_F(TabsTest, AClickSelectsTheTabAndClosingTheOnlyDocumentClearsTheSelection)
     OpenDocuments(2);
     const RECT first = TabRect(0);
     MoveOver(0);
-    SendMessageA(Main().tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.left + 5, first.top + 3));
-    SendMessageA(Main().tabs, WM_LBUTTONUP, 0, MAKELPARAM(first.left + 5, first.top + 3));
+    SendMessageA(Main().Tabs(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first.left + 5, first.top + 3));
+    SendMessageA(Main().Tabs(), WM_LBUTTONUP, 0, MAKELPARAM(first.left + 5, first.top + 3));
     harness::InProcessApp::Pump();
     EXPECT_EQ(SkinnedTabs().SelectedIndex(), 0);
     EXPECT_EQ(SkinnedTabs().HoverIndex(), -1);
@@ -90,9 +90,9 @@ TEST_F(TabsTest, ManyDocumentsBringTheArrowsDrawnFromTheSkin)
 {
     StartWith();
     OpenDocuments(30);
-    HWND arrows = FindWindowExA(Main().tabs, nullptr, UPDOWN_CLASSA, nullptr);
+    HWND arrows = FindWindowExA(Main().Tabs(), nullptr, UPDOWN_CLASSA, nullptr);
     ASSERT_NE(arrows, nullptr);
-    EXPECT_NE(GetPropA(Main().tabs, "CGTSubcls"), nullptr);
+    EXPECT_NE(GetPropA(Main().Tabs(), "CGTSubcls"), nullptr);
     EXPECT_EQ(SkinnedTabs().Arrows(), arrows);
     EXPECT_NE(GetPropA(arrows, "CSSubcls"), nullptr);
 

@@ -18,7 +18,7 @@ protected:
         HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
         HGDIOBJ previous = SelectObject(memory, bitmap);
         NMTBCUSTOMDRAW draw = {};
-        draw.nmcd.hdr.hwndFrom = Main().toolbar;
+        draw.nmcd.hdr.hwndFrom = Main().Toolbar();
         draw.nmcd.hdr.code = NM_CUSTOMDRAW;
         draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
         draw.nmcd.hdc = memory;
@@ -37,7 +37,7 @@ protected:
     std::string StatusText() const
     {
         char text[256] = "";
-        SendMessageA(Main().statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        SendMessageA(Main().StatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
         return text;
     }
 };

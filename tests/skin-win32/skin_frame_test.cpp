@@ -43,7 +43,7 @@ TEST_F(FrameTest, TheClientAreaLiesInsideTheSkinsMarginsAndHoldsTheParts)
     EXPECT_EQ(editor.top, 62);
     EXPECT_EQ(editor.right, client.right);
     EXPECT_EQ(editor.bottom, client.bottom - 22);
-    const RECT tabs = ChildRectInClient(Main().tabs);
+    const RECT tabs = ChildRectInClient(Main().Tabs());
     EXPECT_EQ(tabs.left, 0);
     EXPECT_EQ(tabs.top, 42);
     EXPECT_EQ(tabs.right, client.right);
