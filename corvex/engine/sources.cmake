@@ -1,7 +1,6 @@
-# The Windows-free text engine of Corvex, shared by the native test build
-# (tests/corvex/native.cmake) and the Corvex.dll build. Sources include their headers as
-# "corvex/engine/...", so the including target needs the repository root on its include
-# path: CORVEX_ENGINE_INCLUDE_DIR.
+# The Windows-free text engine of Corvex, compiled into the corvex_core library
+# (corvex/core.cmake). Sources include their headers as "corvex/engine/...", so the
+# library needs the repository root on its include path: CORVEX_ENGINE_INCLUDE_DIR.
 set(CORVEX_ENGINE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/text_buffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_document.cpp

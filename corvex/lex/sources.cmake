@@ -1,5 +1,6 @@
 # Windows-free scanning code of the Corvex control: lexers, search, brace matching and
-# the byte formats of macros and hot keys.
+# the byte formats of macros and hot keys. Compiled into the corvex_core library
+# (corvex/core.cmake) with the text engine.
 get_filename_component(CORVEX_SCAN_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 set(CORVEX_SCAN_SOURCES
   ${CORVEX_SCAN_ROOT}/lex/keyword_set.cpp

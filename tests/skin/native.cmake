@@ -28,16 +28,6 @@ add_executable(skingen
 target_include_directories(skingen PRIVATE ${QUILLET_ROOT})
 
 # libFuzzer target, only where the compiler offers -fsanitize=fuzzer (clang); never required.
-include(CheckCXXSourceCompiles)
-set(CMAKE_REQUIRED_FLAGS "-fsanitize=fuzzer")
-set(CMAKE_REQUIRED_LINK_OPTIONS "-fsanitize=fuzzer")
-check_cxx_source_compiles(
-  "#include <cstddef>
-   #include <cstdint>
-   extern \"C\" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }"
-  QUILLET_HAVE_LIBFUZZER)
-unset(CMAKE_REQUIRED_FLAGS)
-unset(CMAKE_REQUIRED_LINK_OPTIONS)
 if(QUILLET_HAVE_LIBFUZZER)
   add_executable(fuzz_skin
     ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_target.cpp
