@@ -393,7 +393,7 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
         if (info.fState & MFS_DISABLED)
             continue;  // a grayed item cannot be chosen, by its mnemonic either
         const char* caption = reinterpret_cast<const char*>(info.dwItemData);
-        if (caption[0] == '-' && caption[1] == '\0')
+        if (IsSeparatorCaption(caption))
             continue;
         for (const char* amp = caption; (amp = std::strchr(amp, '&')) != nullptr; ++amp) {
             if (amp[1] == typed)

@@ -2,7 +2,7 @@
 // HKLM\Software\Brightmoor\Quillet\Editor Settings.
 #pragma once
 
-#include "docs/registry.h"
+#include "platform/registry.h"
 
 #include <windows.h>
 

@@ -113,6 +113,36 @@ void SwitchFeature(int box, bool on)
         MainSkin().SetRealTimeResize(on);
 }
 
+// A page draws nothing of its own (not even as the static control it is made from):
+// what its controls report goes to the dialog.
+class OptionsPage : public Subclass<OptionsPage> {
+public:
+    static constexpr const char* kProperty = "CWOPageSubcls";
+
+    void Attach(HWND page, HWND dialog)
+    {
+        dialog_ = dialog;
+        Subclass::Attach(page);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return SendMessageA(dialog_, message, wParam, lParam);
+        default:
+            return DefWindowProcA(Window(), message, wParam, lParam);
+        }
+    }
+
+private:
+    HWND dialog_ = nullptr;
+};
+
 class OptionsDialog : public Subclass<OptionsDialog> {
 public:
     static constexpr const char* kProperty = "CWOSubcls";
@@ -125,7 +155,6 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
     HWND Page(int box) const;
     void Check(int box, bool on) { CheckDlgButton(Page(box), box, on ? BST_CHECKED : BST_UNCHECKED); }
     void EnableApply(bool on) { EnableWindow(GetDlgItem(window_, kApplyId), on); }
@@ -139,27 +168,11 @@ private:
 
     HWND window_ = nullptr;
     HWND pages_[kPageCount] = {};
-    WNDPROC pagePrevious_[kPageCount] = {};
+    OptionsPage pageSubclasses_[kPageCount];
     options::AssociationPage associations_;
 };
 
 OptionsDialog g_dialog;
-
-// A page draws nothing of its own: what its controls report goes to the dialog.
-LRESULT CALLBACK OptionsDialog::PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return SendMessageA(g_dialog.window_, message, wParam, lParam);
-    default:
-        return DefWindowProcA(page, message, wParam, lParam);
-    }
-}
 
 HWND OptionsDialog::Page(int box) const
 {
@@ -199,8 +212,7 @@ bool OptionsDialog::Create()
         pages_[i] = GetDlgItem(window_, kPages[i].id);
         if (i > 0)
             ShowWindow(pages_[i], SW_HIDE);
-        pagePrevious_[i] = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(pages_[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PageProc)));
+        pageSubclasses_[i].Attach(pages_[i], window_);
         const bool made = i == 0   ? options::CreateControls(pages_[i], kGeneralControls, font)
                           : i == 1 ? associations_.Create(pages_[i], font)
                                    : options::CreateControls(pages_[i], kStartupControls, font);
@@ -382,9 +394,8 @@ LRESULT OptionsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         GetWindowRect(window_, &rect);
         config::WriteNumber("Position", "OptsLeft", rect.left);
         config::WriteNumber("Position", "OptsTop", rect.top);
-        for (int i = 0; i < kPageCount; ++i)
-            if (pages_[i] && pagePrevious_[i])
-                SetWindowLongPtrA(pages_[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pagePrevious_[i]));
+        for (OptionsPage& page : pageSubclasses_)
+            page.Detach();
         Detach();
         return 0;
     }

@@ -7,26 +7,31 @@
 // which calls CallPrevious() for whatever it does not handle. Subclasses stack: the
 // one attached last sees a message first.
 //
+// An object that drives several windows (a popup and its list, a dialog and its pages)
+// keeps a WindowSubclass per window instead, each under its own property.
+//
 // The second form, for plain procedures, keeps the previous procedure itself in the
 // property (AttachProcedure / CallPreviousProcedure / DetachProcedure).
 #pragma once
 
 #include <windows.h>
 
-template <class Self>
-class Subclass {
+// One attachment of an object to a window: the property that holds the object, the
+// window's previous procedure and the procedure installed in its place. Subclass<Self>
+// below is the usual way to use it; an object that drives several windows keeps one of
+// these per window, with a procedure that finds it under that window's property.
+class WindowSubclass {
 public:
-    HWND Window() const { return window_; }
-
     // Does nothing when the window is gone or already carries the property.
-    void Attach(HWND window)
+    void Attach(HWND window, const char* property, void* object, WNDPROC procedure)
     {
-        if (!IsWindow(window) || GetPropA(window, Self::kProperty))
+        if (!IsWindow(window) || GetPropA(window, property))
             return;
-        SetPropA(window, Self::kProperty, static_cast<HANDLE>(static_cast<Self*>(this)));
+        SetPropA(window, property, static_cast<HANDLE>(object));
         window_ = window;
+        property_ = property;
         previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticProc)));
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
     }
 
     // Only while the window exists and a previous procedure is kept.
@@ -35,30 +40,58 @@ public:
         if (!window_ || !IsWindow(window_) || !previous_)
             return;
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-        RemovePropA(window_, Self::kProperty);
+        RemovePropA(window_, property_);
         previous_ = nullptr;
         window_ = nullptr;
     }
 
+    HWND Window() const { return window_; }
     bool Attached() const { return previous_ != nullptr; }
+
+    LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const
+    {
+        return previous_ ? CallWindowProcA(previous_, window_, message, wParam, lParam)
+                         : DefWindowProcA(window_, message, wParam, lParam);
+    }
+
+private:
+    HWND window_ = nullptr;
+    WNDPROC previous_ = nullptr;
+    const char* property_ = nullptr;
+};
+
+template <class Self>
+class Subclass {
+public:
+    HWND Window() const { return attachment_.Window(); }
+
+    // Does nothing when the window is gone or already carries the property.
+    void Attach(HWND window)
+    {
+        attachment_.Attach(window, Self::kProperty, static_cast<Self*>(this), &StaticProc);
+    }
+
+    // Only while the window exists and a previous procedure is kept.
+    void Detach() { attachment_.Detach(); }
+
+    bool Attached() const { return attachment_.Attached(); }
 
 protected:
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam)
     {
-        return CallWindowProcA(previous_, window_, message, wParam, lParam);
+        return attachment_.CallPrevious(message, wParam, lParam);
     }
 
 private:
     static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
         auto* self = static_cast<Self*>(GetPropA(window, Self::kProperty));
-        if (!self || !self->previous_)
+        if (!self || !self->Attached())
             return DefWindowProcA(window, message, wParam, lParam);
         return self->WindowProc(message, wParam, lParam);
     }
 
-    HWND window_ = nullptr;
-    WNDPROC previous_ = nullptr;
+    WindowSubclass attachment_;
 };
 
 // The procedure-style form: the property holds the previous procedure.

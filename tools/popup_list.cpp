@@ -70,9 +70,7 @@ bool PopupList::Create()
         ReportFailure(style_.windowFailure);
         return false;
     }
-    SetPropA(popup_, style_.popupProperty, this);
-    previousPopup_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(popup_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(style_.popupProcedure)));
+    popupSubclass_.Attach(popup_, style_.popupProperty, this, style_.popupProcedure);
 
     list_ = CreateWindowExA(0, "LISTBOX", nullptr,
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NODATA | LBS_NOINTEGRALHEIGHT |
@@ -84,9 +82,7 @@ bool PopupList::Create()
         ReportFailure(style_.listFailure);
         return false;
     }
-    SetPropA(list_, style_.listProperty, this);
-    previousList_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(style_.listProcedure)));
+    listSubclass_.Attach(list_, style_.listProperty, this, style_.listProcedure);
     RecreateBrushes();
     Created();
     return true;
@@ -164,14 +160,12 @@ void PopupList::RecreateBrushes()
 
 LRESULT PopupList::CallPreviousPopup(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return previousPopup_ ? CallWindowProcA(previousPopup_, popup_, message, wParam, lParam)
-                          : DefWindowProcA(popup_, message, wParam, lParam);
+    return popupSubclass_.CallPrevious(message, wParam, lParam);
 }
 
 LRESULT PopupList::CallPreviousList(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return previousList_ ? CallWindowProcA(previousList_, list_, message, wParam, lParam)
-                         : DefWindowProcA(list_, message, wParam, lParam);
+    return listSubclass_.CallPrevious(message, wParam, lParam);
 }
 
 void PopupList::Repaint()
@@ -232,19 +226,12 @@ LRESULT PopupList::PopupProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_DESTROY: {
-        if (!previousPopup_)
+        if (!popupSubclass_.Attached())
             break;
         closed_ = true;
         Destroying();
-        HWND popup = popup_;
-        SetWindowLongPtrA(popup, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousPopup_));
-        RemovePropA(popup, style_.popupProperty);
-        previousPopup_ = nullptr;
-        if (list_ && previousList_) {
-            SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousList_));
-            RemovePropA(list_, style_.listProperty);
-            previousList_ = nullptr;
-        }
+        popupSubclass_.Detach();
+        listSubclass_.Detach();
         DeleteBrushes();
         Destroyed();
         return 0;
@@ -454,11 +441,9 @@ LRESULT PopupList::ListProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DESTROY:
-        if (previousList_) {
+        if (listSubclass_.Attached()) {
             LRESULT done = CallPreviousList(message, wParam, lParam);
-            SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousList_));
-            RemovePropA(list_, style_.listProperty);
-            previousList_ = nullptr;
+            listSubclass_.Detach();
             return done;
         }
         break;

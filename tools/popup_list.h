@@ -6,6 +6,7 @@
 // apart is a PopupListStyle and the few virtual functions below.
 #pragma once
 
+#include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 #include "tools/popup_geometry.h"
 #include "tools/tool_host.h"
@@ -114,8 +115,8 @@ private:
     const PopupListStyle& style_;
     HWND popup_ = nullptr;
     HWND list_ = nullptr;
-    WNDPROC previousPopup_ = nullptr;
-    WNDPROC previousList_ = nullptr;
+    WindowSubclass popupSubclass_;
+    WindowSubclass listSubclass_;
     bool tracking_ = false;
     bool onButton_ = false;
     bool closed_ = false;

@@ -5,7 +5,7 @@
 #include "corvex/include/corvex.h"
 #include "docs/documents.h"
 #include "docs/editor_settings.h"
-#include "docs/registry.h"
+#include "platform/registry.h"
 #include "tests/docs/docs_fixture.h"
 #include "tests/docs/message_recorder.h"
 

@@ -1,4 +1,4 @@
-#include "docs/registry.h"
+#include "platform/registry.h"
 
 #include <windows.h>
 
