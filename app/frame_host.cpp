@@ -9,6 +9,7 @@
 #include "docs/documents.h"
 #include "docs/status_line.h"
 #include "options/options_dialog.h"
+#include "options/skin_selector.h"
 #include "docs/editor_colours.h"
 #include "skin/frame_geometry.h"
 #include "skin/frame_host.h"
@@ -21,22 +22,6 @@ namespace {
 
 constexpr int kTabsTop = 42;
 constexpr int kTabsHeight = 20;
-
-// The program's own popup windows, found by class and title.
-constexpr const char* kPopupTitles[] = {"Quillet Options", "Quillet Skin Selector", "Quillet About"};
-
-// A visible window of this process with the class "Quillet" and the title.
-bool OwnWindowVisible(const char* title)
-{
-    for (HWND window = FindWindowExA(nullptr, nullptr, "Quillet", title); window;
-         window = FindWindowExA(nullptr, window, "Quillet", title)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window))
-            return true;
-    }
-    return false;
-}
 
 class MainFrameHost : public skin::FrameHost {
 public:
@@ -67,12 +52,8 @@ public:
 
     bool KeepsActiveLook() const override
     {
-        if (IsClipboardPopupVisible() || IsFavouritesPopupVisible())
-            return true;
-        for (const char* title : kPopupTitles)
-            if (OwnWindowVisible(title))
-                return true;
-        return false;
+        return IsClipboardPopupVisible() || IsFavouritesPopupVisible() || IsOptionsDialogVisible() ||
+               IsSkinSelectorVisible() || IsAboutWindowVisible();
     }
 
     void SkinApplied() override

@@ -411,6 +411,7 @@ void CreateOptionsDialog() { g_dialog.Show(false, false); }
 void ShowOptionsDialog(bool topmost) { g_dialog.Show(true, topmost); }
 void DestroyOptionsDialog() { g_dialog.Destroy(); }
 HWND OptionsDialogWindow() { return g_dialog.Handle(); }
+bool IsOptionsDialogVisible() { return g_dialog.Handle() && IsWindowVisible(g_dialog.Handle()); }
 
 bool IsMinimiseOnStartupChecked()
 {

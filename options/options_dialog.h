@@ -10,6 +10,7 @@
 void CreateOptionsDialog();
 // Shows the dialog, topmost exactly when `topmost` (the main window is topmost).
 void ShowOptionsDialog(bool topmost);
+bool IsOptionsDialogVisible();
 // Destroys the dialog at exit (its position is written then).
 void DestroyOptionsDialog();
 // The dialog's window, null until created.

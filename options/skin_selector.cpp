@@ -297,3 +297,4 @@ LRESULT SkinSelector::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void OpenSkinSelector() { options::g_selector.Show(); }
 void DestroySkinSelector() { options::g_selector.Destroy(); }
+bool IsSkinSelectorVisible() { return options::g_selector.Visible(); }

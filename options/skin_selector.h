@@ -14,6 +14,7 @@
 void OpenSkinSelector();
 // At program exit, from the main window's destruction.
 void DestroySkinSelector();
+bool IsSkinSelectorVisible();
 
 namespace options {
 
@@ -25,6 +26,7 @@ public:
     // the main window's top-most band (or out of it), where it was.
     void Show();
     void Destroy();
+    bool Visible() const { return handle_ && IsWindowVisible(handle_); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

@@ -17,6 +17,7 @@ public:
     // Creates the window on first use, shades the screen behind it and shows it.
     void Show();
     void Destroy();
+    bool Visible() const { return handle_ && IsWindowVisible(handle_); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

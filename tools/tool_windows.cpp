@@ -83,6 +83,7 @@ bool IsClipboardPopupVisible() { return Clip().Visible(); }
 bool IsFavouritesPopupVisible() { return Favs().Visible(); }
 void OpenStartupFavourites() { Favs().OpenMarked(); }
 void ShowAboutWindow() { About().Show(); }
+bool IsAboutWindowVisible() { return About().Visible(); }
 
 void PasteChosenClipboardEntry(HWND control) { Clip().PasteChosen(control); }
 void DeleteChosenClipboardEntry() { Clip().DeleteChosen(); }

@@ -27,6 +27,7 @@ bool IsFavouritesPopupVisible();
 void OpenStartupFavourites();
 
 void ShowAboutWindow();
+bool IsAboutWindowVisible();
 
 // Commands of the clipboard item menu, on the entry chosen in the history.
 void PasteChosenClipboardEntry(HWND control);  // replaces the control's selection

@@ -11,7 +11,19 @@
 namespace skintest {
 namespace {
 
-using FrameTest = SkinTest;
+// The frame's buttons follow the real cursor as well as the messages a test sends: the
+// cursor waits in the middle of the screen, away from every button, while these run
+// (they hold the input lock, so no other test moves it meanwhile).
+class FrameTest : public SkinTest {
+protected:
+    void SetUp() override
+    {
+        SkinTest::SetUp();
+        RECT work = {};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        SetCursorPos((work.left + work.right) / 2, (work.top + work.bottom) / 2);
+    }
+};
 
 RECT ChildRectInClient(HWND child)
 {
