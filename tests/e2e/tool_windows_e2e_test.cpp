@@ -536,6 +536,7 @@ TEST_P(ToolWindowsPictures, DropDownsAndAboutInTheSkin)
     Launch(document, skin.c_str());
     const auto shot = [&](const char* what) { e2e::ShotIfAsked((skin + "-" + what).c_str()); };
 
+    shot("main-window");
     ASSERT_TRUE(OpenWithAlt('C', ClipPopup()));
     shot("clipboard-empty");
     Key(VK_ESCAPE);
