@@ -33,7 +33,8 @@ public:
     HWND Tabs() const { return tabs_; }
     HWND StatusBar() const { return statusBar_; }
     HWND ToolbarTips() const { return toolbarTips_; }
-    HFONT UiFont() const { return uiFont_; }
+    // The program's UI font (Tahoma, 13 pixels); the system's GUI font before it exists.
+    HFONT UiFont() const { return uiFont_ ? uiFont_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
     HICON SavedStateIcon(bool saved) const { return saved ? savedIcon_ : unsavedIcon_; }
     HMENU Menu(MenuIndex index) const { return menus_[index]; }
 

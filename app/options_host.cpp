@@ -11,10 +11,7 @@ namespace {
 class MainOptionsHost : public options::OptionsHost {
 public:
     HWND MainWindow() const override { return Main().Frame(); }
-    HFONT UiFont() const override
-    {
-        return Main().UiFont() ? Main().UiFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }
+    HFONT UiFont() const override { return Main().UiFont(); }
     HINSTANCE Instance() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
     std::string AppFolder() const override { return App().appFolder; }
     void SetTrayIcon(bool on) override

@@ -17,10 +17,7 @@ public:
     {
         return Main().Menu(which == tools::ItemMenu::Clipboard ? kClipboardItemMenu : kFavouritesItemMenu);
     }
-    HFONT UiFont() const override
-    {
-        return Main().UiFont() ? Main().UiFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }
+    HFONT UiFont() const override { return Main().UiFont(); }
     bool DropShadowPlatform() const override { return App().isNT5x; }
     std::string ConfigPath() const override { return config::Path(); }
     void OpenPath(const std::string& path) override { OpenDocument(path); }
