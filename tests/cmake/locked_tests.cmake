@@ -4,6 +4,10 @@
 #   input         the mouse cursor or the keyboard (SetCursorPos, SendInput), or a tracked
 #                 popup menu, which a cursor moved by another test would steer
 #   settings-key  the real editor-settings key HKLM\Software\Brightmoor\Quillet\Editor Settings
+#   install-keys  the install-folder keys (HKLM\Software\Quillet, HKLM\Software\Fellbrook Studios\Quillet)
+#                 and what else a setup writes for the machine: the uninstall entry, the
+#                 Start-menu shortcut
+#   shell-extension  the Explorer extension's registration under HKEY_CLASSES_ROOT
 # and, not a lock, "serial": the test runs with no other test beside it (RUN_SERIAL), for
 # tests that move the real cursor or send real input, which reaches whatever window of
 # any test happens to be under the cursor or in the foreground.

@@ -360,7 +360,9 @@ private:
 
 } // namespace
 
-std::vector<std::string> StagedApp::TabCaptions(HWND main) const
+std::vector<std::string> StagedApp::TabCaptions(HWND main) const { return TabCaptionsOf(main); }
+
+std::vector<std::string> TabCaptionsOf(HWND main)
 {
     std::vector<std::string> captions;
     HWND tabs = GetDlgItem(main, 100);

@@ -45,6 +45,9 @@ HWND VisibleMenu(DWORD process);
 HWND FindProcessWindow(DWORD process, const char* className, const char* title);
 // The visible editor control (class "Corvex") among the children of `main`, or null.
 HWND ActiveEditor(HWND main);
+// Tab captions of the tab control of `main`, a main window of another process (one the
+// test did not launch itself, say), read from that process.
+std::vector<std::string> TabCaptionsOf(HWND main);
 
 struct MessageBoxInfo {
     HWND window = nullptr;
