@@ -1,7 +1,7 @@
 // The setup (installer/quillet.nsi) run silently into a temporary folder, the installed
 // program used (the launcher starts the editor, a file type associated on its Options
-// page), the setup run again over it, and the uninstaller run silently: what each leaves
-// on the machine. The install-folder keys, the Explorer extension and the launcher's
+// page), the setup run again over it, and the uninstaller run silently (twice: with a
+// skin of the user's own, which it keeps, and without): what each leaves on the machine. The install-folder keys, the Explorer extension and the launcher's
 // search for a running editor are the machine's: the test runs alone.
 #include "tests/harness/staged_app.h"
 
@@ -488,6 +488,14 @@ TEST_F(InstallerE2E, InstallUseUpgradeAndUninstall)
     EXPECT_EQ(FolderNames(folder_ + "\\"), std::vector<std::string>{"Skin"});
     EXPECT_EQ(FolderNames(Installed("Skin\\")), std::vector<std::string>{"Own Skin"});
     EXPECT_TRUE(e2e::FileExists(Installed("Skin\\Own Skin\\skin.ini")));
+
+    // Installed and uninstalled once more, nothing of the user's own left: the folder goes.
+    e2e::RemoveFolder(Installed("Skin\\Own Skin\\"));
+    ASSERT_EQ(Install(), 0);
+    EXPECT_TRUE(e2e::FileExists(Installed("Quillet.exe")));
+    ASSERT_EQ(Uninstall(), 0);
+    EXPECT_FALSE(e2e::FileExists(folder_)) << "the install folder is removed";
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 }
 
 } // namespace
