@@ -2,7 +2,7 @@
 //   bench_corvex_engine [megabytes=50] [lines=1000000]
 // Loads a generated source-like file, types 100k characters in the middle, looks lines
 // up, undoes everything, saves, and opens a 10 MB single-line file; prints each figure
-// with the target of issue 3 where there is one. Heap figures count every operator new
+// with its target where there is one. Heap figures count every operator new
 // of the process (the file's bytes, the decoded text, buffer, index and history).
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"

@@ -1,19 +1,26 @@
-// Benchmark of the Corvex control as the program uses it: a real window, real painting.
-//   bench_corvex_view [megabytes=100]
-// Generates a source-like file of about 50 bytes a line, loads it into a control inside a
-// visible window, and prints each figure beside its target: load to the first painted
-// screen, memory, typing with repaint at the end, middle and start, Ctrl+End with paint,
-// save; colouring (jumps, typing with relex) and finding in a C++ file of the same size;
-// then a 10 MB file of one line (open, scroll, edit) and a 10 MB ordinary file.
+// Benchmark of the Corvex control as the program uses it: a real window, real painting,
+// real files. Every timed figure is the median and the slowest of several runs beside its
+// target; memory is the peak of a process that does nothing else; the text and the saved
+// bytes are checked, and a mismatch fails the run (exit code 1).
+//   bench_corvex_view [megabytes=100] [application folder]
+// With an application folder (a copy of the staged program) it also times cold starts of
+// Quillet.exe to its shown main window. Internal modes, run in a fresh process each:
+//   bench_corvex_view --peak-open FILE OUT
+//   bench_corvex_view --peak-replace FILE WORD REPLACEMENT OUT
+#include "bench/bench_inputs.h"
+#include "bench/bench_report.h"
 #include "corvex/include/corvex.h"
 
+#include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,61 +33,37 @@ double MillisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double Median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples.empty() ? 0 : samples[samples.size() / 2];
-}
-
-void Report(const char* what, double value, const char* unit, double target, const char* targetText)
-{
-    std::printf("  %-44s %10.2f %-3s (target %s) %s\n", what, value, unit, targetText,
-                value <= target ? "ok" : "MISSED");
-}
-
-std::size_t PrivateBytes()
-{
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PagefileUsage;
-}
-
-std::string TempPath(const char* name)
+std::string TempPath(const std::string& name)
 {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     return std::string(folder) + name;
 }
 
-void WriteSourceFile(const std::string& path, std::size_t bytes)
+bool WriteWholeFile(const std::string& path, const std::string& bytes)
 {
-    static const char* const kLines[] = {
-        "    for (int index = 0; index < count; ++index) {",
-        "        total += values[index] * weights[index];",
-        "    }",
-        "    // Accumulate the weighted sum of the samples here.",
-        "static int helper(const char* text, size_t length)",
-        "{",
-        "    return printf(\"%s: %d\\n\", text, (int)length);",
-        "}",
-        "",
-        "\tif (flags & OPTION_VERBOSE) report(state, \"done\");",
-    };
-    std::ofstream out(path, std::ios::binary);
-    std::string chunk;
-    std::size_t written = 0, k = 0;
-    while (written < bytes) {
-        chunk.clear();
-        while (chunk.size() < (1u << 20)) {
-            chunk += kLines[k++ % 10];
-            chunk += "\r\n";
-        }
-        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        written += chunk.size();
-    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+PROCESS_MEMORY_COUNTERS Memory()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters;
+}
+
+// One control in a visible window, driven as the program drives it.
 class Bench {
 public:
     Bench()
@@ -93,7 +76,6 @@ public:
         RegisterClassA(&wc);
         frame_ = CreateWindowExA(0, "CorvexBench", "Corvex bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 700,
                                  nullptr, nullptr, wc.hInstance, nullptr);
-        NewControl();
     }
     ~Bench()
     {
@@ -101,7 +83,8 @@ public:
         CorvexShutdown();
     }
 
-    void NewControl()
+    // A new control in place of the last one, coloured as C++ when `cpp`.
+    void NewControl(bool cpp)
     {
         if (control_)
             DestroyWindow(control_);
@@ -110,6 +93,7 @@ public:
         control_ = CreateWindowExA(0, corvex::kClassName, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0,
                                    client.right, client.bottom, frame_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(corvex::kControlId)), nullptr, nullptr);
+        Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(cpp ? "C/C++" : nullptr));
         SetFocus(control_);
         Pump();
     }
@@ -135,6 +119,7 @@ public:
         GdiFlush();
     }
 
+    // A key with its repaint; milliseconds.
     double Key(UINT key, bool ctrl)
     {
         BYTE state[256] = {};
@@ -150,19 +135,29 @@ public:
         return ms;
     }
 
-    // Median of typing `count` characters at `offset`, each with its repaint.
-    double TypeAt(std::size_t offset, int count)
+    // A typed character with its repaint; milliseconds.
+    double Type(wchar_t c)
+    {
+        const Clock::time_point start = Clock::now();
+        SendMessageW(control_, WM_CHAR, c, 1);
+        Paint();
+        return MillisecondsSince(start);
+    }
+
+    void Place(std::size_t offset)
     {
         Send(corvex::SelectRange, offset, offset);
         Paint();
-        std::vector<double> samples;
-        for (int k = 0; k < count; ++k) {
-            const Clock::time_point start = Clock::now();
-            SendMessageW(control_, WM_CHAR, k % 10 == 9 ? L' ' : L'a' + k % 26, 1);
-            Paint();
-            samples.push_back(MillisecondsSince(start));
-        }
-        return Median(samples);
+    }
+
+    std::size_t Size() { return static_cast<std::size_t>(Send(corvex::GetText, 0, 0)); }
+
+    std::string Text()
+    {
+        std::string text(Size(), '\0');
+        if (!text.empty())
+            Send(corvex::GetText, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+        return text;
     }
 
     double Save(const std::string& path)
@@ -172,7 +167,49 @@ public:
         return saved ? MillisecondsSince(start) : -1;
     }
 
-    std::size_t Size() { return static_cast<std::size_t>(Send(corvex::GetText, 0, 0)); }
+    // The colours the client area shows, counted for a few colours of interest.
+    std::vector<std::size_t> CountColours(const std::vector<COLORREF>& colours)
+    {
+        RECT client;
+        GetClientRect(control_, &client);
+        const int width = client.right, height = client.bottom;
+        std::vector<std::size_t> counts(colours.size(), 0);
+        HDC window = GetDC(control_);
+        HDC memory = CreateCompatibleDC(window);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP picture = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (picture && bits) {
+            HGDIOBJ previous = SelectObject(memory, picture);
+            BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+            GdiFlush();
+            const auto* pixels = static_cast<const DWORD*>(bits);
+            for (int k = 0; k < width * height; ++k) {
+                const DWORD p = pixels[k];
+                const COLORREF c = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+                for (std::size_t i = 0; i < colours.size(); ++i)
+                    counts[i] += c == colours[i];
+            }
+            SelectObject(memory, previous);
+        }
+        if (picture)
+            DeleteObject(picture);
+        DeleteDC(memory);
+        ReleaseDC(control_, window);
+        return counts;
+    }
+
+    std::array<COLORREF, corvex::kColourCount> Colours()
+    {
+        std::array<COLORREF, corvex::kColourCount> block{};
+        Send(corvex::GetColours, 0, reinterpret_cast<LPARAM>(block.data()));
+        return block;
+    }
 
     void Pump()
     {
@@ -188,133 +225,371 @@ private:
     HWND control_ = nullptr;
 };
 
-void LargeFile(Bench& bench, std::size_t megabytes)
+// The inputs, written once: the C++ file, the same as UTF-16 LE, a 10 MB single line.
+struct Inputs {
+    std::string utf8Path = TempPath("corvex-bench.cpp");
+    std::string utf16Path = TempPath("corvex-bench-utf16.cpp");
+    std::string linePath = TempPath("corvex-bench-line.txt");
+    std::string plainPath = TempPath("corvex-bench-line-comments.cpp");  // no block comments
+    std::string savePath = TempPath("corvex-bench-saved.cpp");
+    std::size_t bytes = 0;      // the file's
+    std::size_t lines = 0;
+    std::size_t textBytes = 0;  // the text's, as the control holds it (LF line ends)
+    std::uint64_t hash = 0;     // of the text
+    std::size_t frequent = 0;  // occurrences of kFrequentWord
+    std::size_t lineBytes = 0;
+    std::uint64_t lineHash = 0;
+};
+
+constexpr const char* kFrequentWord = "index";
+constexpr const char* kReplacement = "position";
+
+Inputs WriteInputs(std::size_t megabytes)
 {
-    const std::string path = TempPath("corvex-bench-large.c");
-    const std::string saved = TempPath("corvex-bench-large-saved.c");
-    const std::size_t fileBytes = megabytes << 20;
-    WriteSourceFile(path, fileBytes);
-    std::printf("Corvex control, %zu MB source file (about %zu lines), under Wine:\n", megabytes, fileBytes / 50);
-    const std::size_t before = PrivateBytes();
-    const double load = bench.Load(path);
-    if (load < 0) {
-        std::printf("  the file could not be loaded\n");
-        return;
+    Inputs in;
+    {
+        const std::string text = bench::CppSource(megabytes << 20, in.lines);
+        in.bytes = text.size();
+        const std::string lf = bench::WithoutCr(text);
+        in.textBytes = lf.size();
+        in.hash = bench::HashOf(lf);
+        in.frequent = bench::CountOf(text, kFrequentWord);
+        WriteWholeFile(in.utf8Path, text);
+        WriteWholeFile(in.utf16Path, bench::Utf16LeOf(text));
     }
-    const double memory = static_cast<double>(PrivateBytes() - before) / static_cast<double>(fileBytes);
-    Report("load (3324) to first painted screen", load, "ms", 1000, "<= 1000 ms");
-    Report("memory after load, times the file size", memory, "x", 1.5, "<= 1.5x");
-
-    const std::size_t size = bench.Size();
-    Report("typed character with repaint, at the end", bench.TypeAt(size, 200), "ms", 2, "median <= 2 ms");
-    Report("typed character with repaint, in the middle", bench.TypeAt(bench.Size() / 2, 200), "ms", 2,
-           "median <= 2 ms");
-    Report("typed character with repaint, at the start", bench.TypeAt(0, 200), "ms", 2, "median <= 2 ms");
-
-    std::vector<double> jumps;
-    for (int k = 0; k < 9; ++k) {
-        bench.Key(VK_HOME, true);
-        jumps.push_back(bench.Key(VK_END, true));
+    {
+        std::size_t lines = 0;
+        WriteWholeFile(in.plainPath, bench::CppSource(megabytes << 20, lines, false));
     }
-    Report("Ctrl+End with paint (median of 9)", Median(jumps), "ms", 20, "<= 20 ms");
-    Report("Ctrl+End with paint (slowest of 9)", *std::max_element(jumps.begin(), jumps.end()), "ms", 20, "<= 20 ms");
-    std::vector<double> pages;
-    for (int k = 0; k < 50; ++k)
-        pages.push_back(bench.Key(VK_PRIOR, false));
-    Report("Page Up with paint (median of 50)", Median(pages), "ms", 20, "<= 20 ms");
-
-    const double save = bench.Save(saved);
-    Report("save (3334)", save < 0 ? 1e9 : save, "ms", 1000, "<= 1000 ms");
-    DeleteFileA(saved.c_str());
-    DeleteFileA(path.c_str());
-}
-
-// Colouring and searching a C++ file of `megabytes`: jumps far from what was lexed,
-// typing with relex and repaint in the middle, a search through the whole file.
-void SyntaxAndSearch(Bench& bench, std::size_t megabytes)
-{
-    const std::string path = TempPath("corvex-bench-syntax.cpp");
-    WriteSourceFile(path, megabytes << 20);
-    bench.NewControl();
-    std::printf("%zu MB C++ file, coloured:\n", megabytes);
-    bench.Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("C/C++"));
-    if (bench.Load(path) < 0) {
-        std::printf("  the file could not be loaded\n");
-        return;
-    }
-    const std::size_t size = bench.Size();
-    std::vector<double> jumps;
-    for (int k = 1; k <= 9; ++k) {
-        const std::size_t at = size / 2 + static_cast<std::size_t>(k) * (size / 40);
-        const Clock::time_point start = Clock::now();
-        bench.Send(corvex::SelectRange, at, at);
-        bench.Paint();
-        jumps.push_back(MillisecondsSince(start));
-    }
-    Report("first paint after a jump to the middle (median of 9)", Median(jumps), "ms", 20, "<= 20 ms");
-    Report("first paint after a jump to the middle (slowest)", *std::max_element(jumps.begin(), jumps.end()), "ms",
-           20, "<= 20 ms");
-
-    const std::size_t lexedBefore = static_cast<std::size_t>(bench.Send(corvex::GetLinesLexed));
-    Report("keystroke in the middle, relex and repaint", bench.TypeAt(size / 2, 200), "ms", 2, "median <= 2 ms");
-    const double perKey =
-        static_cast<double>(static_cast<std::size_t>(bench.Send(corvex::GetLinesLexed)) - lexedBefore) / 200.0;
-    std::printf("  %-44s %10.1f lines per keystroke (guessed states in the middle)\n", "lines lexed", perKey);
-
-    bench.Send(corvex::SelectRange, 0, 0);
-    Clock::time_point start = Clock::now();
-    const LRESULT found = bench.Send(corvex::FindText, 0, reinterpret_cast<LPARAM>("absent from the file"));
-    Report("find a missing text across the whole file", MillisecondsSince(start) + (found ? 1e9 : 0), "ms", 1000,
-           "<= 1000 ms");
-    bench.Send(corvex::SelectRange, 0, 0);
-    bench.Send(corvex::SetCaseSensitive, 0);
-    bench.Send(corvex::SetWholeWord, 1);
-    start = Clock::now();
-    bench.Send(corvex::FindText, 1, reinterpret_cast<LPARAM>("HELPER"));
-    bench.Paint();
-    Report("find previous from the start (wraps), whole word", MillisecondsSince(start), "ms", 1000, "<= 1000 ms");
-    DeleteFileA(path.c_str());
-}
-
-void SingleLine(Bench& bench)
-{
-    const std::string path = TempPath("corvex-bench-line.txt");
     std::string line(10u << 20, 'x');
     for (std::size_t k = 7; k < line.size(); k += 8)
         line[k] = ' ';
-    std::ofstream(path, std::ios::binary) << line;
-    line.clear();
-    line.shrink_to_fit();
-    bench.NewControl();
-    std::printf("10 MB file of a single line:\n");
-    Report("open with paint", bench.Load(path), "ms", 1000, "< 1000 ms");
-    Report("End (scroll to the far right) with paint", bench.Key(VK_END, false), "ms", 1000, "< 1000 ms");
-    Report("typed character at the end with repaint", bench.TypeAt(bench.Size(), 5), "ms", 1000, "< 1000 ms");
-    Report("Home with paint", bench.Key(VK_HOME, false), "ms", 1000, "< 1000 ms");
-    Report("typed character at the start with repaint", bench.TypeAt(0, 5), "ms", 1000, "< 1000 ms");
-    Report("typed character in the middle with repaint", bench.TypeAt(5u << 20, 5), "ms", 1000, "< 1000 ms");
-    DeleteFileA(path.c_str());
+    in.lineBytes = line.size();
+    in.lineHash = bench::HashOf(line);
+    WriteWholeFile(in.linePath, line);
+    return in;
 }
 
-void TenMegabytes(Bench& bench)
+// Runs this program again in `mode` and reads the numbers it writes.
+std::vector<double> RunChild(const std::string& arguments)
 {
-    const std::string path = TempPath("corvex-bench-10mb.c");
-    WriteSourceFile(path, 10u << 20);
-    bench.NewControl();
-    std::printf("10 MB source file:\n");
-    Report("open with paint (Wine's notepad: about 10 s)", bench.Load(path), "ms", 1000, "< 1000 ms");
-    DeleteFileA(path.c_str());
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string out = TempPath("corvex-bench-child.txt");
+    DeleteFileA(out.c_str());
+    std::string command = "\"" + std::string(self) + "\" " + arguments + " \"" + out + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::vector<double> numbers;
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return numbers;
+    WaitForSingleObject(process.hProcess, 600000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::ifstream in(out);
+    for (double value; in >> value;)
+        numbers.push_back(value);
+    DeleteFileA(out.c_str());
+    return numbers;
+}
+
+// --peak-open FILE OUT: the peak commit and working set a load adds, in bytes.
+int PeakOpen(const std::string& file, const std::string& out)
+{
+    Bench bench;
+    bench.NewControl(true);
+    const PROCESS_MEMORY_COUNTERS before = Memory();
+    const bool loaded = bench.Load(file) >= 0;
+    const PROCESS_MEMORY_COUNTERS after = Memory();
+    std::ofstream(out) << (loaded ? static_cast<double>(after.PeakPagefileUsage - before.PagefileUsage) : -1) << ' '
+                       << static_cast<double>(after.PeakWorkingSetSize - before.WorkingSetSize) << '\n';
+    return 0;
+}
+
+// --peak-replace FILE WORD REPLACEMENT OUT: the peak a replace-all adds, and its count.
+int PeakReplace(const std::string& file, const std::string& word, const std::string& replacement,
+                const std::string& out)
+{
+    Bench bench;
+    bench.NewControl(true);
+    bench.Load(file);
+    const PROCESS_MEMORY_COUNTERS before = Memory();
+    corvex::ReplaceRequest request = {word.c_str(), replacement.c_str(), 1, 0};
+    const LRESULT replaced = bench.Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&request));
+    bench.Paint();
+    const PROCESS_MEMORY_COUNTERS after = Memory();
+    std::ofstream(out) << static_cast<double>(after.PeakPagefileUsage - before.PagefileUsage) << ' '
+                       << static_cast<double>(replaced) << '\n';
+    return 0;
+}
+
+void Opening(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    const double mb = static_cast<double>(in.bytes) / (1 << 20);
+    std::printf("Opening a %.0f MB C++ file of %zu lines (counted; block comments and multi-line raw strings):\n",
+                mb, in.lines);
+    std::vector<double> utf8, utf16;
+    for (int run = 0; run < 5; ++run) {
+        bench.NewControl(true);
+        utf8.push_back(bench.Load(in.utf8Path));
+        if (run == 0) {
+            const std::string text = bench.Text();
+            report.Check(text.size() == in.textBytes && bench::HashOf(text) == in.hash,
+                         "the UTF-8 file's text as loaded (" + std::to_string(text.size()) + " of " +
+                             std::to_string(in.textBytes) + " bytes)");
+        }
+    }
+    report.Times("open UTF-8 to the first painted screen", utf8, 300, 0);
+    for (int run = 0; run < 5; ++run) {
+        bench.NewControl(true);
+        utf16.push_back(bench.Load(in.utf16Path));
+        if (run == 0) {
+            const std::string text = bench.Text();
+            report.Check(text.size() == in.textBytes && bench::HashOf(text) == in.hash,
+                         "the UTF-16 file's text as loaded");
+        }
+    }
+    report.Times("open UTF-16 LE to the first painted screen", utf16, 600, 0);
+    const std::vector<double> peak = RunChild("--peak-open \"" + in.utf8Path + "\"");
+    if (report.Check(peak.size() == 2 && peak[0] >= 0, "the peak-memory process loaded the file")) {
+        report.Value("peak commit while opening, times the file size", peak[0] / static_cast<double>(in.bytes), "x",
+                     1.3);
+        report.Note("(peak working set while opening: " + std::to_string(peak[1] / static_cast<double>(in.bytes)) +
+                    " x the file size)");
+    }
+}
+
+void Typing(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    std::printf("Typing into the %.0f MB C++ file, each character with its repaint:\n",
+                static_cast<double>(in.bytes) / (1 << 20));
+    bench.NewControl(true);
+    if (!report.Check(bench.Load(in.utf8Path) >= 0, "the file loads for typing"))
+        return;
+    std::vector<double> all, afterEnd, afterHome;
+    const std::size_t places[] = {bench.Size(), bench.Size() / 2, 0};
+    for (std::size_t place : places) {
+        bench.Place(place);
+        for (int k = 0; k < 40; ++k)
+            all.push_back(bench.Type(k % 10 == 9 ? L' ' : static_cast<wchar_t>(L'a' + k % 26)));
+    }
+    for (int run = 0; run < 7; ++run) {
+        bench.Key(VK_END, true);
+        afterEnd.push_back(bench.Type(L'e'));
+        bench.Key(VK_HOME, true);
+        afterHome.push_back(bench.Type(L'h'));
+    }
+    report.Times("the first character after Ctrl+End", afterEnd, 2, 16);
+    report.Times("the first character after Ctrl+Home", afterHome, 2, 16);
+    all.insert(all.end(), afterEnd.begin(), afterEnd.end());
+    all.insert(all.end(), afterHome.begin(), afterHome.end());
+    report.Times("any character (end, middle, start, after far jumps)", all, 2, 16);
+}
+
+// "/*" typed on line 1 makes every later line a comment: how long the end of the file
+// shows code colours, and how typing fares meanwhile; then the same for its removal. The
+// file is the C++ file with line comments only, so that no "*/" ends the new comment.
+void StateChange(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    std::printf("A comment opened on line 1 of the %.0f MB C++ file with line comments only (every later line\n"
+                "changes state):\n",
+                static_cast<double>(in.bytes) / (1 << 20));
+    bench.NewControl(true);
+    if (!report.Check(bench.Load(in.plainPath) >= 0, "the file loads for the state change"))
+        return;
+    const auto colours = bench.Colours();
+    const std::vector<COLORREF> watched = {colours[corvex::ColourKeyword], colours[corvex::ColourComment],
+                                           colours[corvex::ColourString]};
+    // Code colours on the screen: keywords or strings; comment colours: only comments.
+    const auto showsComment = [&] {
+        const auto counts = bench.CountColours(watched);
+        return counts[0] == 0 && counts[2] == 0 && counts[1] > 0;
+    };
+    const auto showsCode = [&] {
+        const auto counts = bench.CountColours(watched);
+        return counts[0] > 0;
+    };
+    std::vector<double> typing, opening, closing;
+    for (int run = 0; run < 3; ++run) {
+        bench.Key(VK_HOME, true);
+        typing.push_back(bench.Type(L'/'));
+        typing.push_back(bench.Type(L'*'));
+        bench.Key(VK_END, true);
+        Clock::time_point start = Clock::now();
+        bool right = showsComment();
+        while (!right && MillisecondsSince(start) < 10000) {
+            typing.push_back(bench.Type(L'c'));
+            bench.Pump();
+            right = showsComment();
+        }
+        opening.push_back(right ? MillisecondsSince(start) : 1e9);
+        bench.Key(VK_HOME, true);
+        typing.push_back(bench.Key(VK_DELETE, false));
+        typing.push_back(bench.Key(VK_DELETE, false));
+        bench.Key(VK_END, true);
+        start = Clock::now();
+        right = showsCode();
+        while (!right && MillisecondsSince(start) < 10000) {
+            bench.Pump();
+            Sleep(1);
+            right = showsCode();
+        }
+        closing.push_back(right ? MillisecondsSince(start) : 1e9);
+    }
+    report.Times("after \"/*\", Ctrl+End shows comment colours within", opening, 1000, 0);
+    report.Times("after removing it, Ctrl+End shows code colours within", closing, 1000, 0);
+    report.Times("keystrokes meanwhile (the \"/*\", the removal, at the end)", typing, 2, 16);
+}
+
+void ReplaceAll(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    std::printf("Replace all of \"%s\" (%zu times) by \"%s\" in the %.0f MB C++ file, one undo step:\n",
+                kFrequentWord, in.frequent, kReplacement, static_cast<double>(in.bytes) / (1 << 20));
+    bench.NewControl(true);
+    if (!report.Check(bench.Load(in.utf8Path) >= 0, "the file loads for replacing"))
+        return;
+    std::vector<double> times;
+    const std::size_t grown = in.textBytes + in.frequent * (std::string(kReplacement).size() - std::string(kFrequentWord).size());
+    for (int run = 0; run < 3; ++run) {
+        bench.Place(0);
+        corvex::ReplaceRequest request = {kFrequentWord, kReplacement, 1, 0};
+        const Clock::time_point start = Clock::now();
+        const LRESULT replaced = bench.Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&request));
+        bench.Paint();
+        times.push_back(MillisecondsSince(start));
+        report.Check(static_cast<std::size_t>(replaced) == in.frequent && bench.Size() == grown,
+                     "every occurrence replaced (" + std::to_string(replaced) + " of " + std::to_string(in.frequent) +
+                         ")");
+        bench.Send(corvex::Undo);
+        bench.Paint();
+        const std::string text = bench.Text();
+        report.Check(text.size() == in.textBytes && bench::HashOf(text) == in.hash, "one undo gives the original text");
+    }
+    report.Times("replace all, with repaint", times, 2000, 0);
+    const std::vector<double> peak =
+        RunChild(std::string("--peak-replace \"") + in.utf8Path + "\" " + kFrequentWord + " " + kReplacement);
+    if (report.Check(peak.size() == 2 && static_cast<std::size_t>(peak[1]) == in.frequent,
+                     "the peak-memory process replaced every occurrence"))
+        report.Value("peak commit the replace adds, times the file size", peak[0] / static_cast<double>(in.bytes), "x",
+                     2);
+}
+
+void Saving(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    std::printf("Saving the %.0f MB C++ file over an existing file (write, flush, replace):\n",
+                static_cast<double>(in.bytes) / (1 << 20));
+    bench.NewControl(true);
+    if (!report.Check(bench.Load(in.utf8Path) >= 0, "the file loads for saving"))
+        return;
+    bench.Place(bench.Size() / 2);
+    bench.Type(L'x');
+    const std::string text = bench::WithCrLf(bench.Text());  // the bytes a save writes
+    const std::uint64_t hash = bench::HashOf(text);
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        WriteWholeFile(in.savePath, "an older file in the way\r\n");
+        times.push_back(bench.Save(in.savePath));
+        if (run == 0 || run == 4) {
+            const std::string bytes = ReadWholeFile(in.savePath);
+            report.Check(bytes.size() == text.size() && bench::HashOf(bytes) == hash, "the saved file's bytes");
+        }
+    }
+    report.Times("save over an existing file", times, 1000, 0);
+    DeleteFileA(in.savePath.c_str());
+}
+
+void SingleLine(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    std::printf("A 10 MB file of a single line, each character with its repaint:\n");
+    bench.NewControl(false);
+    std::vector<double> opens;
+    opens.push_back(bench.Load(in.linePath));
+    const std::string text = bench.Text();
+    report.Check(text.size() == in.lineBytes && bench::HashOf(text) == in.lineHash, "the single line as loaded");
+    report.Times("open with paint", opens, 1000, 0);
+    const std::size_t size = bench.Size();
+    const struct {
+        const char* what;
+        std::size_t offset;
+    } places[] = {{"typed at the end", size}, {"typed in the middle", size / 2}, {"typed at the start", 0}};
+    for (const auto& place : places) {
+        bench.Place(place.offset);
+        std::vector<double> samples;
+        for (int k = 0; k < 20; ++k)
+            samples.push_back(bench.Type(static_cast<wchar_t>(L'a' + k % 26)));
+        report.Times(place.what, samples, 0, 16);
+    }
+}
+
+// Starts the program in `folder` and times it to its shown main window, then closes it.
+void ColdStart(const std::string& folder, bench::Report& report)
+{
+    std::printf("Quillet.exe from its folder to the shown main window (no document):\n");
+    const std::string exe = folder + "\\Quillet.exe";
+    const std::string config = folder + "\\Config.ini";
+    WritePrivateProfileStringA("Main", "SysTrayShow", "0", config.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, config.c_str());
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        WritePrivateProfileStringA("StartupFiles", nullptr, nullptr, config.c_str());
+        std::string command = "\"" + exe + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        const Clock::time_point start = Clock::now();
+        if (!report.Check(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                         &startup, &process) != 0,
+                          "Quillet.exe starts from " + folder))
+            return;
+        HWND shown = nullptr;
+        while (!shown && MillisecondsSince(start) < 30000) {
+            for (HWND window = FindWindowExA(nullptr, nullptr, "Quillet", "Quillet"); window;
+                 window = FindWindowExA(nullptr, window, "Quillet", "Quillet")) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == process.dwProcessId && IsWindowVisible(window))
+                    shown = window;
+            }
+            if (!shown)
+                Sleep(1);
+        }
+        const double ms = MillisecondsSince(start);
+        if (report.Check(shown != nullptr, "the main window shows"))
+            times.push_back(ms);
+        if (shown)
+            PostMessageA(shown, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    report.Times("cold start to the shown main window", times, 500, 0);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--peak-open")
+        return PeakOpen(argv[2], argv[3]);
+    if (argc == 6 && std::string(argv[1]) == "--peak-replace")
+        return PeakReplace(argv[2], argv[3], argv[4], argv[5]);
     const std::size_t megabytes = argc > 1 ? static_cast<std::size_t>(std::max(1, std::atoi(argv[1]))) : 100;
-    Bench bench;
-    LargeFile(bench, megabytes);
-    SyntaxAndSearch(bench, megabytes);
-    SingleLine(bench);
-    TenMegabytes(bench);
-    return 0;
+    bench::Report report;
+    const Inputs in = WriteInputs(megabytes);
+    {
+        Bench bench;
+        Opening(bench, in, report);
+        Typing(bench, in, report);
+        StateChange(bench, in, report);
+        ReplaceAll(bench, in, report);
+        Saving(bench, in, report);
+        SingleLine(bench, in, report);
+    }
+    if (argc > 2)
+        ColdStart(argv[2], report);
+    for (const std::string& path : {in.utf8Path, in.utf16Path, in.linePath, in.plainPath})
+        DeleteFileA(path.c_str());
+    return report.ExitCode();
 }
