@@ -132,6 +132,7 @@ void line(const char* what, double value, const char* unit, const char* target =
 } // namespace
 
 int main(int argc, char** argv) {
+    bool mismatch = false;  // a text or file that does not check out fails the run
     const std::size_t mb = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
     const std::size_t lines = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1000000;
     const std::string path = (std::filesystem::temp_directory_path() / "corvex_bench_input.txt").string();
@@ -238,8 +239,10 @@ int main(int argc, char** argv) {
         std::printf("undo all:\n");
         line("undo steps", double(steps), "");
         line("total", undoMs, "ms");
-        std::printf("  text back to the loaded one: %s, modified: %s\n",
-                    hashOf(doc.buffer()) == loadedHash ? "yes" : "NO", doc.isModified() ? "yes" : "no");
+        const bool back = hashOf(doc.buffer()) == loadedHash;
+        mismatch = mismatch || !back || doc.isModified();
+        std::printf("  text back to the loaded one: %s, modified: %s\n", back ? "yes" : "NO (MISMATCH)",
+                    doc.isModified() ? "yes (MISMATCH)" : "no");
     }
 
     // ---- save
@@ -249,7 +252,9 @@ int main(int argc, char** argv) {
         const double encodeMs = msSince(t);
         std::printf("save (encode to bytes, no disk write):\n");
         line("encode time", encodeMs, "ms", "<= 1 s with the write");
-        std::printf("  bytes equal to the file: %s\n", out == readFile(path) ? "yes" : "NO");
+        const bool equal = out == readFile(path);
+        mismatch = mismatch || !equal;
+        std::printf("  bytes equal to the file: %s\n", equal ? "yes" : "NO (MISMATCH)");
     }
     std::filesystem::remove(path);
 
@@ -280,5 +285,5 @@ int main(int argc, char** argv) {
         if (back + w.end == 1) std::printf(" ");
         (void)times;
     }
-    return 0;
+    return mismatch ? 1 : 0;
 }
