@@ -38,6 +38,7 @@ LRESULT Editor::LoadDocument(const char* path)
     bookmarks_.clear();
     ResetLexer();
     ++editCount_;
+    ForgetMarksFrom(kUnknownEditStart);
     NoteLongestLine();
     UpdateScrollBars();
     PlaceCaret();

@@ -15,9 +15,10 @@ bool OpensBlock(char c) { return c == '{' || c == '(' || c == '[' || c == ':'; }
 
 } // namespace
 
-void Editor::AfterEdit(std::size_t firstLine, bool linesChanged)
+void Editor::AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart)
 {
     ++editCount_;
+    ForgetMarksFrom(editStart);
     if (linesChanged || GutterWidth() != paintedGutter_) {
         InvalidateFrom(firstLine);
         if (GutterWidth() != paintedGutter_)
@@ -46,7 +47,7 @@ void Editor::ReplaceRange(std::size_t pos, std::size_t length, std::string_view 
     const Selection after(pos + text.size());
     doc_.replace(pos, length, text, selection_, after, kind);
     selection_ = after;
-    AfterEdit(firstLine, Text().lineCount() != linesBefore || text.find('\n') != std::string_view::npos);
+    AfterEdit(firstLine, Text().lineCount() != linesBefore || text.find('\n') != std::string_view::npos, pos);
 }
 
 void Editor::DeleteColumnBlock()
@@ -290,7 +291,7 @@ void Editor::ApplyUndo(const UndoResult& result)
     columnMode_ = false;
     selection_ = result.selection;
     InvalidateRect(window_, nullptr, FALSE);
-    AfterEdit(Text().lineOfOffset(result.changeStart), true);
+    AfterEdit(Text().lineOfOffset(result.changeStart), true, result.changeStart);
 }
 
 std::string Editor::DocumentText(const std::wstring& text) const

@@ -24,6 +24,7 @@
 #include "corvex/dialogs/dialog_host.h"
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"
+#include "corvex/engine/text_ops.h"
 #include "corvex/formats/macro.h"
 #include "corvex/lex/lex_state_cache.h"
 #include "corvex/options.h"
@@ -212,7 +213,9 @@ private:
     void DeleteForward(bool word);
     void ChangeSelectionCase(CaseChange mode);
     void MoveSelectedText(std::size_t to, bool copy);
-    void AfterEdit(std::size_t firstLine, bool linesChanged);
+    // After a change of the text that starts at `editStart` (unknown: every column mark goes).
+    void AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart = kUnknownEditStart);
+    static constexpr std::size_t kUnknownEditStart = static_cast<std::size_t>(-1);
     void ApplyUndo(const UndoResult& result);
     std::string IndentOf(std::size_t line, std::size_t upTo) const;
     std::string DocumentText(const std::wstring& text) const;
@@ -283,6 +286,18 @@ private:
         std::size_t column;
     };
     mutable CaretColumnCache caretColumnCache_ = {};
+
+    // Columns already walked on lines too long to walk at every keystroke and paint. A
+    // place's column depends only on the text before it in its line, so a mark stays true
+    // until an edit starts at or before it.
+    static constexpr std::size_t kLongLineBytes = 64 * 1024;
+    mutable std::vector<ColumnMark> columnMarks_;
+    mutable unsigned columnMarksTab_ = 0;
+    // The mark of the line [lineStart, lineEnd] nearest before `offset` and `column`
+    // (the line's start when none is).
+    ColumnMark NearestMark(std::size_t lineStart, std::size_t lineEnd, std::size_t offset, std::size_t column) const;
+    void RememberMark(ColumnMark mark) const;
+    void ForgetMarksFrom(std::size_t offset);
 
     // Scroll state.
     std::size_t topLine_ = 0, leftColumn_ = 0;

@@ -71,17 +71,21 @@ void AddCodePoint(LineCells& cells, std::size_t byte, unsigned cp)
 } // namespace
 
 LineCells BuildLineCells(const TextSource& text, std::size_t line, std::size_t firstColumn, std::size_t columns,
-                         const CellOptions& options)
+                         const CellOptions& options, const ColumnMark* from)
 {
     LineCells cells;
     cells.firstColumn = firstColumn;
     const std::size_t last = firstColumn + columns;
     const std::size_t lineStart = text.lineStart(line);
-    std::size_t p = lineStart;
-    const std::size_t end = p + text.lineLength(line);
-    std::size_t column = 0;
+    const std::size_t end = lineStart + text.lineLength(line);
+    const bool fromMark = from && from->offset >= lineStart && from->offset <= end && from->column <= firstColumn;
+    std::size_t p = fromMark ? from->offset : lineStart;
+    std::size_t column = fromMark ? from->column : 0;
+    cells.start = ColumnMark{p, column};
     const wchar_t* ansi = options.utf8 ? nullptr : AnsiTable();
     while (p < end && column < last) {
+        if (column <= firstColumn)
+            cells.start = ColumnMark{p, column};
         const unsigned char byte = static_cast<unsigned char>(text.at(p));
         if (byte == '\t') {
             const std::size_t stop = nextTabStop(column, options.tabSize);

@@ -1,6 +1,7 @@
 // The visible part of one line as character cells: what the painter and the printer draw.
 #pragma once
 
+#include "corvex/engine/text_ops.h"
 #include "corvex/engine/text_source.h"
 
 #include <cstddef>
@@ -19,6 +20,7 @@ struct LineCells {
     std::size_t firstColumn = 0;    // column of the first cell
     std::size_t endColumn = 0;      // column after the last cell
     bool reachedLineEnd = false;    // the line ended inside the range
+    ColumnMark start;               // the last character start at or before firstColumn
 };
 
 struct CellOptions {
@@ -28,8 +30,10 @@ struct CellOptions {
 };
 
 // Cells of `line` for columns [firstColumn, firstColumn + columns). Costs O(firstColumn +
-// columns). A tab cut by firstColumn contributes the cells of it that are visible.
+// columns), or less from `from`: a mark of the line at or before firstColumn (the line's
+// start when none is given). A tab cut by firstColumn contributes the cells of it that are
+// visible.
 LineCells BuildLineCells(const TextSource& text, std::size_t line, std::size_t firstColumn, std::size_t columns,
-                         const CellOptions& options);
+                         const CellOptions& options, const ColumnMark* from = nullptr);
 
 } // namespace corvex

@@ -168,7 +168,62 @@ std::size_t Editor::CaretColumn() const
 
 std::size_t Editor::ColumnOf(std::size_t offset) const
 {
-    return columnOfOffset(Text(), offset, options_.tabWidth(), Utf8());
+    const TextBuffer& text = Text();
+    offset = std::min(offset, text.size());
+    const std::size_t line = text.lineOfOffset(offset);
+    const std::size_t length = text.lineLength(line);
+    if (length <= kLongLineBytes)
+        return columnOfOffset(text, offset, options_.tabWidth(), Utf8());
+    const std::size_t start = text.lineStart(line);
+    const ColumnMark from = NearestMark(start, start + length, offset, static_cast<std::size_t>(-1));
+    const std::size_t column = columnOfOffsetFrom(text, from, offset, options_.tabWidth(), Utf8());
+    // Only a character's first byte starts a walk.
+    const bool startsCharacter =
+        !Utf8() || offset >= text.size() || (static_cast<unsigned char>(text.at(offset)) & 0xC0) != 0x80;
+    if (startsCharacter)
+        RememberMark(ColumnMark{offset, column});
+    return column;
+}
+
+ColumnMark Editor::NearestMark(std::size_t lineStart, std::size_t lineEnd, std::size_t offset,
+                               std::size_t column) const
+{
+    if (columnMarksTab_ != options_.tabWidth()) {
+        columnMarks_.clear();
+        columnMarksTab_ = options_.tabWidth();
+    }
+    ColumnMark best{lineStart, 0};
+    for (const ColumnMark& mark : columnMarks_)
+        if (mark.offset >= lineStart && mark.offset <= lineEnd && mark.offset <= offset && mark.column <= column &&
+            mark.offset > best.offset)
+            best = mark;
+    return best;
+}
+
+void Editor::RememberMark(ColumnMark mark) const
+{
+    constexpr std::size_t kMarks = 16;
+    if (columnMarksTab_ != options_.tabWidth()) {
+        columnMarks_.clear();
+        columnMarksTab_ = options_.tabWidth();
+    }
+    for (const ColumnMark& known : columnMarks_)
+        if (known.offset == mark.offset)
+            return;
+    if (columnMarks_.size() >= kMarks)
+        columnMarks_.erase(columnMarks_.begin());
+    columnMarks_.push_back(mark);
+}
+
+void Editor::ForgetMarksFrom(std::size_t offset)
+{
+    if (offset == kUnknownEditStart) {
+        columnMarks_.clear();
+        return;
+    }
+    columnMarks_.erase(std::remove_if(columnMarks_.begin(), columnMarks_.end(),
+                                      [offset](const ColumnMark& mark) { return mark.offset >= offset; }),
+                       columnMarks_.end());
 }
 
 void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)

@@ -169,7 +169,17 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
 
     const std::size_t columns = static_cast<std::size_t>(std::max<long>(0, row.right - left) / charWidth_) + 1;
     const CellOptions cellOptions = {options_.tabWidth(), Utf8(), whitespaceShown_};
-    const LineCells cells = BuildLineCells(Text(), line, leftColumn, columns, cellOptions);
+    // A long line is walked from the nearest known column, not from its start.
+    const std::size_t length = exists ? Text().lineLength(line) : 0;
+    ColumnMark mark;
+    const bool longLine = length > kLongLineBytes;
+    if (longLine) {
+        const std::size_t start = Text().lineStart(line);
+        mark = NearestMark(start, start + length, static_cast<std::size_t>(-1), leftColumn);
+    }
+    const LineCells cells = BuildLineCells(Text(), line, leftColumn, columns, cellOptions, longLine ? &mark : nullptr);
+    if (longLine)
+        RememberMark(cells.start);
 
     // The selected columns of this line: [selectedFrom, selectedTo).
     std::size_t selectedFrom = 0, selectedTo = 0;

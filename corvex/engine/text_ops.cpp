@@ -100,8 +100,13 @@ std::size_t prevCharOffset(const TextSource& t, std::size_t pos, bool utf8) {
 
 std::size_t columnOfOffset(const TextSource& t, std::size_t offset, unsigned tabSize, bool utf8) {
     offset = std::min(offset, t.size());
-    std::size_t p = t.lineStart(t.lineOfOffset(offset));
-    std::size_t col = 0;
+    return columnOfOffsetFrom(t, ColumnMark{t.lineStart(t.lineOfOffset(offset)), 0}, offset, tabSize, utf8);
+}
+
+std::size_t columnOfOffsetFrom(const TextSource& t, ColumnMark from, std::size_t offset, unsigned tabSize, bool utf8) {
+    offset = std::min(offset, t.size());
+    std::size_t p = from.offset;
+    std::size_t col = from.column;
     while (p < offset) {
         if (t.at(p) == '\t') {
             col = nextTabStop(col, tabSize);

@@ -55,6 +55,15 @@ inline std::size_t tabExpansion(std::size_t column, unsigned tabSize) { return n
 // 0-based column of `offset` in its line, tabs expanded; an offset inside a UTF-8
 // character has that character's column. O(column).
 std::size_t columnOfOffset(const TextSource& text, std::size_t offset, unsigned tabSize, bool utf8);
+// A known place in a line: the character starting at `offset` stands at `column`.
+struct ColumnMark {
+    std::size_t offset = 0;
+    std::size_t column = 0;
+};
+// As columnOfOffset, walking from `from`, a mark in the same line at or before `offset`
+// (the line's start with column 0 is always one). O(offset - from.offset).
+std::size_t columnOfOffsetFrom(const TextSource& text, ColumnMark from, std::size_t offset, unsigned tabSize,
+                               bool utf8);
 // The offset in `line` at 0-based `column`. A column inside a tab or past a character's
 // left edge gives that character; with nearest == true (mouse clicks) it gives the
 // nearer edge. A column past the line's end gives the line's end.

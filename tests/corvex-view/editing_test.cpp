@@ -264,3 +264,66 @@ TEST_F(ControlTest, DraggingTheSelectionMovesIt)
 }
 
 } // namespace
+
+namespace {
+
+// The column the position record should show for `offset` of a one-line text: tabs to the
+// next multiple of `tab`, a UTF-8 character one column, 1-based.
+int ExpectedColumn(const std::string& text, std::size_t offset, int tab)
+{
+    int column = 0;
+    for (std::size_t k = 0; k < offset; ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[k]);
+        if (c == '\t')
+            column = (column / tab + 1) * tab;
+        else if ((c & 0xC0) != 0x80)
+            ++column;
+    }
+    return column + 1;
+}
+
+} // namespace
+
+// A line far longer than a screen keeps the columns it knows across edits: typing at its
+// end, in its middle and at its start, deleting, undoing, and a changed tab size all show
+// the right caret column, and the painted line follows the text.
+TEST_F(ControlTest, ColumnsOfALongLineStayRightThroughEdits)
+{
+    std::string line;
+    while (line.size() < 200 * 1024)
+        line += "word\t\xC3\xA9t\xC3\xA9 x\tmore text ";
+    ScratchFolder folder;
+    WriteBytes(folder.File("long.txt"), line);
+    Load(folder.File("long.txt"));
+    const auto check = [&](const char* when) {
+        const std::string text = Text();
+        const std::vector<int> record = Position(control, 1);
+        const std::size_t caret = static_cast<std::size_t>(record[1]);
+        EXPECT_EQ(record[3], ExpectedColumn(text, caret, static_cast<int>(Send(corvex::GetTabSize)))) << when;
+    };
+    Select(line.size(), line.size());
+    check("at the end");
+    Type("ab\t");
+    check("typed at the end");
+    Select(line.size() / 2, line.size() / 2);
+    check("in the middle");
+    Type("\t\xC3\xA9z");
+    check("typed in the middle");
+    Press(VK_BACK);
+    Press(VK_BACK);
+    check("deleted in the middle");
+    Select(3, 3);
+    Type("\t");
+    Select(line.size() / 2 + 40, line.size() / 2 + 40);
+    check("after a tab typed near the start, further along");
+    Send(corvex::Undo);
+    Select(line.size() / 2 + 40, line.size() / 2 + 40);
+    check("after the undo");
+    Send(corvex::SetTabSize, 8);
+    check("with tab size 8");
+    Press(VK_END);
+    check("End");
+    Type("q");
+    check("typed at the end again");
+    UpdateWindow(control);
+}

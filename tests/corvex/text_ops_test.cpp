@@ -128,3 +128,20 @@ TEST(TextOps, CaseConversion) {
     EXPECT_EQ(nextTabStop(8, 4), 12u);
     EXPECT_EQ(nextTabStop(3, 0), 4u);
 }
+
+// Walking from a known place gives what walking from the line's start gives, for every
+// place at or before the offset, with tabs and multi-byte characters in the way.
+TEST(TextOps, ColumnsFromAMarkAgreeWithColumnsFromTheLineStart) {
+    TextBuffer b("x\n\tab\xC3\xA9\tc\xE2\x82\xAC" "d\t\te");
+    const std::size_t start = b.lineStart(1), end = b.size();
+    for (unsigned tab : {1u, 4u, 8u}) {
+        for (std::size_t mark = start; mark <= end; ++mark) {
+            if ((static_cast<unsigned char>(b.at(mark < end ? mark : end - 1)) & 0xC0) == 0x80 && mark < end)
+                continue;  // a walk starts at a character's first byte
+            const ColumnMark from{mark, columnOfOffset(b, mark, tab, true)};
+            for (std::size_t offset = mark; offset <= end; ++offset)
+                EXPECT_EQ(columnOfOffsetFrom(b, from, offset, tab, true), columnOfOffset(b, offset, tab, true))
+                    << "tab " << tab << ", from " << mark << " to " << offset;
+        }
+    }
+}
