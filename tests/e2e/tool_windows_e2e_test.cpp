@@ -481,9 +481,11 @@ TEST_F(ToolWindowsE2E, AboutShadowDarkensTheScreenBehindItByTheBands)
     UpdateWindow(back);
     HDC screen = GetDC(nullptr);
     const POINT probe = {left + 299, top + 100};
-    // Wine hands a window's pixels to the display a moment after painting: paint again
-    // until the screen shows them.
+    // Wine hands a window's pixels to the display a moment after painting, and the
+    // display may stack a window that a finished test left behind over it: raise it and
+    // paint again until the screen shows its pixels.
     ASSERT_TRUE(e2e::WaitUntil([&] {
+        SetWindowPos(back, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         RedrawWindow(back, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         GdiFlush();
         return GetPixel(screen, probe.x, probe.y) == kBack;
