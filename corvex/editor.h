@@ -297,6 +297,7 @@ private:
     // (the line's start when none is).
     ColumnMark NearestMark(std::size_t lineStart, std::size_t lineEnd, std::size_t offset, std::size_t column) const;
     void RememberMark(ColumnMark mark) const;
+    std::vector<ColumnMark>& MarksForTabSize() const;
     void ForgetMarksFrom(std::size_t offset);
 
     // Scroll state.

@@ -13,7 +13,6 @@ constexpr int kMarginStrip = 14;   // the left margin (bookmarks) beside the lin
 constexpr int kTextPadding = 4;
 constexpr int kGutterPadding = 8;
 // Lines longer than this are not walked to measure them: their byte length stands in.
-constexpr std::size_t kMeasuredLineLimit = 64 * 1024;
 constexpr int kSmoothSteps = 4;
 // The horizontal range grows in steps of this many columns: each change of a scroll
 // bar's range redraws the bar, which costs more than painting a line.
@@ -188,26 +187,28 @@ std::size_t Editor::ColumnOf(std::size_t offset) const
 ColumnMark Editor::NearestMark(std::size_t lineStart, std::size_t lineEnd, std::size_t offset,
                                std::size_t column) const
 {
-    if (columnMarksTab_ != options_.tabWidth()) {
-        columnMarks_.clear();
-        columnMarksTab_ = options_.tabWidth();
-    }
     ColumnMark best{lineStart, 0};
-    for (const ColumnMark& mark : columnMarks_)
+    for (const ColumnMark& mark : MarksForTabSize())
         if (mark.offset >= lineStart && mark.offset <= lineEnd && mark.offset <= offset && mark.column <= column &&
             mark.offset > best.offset)
             best = mark;
     return best;
 }
 
-void Editor::RememberMark(ColumnMark mark) const
+// The marks, forgotten first when they were walked with another tab size.
+std::vector<ColumnMark>& Editor::MarksForTabSize() const
 {
-    constexpr std::size_t kMarks = 16;
     if (columnMarksTab_ != options_.tabWidth()) {
         columnMarks_.clear();
         columnMarksTab_ = options_.tabWidth();
     }
-    for (const ColumnMark& known : columnMarks_)
+    return columnMarks_;
+}
+
+void Editor::RememberMark(ColumnMark mark) const
+{
+    constexpr std::size_t kMarks = 16;
+    for (const ColumnMark& known : MarksForTabSize())
         if (known.offset == mark.offset)
             return;
     if (columnMarks_.size() >= kMarks)
@@ -370,7 +371,7 @@ void Editor::NoteLineWidth(std::size_t line)
     if (bytes <= widestColumns_ && bytes * options_.tabWidth() <= widestColumns_)
         return; // cannot be wider than what is known
     const std::size_t width =
-        bytes > kMeasuredLineLimit ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
+        bytes > kLongLineBytes ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
     if (width > widestColumns_) {
         widestColumns_ = RoundedWidth(width);
         UpdateScrollBars();
