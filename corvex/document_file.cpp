@@ -21,11 +21,17 @@ std::string FileNameOf(const char* path)
 
 LRESULT Editor::LoadDocument(const char* path)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
-        return 0;
-    const std::size_t size = bytes.size();
-    DecodedFile decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size), SystemCodePage());
+    // UTF-16 is converted as it is read, so that its bytes (twice the text) are never in
+    // memory at once; anything else, and UTF-16 that is not valid, is read whole and
+    // decoded in place.
+    DecodedFile decoded;
+    if (!ReadUtf16File(path, &TextBuffer::recommendedGap, decoded)) {
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
+            return 0;
+        const std::size_t size = bytes.size();
+        decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size), SystemCodePage());
+    }
     doc_.load(std::move(decoded.text), std::move(decoded.lineEndKinds));
     encoding_ = decoded.encoding;
     lineEnd_ = decoded.lineEnd;
@@ -50,15 +56,26 @@ LRESULT Editor::SaveDocument(const char* path)
 {
     if (!path || !*path)
         return 0;
-    std::string bytes;
+    // Encoded piece by piece straight into the file: saving never holds a second copy of
+    // the document.
+    bool unwritable = false;
+    auto save = [&](Encoding encoding) {
+        return WriteFileSafely(path, [&](const ByteSink& sink) {
+            return encodeFileInPieces(Text(), encoding, lineEnd_, SystemCodePage(), [&](std::string_view piece) {
+                unwritable = unwritable || !sink(piece);
+                return !unwritable;
+            });
+        });
+    };
     Encoding written = encoding_;
-    if (!encodeFileTo(Text(), encoding_, lineEnd_, SystemCodePage(), bytes)) {
+    bool saved = save(written);
+    if (!saved && !unwritable && written == Encoding::CodePage) {
         // The text holds a character the code page has no byte for: the file becomes
         // UTF-8 rather than lose it. The encoding changes only once the write succeeded.
         written = Encoding::Utf8;
-        encodeFileTo(Text(), written, lineEnd_, nullptr, bytes);
+        saved = save(written);
     }
-    if (!WriteFileSafely(path, bytes))
+    if (!saved)
         return 0;
     encoding_ = written;
     doc_.setSavePoint();

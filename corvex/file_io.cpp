@@ -1,6 +1,7 @@
 #include "corvex/file_io.h"
 
 #include "corvex/engine/code_page.h"
+#include "corvex/engine/file_codec.h"
 
 #include <array>
 #include <cstdint>
@@ -90,7 +91,42 @@ bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(st
     return true;
 }
 
+bool ReadUtf16File(const char* path, std::size_t (*extraFor)(std::size_t), DecodedFile& decoded)
+{
+    const std::wstring wide = AnsiToWide(path);
+    if (wide.empty())
+        return false;
+    FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER size = {};
+    unsigned char bom[2] = {};
+    DWORD got = 0;
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 2 ||
+        static_cast<unsigned long long>(size.QuadPart) > kMaxFileSize ||
+        !ReadFile(file.Get(), bom, 2, &got, nullptr) || got != 2)
+        return false;
+    const bool little = bom[0] == 0xFF && bom[1] == 0xFE, big = bom[0] == 0xFE && bom[1] == 0xFF;
+    if (!little && !big)
+        return false;
+    const auto read = [&file](char* dst, std::size_t capacity) -> std::size_t {
+        DWORD count = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(capacity, kChunk));
+        return ReadFile(file.Get(), dst, want, &count, nullptr) ? count : 0;
+    };
+    const auto rewind = [&file] {
+        LARGE_INTEGER afterBom = {};
+        afterBom.QuadPart = 2;
+        return SetFilePointerEx(file.Get(), afterBom, nullptr, FILE_BEGIN) != FALSE;
+    };
+    return decodeUtf16File(read, rewind, big, extraFor, decoded);
+}
+
 bool WriteFileSafely(const char* path, std::string_view bytes)
+{
+    return WriteFileSafely(path, [bytes](const ByteSink& sink) { return sink(bytes); });
+}
+
+bool WriteFileSafely(const char* path, const std::function<bool(const ByteSink&)>& produce)
 {
     const std::wstring target = AnsiToWide(path);
     if (target.empty())
@@ -111,7 +147,9 @@ bool WriteFileSafely(const char* path, std::string_view bytes)
     bool written;
     {
         FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file.Valid() && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+        written = file.Valid() &&
+                  produce([&file](std::string_view piece) { return WriteAll(file.Get(), piece); }) &&
+                  FlushFileBuffers(file.Get());
         written = file.Close() && written;
     }
     bool placed = false;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 
 namespace corvex {
 
@@ -26,39 +27,108 @@ std::uint32_t unitAt(const u8* p, bool bigEndian) {
 
 std::size_t utf8Size(std::uint32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
 
-void putUtf8(std::string& out, std::uint32_t cp) { appendUtf8(out, cp); }
+bool asciiUnits4(const u8* p, bool bigEndian) {
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    return (w & (bigEndian ? 0x80FF80FF80FF80FFULL : 0xFF80FF80FF80FF80ULL)) == 0;
+}
 
-// UTF-16 (without BOM) to UTF-8; false, leaving `out` untouched, when it is not valid.
-bool utf16ToUtf8(const u8* p, std::size_t n, bool bigEndian, std::string& out, std::size_t extra) {
-    if (n % 2) return false;
-    std::size_t len = 0;
-    for (std::size_t i = 0; i < n; i += 2) {
+// Adds to `len` the UTF-8 size of n bytes of UTF-16 (n even, not ending inside a pair);
+// false when they are not valid UTF-16.
+bool measureUtf16(const u8* p, std::size_t n, bool bigEndian, std::size_t& len) {
+    for (std::size_t i = 0; i < n;) {
+        if (i + 8 <= n && asciiUnits4(p + i, bigEndian)) {
+            len += 4;
+            i += 8;
+            continue;
+        }
         const std::uint32_t u = unitAt(p + i, bigEndian);
         if (u >= 0xD800 && u <= 0xDBFF) {
             if (i + 4 > n) return false;
             const std::uint32_t v = unitAt(p + i + 2, bigEndian);
             if (v < 0xDC00 || v > 0xDFFF) return false;
             len += 4;
-            i += 2;
+            i += 4;
         } else if (u >= 0xDC00 && u <= 0xDFFF) {
             return false;
         } else {
             len += utf8Size(u);
-        }
-    }
-    std::string s;
-    s.reserve(len + extra);
-    for (std::size_t i = 0; i < n; i += 2) {
-        std::uint32_t u = unitAt(p + i, bigEndian);
-        if (u >= 0xD800 && u <= 0xDBFF) {
-            const std::uint32_t v = unitAt(p + i + 2, bigEndian);
-            u = 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00);
             i += 2;
         }
-        putUtf8(s, u);
     }
+    return true;
+}
+
+// Writes the UTF-8 of n bytes of UTF-16 that measureUtf16 accepted; returns the end.
+char* convertUtf16(const u8* p, std::size_t n, bool bigEndian, char* w) {
+    for (std::size_t i = 0; i < n;) {
+        if (i + 8 <= n && asciiUnits4(p + i, bigEndian)) {
+            const std::size_t lo = bigEndian ? 1 : 0;
+            w[0] = static_cast<char>(p[i + lo]);
+            w[1] = static_cast<char>(p[i + 2 + lo]);
+            w[2] = static_cast<char>(p[i + 4 + lo]);
+            w[3] = static_cast<char>(p[i + 6 + lo]);
+            w += 4;
+            i += 8;
+            continue;
+        }
+        std::uint32_t cp = unitAt(p + i, bigEndian);
+        i += 2;
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (unitAt(p + i, bigEndian) - 0xDC00);
+            i += 2;
+        }
+        if (cp < 0x80) {
+            *w++ = static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            *w++ = static_cast<char>(0xC0 | (cp >> 6));
+            *w++ = static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            *w++ = static_cast<char>(0xE0 | (cp >> 12));
+            *w++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *w++ = static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            *w++ = static_cast<char>(0xF0 | (cp >> 18));
+            *w++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *w++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *w++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return w;
+}
+
+// UTF-16 (without BOM) to UTF-8; false, leaving `out` untouched, when it is not valid.
+bool utf16ToUtf8(const u8* p, std::size_t n, bool bigEndian, std::string& out, std::size_t extra) {
+    std::size_t len = 0;
+    if (n % 2 || !measureUtf16(p, n, bigEndian, len)) return false;
+    std::string s;
+    s.reserve(len + extra);
+    s.resize(len);
+    if (len) convertUtf16(p, n, bigEndian, &s[0]);
     out.swap(s);
     return true;
+}
+
+// Hands `whole` the pieces `read` gives, cut so that none ends inside a unit or a
+// surrogate pair; false when `whole` does, or when the bytes end inside one.
+bool forEachWholeUtf16Piece(const ReadPiece& read, bool bigEndian,
+                            const std::function<bool(const u8*, std::size_t)>& whole) {
+    constexpr std::size_t kPiece = 4u << 20;
+    std::vector<u8> buffer(kPiece + 4);
+    std::size_t carried = 0;
+    for (;;) {
+        const std::size_t got = read(reinterpret_cast<char*>(buffer.data() + carried), kPiece);
+        if (got == 0) return carried == 0;
+        const std::size_t have = carried + got;
+        std::size_t cut = have & ~static_cast<std::size_t>(1);
+        if (cut >= 2) {
+            const std::uint32_t last = unitAt(buffer.data() + cut - 2, bigEndian);
+            if (last >= 0xD800 && last <= 0xDBFF) cut -= 2;  // its pair comes with the next piece
+        }
+        if (!whole(buffer.data(), cut)) return false;
+        std::memmove(buffer.data(), buffer.data() + cut, have - cut);
+        carried = have - cut;
+    }
 }
 
 void putUnit(std::string& out, std::uint32_t u, bool bigEndian) {
@@ -369,6 +439,35 @@ DecodedFile decodeFileInPlace(std::string&& bytes, std::size_t extra, const Byte
     return f;
 }
 
+bool decodeUtf16File(const ReadPiece& read, const std::function<bool()>& rewind, bool bigEndian,
+                     std::size_t (*extraFor)(std::size_t size), DecodedFile& out) {
+    std::size_t len = 0;
+    if (!forEachWholeUtf16Piece(read, bigEndian,
+                                [&](const u8* p, std::size_t n) { return measureUtf16(p, n, bigEndian, len); }) ||
+        !rewind())
+        return false;
+    std::string text;
+    text.reserve(len + (extraFor ? extraFor(len) : 0));
+    text.resize(len);
+    char* w = len ? &text[0] : nullptr;
+    char* const end = w + len;
+    const bool converted = forEachWholeUtf16Piece(read, bigEndian, [&](const u8* p, std::size_t n) {
+        // The file may have changed since it was measured: never write past the text.
+        std::size_t grow = 0;
+        if (!measureUtf16(p, n, bigEndian, grow) || grow > static_cast<std::size_t>(end - w)) return false;
+        w = convertUtf16(p, n, bigEndian, w);
+        return true;
+    });
+    if (!converted || w != end) return false;
+    DecodedFile f;
+    f.encoding = bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE;
+    f.lineEnd = detectLineEnd(text);
+    normaliseLineEnds(text, f.lineEnd, &f.lineEndKinds);
+    f.text.swap(text);
+    out = std::move(f);
+    return true;
+}
+
 std::string encodeFile(std::string_view text, Encoding encoding, LineEnd lineEnd,
                        const std::vector<unsigned char>* lineEndKinds) {
     std::string out;
@@ -391,20 +490,20 @@ std::string encodeFile(const DecodedFile& file, const ByteCodePage* codePage) {
     return encodeFile(file.text, file.encoding, file.lineEnd, &file.lineEndKinds);
 }
 
-bool encodeFileTo(const TextSource& src, Encoding encoding, LineEnd lineEnd, const ByteCodePage* codePage,
-                  std::string& out) {
-    out.clear();
+bool encodeFileInPieces(const TextSource& src, Encoding encoding, LineEnd lineEnd, const ByteCodePage* codePage,
+                        const std::function<bool(std::string_view)>& sink) {
     const std::size_t size = src.size();
-    out.reserve(encodedBound(size, src.lineCount() - 1, encoding));
-    putBom(out, encoding);
     KindCursor cursor;
     cursor.source = &src;
     const bool kinds = src.hasLineEndKinds();
     const bool viaCodePage = encoding == Encoding::CodePage && codePage;
     const Encoding written = encoding == Encoding::CodePage ? (viaCodePage ? Encoding::Ansi : Encoding::Utf8) : encoding;
     constexpr std::size_t kChunk = 1 << 20;
+    // The same three buffers serve every piece: a document is written without ever
+    // holding a second copy of it.
+    std::string chunk, converted, piece;
+    putBom(piece, encoding);
     std::size_t pos = 0;
-    std::string converted;
     while (pos < size) {
         std::size_t end = std::min(size, pos + kChunk);
         if (end < size) {
@@ -414,17 +513,29 @@ bool encodeFileTo(const TextSource& src, Encoding encoding, LineEnd lineEnd, con
             for (int i = 0; i < 3 && cut > pos + 1 && (static_cast<u8>(src.at(cut)) & 0xC0) == 0x80; ++i) --cut;
             if ((static_cast<u8>(src.at(cut)) & 0xC0) != 0x80) end = cut;
         }
-        const std::string chunk = src.text(pos, end - pos);
+        src.textInto(pos, end - pos, chunk);
         if (viaCodePage) {
             converted.clear();
             if (!codePage->encode(chunk, converted)) return false;
-            encodeChunk(out, converted.data(), converted.size(), written, lineEnd, kinds ? &cursor : nullptr);
+            encodeChunk(piece, converted.data(), converted.size(), written, lineEnd, kinds ? &cursor : nullptr);
         } else {
-            encodeChunk(out, chunk.data(), chunk.size(), written, lineEnd, kinds ? &cursor : nullptr);
+            encodeChunk(piece, chunk.data(), chunk.size(), written, lineEnd, kinds ? &cursor : nullptr);
         }
+        if (!sink(piece)) return false;
+        piece.clear();
         pos = end;
     }
-    return true;
+    return piece.empty() || sink(piece);
+}
+
+bool encodeFileTo(const TextSource& src, Encoding encoding, LineEnd lineEnd, const ByteCodePage* codePage,
+                  std::string& out) {
+    out.clear();
+    out.reserve(encodedBound(src.size(), src.lineCount() - 1, encoding));
+    return encodeFileInPieces(src, encoding, lineEnd, codePage, [&](std::string_view piece) {
+        out.append(piece.data(), piece.size());
+        return true;
+    });
 }
 
 std::string encodeFile(const TextSource& src, Encoding encoding, LineEnd lineEnd) {

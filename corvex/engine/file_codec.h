@@ -35,6 +35,7 @@
 #include "corvex/engine/text_source.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,18 @@ DecodedFile decodeFile(std::string_view bytes, std::size_t extraCapacity = 0,
 // TextBuffer::recommendedGap(size) then holds one copy of the document while loading.
 DecodedFile decodeFileInPlace(std::string&& bytes, std::size_t extraCapacity = 0,
                               const ByteCodePage* codePage = nullptr);
+// A reader of a file's bytes: up to `capacity` bytes into `dst`, 0 at the end or on a
+// failure.
+using ReadPiece = std::function<std::size_t(char* dst, std::size_t capacity)>;
+// A UTF-16 file decoded as decodeFile does, from its bytes after the BOM, read in pieces
+// twice (`rewind` goes back to the first byte after the BOM): once to check and measure
+// them, once to convert them into a text of exactly the right size, with extraFor(size)
+// bytes of capacity beyond it. The file's bytes are
+// never all in memory at once. False, with `out` untouched, when they are not valid
+// UTF-16 (the caller keeps the bytes as they are, as decodeFile does), when reading fails
+// or when the file changed between the two reads.
+bool decodeUtf16File(const ReadPiece& read, const std::function<bool()>& rewind, bool bigEndian,
+                     std::size_t (*extraFor)(std::size_t size), DecodedFile& out);
 // Without kinds every line end is the style's; CodePage text without a code page is
 // written as UTF-8.
 std::string encodeFile(std::string_view text, Encoding encoding, LineEnd lineEnd,
@@ -72,6 +85,12 @@ std::string encodeFile(std::string_view text, Encoding encoding, LineEnd lineEnd
 std::string encodeFile(const TextSource& text, Encoding encoding, LineEnd lineEnd);
 // The decoded file written back: the same bytes.
 std::string encodeFile(const DecodedFile& file, const ByteCodePage* codePage = nullptr);
+// encodeFileTo in pieces of about a megabyte, each handed to `sink` in order (the BOM
+// with the first): a document is written without a second copy of it in memory. False
+// as soon as `sink` returns false, or, as encodeFileTo, for a character the code page has
+// no byte for (the pieces handed over until then are then of no use).
+bool encodeFileInPieces(const TextSource& text, Encoding encoding, LineEnd lineEnd, const ByteCodePage* codePage,
+                        const std::function<bool(std::string_view)>& sink);
 // The kinds are the source's (TextSource::lineEndKind). False when CodePage text holds a
 // character the code page has no byte for; `out` is then unspecified.
 bool encodeFileTo(const TextSource& text, Encoding encoding, LineEnd lineEnd, const ByteCodePage* codePage,

@@ -190,6 +190,12 @@ std::string TextBuffer::text(std::size_t offset, std::size_t length) const {
     return out;
 }
 
+void TextBuffer::textInto(std::size_t offset, std::size_t length, std::string& out) const {
+    length = offset < size() ? std::min(length, size() - offset) : 0;
+    out.resize(length);
+    if (length) text_.copyOut(offset, length, &out[0]);
+}
+
 bool TextBuffer::checkInvariants() const {
     std::vector<std::size_t> expected;
     for (std::size_t i = 0; i < size(); ++i)

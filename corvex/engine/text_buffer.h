@@ -69,6 +69,7 @@ public:
     std::size_t lineLength(std::size_t line) const override;
     std::size_t lineOfOffset(std::size_t offset) const override;
     std::string text(std::size_t offset, std::size_t length) const override;
+    void textInto(std::size_t offset, std::size_t length, std::string& out) const override;
 
     // Offset of the line's end: its '\n', or size() on the last line.
     std::size_t lineEnd(std::size_t line) const;

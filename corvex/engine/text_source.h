@@ -18,6 +18,10 @@ public:
     virtual std::size_t lineOfOffset(std::size_t offset) const = 0;
     // Bytes [offset, offset + length) copied out; clipped to the document.
     virtual std::string text(std::size_t offset, std::size_t length) const = 0;
+    // text(), into `out`, whose memory is reused when it has the room.
+    virtual void textInto(std::size_t offset, std::size_t length, std::string& out) const {
+        out = text(offset, length);
+    }
     // How the line end of `line` is written in the file when it differs from the
     // document's style (one of the LineEndKind values); kStyleLineEnd for most lines.
     virtual unsigned char lineEndKind(std::size_t /*line*/) const { return 0; }

@@ -32,6 +32,8 @@ TEST_F(FileTest, EncodingsAndLineEndsAreKept)
         "utf-8 caf\xC3\xA9\nna\xC3\xAFve\n",
         std::string("\xFF\xFEh\0i\0\r\0\n\0", 10),
         std::string("\xFE\xFF\0h\0i\0\n", 8),
+        std::string("\xFF\xFEh\0i\0\r", 7),          // not UTF-16: kept as its bytes
+        std::string("\xFF\xFEh\0\x00\xD8i\0", 8),    // a lone surrogate: likewise
         "ansi caf\xE9\r\n",
         std::string("nul\0bytes\0\r\nkept\0", 18),
         "invalid \xC3\x28 utf-8 \xF5\x80\n",
@@ -133,6 +135,21 @@ TEST_F(FileTest, SavingMarksTheDocumentSavedAndLeavesNoTemporaryFile)
     ASSERT_TRUE(Save(folder.File("new.txt")));
     EXPECT_EQ(ReadBytes(folder.File("new.txt")), "new file!");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"new.txt"});
+}
+
+TEST_F(FileTest, ACharacterTheCodePageLacksSavesTheFileAsUtf8AndLeavesNoTemporaryFile)
+{
+    WriteBytes(folder.File("ansi.txt"), "caf\xE9\r\n");
+    Load(folder.File("ansi.txt"));
+    Select(3, 3);
+    SendMessageW(control, WM_CHAR, 0x4E2D, 1);  // no byte for it in a Western code page
+    ASSERT_TRUE(Save(folder.File("ansi.txt")));
+    EXPECT_EQ(ReadBytes(folder.File("ansi.txt")), "caf\xE4\xB8\xAD\xC3\xA9\r\n");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"ansi.txt"});
+    Select(0, 0);
+    SendMessageW(control, WM_CHAR, 'x', 1);
+    ASSERT_TRUE(Save(folder.File("ansi.txt")));
+    EXPECT_EQ(ReadBytes(folder.File("ansi.txt")), "xcaf\xE4\xB8\xAD\xC3\xA9\r\n") << "it stays UTF-8";
 }
 
 TEST_F(FileTest, SavingKeepsTheTargetsAttributes)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -235,6 +236,70 @@ TEST(FileCodec, BrokenUtf16FallsBackToExactBytes) {
     }
 }
 
+// decodeUtf16File over a file's bytes, read in pieces of the given sizes in turn.
+static bool decodeInPieces(const std::string& file, const std::vector<std::size_t>& sizes, corvex::DecodedFile& out) {
+    std::size_t at = 2, turn = 0;
+    const auto read = [&](char* dst, std::size_t capacity) {
+        const std::size_t n = std::min({sizes[turn++ % sizes.size()], capacity, file.size() - at});
+        std::copy(file.begin() + static_cast<std::ptrdiff_t>(at), file.begin() + static_cast<std::ptrdiff_t>(at + n), dst);
+        at += n;
+        return n;
+    };
+    const auto rewind = [&] {
+        at = 2;
+        return true;
+    };
+    return corvex::decodeUtf16File(read, rewind, static_cast<unsigned char>(file[0]) == 0xFE, nullptr, out);
+}
+
+TEST(FileCodec, Utf16ReadInPiecesDecodesAsTheWholeFileWherePiecesEndInsideCharacters) {
+    std::u16string text;
+    for (int i = 0; i < 3000; ++i) text += u"ab\u00E9\r\n\U0001F600\u20AC\rxyz0123\n";
+    for (const std::string& file : {utf16le(text), utf16be(text), utf16le(u""), utf16le(u"\U0001F600")}) {
+        for (const auto& sizes : {std::vector<std::size_t>{1}, {3, 1, 2}, {7}, {4096}, {1u << 30}}) {
+            corvex::DecodedFile pieces;
+            ASSERT_TRUE(decodeInPieces(file, sizes, pieces)) << sizes[0];
+            const auto whole = decodeFile(file);
+            EXPECT_EQ(pieces.text, whole.text);
+            EXPECT_EQ(pieces.encoding, whole.encoding);
+            EXPECT_EQ(pieces.lineEnd, whole.lineEnd);
+            EXPECT_EQ(pieces.lineEndKinds, whole.lineEndKinds);
+        }
+    }
+}
+
+TEST(FileCodec, Utf16ReadInPiecesRefusesWhatTheWholeFileKeepsAsBytes) {
+    const std::string broken[] = {utf16le(u"ab\r\n") + "z", utf16le(u"a\xD800" u"b\r\n"), utf16le(u"\xDC00" u"a"),
+                                  utf16le(u"a\xD83D")};
+    for (const std::string& file : broken) {
+        corvex::DecodedFile out;
+        out.text = "untouched";
+        EXPECT_FALSE(decodeInPieces(file, {1, 2}, out));
+        EXPECT_EQ(out.text, "untouched");
+    }
+}
+
+TEST(FileCodec, AUtf16FileThatGrowsBetweenTheTwoReadsIsRefused) {
+    std::string file = utf16le(u"short\r\n");
+    std::size_t at = 2;
+    int reads = 0;
+    const auto read = [&](char* dst, std::size_t capacity) {
+        const std::size_t n = std::min(capacity, file.size() - at);
+        std::copy(file.begin() + static_cast<std::ptrdiff_t>(at), file.begin() + static_cast<std::ptrdiff_t>(at + n), dst);
+        at += n;
+        return n;
+    };
+    const auto rewindAndGrow = [&] {
+        ++reads;
+        file += utf16le(u"more text written meanwhile", false);
+        at = 2;
+        return true;
+    };
+    corvex::DecodedFile out;
+    EXPECT_FALSE(corvex::decodeUtf16File(read, rewindAndGrow, false, nullptr, out));
+    EXPECT_EQ(reads, 1);
+}
+
 TEST(FileCodec, EncodingAnyTextAsUtf16NeverCrashes) {
     // Bytes that are not UTF-8 are written as their Latin-1 characters.
     const std::string out = encodeFile("a\xE9\n", Encoding::Utf16LE, LineEnd::CRLF);
@@ -256,6 +321,29 @@ TEST(FileCodec, ChunkedEncodingDoesNotSplitCharacters) {
     corvex::TextBuffer b(text);
     EXPECT_EQ(encodeFile(b, Encoding::Utf16LE, LineEnd::CRLF), encodeFile(text, Encoding::Utf16LE, LineEnd::CRLF));
     EXPECT_EQ(encodeFile(b, Encoding::Utf8, LineEnd::CRLF), encodeFile(text, Encoding::Utf8, LineEnd::CRLF));
+}
+
+TEST(FileCodec, PiecesAreBoundedInOrderAndAFailingSinkStopsTheEncoding) {
+    std::string text;
+    while (text.size() < (5u << 20)) text += "caf\xC3\xA9 line\n";
+    corvex::TextBuffer b(text);
+    for (Encoding e : {Encoding::Utf8Bom, Encoding::Utf16LE}) {
+        std::string joined;
+        std::size_t pieces = 0, largest = 0;
+        ASSERT_TRUE(corvex::encodeFileInPieces(b, e, LineEnd::CRLF, nullptr, [&](std::string_view piece) {
+            joined.append(piece.data(), piece.size());
+            largest = std::max(largest, piece.size());
+            ++pieces;
+            return true;
+        }));
+        EXPECT_EQ(joined, encodeFile(text, e, LineEnd::CRLF));
+        EXPECT_GE(pieces, 5u);
+        EXPECT_LE(largest, 3u << 20) << "a piece is about a megabyte of text, never the whole";
+    }
+    int calls = 0;
+    EXPECT_FALSE(corvex::encodeFileInPieces(b, Encoding::Utf8, LineEnd::CRLF, nullptr,
+                                            [&](std::string_view) { return ++calls < 2; }));
+    EXPECT_EQ(calls, 2) << "nothing more is encoded once the sink failed";
 }
 
 TEST(FileCodec, ExtraCapacityIsReserved) {
