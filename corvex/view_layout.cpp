@@ -381,17 +381,10 @@ void Editor::NoteLineWidth(std::size_t line)
 void Editor::NoteLongestLine()
 {
     const TextBuffer& text = Text();
-    std::size_t longest = 0, longestLine = 0;
-    for (std::size_t line = 0, lines = text.lineCount(); line < lines; ++line) {
-        const std::size_t length = text.lineLength(line);
-        if (length > longest) {
-            longest = length;
-            longestLine = line;
-        }
-    }
+    const std::size_t longestLine = text.longestLine();
     widestColumns_ = 0;
     NoteLineWidth(longestLine);
-    widestColumns_ = std::max(widestColumns_, longest);
+    widestColumns_ = std::max(widestColumns_, text.lineLength(longestLine));
 }
 
 void Editor::PlaceCaret()

@@ -178,6 +178,28 @@ std::size_t TextBuffer::lineLength(std::size_t line) const {
     return lineEnd(line) - lineStart(line);
 }
 
+std::size_t TextBuffer::longestLine() const {
+    // Line i + 1 starts at stored start i; a line's length is the distance to the next
+    // start less its '\n'. The front of the index holds offsets, the back distances
+    // from the end, so each half is walked without the gap arithmetic of lineStart().
+    const std::size_t front = starts_.frontSize(), back = starts_.backSize(), total = text_.size();
+    const std::size_t* head = starts_.frontData();
+    const std::size_t* tail = starts_.backData();
+    std::size_t best = 0, bestLength = 0, previous = 0;
+    auto consider = [&](std::size_t line, std::size_t start) {
+        const std::size_t length = start - previous - 1;
+        if (length > bestLength) {
+            bestLength = length;
+            best = line;
+        }
+        previous = start;
+    };
+    for (std::size_t i = 0; i < front; ++i) consider(i, head[i]);
+    for (std::size_t i = 0; i < back; ++i) consider(front + i, total - tail[i]);
+    if (total - previous > bestLength) best = front + back;  // the last line has no '\n'
+    return best;
+}
+
 std::size_t TextBuffer::lineOfOffset(std::size_t offset) const {
     return startsAtOrBefore(offset);
 }

@@ -71,6 +71,9 @@ public:
     std::string text(std::size_t offset, std::size_t length) const override;
     void textInto(std::size_t offset, std::size_t length, std::string& out) const override;
 
+    // The first of the longest lines (line ends excluded), in one pass over the index.
+    std::size_t longestLine() const;
+
     // Offset of the line's end: its '\n', or size() on the last line.
     std::size_t lineEnd(std::size_t line) const;
     std::string text() const { return text(0, size()); }

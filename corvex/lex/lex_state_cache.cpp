@@ -6,21 +6,27 @@ namespace corvex::lex {
 
 void LexStateCache::reset(const Lexer* lexer, std::size_t lineCount) {
     lexer_ = lexer;
-    states_.assign(std::max<std::size_t>(lineCount, 1), kUnknown);
-    states_[0] = kInitialState;
+    lineCount_ = std::max<std::size_t>(lineCount, 1);
+    states_.assign(1, kInitialState);
     known_ = 1;
     frontier_ = 1;
     marks_.clear();
 }
 
 void LexStateCache::replaceLines(std::size_t first, std::size_t oldCount, std::size_t newCount) {
-    if (first >= states_.size()) return;
-    oldCount = std::max<std::size_t>(1, std::min(oldCount, states_.size() - first));
+    if (first >= lineCount_) return;
+    oldCount = std::max<std::size_t>(1, std::min(oldCount, lineCount_ - first));
     newCount = std::max<std::size_t>(1, newCount);
-    // The edited first line keeps its start state; its successors are replaced.
-    auto from = states_.begin() + static_cast<std::ptrdiff_t>(first + 1);
-    states_.erase(from, from + static_cast<std::ptrdiff_t>(oldCount - 1));
-    states_.insert(states_.begin() + static_cast<std::ptrdiff_t>(first + 1), newCount - 1, kUnknown);
+    lineCount_ = lineCount_ - oldCount + newCount;
+    if (first >= frontier_) return;  // below everything computed: nothing to forget
+    if (frontier_ >= first + oldCount) {
+        // The edited first line keeps its start state; its successors are replaced.
+        auto from = states_.begin() + static_cast<std::ptrdiff_t>(first + 1);
+        states_.erase(from, from + static_cast<std::ptrdiff_t>(oldCount - 1));
+        states_.insert(states_.begin() + static_cast<std::ptrdiff_t>(first + 1), newCount - 1, kUnknown);
+    } else {
+        states_.resize(first + 1);  // the edit reaches past what was computed
+    }
 
     std::vector<std::size_t> marks;
     for (std::size_t mark : marks_) {
@@ -51,13 +57,17 @@ LexState LexStateCache::lexAt(std::size_t line, LexState start, const TextSource
 }
 
 void LexStateCache::learn(LexState computed) {
-    if (computed == states_[known_]) {
+    if (known_ < frontier_ && computed == states_[known_]) {
         // The hint holds, and so does every hint up to the next edited place.
         auto next = std::upper_bound(marks_.begin(), marks_.end(), known_);
-        known_ = std::min(next == marks_.end() ? states_.size() : *next, frontier_);
+        known_ = std::min(next == marks_.end() ? frontier_ : *next, frontier_);
         marks_.erase(marks_.begin(), next);
     } else {
-        states_[known_++] = computed;
+        if (known_ < frontier_)
+            states_[known_] = computed;
+        else
+            states_.push_back(computed);
+        ++known_;
         frontier_ = std::max(frontier_, known_);
         if (!marks_.empty() && marks_.front() < known_) marks_.erase(marks_.begin());
     }
@@ -65,14 +75,14 @@ void LexStateCache::learn(LexState computed) {
 
 LexState LexStateCache::stateAt(std::size_t line, const TextSource& text) {
     if (!lexer_) return kInitialState;
-    line = std::min(line, states_.size() - 1);
+    line = std::min(line, lineCount_ - 1);
     while (known_ <= line) learn(lexAt(known_ - 1, states_[known_ - 1], text, nullptr));
     return states_[line];
 }
 
 bool LexStateCache::catchUp(std::size_t line, const TextSource& text, std::size_t budget) {
     if (!lexer_) return true;
-    line = std::min(line, states_.size() - 1);
+    line = std::min(line, lineCount_ - 1);
     for (std::size_t n = 0; known_ <= line && n < budget; ++n)
         learn(lexAt(known_ - 1, states_[known_ - 1], text, nullptr));
     return known_ > line;
@@ -81,7 +91,7 @@ bool LexStateCache::catchUp(std::size_t line, const TextSource& text, std::size_
 LexStateCache::Estimate LexStateCache::estimateAt(std::size_t line, const TextSource& text,
                                                   std::size_t budget) {
     if (!lexer_) return Estimate{kInitialState, true};
-    line = std::min(line, states_.size() - 1);
+    line = std::min(line, lineCount_ - 1);
     if (known_ > line || line - known_ < budget) return Estimate{stateAt(line, text), true};
     LexState state = kInitialState;
     for (std::size_t k = line - std::min(line, budget); k < line; ++k) state = lexAt(k, state, text, nullptr);
@@ -97,9 +107,9 @@ LexState LexStateCache::lexLine(std::size_t line, const TextSource& text, std::v
         }
         return kInitialState;
     }
-    line = std::min(line, states_.size() - 1);
+    line = std::min(line, lineCount_ - 1);
     LexState end = lexAt(line, stateAt(line, text), text, spans);
-    if (known_ == line + 1 && known_ < states_.size()) learn(end);
+    if (known_ == line + 1 && known_ < lineCount_) learn(end);
     return end;
 }
 

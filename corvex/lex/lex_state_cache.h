@@ -16,7 +16,7 @@ public:
     // With no lexer every state is the initial state and nothing is lexed.
     void reset(const Lexer* lexer, std::size_t lineCount);
     const Lexer* lexer() const { return lexer_; }
-    std::size_t lineCount() const { return states_.size(); }
+    std::size_t lineCount() const { return lineCount_; }
 
     // Lines [first, first + oldCount) of the document were replaced by `newCount` lines
     // starting at `first` (an edit within one line is replaceLines(line, 1, 1)).
@@ -49,6 +49,9 @@ public:
     // Whether the state of `line` is certain (stateAt would lex nothing).
     bool knows(std::size_t line) const { return known_ > line; }
 
+    // How many line states are held: only as far down as lexing has gone.
+    std::size_t statesHeld() const { return states_.size(); }
+
     // How many lines were handed to the lexer so far.
     std::size_t linesLexed() const { return linesLexed_; }
 
@@ -58,9 +61,12 @@ private:
     void learn(LexState computed); // the true state of line known_
 
     const Lexer* lexer_ = nullptr;
+    std::size_t lineCount_ = 1;
+    // Only the lines above the frontier have an entry, so that a huge document costs
+    // memory for its states as far as it has been lexed, not on opening.
     std::vector<LexState> states_{kInitialState};
     std::size_t known_ = 1;             // states_[0, known_) are certain
-    std::size_t frontier_ = 1;          // states_[frontier_, end) were never computed
+    std::size_t frontier_ = 1;          // lines [frontier_, lineCount_) were never computed; states_.size() == frontier_
     std::vector<std::size_t> marks_;    // ascending lines past known_ whose hint needs checking
     std::size_t linesLexed_ = 0;
 };

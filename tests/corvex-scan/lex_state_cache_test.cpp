@@ -58,6 +58,18 @@ TEST_F(LexStateCacheTest, LexesNothingUntilAsked) {
     EXPECT_EQ(lexedFor(41), 0u);
 }
 
+TEST_F(LexStateCacheTest, StatesAreHeldOnlyAsFarAsLexingWentAndEditsBelowCostNothing) {
+    EXPECT_EQ(cache.statesHeld(), 1u) << "a document just opened holds no states";
+    cache.stateAt(100, doc);
+    EXPECT_EQ(cache.statesHeld(), 101u);
+    replaceLine(doc, cache, 500, "a;\nb;\nc;");  // below what was lexed
+    EXPECT_EQ(cache.lineCount(), 1002u);
+    EXPECT_EQ(cache.statesHeld(), 101u);
+    replaceLine(doc, cache, 50, "/* opened");  // above: the lines below it are relexed
+    EXPECT_EQ(cache.stateAt(1001, doc), referenceStates(lexerByName("C/C++"), doc)[1001]);
+    EXPECT_EQ(cache.statesHeld(), 1002u);
+}
+
 TEST_F(LexStateCacheTest, AnEditThatKeepsTheStateRelexesOneLine) {
     EXPECT_EQ(lexedFor(999), 999u);
     replaceLine(doc, cache, 500, "long y = 2;");

@@ -228,3 +228,36 @@ TEST(TextBuffer, TypingFarAwayThenNearbyStaysCorrect) {
     }
     expectLines(b, model);
 }
+
+TEST(TextBuffer, LongestLineIsTheFirstOfTheLongestWhereverTheGapsStand) {
+    std::string model = "ab\nabcd\n\nabcd\nx";
+    TextBuffer b(model);
+    const auto expected = [&] {
+        std::size_t best = 0, bestLength = 0, line = 0, length = 0;
+        for (char c : model + "\n") {
+            if (c != '\n') { ++length; continue; }
+            if (length > bestLength) { bestLength = length; best = line; }
+            ++line;
+            length = 0;
+        }
+        return best;
+    };
+    EXPECT_EQ(b.longestLine(), 1u);
+    unsigned seed = 7;
+    for (int step = 0; step < 400; ++step) {
+        seed = seed * 1103515245u + 12345u;
+        const std::size_t at = (seed >> 8) % (model.size() + 1);
+        const std::string piece = (seed >> 4) % 3 ? std::string((seed >> 12) % 9, 'q') : "\n";
+        if ((seed >> 20) % 4 == 0 && at < model.size()) {
+            b.erase(at, 1);
+            model.erase(at, 1);
+        } else {
+            b.insert(at, piece);
+            model.insert(at, piece);
+        }
+        ASSERT_EQ(b.longestLine(), expected()) << "step " << step;
+    }
+    TextBuffer last("a\nbb\nccc");
+    EXPECT_EQ(last.longestLine(), 2u) << "the last line has no line end";
+    EXPECT_EQ(TextBuffer().longestLine(), 0u);
+}
