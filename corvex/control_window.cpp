@@ -214,6 +214,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             OnDragTimer();
         else if (wParam == kLexTimer)
             OnLexTimer();
+        else if (wParam == kGapTimer)
+            OnGapTimer();
         return 0;
     case WM_RBUTTONDOWN:
         OnRightButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});

@@ -46,6 +46,10 @@ struct ColumnBlock {
 constexpr UINT_PTR kDragTimer = 1;
 // The timer that learns lexer states towards the screen after a far jump.
 constexpr UINT_PTR kLexTimer = 2;
+// The timer that moves the text's gap to the caret after a far jump, once the user is idle.
+constexpr UINT_PTR kGapTimer = 3;
+// How far from the gap the caret must land for that (a move of this much is unnoticeable).
+constexpr std::size_t kFarFromGap = 1u << 20;
 
 class Editor : public dialogs::SearchTarget, private LineChangeListener {
 public:
@@ -79,6 +83,7 @@ private:
     // Spans of `line` lexed from `start`; returns the state at its end.
     lex::LexState LexForPaint(std::size_t line, lex::LexState start, std::vector<lex::Span>& spans);
     void OnLexTimer();
+    void OnGapTimer();
     void NormalizeKeywordCase(std::size_t end);
 
     // ---- bookmarks_view.cpp

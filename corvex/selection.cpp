@@ -15,12 +15,22 @@ void Editor::SetSelection(std::size_t anchor, std::size_t caret, bool keepColumn
     const std::size_t oldFirst = text.lineOfOffset(selection_.start());
     const std::size_t oldLast = text.lineOfOffset(selection_.end());
     selection_ = Selection(anchor, caret);
+    // A far jump (Ctrl+End, a click far down, go to line): the gap follows the caret while
+    // the user is idle (a timer comes after every input and paint), not on the keystroke.
+    if (text.gapDistance(caret) > kFarFromGap)
+        SetTimer(window_, kGapTimer, USER_TIMER_MINIMUM, nullptr);
     const std::size_t newFirst = text.lineOfOffset(selection_.start());
     const std::size_t newLast = text.lineOfOffset(selection_.end());
     InvalidateLines(std::min(oldFirst, newFirst), std::max(oldLast, newLast));
     if (!keepColumn)
         preferredColumn_ = CaretColumn();
     ScrollToCaret();
+}
+
+void Editor::OnGapTimer()
+{
+    KillTimer(window_, kGapTimer);
+    doc_.prepareEditAt(selection_.caret);
 }
 
 void Editor::MoveCaret(std::size_t caret, bool extend, bool keepColumn)

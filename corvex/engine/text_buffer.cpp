@@ -104,22 +104,20 @@ std::size_t TextBuffer::startsAtOrBefore(std::size_t offset) const {
 void TextBuffer::moveLineGap(std::size_t index) {
     const std::size_t gap = starts_.gapPosition();
     const std::size_t total = text_.size();
-    if (index < gap) {
-        // Entries [index, gap) move behind the gap: absolute -> distance from the end.
-        starts_.moveGap(index);
-        if (kinds_.size()) kinds_.moveGap(index);
-        for (std::size_t i = index; i < gap; ++i) {
-            std::size_t& v = starts_.ref(i);
-            v = total - v;
-        }
-    } else if (index > gap) {
-        starts_.moveGap(index);
-        if (kinds_.size()) kinds_.moveGap(index);
-        for (std::size_t i = gap; i < index; ++i) {
-            std::size_t& v = starts_.ref(i);
-            v = total - v;
-        }
-    }
+    if (index == gap) return;
+    // The entries that cross the gap turn from absolute offsets into distances from the
+    // end or back; they lie side by side wherever the gap went, so one loop does them.
+    const std::size_t first = std::min(index, gap), count = index < gap ? gap - index : index - gap;
+    starts_.moveGap(index);
+    if (kinds_.size()) kinds_.moveGap(index);
+    std::size_t* moved = &starts_.ref(first);
+    for (std::size_t i = 0; i < count; ++i) moved[i] = total - moved[i];
+}
+
+void TextBuffer::prepareEditAt(std::size_t pos) {
+    pos = std::min(pos, size());
+    moveLineGap(startsAtOrBefore(pos));
+    text_.moveGap(pos);
 }
 
 void TextBuffer::insert(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds) {

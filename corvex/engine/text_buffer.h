@@ -47,6 +47,16 @@ public:
     // LineEndKind per '\n' of `text`, in order; without it every new line end is the
     // style's.
     void insert(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds = nullptr);
+    // Moves the gaps of the text and of the index to `pos` (clipped), as an edit there
+    // would: done while the user is idle after a far jump, so that the first keystroke
+    // there costs no more than any other. The text does not change.
+    void prepareEditAt(std::size_t pos);
+    // How far an edit at `pos` is from where the text's gap stands, in bytes.
+    std::size_t gapDistance(std::size_t pos) const {
+        const std::size_t gap = text_.gapPosition();
+        return pos > gap ? pos - gap : gap - pos;
+    }
+
     // Clipped to the document. `removedKinds`, when given, receives the kinds of the
     // deleted line ends in order, or stays empty when all of them were the style's.
     void erase(std::size_t pos, std::size_t length, std::vector<unsigned char>* removedKinds = nullptr);

@@ -103,6 +103,8 @@ public:
                     Selection after);
 
     void breakGroup() { open_ = false; }
+    // See TextBuffer::prepareEditAt: the text and the history do not change.
+    void prepareEditAt(std::size_t pos) { buffer_.prepareEditAt(pos); }
     void beginCompound(Selection before);
     void endCompound(Selection after);
 

@@ -261,3 +261,22 @@ TEST(TextBuffer, LongestLineIsTheFirstOfTheLongestWhereverTheGapsStand) {
     EXPECT_EQ(last.longestLine(), 2u) << "the last line has no line end";
     EXPECT_EQ(TextBuffer().longestLine(), 0u);
 }
+
+TEST(TextBuffer, PreparingAnEditFarAwayChangesNothingButWhereTheGapsStand) {
+    std::string model;
+    for (int k = 0; k < 5000; ++k) model += "line " + std::to_string(k) + (k % 7 ? "\n" : "\r\n");
+    TextBuffer b(model);
+    b.insert(10, "x");  // the gaps near the start
+    model.insert(10, "x");
+    for (std::size_t at : {model.size(), model.size() / 2, std::size_t(0), model.size() + 99, std::size_t(12345)}) {
+        b.prepareEditAt(at);
+        EXPECT_EQ(b.gapDistance(std::min(at, model.size())), 0u);
+        ASSERT_EQ(b.text(), model);
+        ASSERT_TRUE(b.checkInvariants()) << at;
+        const std::size_t here = std::min(at, model.size());
+        b.insert(here, "ab\ncd");
+        model.insert(here, "ab\ncd");
+        ASSERT_EQ(b.text(), model);
+        ASSERT_TRUE(b.checkInvariants()) << at;
+    }
+}
