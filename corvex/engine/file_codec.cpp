@@ -271,25 +271,39 @@ Utf8Check checkUtf8(std::string_view bytes) {
 }
 
 LineEnd detectLineEnd(std::string_view s) {
-    const char* d = s.data();
+    const u8* d = reinterpret_cast<const u8*>(s.data());
     const std::size_t n = s.size();
     const std::size_t none = static_cast<std::size_t>(-1);
     std::size_t count[3] = {0, 0, 0};  // CRLF, LF, CR
     std::size_t first[3] = {none, none, none};
+    auto note = [&](int k, std::size_t at) {
+        if (!count[k]++) first[k] = at;
+    };
+    // One pass: words of eight bytes with neither '\r' nor '\n' are skipped whole.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+    auto hasByte = [&](std::uint64_t word, u8 byte) {
+        const std::uint64_t x = word ^ (kOnes * byte);
+        return ((x - kOnes) & ~x & kHighs) != 0;
+    };
     for (std::size_t i = 0; i < n;) {
-        const void* hit = std::memchr(d + i, '\n', n - i);
-        if (!hit) break;
-        const std::size_t q = static_cast<std::size_t>(static_cast<const char*>(hit) - d);
-        const int k = (q > 0 && d[q - 1] == '\r') ? 0 : 1;
-        if (!count[k]++) first[k] = k == 0 ? q - 1 : q;
-        i = q + 1;
-    }
-    for (std::size_t i = 0; i < n;) {
-        const void* hit = std::memchr(d + i, '\r', n - i);
-        if (!hit) break;
-        const std::size_t q = static_cast<std::size_t>(static_cast<const char*>(hit) - d);
-        if (!(q + 1 < n && d[q + 1] == '\n') && !count[2]++) first[2] = q;
-        i = q + 1;
+        if (i + 8 <= n) {
+            std::uint64_t word;
+            std::memcpy(&word, d + i, 8);
+            if (!hasByte(word, '\n') && !hasByte(word, '\r')) {
+                i += 8;
+                continue;
+            }
+        }
+        for (const std::size_t stop = std::min(n, i + 8); i < stop; ++i) {
+            if (d[i] == '\n') {
+                if (i > 0 && d[i - 1] == '\r')
+                    note(0, i - 1);
+                else
+                    note(1, i);
+            } else if (d[i] == '\r' && !(i + 1 < n && d[i + 1] == '\n')) {
+                note(2, i);
+            }
+        }
     }
     int best = 0;
     for (int k = 1; k < 3; ++k)
