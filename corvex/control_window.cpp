@@ -216,6 +216,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             OnLexTimer();
         else if (wParam == kGapTimer)
             OnGapTimer();
+        else if (wParam == kWidthTimer)
+            OnWidthTimer();
         return 0;
     case WM_RBUTTONDOWN:
         OnRightButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});

@@ -50,6 +50,9 @@ constexpr UINT_PTR kLexTimer = 2;
 constexpr UINT_PTR kGapTimer = 3;
 // How far from the gap the caret must land for that (a move of this much is unnoticeable).
 constexpr std::size_t kFarFromGap = 1u << 20;
+// The timer that measures the longest line again, once idle, after an edit may have
+// narrowed it.
+constexpr UINT_PTR kWidthTimer = 4;
 
 class Editor : public dialogs::SearchTarget, private LineChangeListener {
 public:
@@ -84,6 +87,7 @@ private:
     lex::LexState LexForPaint(std::size_t line, lex::LexState start, std::vector<lex::Span>& spans);
     void OnLexTimer();
     void OnGapTimer();
+    void OnWidthTimer();
     void NormalizeKeywordCase(std::size_t end);
 
     // ---- bookmarks_view.cpp
@@ -307,7 +311,8 @@ private:
 
     // Scroll state.
     std::size_t topLine_ = 0, leftColumn_ = 0;
-    std::size_t widestColumns_ = 0;   // never shrinks while the document is open
+    std::size_t widestColumns_ = 0;   // the horizontal range: the longest line, or the caret's column
+    std::size_t longestLine_ = 0;     // the line widestColumns_ was last measured on
     int scrollLines_ = -1, scrollColumns_ = -1, scrollPageLines_ = -1, scrollPageColumns_ = -1;
     int scrollTop_ = -1, scrollLeft_ = -1;
     int shownBars_ = -1;              // bit 0 horizontal, bit 1 vertical

@@ -31,6 +31,12 @@ void Editor::linesReplaced(std::size_t first, std::size_t oldCount, std::size_t 
     if (first < guessLine_)
         guessValid_ = false;
     bookmarks_.linesReplaced(first, oldCount, newCount);
+    // The longest line may have been shortened or removed: measured again once idle, so
+    // that the horizontal range shrinks with it. Lines below the edit only move.
+    if (longestLine_ >= first && longestLine_ < first + oldCount)
+        SetTimer(window_, kWidthTimer, USER_TIMER_MINIMUM, nullptr);
+    else if (longestLine_ >= first + oldCount)
+        longestLine_ = longestLine_ - oldCount + newCount;
 }
 
 void Editor::ResetLexer()

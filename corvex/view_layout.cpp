@@ -374,6 +374,7 @@ void Editor::NoteLineWidth(std::size_t line)
         bytes > kLongLineBytes ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
     if (width > widestColumns_) {
         widestColumns_ = RoundedWidth(width);
+        longestLine_ = line;
         UpdateScrollBars();
     }
 }
@@ -381,10 +382,21 @@ void Editor::NoteLineWidth(std::size_t line)
 void Editor::NoteLongestLine()
 {
     const TextBuffer& text = Text();
-    const std::size_t longestLine = text.longestLine();
+    longestLine_ = text.longestLine();
     widestColumns_ = 0;
-    NoteLineWidth(longestLine);
-    widestColumns_ = std::max(widestColumns_, text.lineLength(longestLine));
+    NoteLineWidth(longestLine_);
+    widestColumns_ = std::max(widestColumns_, text.lineLength(longestLine_));
+}
+
+void Editor::OnWidthTimer()
+{
+    KillTimer(window_, kWidthTimer);
+    const std::size_t before = widestColumns_;
+    NoteLongestLine();
+    if (widestColumns_ == before)
+        return;
+    ScrollTo(topLine_, leftColumn_);  // within the new range
+    UpdateScrollBars();
 }
 
 void Editor::PlaceCaret()

@@ -115,4 +115,45 @@ TEST_F(ViewTest, WheelAndPageKeysScroll)
     EXPECT_EQ(GetScrollPos(control, SB_VERT) + page, 301); // the empty line after the last line end counts
 }
 
+int HorizontalRange(HWND control)
+{
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE;
+    GetScrollInfo(control, SB_HORZ, &info);
+    return info.nMax;
+}
+
+// Lets the control run its idle work until the horizontal range passes `test` (5 s at most).
+template <typename Test>
+bool RangeBecomes(HWND control, Test test)
+{
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (!test(HorizontalRange(control))) {
+        if (GetTickCount() - start > 5000)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+TEST_F(ViewTest, TheHorizontalRangeFollowsTheLongestLineAndShrinksWhenItGoes)
+{
+    for (const std::string& piece : {std::string(40, 'a') + "\r", std::string(200, 'w'), std::string(200, 'w') + "\r",
+                                     std::string(120, 'm') + "\rshort"})
+        Type(piece);
+    ASSERT_EQ(Text().size(), 40u + 1 + 400 + 1 + 120 + 1 + 5);
+    ASSERT_TRUE(RangeBecomes(control, [](int range) { return range >= 400; })) << HorizontalRange(control);
+    const int wide = HorizontalRange(control);
+    Select(41, 442);  // the 400-column line with its line end
+    Press(VK_DELETE);
+    EXPECT_TRUE(RangeBecomes(control, [](int range) { return range >= 120 && range < 400; }))
+        << "the range shrinks to the longest line left: " << HorizontalRange(control);
+    Press('Z', {VK_CONTROL});
+    EXPECT_TRUE(RangeBecomes(control, [&](int range) { return range == wide; })) << "and grows back with it";
+}
+
 } // namespace
