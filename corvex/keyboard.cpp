@@ -105,7 +105,8 @@ bool Editor::OnKeyDown(UINT key)
         return false;
     using formats::MoveKind;
     auto move = [&](MoveKind kind) {
-        Record({formats::MacroOp::Move, {}, {}, kind, static_cast<std::uint8_t>(shift ? formats::kExtendSelection : 0)});
+        Record(formats::MacroAction::Simple(formats::MacroOp::Move, kind,
+                                            static_cast<std::uint8_t>(shift ? formats::kExtendSelection : 0)));
         Navigate(kind, shift);
         return true;
     };
@@ -135,13 +136,14 @@ bool Editor::OnKeyDown(UINT key)
     case VK_INSERT:
         if (ctrl || shift)
             return false;
-        Record({formats::MacroOp::ToggleOverwrite, {}, {}, MoveKind::Left, 0});
+        Record(formats::MacroAction::Simple(formats::MacroOp::ToggleOverwrite, MoveKind::Left, 0));
         ToggleOverwrite();
         return true;
     case VK_DELETE:
     case VK_BACK:
-        Record({key == VK_BACK ? formats::MacroOp::DeleteBackward : formats::MacroOp::DeleteForward, {}, {},
-                MoveKind::Left, static_cast<std::uint8_t>(ctrl ? formats::kWholeWordUnit : 0)});
+        Record(formats::MacroAction::Simple(
+            key == VK_BACK ? formats::MacroOp::DeleteBackward : formats::MacroOp::DeleteForward, MoveKind::Left,
+            static_cast<std::uint8_t>(ctrl ? formats::kWholeWordUnit : 0)));
         if (key == VK_BACK)
             Backspace(ctrl);
         else
@@ -163,12 +165,12 @@ void Editor::OnChar(wchar_t unit)
     if (swallow)
         return;
     if (unit == L'\r') {
-        Record({formats::MacroOp::Newline, {}, {}, formats::MoveKind::Left, 0});
+        Record(formats::MacroAction::Simple(formats::MacroOp::Newline, formats::MoveKind::Left, 0));
         NormalizeKeywordCase(selection_.caret);
         NewLine();
     } else if (unit == L'\t') {
         if (!Down(VK_SHIFT))
-            Record({formats::MacroOp::Tab, {}, {}, formats::MoveKind::Left, 0});
+            Record(formats::MacroAction::Simple(formats::MacroOp::Tab, formats::MoveKind::Left, 0));
         InsertTab(Down(VK_SHIFT));
     } else if (unit >= 0x20 && unit != 0x7F) {
         if (recordingSlot_ >= 0 && (unit < 0xD800 || unit > 0xDFFF))

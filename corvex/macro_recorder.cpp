@@ -1,10 +1,12 @@
 // Recording and playing macros. While a control records, its typed text, deletions,
-// caret moves, commands and searches are collected; the second record command (or its
-// hot key) stores them in the library's slot and tells the parent that the settings
+// caret moves, commands, searches, replacements and go-to-lines are collected; the second
+// record command (or its hot key) stores them in the library's slot and tells the parent that the settings
 // changed, so the program saves them. Playing repeats the actions at the caret as one
 // undo step; macros never record or play macros.
 #include "corvex/editor.h"
 #include "corvex/macro_store.h"
+
+#include <algorithm>
 
 namespace corvex {
 
@@ -95,6 +97,21 @@ void Editor::PlayAction(const formats::MacroAction& action)
         findNext(action.text, options, (action.flags & formats::kFindBackwards) != 0);
         break;
     }
+    case MacroOp::Replace: {
+        search::SearchOptions options;
+        options.caseSensitive = (action.flags & formats::kFindMatchCase) != 0;
+        options.wholeWord = (action.flags & formats::kFindWholeWord) != 0;
+        const bool preserveCase = (action.flags & formats::kReplacePreserveCase) != 0;
+        if (action.flags & formats::kReplaceEvery)
+            replaceAll(action.text, action.replacement, options, preserveCase,
+                       (action.flags & formats::kReplaceInSelection) != 0);
+        else
+            replaceSelection(action.text, action.replacement, options, preserveCase);
+        break;
+    }
+    case MacroOp::GoToLine:
+        goToLine(static_cast<int>(std::min<std::uint32_t>(action.line, 0x7FFFFFFF)));
+        break;
     }
 }
 

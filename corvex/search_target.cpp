@@ -8,6 +8,26 @@
 
 namespace corvex {
 
+namespace {
+
+formats::MacroAction ReplaceAction(const std::string& text, const std::string& replacement,
+                                   const search::SearchOptions& options, bool preserveCase, bool every,
+                                   bool inSelection)
+{
+    formats::MacroAction action;
+    action.op = formats::MacroOp::Replace;
+    action.text = text;
+    action.replacement = replacement;
+    action.flags = static_cast<std::uint8_t>((options.caseSensitive ? formats::kFindMatchCase : 0) |
+                                             (options.wholeWord ? formats::kFindWholeWord : 0) |
+                                             (preserveCase ? formats::kReplacePreserveCase : 0) |
+                                             (every ? formats::kReplaceEvery : 0) |
+                                             (inSelection ? formats::kReplaceInSelection : 0));
+    return action;
+}
+
+} // namespace
+
 void Editor::SelectMatch(std::size_t start, std::size_t end)
 {
     MoveCaret(start, false);
@@ -40,6 +60,7 @@ bool Editor::replaceSelection(const std::string& text, const std::string& replac
 {
     if (columnMode_ || text.empty())
         return false;
+    Record(ReplaceAction(text, replacement, options, preserveCase, false, false));
     const std::optional<search::TextEdit> edit = search::planReplace(
         Text(), text, replacement, selection_.start(), selection_.end() - selection_.start(), options, preserveCase);
     if (!edit)
@@ -54,6 +75,7 @@ int Editor::replaceAll(const std::string& text, const std::string& replacement, 
 {
     if (text.empty())
         return 0;
+    Record(ReplaceAction(text, replacement, options, preserveCase, true, inSelection));
     columnMode_ = false;
     const bool selectionOnly = inSelection && !selection_.empty();
     const std::size_t begin = selectionOnly ? selection_.start() : 0;
@@ -114,6 +136,10 @@ LRESULT Editor::SearchMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Editor::goToLine(int line)
 {
+    formats::MacroAction action;
+    action.op = formats::MacroOp::GoToLine;
+    action.line = static_cast<std::uint32_t>(std::max(line, 1));
+    Record(std::move(action));
     const std::size_t count = Text().lineCount();
     const std::size_t target = static_cast<std::size_t>(std::clamp<long long>(line, 1, static_cast<long long>(count))) - 1;
     MoveCaret(Text().lineStart(target), false);

@@ -4,6 +4,11 @@
 
 namespace corvex::formats {
 
+namespace {
+constexpr std::uint8_t kReplaceFlags =
+    kFindMatchCase | kFindWholeWord | kReplacePreserveCase | kReplaceEvery | kReplaceInSelection;
+}
+
 void Macro::addText(std::string_view text) {
     if (text.empty()) return;
     if (!actions.empty() && actions.back().op == MacroOp::InsertText) {
@@ -20,6 +25,9 @@ bool isValidAction(const MacroAction& a) {
     switch (a.op) {
     case MacroOp::InsertText: return !a.text.empty() && a.text.size() < kMacroMaxSize;
     case MacroOp::Find: return !a.text.empty() && a.text.size() <= kFindTextLimit;
+    case MacroOp::Replace:
+        return !a.text.empty() && a.text.size() <= kFindTextLimit && a.replacement.size() <= kFindTextLimit;
+    case MacroOp::GoToLine: return a.line >= 1;
     case MacroOp::Command: return isKnownCommand(a.command) && !isMacroCommand(a.command);
     case MacroOp::Move: return static_cast<int>(a.move) < kMoveKindCount;
     case MacroOp::DeleteBackward: case MacroOp::DeleteForward: case MacroOp::Newline:
@@ -62,6 +70,16 @@ std::vector<std::uint8_t> serializeMacro(const Macro& macro) {
             w.u8(a.flags & (kFindMatchCase | kFindWholeWord | kFindBackwards));
             w.u32(static_cast<std::uint32_t>(a.text.size()));
             w.raw(a.text);
+            break;
+        case MacroOp::Replace:
+            w.u8(a.flags & kReplaceFlags);
+            w.u32(static_cast<std::uint32_t>(a.text.size()));
+            w.raw(a.text);
+            w.u32(static_cast<std::uint32_t>(a.replacement.size()));
+            w.raw(a.replacement);
+            break;
+        case MacroOp::GoToLine:
+            w.u32(a.line);
             break;
         case MacroOp::Newline:
         case MacroOp::Tab:
@@ -108,6 +126,20 @@ bool readAction(ByteReader& r, MacroAction& a) {
         a.text = r.raw(length);
         return true;
     }
+    case MacroOp::Replace: {
+        a.flags = r.u8();
+        const std::uint32_t length = r.u32();
+        if ((a.flags & ~kReplaceFlags) != 0 || length == 0 || length > kFindTextLimit || length > r.remaining())
+            return false;
+        a.text = r.raw(length);
+        const std::uint32_t replacementLength = r.u32();
+        if (replacementLength > kFindTextLimit || replacementLength > r.remaining()) return false;
+        a.replacement = r.raw(replacementLength);
+        return true;
+    }
+    case MacroOp::GoToLine:
+        a.line = r.u32();
+        return a.line >= 1;
     case MacroOp::Newline:
     case MacroOp::Tab:
     case MacroOp::ToggleOverwrite:

@@ -12,6 +12,10 @@
 //     Command     u8 CommandTarget, u16 code (never a record or play-macro command)
 //     Find        u8 flags (bit 0 match case, bit 1 whole word, bit 2 backwards),
 //                 u32 length (1-1024), the text
+//     Replace     u8 flags (bit 0 match case, bit 1 whole word, bit 2 preserve case,
+//                 bit 3 every match, bit 4 only inside the selection), u32 length
+//                 (1-1024), the text, u32 length (0-1024), the replacement
+//     GoToLine    u32 line (1-based, at least 1)
 // A blob is valid only when every byte of its declared size is used exactly.
 #pragma once
 
@@ -28,7 +32,7 @@ namespace corvex::formats {
 
 enum class MacroOp : std::uint8_t {
     InsertText = 1, DeleteBackward, DeleteForward, Move, Newline, Tab, ToggleOverwrite,
-    Command, Find,
+    Command, Find, Replace, GoToLine,
 };
 
 enum class MoveKind : std::uint8_t {
@@ -41,17 +45,30 @@ enum MacroFlags : std::uint8_t {
     kWholeWordUnit = 1,                // Delete*: a word instead of a character
     kExtendSelection = 1,              // Move
     kFindMatchCase = 1, kFindWholeWord = 2, kFindBackwards = 4, // Find
+    kReplacePreserveCase = 4, kReplaceEvery = 8, kReplaceInSelection = 16, // Replace, with the Find ones
 };
 
 struct MacroAction {
     MacroOp op = MacroOp::Newline;
-    std::string text;       // InsertText, Find
-    EditorCommand command;  // Command
+    std::string text;         // InsertText, Find, Replace
+    EditorCommand command;    // Command
     MoveKind move = MoveKind::Left;
     std::uint8_t flags = 0;
+    std::string replacement;  // Replace
+    std::uint32_t line = 0;   // GoToLine
+
+    // An action without text: a deletion, move, newline, tab or overwrite toggle.
+    static MacroAction Simple(MacroOp op, MoveKind move, std::uint8_t flags) {
+        MacroAction action;
+        action.op = op;
+        action.move = move;
+        action.flags = flags;
+        return action;
+    }
 
     bool operator==(const MacroAction& o) const {
-        return op == o.op && text == o.text && command == o.command && move == o.move && flags == o.flags;
+        return op == o.op && text == o.text && replacement == o.replacement && command == o.command &&
+               move == o.move && flags == o.flags && line == o.line;
     }
 };
 

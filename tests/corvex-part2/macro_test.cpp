@@ -4,6 +4,7 @@
 #include "control_fixture.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -105,6 +106,50 @@ TEST_F(MacroTest, RecordedSearchesAreRepeated)
     Record();
     Play(1);
     EXPECT_EQ(Text(), "a1 B a2 B a3 b");
+}
+
+// Answers the next "Go To Line" dialog of this thread with `line` (its modal loop
+// dispatches the thread timer that does it).
+std::string g_lineToEnter;
+void CALLBACK AnswerGoToLine(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = FindWindowA("#32770", "Go To Line");
+    if (!dialog || GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId())
+        return;
+    KillTimer(nullptr, timer);
+    SetDlgItemTextA(dialog, 1101, g_lineToEnter.c_str());
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void GoToLineThroughTheDialog(HWND control, int line)
+{
+    g_lineToEnter = std::to_string(line);
+    SetTimer(nullptr, 0, 20, &AnswerGoToLine);
+    SendMessageA(control, corvex::Command, corvex::CmdGoToLine, 0);
+}
+
+TEST_F(MacroTest, ReplacementsAndGoToLineAreRecordedAndRepeated)
+{
+    Type("one cat\rtwo cat\rthree cat\rfour dog");
+    Press(VK_HOME, {VK_CONTROL});
+    Record();
+    GoToLineThroughTheDialog(control, 3);
+    Press(VK_END, {VK_SHIFT});
+    corvex::ReplaceRequest selectionOnly = {"three cat", "THREE", 0, 0};
+    EXPECT_EQ(Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&selectionOnly)), 1);
+    corvex::ReplaceRequest every = {"cat", "cow", 1, 0};
+    EXPECT_EQ(Send(corvex::ReplaceText, 0, reinterpret_cast<LPARAM>(&every)), 2);
+    Record();
+    ASSERT_EQ(Text(), "one cow\ntwo cow\nTHREE\nfour dog");
+
+    Select(0, Text().size());
+    Type("a cat\rb cat\rthree cat\rd");
+    ASSERT_EQ(Text(), "a cat\nb cat\nthree cat\nd");
+    Press(VK_END, {VK_CONTROL});
+    Play(1);
+    EXPECT_EQ(Text(), "a cow\nb cow\nTHREE\nd") << "line 3 reached, its match replaced, then every other";
+    Press('Z', {VK_CONTROL});
+    EXPECT_EQ(Text(), "a cat\nb cat\nthree cat\nd") << "the playback undoes in one step";
 }
 
 } // namespace

@@ -38,6 +38,13 @@ Macro sampleMacro() {
     find.text = std::string("a\0b", 3);
     m.add(find);
     m.add(op(MacroOp::ToggleOverwrite));
+    MacroAction replace = op(MacroOp::Replace, kFindWholeWord | kReplacePreserveCase | kReplaceEvery);
+    replace.text = "cat";
+    replace.replacement = "";  // replacing by nothing is a replacement too
+    m.add(replace);
+    MacroAction goTo = op(MacroOp::GoToLine);
+    goTo.line = 70000;
+    m.add(goTo);
     m.addText(std::string("\0\xff", 2));
     return m;
 }
@@ -103,6 +110,38 @@ TEST(MacroFormat, RejectsDamagedBlobs) {
     std::vector<std::uint8_t> longer = good;
     longer.push_back(0);
     EXPECT_TRUE(rejects(longer)); // the sized parse wants exactly the declared size
+}
+
+TEST(MacroFormat, RejectsDamagedReplacementsAndLines) {
+    Macro replaceOnly;
+    MacroAction replace = op(MacroOp::Replace, kFindMatchCase);
+    replace.text = "ab";
+    replace.replacement = "c";
+    replaceOnly.add(replace);
+    const std::vector<std::uint8_t> good = serializeMacro(replaceOnly);
+    ASSERT_TRUE(parseMacro(good.data(), good.size()));
+    auto rejects = [&](std::size_t at, std::uint8_t value) {
+        std::vector<std::uint8_t> b = good;
+        b[at] = value;
+        return !parseMacro(b.data(), b.size());
+    };
+    EXPECT_TRUE(rejects(17, 0x20));  // a flag no replacement has
+    EXPECT_TRUE(rejects(18, 0));     // no text to find
+    EXPECT_TRUE(rejects(24, 9));     // a replacement longer than the blob
+    MacroAction empty = replace;
+    empty.text.clear();
+    EXPECT_FALSE(isValidAction(empty));
+
+    Macro lineOnly;
+    MacroAction goTo = op(MacroOp::GoToLine);
+    goTo.line = 1;
+    lineOnly.add(goTo);
+    std::vector<std::uint8_t> line = serializeMacro(lineOnly);
+    ASSERT_TRUE(parseMacro(line.data(), line.size()));
+    line[17] = 0;  // line 0
+    EXPECT_FALSE(parseMacro(line.data(), line.size()));
+    goTo.line = 0;
+    EXPECT_FALSE(isValidAction(goTo));
 }
 
 TEST(MacroFormat, UnsizedParseReadsOnlyTheDeclaredBytes) {
