@@ -1,8 +1,11 @@
 // Cut, copy and paste through the system clipboard as Unicode text with CRLF line ends.
+// A column selection is copied with a mark beside the text and pastes as a column.
 #include "corvex/editor.h"
 
 #include <cstring>
 #include <cwchar>
+#include <string>
+#include <vector>
 
 namespace corvex {
 namespace {
@@ -28,6 +31,25 @@ std::string WithCrLf(const std::string& text)
         out += c;
     }
     return out;
+}
+
+// Marks text copied from a column selection, so that pasting it makes a column again.
+UINT ColumnFormat()
+{
+    static const UINT format = RegisterClipboardFormatA("Corvex Column Selection");
+    return format;
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines(1);
+    for (char c : text) {
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    }
+    return lines;
 }
 
 } // namespace
@@ -65,6 +87,14 @@ bool Editor::CopySelection()
             }
         }
     }
+    if (placed && columnMode_) {
+        if (HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, 1)) {
+            *static_cast<char*>(GlobalLock(mark)) = 1;
+            GlobalUnlock(mark);
+            if (!SetClipboardData(ColumnFormat(), mark))
+                GlobalFree(mark);
+        }
+    }
     CloseClipboard();
     return placed;
 }
@@ -83,6 +113,7 @@ bool Editor::PasteClipboard()
         return false;
     std::wstring text;
     bool found = false;
+    const bool column = IsClipboardFormatAvailable(ColumnFormat()) != FALSE;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
             text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
@@ -96,7 +127,10 @@ bool Editor::PasteClipboard()
     const std::string bytes = DocumentText(text);
     if (bytes.empty() && !text.empty())
         return false;
-    ReplaceSelection(normaliseAllLineEnds(bytes), EditKind::Other);
+    if (column || columnMode_)
+        PasteAsColumn(LinesOf(normaliseAllLineEnds(bytes)));
+    else
+        ReplaceSelection(normaliseAllLineEnds(bytes), EditKind::Other);
     return true;
 }
 

@@ -74,6 +74,10 @@ void Editor::TypeText(std::string_view text)
 {
     if (text.empty())
         return;
+    if (columnMode_) {
+        TypeIntoColumns(text);
+        return;
+    }
     const TextBuffer& buffer = Text();
     if (!HasSelection() && options_.autoIndent == AutoIndentSmart && text == "}") {
         // A closing brace typed into a blank indentation goes back one level.
@@ -221,6 +225,10 @@ void Editor::ShiftLines(bool outdent)
 
 void Editor::Backspace(bool word)
 {
+    if (columnMode_) {
+        DeleteInColumns(false);
+        return;
+    }
     if (HasSelection()) {
         ReplaceSelection("", EditKind::Other);
         return;
@@ -234,6 +242,10 @@ void Editor::Backspace(bool word)
 
 void Editor::DeleteForward(bool word)
 {
+    if (columnMode_) {
+        DeleteInColumns(true);
+        return;
+    }
     if (HasSelection()) {
         ReplaceSelection("", EditKind::Other);
         return;

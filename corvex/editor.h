@@ -213,6 +213,18 @@ private:
     void ReplaceSelection(std::string_view text, EditKind kind);
     void ReplaceRange(std::size_t pos, std::size_t length, std::string_view text, EditKind kind);
     void DeleteColumnBlock();
+    // Column editing (column_editing.cpp).
+    // The offset of `column` in `line`; a line ending before it is padded with spaces
+    // when `pad` (the insertion recorded with `before`), else its end is given.
+    std::size_t ColumnOffset(std::size_t line, std::size_t column, bool pad, Selection before);
+    // Replaces columns [left, right) on every line of the block by `text` (one undo step).
+    void ReplaceColumns(std::size_t left, std::size_t right, std::string_view text);
+    void TypeIntoColumns(std::string_view text);
+    void DeleteInColumns(bool forward);
+    // Puts line k of `lines` into line k of the block (or from the caret down), as a column.
+    void PasteAsColumn(const std::vector<std::string>& lines);
+    // Alt+Shift with an arrow or page key: starts or extends the column block.
+    bool ExtendColumnByKey(UINT key);
     void TypeText(std::string_view text);
     void TypeCharacter(wchar_t unit);
     void NewLine();

@@ -102,7 +102,7 @@ bool Editor::OnKeyDown(UINT key)
     }
     const bool ctrl = Down(VK_CONTROL), shift = Down(VK_SHIFT);
     if (Down(VK_MENU))
-        return false;
+        return shift && !ctrl && ExtendColumnByKey(key);
     using formats::MoveKind;
     auto move = [&](MoveKind kind) {
         Record(formats::MacroAction::Simple(formats::MacroOp::Move, kind,

@@ -2,6 +2,7 @@
 // tests share the clipboard with every other program: ctest runs them one at a time
 // (resource lock "clipboard").
 #include "control_fixture.h"
+#include "tests/harness/clipboard_text.h"
 
 namespace {
 
@@ -18,6 +19,13 @@ std::wstring ClipboardText()
     }
     CloseClipboard();
     return text;
+}
+
+void SetClipboardText(const std::wstring& text)
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    PutTextOnOpenClipboard(text);
+    CloseClipboard();
 }
 
 TEST_F(ClipboardTest, CopyAndPasteUseCrLfAndUnicode)
@@ -113,6 +121,35 @@ TEST_F(ClipboardTest, AltDragCopiesAColumn)
     HoldKeys({VK_MENU}, false);
     Send(corvex::Copy);
     EXPECT_EQ(ClipboardText(), L"def\r\ngjk"); // an ordinary selection
+}
+
+TEST_F(ClipboardTest, ACopiedColumnPastesAsAColumnAndOneLinePastesOnEveryLineOfABlock)
+{
+    Send(corvex::SetAutoIndent, 0);
+    Type("abcd\refgh\rij");
+    Press(VK_HOME, {VK_CONTROL});
+    Press(VK_RIGHT);
+    HoldKeys({VK_MENU, VK_SHIFT}, true);
+    SendMessageW(control, WM_SYSKEYDOWN, VK_DOWN, 1 | (1 << 29));
+    SendMessageW(control, WM_SYSKEYDOWN, VK_RIGHT, 1 | (1 << 29));
+    SendMessageW(control, WM_SYSKEYDOWN, VK_RIGHT, 1 | (1 << 29));
+    HoldKeys({VK_MENU, VK_SHIFT}, false);
+    ASSERT_EQ(Send(corvex::Copy), 1);
+    EXPECT_EQ(ClipboardText(), L"bc\r\nfg");
+    Press(VK_END, {VK_CONTROL});  // after "ij": the column goes in there and on a new line below
+    ASSERT_EQ(Send(corvex::Paste), 1);
+    EXPECT_EQ(Text(), "abcd\nefgh\nijbc\n  fg");
+    Press('Z', {VK_CONTROL});
+    EXPECT_EQ(Text(), "abcd\nefgh\nij") << "one undo step";
+
+    SetClipboardText(L"*");  // plain text of one line, onto a zero-width block of three lines
+    Press(VK_HOME, {VK_CONTROL});
+    HoldKeys({VK_MENU, VK_SHIFT}, true);
+    SendMessageW(control, WM_SYSKEYDOWN, VK_DOWN, 1 | (1 << 29));
+    SendMessageW(control, WM_SYSKEYDOWN, VK_DOWN, 1 | (1 << 29));
+    HoldKeys({VK_MENU, VK_SHIFT}, false);
+    ASSERT_EQ(Send(corvex::Paste), 1);
+    EXPECT_EQ(Text(), "*abcd\n*efgh\n*ij");
 }
 
 TEST_F(ClipboardTest, TheClipboardKeysCutCopyAndPaste)

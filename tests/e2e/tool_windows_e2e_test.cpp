@@ -2,6 +2,7 @@
 // mouse clicks: the clipboard history (every text copied anywhere, newest first, pasted
 // back whole), the favourites kept in Config.ini [Favs], and the About window with its
 // shadow painted from the screen behind it.
+#include "tests/harness/clipboard_text.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/remote_memory.h"
 #include "tests/harness/staged_app.h"
@@ -35,11 +36,7 @@ constexpr WPARAM kAddToFavouritesCommand = 502;
 void CopyText(const std::wstring& text)
 {
     ASSERT_TRUE(e2e::WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
+    PutTextOnOpenClipboard(text);
     CloseClipboard();
 }
 
