@@ -54,11 +54,13 @@ std::vector<std::string> LinesOf(const std::string& text)
 
 } // namespace
 
+std::wstring Editor::TransferText() const { return DisplayText(WithCrLf(SelectedText())); }
+
 bool Editor::CopySelection()
 {
     if (!HasSelection())
         return false;
-    const std::wstring text = DisplayText(WithCrLf(SelectedText()));
+    const std::wstring text = TransferText();
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
     if (!memory)
         return false;

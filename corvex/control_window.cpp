@@ -124,8 +124,18 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         Relayout();
+        // Text can be dropped on the control from other programs (OLE keeps a count of
+        // the initialisations of a thread; one that failed is not undone).
+        oleReady_ = SUCCEEDED(OleInitialize(nullptr));
+        if (oleReady_)
+            dropTarget_ = RegisterDropTarget(window_, *this);
         return 0;
     case WM_DESTROY:
+        RevokeDropTarget(window_, dropTarget_);
+        dropTarget_ = nullptr;
+        if (oleReady_)
+            OleUninitialize();
+        oleReady_ = false;
         if (recordingSlot_ >= 0)
             StopRecording();
         dialogs::ClearActiveSearchTarget(window_);

@@ -27,6 +27,7 @@
 #include "corvex/engine/text_ops.h"
 #include "corvex/formats/macro.h"
 #include "corvex/lex/lex_state_cache.h"
+#include "corvex/ole_drag_drop.h"
 #include "corvex/options.h"
 #include "corvex/search/replace_plan.h"
 
@@ -54,7 +55,7 @@ constexpr std::size_t kFarFromGap = 1u << 20;
 // narrowed it.
 constexpr UINT_PTR kWidthTimer = 4;
 
-class Editor : public dialogs::SearchTarget, private LineChangeListener {
+class Editor : public dialogs::SearchTarget, private LineChangeListener, private DropHost {
 public:
     explicit Editor(HWND window);
     ~Editor() override;
@@ -78,6 +79,13 @@ public:
 private:
     // ---- syntax.cpp
     void linesReplaced(std::size_t first, std::size_t oldCount, std::size_t newCount) override;
+
+    // ---- ole_drop.cpp: dragging text out, and DropHost for text dropped on the control
+    void DragOut();
+    bool DraggingOut() const override { return draggingOut_; }
+    void ShowDropPoint(POINT client) override;
+    void HideDropPoint() override;
+    void DropText(POINT client, const std::wstring& text, bool copy) override;
     void ResetLexer();
     bool Colouring() const;
     // The state at the start of `line` for painting: exact, or a guess after a far jump
@@ -241,6 +249,8 @@ private:
     std::string IndentOf(std::size_t line, std::size_t upTo) const;
     std::string DocumentText(const std::wstring& text) const;
     std::wstring DisplayText(std::string_view text) const;
+    // The selection as it goes to the clipboard or another program: UTF-16, CRLF line ends.
+    std::wstring TransferText() const;
 
     // ---- keyboard.cpp
     bool OnKeyDown(UINT key);
@@ -345,6 +355,15 @@ private:
     std::size_t dragOrigin_ = 0;      // word/line drags: start of the first unit
     std::size_t dragOriginEnd_ = 0;
     std::size_t dropOffset_ = 0;
+    // OLE drag and drop: the registered drop target, a drag of our text under way (and
+    // where it was dropped when it came back onto this control), the drop caret shown.
+    bool oleReady_ = false;
+    IDropTarget* dropTarget_ = nullptr;
+    bool draggingOut_ = false;
+    bool selfDropped_ = false;
+    bool selfDropCopy_ = false;
+    std::size_t selfDropOffset_ = 0;
+    bool dropShown_ = false;
     DWORD lastClickTime_ = 0;
     POINT lastClickPoint_ = {};
     int clickCount_ = 0;

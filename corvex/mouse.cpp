@@ -104,6 +104,10 @@ void Editor::DragTo(POINT point)
         drag_ = Drag::Move;
         [[fallthrough]];
     case Drag::Move:
+        if (point.x < 0 || point.y < 0 || point.x >= clientWidth_ || point.y >= clientHeight_) {
+            DragOut();  // on to another window or program
+            break;
+        }
         dropOffset_ = offset;
         InvalidateRect(window_, nullptr, FALSE);
         break;

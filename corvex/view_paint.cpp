@@ -266,7 +266,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     flush(cells.glyphs.size());
     SelectObject(dc, oldFont);
 
-    if (drag_ == Drag::Move && Text().lineOfOffset(dropOffset_) == line) {
+    if ((drag_ == Drag::Move || dropShown_) && Text().lineOfOffset(dropOffset_) == line) {
         const std::size_t dropColumn = ColumnOf(dropOffset_);
         if (dropColumn >= leftColumn) {
             RECT mark = {left + static_cast<int>(dropColumn - leftColumn) * charWidth_, row.top, 0, row.bottom};
