@@ -3,14 +3,16 @@
 // A row takes characters while they fit. When the next one does not, the row ends after
 // the last blank (space or tab) it holds past its first character, so that words stay
 // whole; a row without such a blank is cut where it is full, and a row always takes at
-// least one character. Each row counts its columns from 0: a tab reaches the next tab
-// stop of its row. Line ends are not part of any row.
+// least one character. Columns are the line's own (tab stops as in the unwrapped line),
+// so a row is a range of the line's columns and is drawn as the line would be from its
+// first column. Line ends are not part of any row.
 //
 // Rows are computed only where asked for. Long lines keep the row starts found so far
 // (a prefix from the line's start), so that the rows near the caret of a 10 MB line cost
 // a row's width each, not the line's length; an edit forgets the rows from just before it.
 #pragma once
 
+#include "corvex/engine/text_ops.h"
 #include "corvex/engine/text_source.h"
 
 #include <cstddef>
@@ -26,9 +28,10 @@ struct WrapLayout {
     bool operator==(const WrapLayout& o) const { return width == o.width && tabSize == o.tabSize && utf8 == o.utf8; }
 };
 
-// The start of the row after the one starting at `rowStart`, in a line ending at
-// `lineEnd` ('\n' or the document's end); `lineEnd` when the rest of the line fits.
-std::size_t nextRowStart(const TextSource& text, std::size_t rowStart, std::size_t lineEnd, const WrapLayout& layout);
+// The start (offset and column) of the row after the one starting at `rowStart`, in a
+// line ending at `lineEnd` ('\n' or the document's end); its offset is `lineEnd` when the
+// rest of the line fits.
+ColumnMark nextRowStart(const TextSource& text, ColumnMark rowStart, std::size_t lineEnd, const WrapLayout& layout);
 
 class WrapRows {
 public:
@@ -37,9 +40,10 @@ public:
     const WrapLayout& layout() const { return layout_; }
 
     struct Row {
-        std::size_t index = 0;  // within its line
-        std::size_t start = 0;  // offset of its first character
-        std::size_t end = 0;    // offset after its last one (the next row's start, or the line's end)
+        std::size_t index = 0;   // within its line
+        std::size_t start = 0;   // offset of its first character
+        std::size_t end = 0;     // offset after its last one (the next row's start, or the line's end)
+        std::size_t column = 0;  // the line's column where it starts
     };
     // The row holding `offset` (an offset at a row boundary belongs to the row it starts,
     // the line's end to its last row).
@@ -58,13 +62,14 @@ public:
 
 private:
     struct Known {
-        std::vector<std::size_t> starts;  // from the line's start, in order
+        std::vector<ColumnMark> starts;  // from the line's start, in order
         bool complete = false;            // the last row is known
     };
     // The known rows of `line`, extended while `more` says the rows so far do not reach
     // what is wanted (and the line has more).
     template <typename More>
     const Known& extend(const TextSource& text, std::size_t line, More more);
+    static Row RowAt(const TextSource& text, std::size_t line, const Known& known, std::size_t index);
 
     WrapLayout layout_;
     // Lines of at least kRememberedLineBytes, keyed by their start offset.

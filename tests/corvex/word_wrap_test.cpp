@@ -20,10 +20,10 @@ std::vector<std::string> rowsOf(const std::string& text, std::size_t width, unsi
     const WrapLayout layout{width, tab, true};
     const std::size_t end = buffer.lineLength(0);
     std::vector<std::string> rows;
-    for (std::size_t start = 0; start < end || rows.empty();) {
-        const std::size_t next = nextRowStart(buffer, start, end, layout);
-        rows.push_back(buffer.text(start, next - start));
-        if (next == end)
+    for (ColumnMark start{0, 0}; start.offset < end || rows.empty();) {
+        const ColumnMark next = nextRowStart(buffer, start, end, layout);
+        rows.push_back(buffer.text(start.offset, next.offset - start.offset));
+        if (next.offset == end)
             break;
         start = next;
     }
@@ -49,9 +49,15 @@ TEST(WordWrap, WordsLongerThanARowAreCutAndEveryRowTakesACharacter)
     EXPECT_EQ(rowsOf("\t\tx", 1, 8), (Rows{"\t\t", "x"})) << "and the blanks after it stay there";
 }
 
-TEST(WordWrap, TabsCountFromTheirRowAndCharactersAreWholeUtf8Sequences)
+TEST(WordWrap, TabsKeepTheLinesStopsAndCharactersAreWholeUtf8Sequences)
 {
     EXPECT_EQ(rowsOf("ab\tcd\tef", 6, 4), (Rows{"ab\tcd\t", "ef"}));
+    // The second row starts at column 6: its tab reaches the line's stop 8, not 4 of its own.
+    EXPECT_EQ(rowsOf("abcdef\tgh ij", 6, 4), (Rows{"abcdef\t", "gh ij"}));
+    TextBuffer buffer("abcdef\tgh ij");
+    WrapRows rows;
+    rows.setLayout({6, 4, true});
+    EXPECT_EQ(rows.row(buffer, 0, 1).column, 8u);
     EXPECT_EQ(rowsOf("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 2), (Rows{"\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9", "\xC3\xA9"}));
 }
 
@@ -76,9 +82,9 @@ std::vector<std::size_t> freshStarts(const TextBuffer& buffer, std::size_t line,
 {
     const std::size_t start = buffer.lineStart(line), end = start + buffer.lineLength(line);
     std::vector<std::size_t> starts{start};
-    for (std::size_t next = nextRowStart(buffer, start, end, layout); next < end;
+    for (ColumnMark next = nextRowStart(buffer, {start, 0}, end, layout); next.offset < end;
          next = nextRowStart(buffer, next, end, layout))
-        starts.push_back(next);
+        starts.push_back(next.offset);
     return starts;
 }
 
@@ -135,9 +141,8 @@ TEST(WordWrap, EveryRowFitsUnlessItIsOneCharacterOrEndsInBlanks)
             while (trimmed > starts[k] + 1 && (buffer.at(trimmed - 1) == ' ' || buffer.at(trimmed - 1) == '\t'))
                 --trimmed;
             const std::size_t single = nextCharOffset(buffer, starts[k], true);
-            std::size_t columns = 0;
-            for (std::size_t p = starts[k]; p < trimmed; p = nextCharOffset(buffer, p, true))
-                columns = buffer.at(p) == '\t' ? nextTabStop(columns, 4) : columns + 1;
+            const std::size_t first = columnOfOffset(buffer, starts[k], 4, true);
+            const std::size_t columns = columnOfOffset(buffer, trimmed, 4, true) - first;
             ASSERT_TRUE(columns <= width || trimmed <= single) << "round " << round << " row " << k;
         }
     }
