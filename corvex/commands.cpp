@@ -60,6 +60,10 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         return 1;
     case CmdSettingsDialog:
         return dialogs::ShowSettingsDialog(window_) ? 1 : 0;
+    case CmdToggleWordWrap:
+        Dispatch(SetWordWrap, options_.wordWrap ? 0 : 1, 0);
+        Notify(NotifySettingsChanged);
+        return 1;
     default:
         if (code >= CmdPlayMacro1 && code <= CmdPlayMacro10) {
             PlayMacro(code - CmdPlayMacro1);

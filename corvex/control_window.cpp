@@ -107,6 +107,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             UpdateScrollBars();
         else if (effect == OptionEffect::Repaint)
             InvalidateRect(window_, nullptr, FALSE);
+        else if (effect == OptionEffect::Wrap)
+            ApplyWordWrap();
         if (message == SetLanguage)
             ResetLexer();
         if (!options_.horizontalSplitter)

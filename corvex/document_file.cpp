@@ -41,6 +41,8 @@ LRESULT Editor::LoadDocument(const char* path)
     selection_ = Selection(0);
     preferredColumn_ = 0;
     topLine_ = leftColumn_ = 0;
+    topRow_ = otherTopRow_ = 0;
+    wrap_.clear();
     bookmarks_.clear();
     ResetLexer();
     ++editCount_;

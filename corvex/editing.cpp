@@ -19,6 +19,10 @@ void Editor::AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t edi
 {
     ++editCount_;
     ForgetMarksFrom(editStart);
+    if (editStart == kUnknownEditStart)
+        wrap_.clear();
+    else
+        wrap_.forgetFrom(editStart);
     if (linesChanged || GutterWidth() != paintedGutter_) {
         InvalidateFrom(firstLine);
         if (GutterWidth() != paintedGutter_)
@@ -29,7 +33,7 @@ void Editor::AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t edi
         InvalidateLines(firstLine, firstLine);
     }
     NoteLineWidth(CaretLine());
-    preferredColumn_ = CaretColumn();
+    preferredColumn_ = Wrapping() ? CaretViewColumn() : CaretColumn();
     ScrollToCaret();
 }
 

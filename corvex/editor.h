@@ -25,6 +25,7 @@
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
+#include "corvex/engine/word_wrap.h"
 #include "corvex/formats/macro.h"
 #include "corvex/lex/lex_state_cache.h"
 #include "corvex/ole_drag_drop.h"
@@ -128,6 +129,7 @@ private:
     int ViewLeft() const { return ColumnLeft(activeColumn_); }
     int ViewRight() const { return ColumnRight(activeColumn_); }
     std::size_t RowTopLine(int row) const { return row == activeRow_ ? topLine_ : otherTop_; }
+    std::size_t RowTopRow(int row) const { return row == activeRow_ ? topRow_ : otherTopRow_; }
     std::size_t ColumnLeftColumn(int column) const { return column == activeColumn_ ? leftColumn_ : otherLeft_; }
     int RowAt(int y) const { return splitY_ && y < splitY_ + kSplitBarSize / 2 ? 0 : 1; }
     int ColumnAt(int x) const { return splitX_ && x < splitX_ + kSplitBarSize / 2 ? 0 : 1; }
@@ -166,6 +168,7 @@ private:
     HFONT StyledFont(BYTE style);
     void SetFont(HFONT font, bool redraw);
     void Relayout();
+    void ApplyWordWrap();  // after the option changed
     int GutterWidth() const;
     int TextLeft() const { return ViewLeft() + PaneTextLeft(); }
     int PaneTextLeft() const; // from the left edge of a pane
@@ -193,13 +196,53 @@ private:
     void Paint();
     void DrawRows(HDC target, const RECT& clip);
     struct Pane {
-        std::size_t topLine, leftColumn;
+        std::size_t topLine, topRow, leftColumn;
         RECT rect;
     };
     void DrawPaneRows(const Pane& pane, const RECT& clip);
+    // Clips the back buffer to the pane; the pane's rows [firstRow, lastRow] that `clip`
+    // touches, or false when it touches none.
+    bool ClipToPane(const Pane& pane, const RECT& clip, int& firstRow, int& lastRow);
+    // At most `maxColumns` columns from `leftColumn` (a wrapped row's share of its line),
+    // walked from `from` (a known place at or before leftColumn) when given.
     void PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const RECT& row, const RECT& clip,
-                   const std::vector<lex::Span>* spans);
-    void PaintGutter(HDC dc, std::size_t line, const RECT& row);
+                   const std::vector<lex::Span>* spans, std::size_t maxColumns = static_cast<std::size_t>(-1),
+                   const ColumnMark* from = nullptr);
+    // A continuation row of a wrapped line shows no number and no bookmark.
+    void PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continuation = false);
+
+    // ---- wrapped_view.cpp: the view with word wrap on
+    bool Wrapping() const { return options_.wordWrap != 0; }
+    struct RowPos {
+        std::size_t line = 0;
+        std::size_t row = 0;  // within the line
+    };
+    WrapRows& Rows() const;  // laid out for the view's present width
+    WrapRows::Row RowAt(RowPos pos) const;
+    RowPos RowOfOffset(std::size_t offset) const;
+    // `delta` rows on (or back), stopping at the document's first and last rows.
+    RowPos StepRows(RowPos from, long long delta) const;
+    RowPos RowAtY(int y) const;
+    // Rows from the active pane's top to `pos` (negative above it), or limit + 1 (negative
+    // above) when it is further.
+    long long RowsFromTop(RowPos pos, long long limit) const;
+    // The offset at `viewColumn` columns into the row; past the row's end its last character.
+    std::size_t OffsetInRow(RowPos pos, std::size_t viewColumn) const;
+    std::size_t CaretViewColumn() const;
+    void ScrollToRow(RowPos top);
+    void ScrollRows(long long rows);
+    void ScrollToCaretRow();
+    void MoveByRows(long long rows, bool extend);
+    std::size_t RowHome(std::size_t caret) const;
+    std::size_t RowEnd(std::size_t caret) const;
+    int YOfRowPos(RowPos pos) const;
+    void DrawWrappedPaneRows(const Pane& pane, const RECT& clip);
+    void InvalidateWrappedLines(std::size_t first, std::size_t last);
+    struct WrapCheck {
+        std::size_t line = static_cast<std::size_t>(-1);
+        std::size_t rows = 0;
+    };
+    WrapCheck wrapCheck_;  // the rows the last repainted line had
 
     // ---- selection.cpp
     bool Utf8() const { return isUtf8Text(encoding_); }
@@ -388,6 +431,9 @@ private:
     int splitX_ = 0;                  // left of the vertical bar; 0 not split
     int activeRow_ = 1, activeColumn_ = 1;
     std::size_t otherTop_ = 0;        // first line of the row that is not active
+    std::size_t topRow_ = 0;          // with word wrap: the active pane's first row within topLine_
+    std::size_t otherTopRow_ = 0;     // and that of the row that is not active
+    mutable WrapRows wrap_;
     std::size_t otherLeft_ = 0;       // first column of the column that is not active
     int draggingSplitter_ = 0;        // which bar is being dragged, as SplitterAt
 

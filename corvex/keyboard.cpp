@@ -60,10 +60,10 @@ void Editor::Navigate(formats::MoveKind kind, bool extend)
         MoveVertically(kind == MoveKind::Up ? -1 : 1, extend);
         break;
     case MoveKind::LineStart:
-        MoveCaret(SmartHome(caret), extend);
+        MoveCaret(Wrapping() ? RowHome(caret) : SmartHome(caret), extend);
         break;
     case MoveKind::LineEnd:
-        MoveCaret(LineEndOffset(CaretLine()), extend);
+        MoveCaret(Wrapping() ? RowEnd(caret) : LineEndOffset(CaretLine()), extend);
         break;
     case MoveKind::DocumentStart:
         MoveCaret(0, extend);
@@ -75,6 +75,11 @@ void Editor::Navigate(formats::MoveKind kind, bool extend)
     case MoveKind::PageDown: {
         const long page = static_cast<long>(VisibleLines());
         const long move = kind == MoveKind::PageUp ? -page : page;
+        if (Wrapping()) {
+            ScrollRows(move);
+            MoveVertically(move, extend);
+            break;
+        }
         const long long top = static_cast<long long>(topLine_) + move;
         ScrollTo(static_cast<std::size_t>(top < 0 ? 0 : top), leftColumn_);
         MoveVertically(move, extend);
@@ -102,7 +107,7 @@ bool Editor::OnKeyDown(UINT key)
     }
     const bool ctrl = Down(VK_CONTROL), shift = Down(VK_SHIFT);
     if (Down(VK_MENU))
-        return shift && !ctrl && ExtendColumnByKey(key);
+        return shift && !ctrl && !Wrapping() && ExtendColumnByKey(key);
     using formats::MoveKind;
     auto move = [&](MoveKind kind) {
         Record(formats::MacroAction::Simple(formats::MacroOp::Move, kind,

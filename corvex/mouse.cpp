@@ -193,7 +193,9 @@ void Editor::OnWheel(int delta, bool horizontal)
     if (notches == 0)
         return;
     const long long step = static_cast<long long>(notches) * linesPerNotch;
-    if (horizontal) {
+    if (Wrapping() && !horizontal) {
+        ScrollRows(-step);
+    } else if (horizontal) {
         const long long left = static_cast<long long>(leftColumn_) - step;
         ScrollTo(topLine_, static_cast<std::size_t>(left < 0 ? 0 : left));
     } else {

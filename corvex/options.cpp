@@ -60,6 +60,7 @@ const IntOption kIntOptions[] = {
     {SetTabSize, GetTabSize, &Options::tabSize, nullptr, OptionEffect::Relayout},
     {SetNormalizeCase, GetNormalizeCase, &Options::normalizeCase, nullptr, OptionEffect::None},
     {SetSelBounds, GetSelBounds, &Options::selBounds, nullptr, OptionEffect::None},
+    {SetWordWrap, GetWordWrap, &Options::wordWrap, nullptr, OptionEffect::Wrap},
 };
 
 constexpr int kMaxTabSize = 64;

@@ -31,6 +31,7 @@ struct Options {
     int caseSensitive = 0, preserveCase = 0, normalizeCase = 0, selBounds = 1;
     int tabExpand = 0;
     int tabSize = 4;
+    int wordWrap = 0;
     COLORREF colours[kColourCount] = {};
     BYTE fontStyles[kFontStylesSize] = {};
     LineNumbering lineNumbering;
@@ -44,7 +45,7 @@ struct Options {
 };
 
 // What an option message did, so the control can refresh what depends on it.
-enum class OptionEffect { None, Repaint, Relayout, ScrollBars };
+enum class OptionEffect { None, Repaint, Relayout, ScrollBars, Wrap };
 
 // Handles the option, colour, font-style, line-numbering, language and skin messages.
 // Returns false when `message` is none of them.

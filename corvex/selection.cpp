@@ -23,7 +23,7 @@ void Editor::SetSelection(std::size_t anchor, std::size_t caret, bool keepColumn
     const std::size_t newLast = text.lineOfOffset(selection_.end());
     InvalidateLines(std::min(oldFirst, newFirst), std::max(oldLast, newLast));
     if (!keepColumn)
-        preferredColumn_ = CaretColumn();
+        preferredColumn_ = Wrapping() ? CaretViewColumn() : CaretColumn();
     ScrollToCaret();
 }
 
@@ -51,6 +51,10 @@ void Editor::SelectAll()
 
 void Editor::MoveVertically(long lines, bool extend)
 {
+    if (Wrapping()) {
+        MoveByRows(lines, extend);
+        return;
+    }
     const long long last = static_cast<long long>(Text().lineCount()) - 1;
     const long long line = std::clamp<long long>(static_cast<long long>(CaretLine()) + lines, 0, last);
     const std::size_t offset =
@@ -75,6 +79,10 @@ std::size_t Editor::SmartHome(std::size_t caret) const
 
 void Editor::StartColumnBlock(std::size_t line, std::size_t column)
 {
+    if (Wrapping()) {  // wrapped rows have no columns in common: a plain selection instead
+        MoveCaret(OffsetAtPoint(lastMouse_), false);
+        return;
+    }
     doc_.breakGroup();
     columnMode_ = true;
     blockAnchorLine_ = blockCaretLine_ = line;

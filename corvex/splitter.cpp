@@ -31,6 +31,7 @@ void Editor::ActivatePane(int row, int column)
         return;
     if (row != activeRow_) {
         std::swap(topLine_, otherTop_);
+        std::swap(topRow_, otherTopRow_);
         activeRow_ = row;
     }
     if (column != activeColumn_) {

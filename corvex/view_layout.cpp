@@ -81,6 +81,20 @@ void Editor::SetFont(HFONT font, bool redraw)
         UpdateWindow(window_);
 }
 
+void Editor::ApplyWordWrap()
+{
+    // The top stays on the line it showed; the caret comes into view.
+    topRow_ = otherTopRow_ = 0;
+    leftColumn_ = otherLeft_ = 0;
+    if (Wrapping() && columnMode_)
+        MoveCaret(selection_.caret, false);
+    UpdateScrollBars();
+    InvalidateRect(window_, nullptr, FALSE);
+    ScrollToCaret();
+    if (!Wrapping())
+        preferredColumn_ = CaretColumn();
+}
+
 void Editor::Relayout()
 {
     HDC dc = GetDC(window_);
@@ -129,6 +143,8 @@ std::size_t Editor::VisibleColumns() const
 
 std::size_t Editor::LineAtY(int y) const
 {
+    if (Wrapping())
+        return RowAtY(y).line;
     y -= ViewTop();
     const long long line = static_cast<long long>(topLine_) + (y < 0 ? -1 - (-y - 1) / lineHeight_ : y / lineHeight_);
     return static_cast<std::size_t>(std::clamp<long long>(line, 0, static_cast<long long>(Text().lineCount()) - 1));
@@ -143,11 +159,17 @@ std::size_t Editor::ColumnAtX(int x) const
 
 std::size_t Editor::OffsetAtPoint(POINT point) const
 {
+    if (Wrapping()) {
+        const long long column = (point.x - TextLeft() + charWidth_ / 2) / static_cast<long long>(charWidth_);
+        return OffsetInRow(RowAtY(point.y), static_cast<std::size_t>(std::max(0LL, column)));
+    }
     return offsetOfColumn(Text(), LineAtY(point.y), ColumnAtX(point.x), options_.tabWidth(), Utf8());
 }
 
 int Editor::YOfLine(std::size_t line) const
 {
+    if (Wrapping())
+        return YOfRowPos(RowPos{line, 0});
     return ViewTop() + static_cast<int>((static_cast<long long>(line) - static_cast<long long>(topLine_)) * lineHeight_);
 }
 
@@ -229,6 +251,11 @@ void Editor::ForgetMarksFrom(std::size_t offset)
 
 void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)
 {
+    if (Wrapping()) {
+        if (topLine != topLine_)
+            ScrollToRow(RowPos{topLine, 0});
+        return;
+    }
     const std::size_t lines = Text().lineCount();
     const std::size_t visible = VisibleLines();
     const std::size_t maxTop = lines > visible ? lines - visible : 0;
@@ -258,6 +285,10 @@ void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)
 
 void Editor::ScrollToCaret()
 {
+    if (Wrapping()) {
+        ScrollToCaretRow();
+        return;
+    }
     const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
     const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
     const std::size_t visible = VisibleLines();
@@ -299,7 +330,8 @@ void Editor::UpdateScrollBars()
         SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, lines - 1, static_cast<UINT>(page), top, 0};
         SetScrollInfo(window_, SB_VERT, &info, TRUE);
     }
-    const int columns = static_cast<int>(std::min<std::size_t>(widestColumns_ + 1, 0x7FFFFFFF));
+    // With word wrap nothing is wider than the view: the horizontal bar has nothing to do.
+    const int columns = Wrapping() ? 0 : static_cast<int>(std::min<std::size_t>(widestColumns_ + 1, 0x7FFFFFFF));
     const int pageColumns = static_cast<int>(VisibleColumns());
     const int left = static_cast<int>(leftColumn_);
     if ((bars & 1) && (columns != scrollColumns_ || pageColumns != scrollPageColumns_ || left != scrollLeft_)) {
@@ -314,6 +346,11 @@ void Editor::UpdateScrollBars()
 
 void Editor::OnVerticalScroll(WORD request)
 {
+    if (Wrapping() && (request == SB_LINEUP || request == SB_LINEDOWN || request == SB_PAGEUP || request == SB_PAGEDOWN)) {
+        const long long page = static_cast<long long>(VisibleLines());
+        ScrollRows(request == SB_LINEUP ? -1 : request == SB_LINEDOWN ? 1 : request == SB_PAGEUP ? -page : page);
+        return;
+    }
     const std::size_t page = VisibleLines();
     std::size_t top = topLine_;
     switch (request) {
@@ -406,7 +443,13 @@ void Editor::PlaceCaret()
     const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
     const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
     int x = -100, y = -100;
-    if (line >= topLine_ && line < topLine_ + VisibleLines() && column >= leftColumn_ &&
+    if (Wrapping()) {
+        const long long rows = RowsFromTop(RowOfOffset(selection_.caret), static_cast<long long>(VisibleLines()));
+        if (rows >= 0 && rows < static_cast<long long>(VisibleLines())) {
+            x = TextLeft() + static_cast<int>(CaretViewColumn()) * charWidth_;
+            y = ViewTop() + static_cast<int>(rows) * lineHeight_;
+        }
+    } else if (line >= topLine_ && line < topLine_ + VisibleLines() && column >= leftColumn_ &&
         column <= leftColumn_ + VisibleColumns()) {
         x = TextLeft() + static_cast<int>(column - leftColumn_) * charWidth_;
         y = YOfLine(line);
@@ -417,6 +460,10 @@ void Editor::PlaceCaret()
 void Editor::InvalidateLines(std::size_t first, std::size_t last)
 {
     InvalidateOtherRow();
+    if (Wrapping()) {
+        InvalidateWrappedLines(first, last);
+        return;
+    }
     if (last < topLine_ || first > topLine_ + VisibleLines())
         return;
     // Across the whole width: the panes of the active row show the same lines.

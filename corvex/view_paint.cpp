@@ -65,9 +65,12 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
     paintedGutter_ = GutterWidth();
     for (int row = splitY_ ? 0 : 1; row < 2; ++row) {
         for (int column = splitX_ ? 0 : 1; column < 2; ++column) {
-            const Pane pane = {RowTopLine(row), ColumnLeftColumn(column),
+            const Pane pane = {RowTopLine(row), RowTopRow(row), Wrapping() ? 0 : ColumnLeftColumn(column),
                                RECT{ColumnLeft(column), RowTop(row), ColumnRight(column), RowBottom(row)}};
-            DrawPaneRows(pane, clip);
+            if (Wrapping())
+                DrawWrappedPaneRows(pane, clip);
+            else
+                DrawPaneRows(pane, clip);
         }
     }
     PaintSplitter(backDc_);
@@ -77,19 +80,28 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         RefreshBraceHighlight();
 }
 
+bool Editor::ClipToPane(const Pane& pane, const RECT& clip, int& firstRow, int& lastRow)
+{
+    const int origin = pane.rect.top;
+    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, pane.rect.bottom);
+    if (end <= top || std::max(clip.left, pane.rect.left) >= std::min(clip.right, pane.rect.right))
+        return false;
+    HRGN region = CreateRectRgnIndirect(&pane.rect);
+    SelectClipRgn(backDc_, region);
+    DeleteObject(region);
+    firstRow = (top - origin) / lineHeight_;
+    lastRow = (end - 1 - origin) / lineHeight_;
+    return true;
+}
+
 // The rows of one pane, clipped to it: lines from its first line drawn from its top down.
 void Editor::DrawPaneRows(const Pane& pane, const RECT& clip)
 {
     const std::size_t topLine = pane.topLine;
     const int origin = pane.rect.top;
-    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, pane.rect.bottom);
-    if (end <= top || std::max(clip.left, pane.rect.left) >= std::min(clip.right, pane.rect.right))
+    int firstRow = 0, lastRow = 0;
+    if (!ClipToPane(pane, clip, firstRow, lastRow))
         return;
-    HRGN region = CreateRectRgnIndirect(&pane.rect);
-    SelectClipRgn(backDc_, region);
-    DeleteObject(region);
-    const int firstRow = (top - origin) / lineHeight_;
-    const int lastRow = (end - 1 - origin) / lineHeight_;
     const bool colouring = Colouring();
     lex::LexState state = colouring ? PaintStartState(topLine + static_cast<std::size_t>(firstRow)) : 0;
     for (int row = firstRow; row <= lastRow; ++row) {
@@ -110,7 +122,7 @@ void Editor::DrawPaneRows(const Pane& pane, const RECT& clip)
     SelectClipRgn(backDc_, nullptr);
 }
 
-void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
+void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continuation)
 {
     const COLORREF* colours = options_.colours;
     RECT rect = row;
@@ -118,7 +130,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
     rect.right = row.left + GutterWidth() - marginWidth;
     if (rect.right > rect.left) {
         Fill(dc, rect, colours[ColourLineNumberBackground]);
-        if (line < Text().lineCount()) {
+        if (line < Text().lineCount() && !continuation) {
             wchar_t number[24];
             const int length = std::swprintf(number, 24, L"%lld",
                                              static_cast<long long>(options_.lineNumbering.firstNumber) +
@@ -139,9 +151,9 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
         margin.left = rect.right;
         margin.right = margin.left + marginWidth;
         Fill(dc, margin, colours[ColourLeftMargin]);
-        if (line < Text().lineCount() && bookmarks_.has(line))
+        if (line < Text().lineCount() && !continuation && bookmarks_.has(line))
             DrawBookmark(dc, margin, colours[ColourBookmark]);
-    } else if (line < Text().lineCount() && bookmarks_.has(line)) {
+    } else if (line < Text().lineCount() && !continuation && bookmarks_.has(line)) {
         RECT mark = row;
         mark.right = mark.left + 4;
         Fill(dc, mark, colours[ColourBookmark]);
@@ -156,7 +168,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row)
 }
 
 void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const RECT& row, const RECT& clip,
-                       const std::vector<lex::Span>* spans)
+                       const std::vector<lex::Span>* spans, std::size_t maxColumns, const ColumnMark* from)
 {
     const COLORREF* colours = options_.colours;
     const int left = row.left + PaneTextLeft();
@@ -167,17 +179,21 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     if (!exists || clip.right <= left)
         return;
 
-    const std::size_t columns = static_cast<std::size_t>(std::max<long>(0, row.right - left) / charWidth_) + 1;
+    const std::size_t columns =
+        std::min(maxColumns, static_cast<std::size_t>(std::max<long>(0, row.right - left) / charWidth_) + 1);
     const CellOptions cellOptions = {options_.tabWidth(), Utf8(), whitespaceShown_};
     // A long line is walked from the nearest known column, not from its start.
     const std::size_t length = exists ? Text().lineLength(line) : 0;
     ColumnMark mark;
     const bool longLine = length > kLongLineBytes;
-    if (longLine) {
+    if (from) {
+        mark = *from;
+    } else if (longLine) {
         const std::size_t start = Text().lineStart(line);
         mark = NearestMark(start, start + length, static_cast<std::size_t>(-1), leftColumn);
     }
-    const LineCells cells = BuildLineCells(Text(), line, leftColumn, columns, cellOptions, longLine ? &mark : nullptr);
+    const LineCells cells =
+        BuildLineCells(Text(), line, leftColumn, columns, cellOptions, longLine || from ? &mark : nullptr);
     if (longLine)
         RememberMark(cells.start);
 

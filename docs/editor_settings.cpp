@@ -41,6 +41,8 @@ const NumberSetting kNumberSettings[] = {
     {"TABSIZE", 4, corvex::SetTabSize, corvex::GetTabSize, -1},
     {"NORMALIZECASE", 0, corvex::SetNormalizeCase, corvex::GetNormalizeCase, -1},
     {"SELBOUNDS", 1, corvex::SetSelBounds, corvex::GetSelBounds, -1},
+    // Beyond the values above: lines wrapped at the window's width.
+    {"WORDWRAP", 0, corvex::SetWordWrap, corvex::GetWordWrap, -1},
 };
 
 // A per-control block of fixed size, sent only when the stored copy has exactly that size.

@@ -75,6 +75,7 @@ std::unique_ptr<SettingsPage> GeneralPage()
             {"Line t&ooltips while scrolling", OptLineTooltips},
             {"Highlight the c&urrent line", OptLineHighlight},
             {"&Left margin", OptLeftMargin},
+            {"&Word wrap", OptWordWrap},
         }},
     });
 }

@@ -59,6 +59,7 @@ const OptionMessages kOptionMessages[kOptionCount] = {
     {SetTabSize, GetTabSize, -1},
     {SetNormalizeCase, GetNormalizeCase, -1},
     {SetSelBounds, GetSelBounds, -1},
+    {SetWordWrap, GetWordWrap, -1},
 };
 
 ControlSettings ReadControlSettings(HWND control)

@@ -13,7 +13,7 @@ enum OptionId : int {
     OptColourSyntax, OptHorizontalScrollBar, OptVerticalScrollBar, OptHorizontalSplitter,
     OptVerticalSplitter, OptWholeWord, OptAutoIndent, OptSmoothScroll, OptLineTooltips,
     OptLineHighlight, OptLeftMargin, OptColumnSelect, OptDragDrop, OptCaseSensitive,
-    OptPreserveCase, OptTabExpand, OptTabSize, OptNormalizeCase, OptSelBounds, kOptionCount
+    OptPreserveCase, OptTabExpand, OptTabSize, OptNormalizeCase, OptSelBounds, OptWordWrap, kOptionCount
 };
 
 // How an option travels: with `selector` -1 the value is the set message's wParam and the

@@ -29,6 +29,7 @@ const CommandLabel kCommandLabels[] = {
     {CommandTarget::Control, CmdClearBookmarks, "Clear bookmarks"},
     {CommandTarget::Control, CmdRecordMacro, "Record macro"},
     {CommandTarget::Control, CmdSettingsDialog, "Editor settings"},
+    {CommandTarget::Control, CmdToggleWordWrap, "Word wrap"},
     {CommandTarget::Program, KeyNew, "New document"},
     {CommandTarget::Program, KeyOpen, "Open"},
     {CommandTarget::Program, KeyClose, "Close document"},

@@ -61,6 +61,8 @@ HotKeyTable defaultHotKeys() {
         // Macros.
         control(letter('R'), ctrlShift, 213),
         control(letter('P'), ctrlShift, 214),
+        // View.
+        control(letter('Z'), kAlt, 225),  // word wrap on or off
     }};
 }
 

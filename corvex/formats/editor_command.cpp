@@ -7,7 +7,7 @@ bool isKnownCommand(const EditorCommand& command) {
     switch (command.target) {
     case CommandTarget::Control:
         return c == 125 || c == 137 || c == 147 || c == 166 || c == 168 || c == 169 ||
-               c == 174 || c == 176 || c == 178 || (c >= 204 && c <= 207) || (c >= 213 && c <= 224);
+               c == 174 || c == 176 || c == 178 || (c >= 204 && c <= 207) || (c >= 213 && c <= 225);
     case CommandTarget::Program:
         return c >= 242 && c <= 251;
     case CommandTarget::Message:

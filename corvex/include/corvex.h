@@ -77,6 +77,7 @@ enum Message : UINT {
     SetTabSize = 2845, GetTabSize = 2846,
     SetNormalizeCase = 4994, GetNormalizeCase = 5004,
     SetSelBounds = 4784, GetSelBounds = 4794,
+    SetWordWrap = 5370, GetWordWrap = 5371,           // nonzero: lines wrap at the view's width
     SetColours = 2654, GetColours = 2664,             // 0, COLORREF[31]
     SetFontStyles = 4804, GetFontStyles = 4814,       // 0, 12 bytes
     SetLineNumbering = 4924, GetLineNumbering = 4934, // 0, 12 bytes
@@ -126,6 +127,7 @@ enum CommandCode : int {
     CmdFindDialog = 178, CmdToggleBookmark = 204, CmdPreviousBookmark = 205,
     CmdNextBookmark = 206, CmdClearBookmarks = 207, CmdRecordMacro = 213,
     CmdPlayMacro1 = 214, /* ... */ CmdPlayMacro10 = 223, CmdSettingsDialog = 224,
+    CmdToggleWordWrap = 225,
 };
 
 // Notification codes (WM_NOTIFY from kControlId).

@@ -111,10 +111,21 @@ TEST_F(MacroTest, RecordedSearchesAreRepeated)
 // Answers the next "Go To Line" dialog of this thread with `line` (its modal loop
 // dispatches the thread timer that does it).
 std::string g_lineToEnter;
+BOOL CALLBACK FindGoToLine(HWND window, LPARAM found)
+{
+    char title[32] = "";
+    GetWindowTextA(window, title, sizeof title);
+    if (std::string(title) != "Go To Line" || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 void CALLBACK AnswerGoToLine(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    HWND dialog = FindWindowA("#32770", "Go To Line");
-    if (!dialog || GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId())
+    HWND dialog = nullptr;  // this thread's own: other tests may show one at the same time
+    EnumThreadWindows(GetCurrentThreadId(), &FindGoToLine, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog)
         return;
     KillTimer(nullptr, timer);
     SetDlgItemTextA(dialog, 1101, g_lineToEnter.c_str());

@@ -125,6 +125,7 @@ TEST_F(EditorSettingsTest, WhatOneDocumentsControlWasSetToIsWhatTheNextOneStarts
     SendMessageA(first, corvex::SetTabSize, 5, 0);
     SendMessageA(first, corvex::SetScrollBar, 0, 0);  // the vertical one off
     SendMessageA(first, corvex::SetCaseSensitive, 1, 0);
+    SendMessageA(first, corvex::SetWordWrap, 1, 0);
     COLORREF colours[corvex::kColourCount] = {};
     SendMessageA(first, corvex::GetColours, 0, reinterpret_cast<LPARAM>(colours));
     colours[corvex::ColourComment] = RGB(1, 2, 3);  // a colour the skin leaves alone
@@ -135,6 +136,8 @@ TEST_F(EditorSettingsTest, WhatOneDocumentsControlWasSetToIsWhatTheNextOneStarts
     OpenDocument(MakeFile("b.txt", "Word word"));
     HWND second = DocumentList[1].control;
     EXPECT_EQ(FirstMatch(second, "word"), 5);
+    EXPECT_EQ(SendMessageA(second, corvex::GetWordWrap, 0, 0), 1) << "word wrap is kept with the others";
+    EXPECT_EQ(registry::RegReadDword(Key(), "WORDWRAP", 0), 1u);
     SendMessageA(second, corvex::SelectRange, 0, 0);
     Type(1, "\t");
     EXPECT_EQ(TextOf(second), "     Word word");

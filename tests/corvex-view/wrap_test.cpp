@@ -1,0 +1,112 @@
+// Word wrap: a long line is shown in rows the width of the view, broken between words;
+// the caret keys and clicks follow the rows while the position record keeps counting
+// lines; the rows follow the view's width; Alt+Z turns wrapping on and off.
+#include "control_fixture.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+class WrapTest : public ControlTest {
+protected:
+    void SetUp() override
+    {
+        ControlTest::SetUp();
+        ShowWindow(parent, SW_SHOWNOACTIVATE);
+        Send(corvex::SetAutoIndent, 0);
+        Send(corvex::SetWordWrap, 1);
+        for (int k = 0; k < 70; ++k)
+            paragraph += "word" + std::to_string(10 + k) + " ";
+        paragraph += "end";
+        for (std::size_t at = 0; at < paragraph.size(); at += 200)
+            Type(paragraph.substr(at, 200));
+        Type("\rnext line");
+    }
+    // {selection start, end, caret line, caret column}, 0-based.
+    std::array<int, 4> Position() const
+    {
+        std::array<int, 4> record = {};
+        Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record.data()));
+        return record;
+    }
+    int Column() const { return Position()[3]; }
+    int Line() const { return Position()[2]; }
+    std::string paragraph;
+};
+
+TEST_F(WrapTest, ALongLineWrapsBetweenWordsAndUpAndDownMoveByRows)
+{
+    Press(VK_HOME, {VK_CONTROL});
+    Press(VK_END);
+    const int firstRowEnd = Column();
+    EXPECT_GT(firstRowEnd, 20);
+    EXPECT_LT(firstRowEnd, static_cast<int>(paragraph.size())) << "End goes to the end of the row";
+    EXPECT_EQ(paragraph[static_cast<std::size_t>(firstRowEnd)], ' ') << "the row ends between words";
+    EXPECT_EQ(Line(), 0);
+    Press(VK_HOME);
+    Press(VK_RIGHT);
+    Press(VK_RIGHT);
+    Press(VK_DOWN);
+    EXPECT_EQ(Line(), 0) << "still the first line: only its second row";
+    EXPECT_EQ(Column(), firstRowEnd + 1 + 2) << "the same place in the next row";
+    Press(VK_UP);
+    EXPECT_EQ(Column(), 2);
+    Press(VK_DOWN, {VK_CONTROL});  // scrolling does not move the caret
+    for (int k = 0; k < 20 && Line() == 0; ++k)
+        Press(VK_DOWN);
+    EXPECT_EQ(Line(), 1) << "past the paragraph's last row comes the next line";
+    std::array<int, 4> shown = {};
+    Send(corvex::GetPosition, 1, reinterpret_cast<LPARAM>(shown.data()));
+    EXPECT_EQ(shown[2], 2) << "the position counts lines, not rows";
+}
+
+TEST_F(WrapTest, TheRowsFollowTheViewsWidthAndWrappingCanBeTurnedOff)
+{
+    Press(VK_HOME, {VK_CONTROL});
+    Press(VK_END);
+    const int wide = Column();
+    SetWindowPos(control, nullptr, 0, 0, 300, 400, SWP_NOZORDER | SWP_NOMOVE);
+    Press(VK_HOME, {VK_CONTROL});
+    Press(VK_END);
+    const int narrow = Column();
+    EXPECT_LT(narrow, wide / 2 + 10);
+    EXPECT_GT(narrow, 5);
+    Send(corvex::SetWordWrap, 0);
+    Press(VK_END);
+    EXPECT_EQ(Column(), static_cast<int>(paragraph.size())) << "unwrapped, End goes to the line's end";
+}
+
+TEST_F(WrapTest, AClickOnALaterRowPutsTheCaretThere)
+{
+    Press(VK_HOME, {VK_CONTROL});
+    Press(VK_END);
+    const int firstRowEnd = Column();
+    // Down the first column of pixels of text until the click lands in the second row.
+    int secondRowColumn = -1;
+    for (int y = 2; y < 200 && secondRowColumn < 0; y += 2) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, y));
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(60, y));
+        if (Line() == 0 && Column() > firstRowEnd)
+            secondRowColumn = Column();
+        ASSERT_EQ(Line(), 0) << "the rows of the first line come first, at y " << y;
+    }
+    EXPECT_GT(secondRowColumn, firstRowEnd);
+    EXPECT_LT(secondRowColumn, 2 * firstRowEnd);
+}
+
+TEST_F(WrapTest, AltZTurnsWrappingOnAndOffAndTellsTheParent)
+{
+    notifications.clear();
+    HoldKeys({VK_MENU}, true);
+    SendMessageW(control, WM_SYSKEYDOWN, 'Z', 1 | (1 << 29));
+    HoldKeys({VK_MENU}, false);
+    EXPECT_EQ(Send(corvex::GetWordWrap), 0);
+    EXPECT_EQ(Count(corvex::NotifySettingsChanged), 1) << "so that the program stores the option";
+    HoldKeys({VK_MENU}, true);
+    SendMessageW(control, WM_SYSKEYDOWN, 'Z', 1 | (1 << 29));
+    HoldKeys({VK_MENU}, false);
+    EXPECT_EQ(Send(corvex::GetWordWrap), 1);
+}
+
+} // namespace
