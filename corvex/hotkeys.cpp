@@ -15,6 +15,12 @@ formats::HotKeyTable& Table()
 
 const formats::HotKeyTable& ActiveHotKeys() { return Table(); }
 
+void SetActiveHotKeys(const formats::HotKeyTable& table)
+{
+    const std::vector<std::uint8_t> bytes = formats::serializeHotKeys(table);
+    SetHotKeyBytes(bytes.data());
+}
+
 int GetHotKeyBytes(void* buffer)
 {
     const std::vector<std::uint8_t> bytes = formats::serializeHotKeys(Table());

@@ -8,6 +8,8 @@
 namespace corvex {
 
 const formats::HotKeyTable& ActiveHotKeys();
+// Replaces the table; what could not be stored (see serializeHotKeys) is left out.
+void SetActiveHotKeys(const formats::HotKeyTable& table);
 // The table's bytes; with a null buffer only their size.
 int GetHotKeyBytes(void* buffer);
 // Takes a table in the byte format; anything that does not parse leaves the table as it

@@ -1,5 +1,7 @@
 #include "corvex/dialogs/control_settings.h"
 
+#include "corvex/hotkeys.h"
+
 #include <cstring>
 #include <vector>
 
@@ -74,6 +76,7 @@ ControlSettings ReadControlSettings(HWND control)
     Read(control, GetFontStyles, settings.fontStyles);
     Read(control, GetLineNumbering, settings.lineNumbering);
     settings.font = FontOf(control);
+    settings.hotKeys = ActiveHotKeys();
     return settings;
 }
 
@@ -101,6 +104,10 @@ bool WriteChangedSettings(HWND control, const ControlSettings& before, const Con
         }
     }
     wrote |= WriteIfChanged(control, SetLineNumbering, before.lineNumbering, after.lineNumbering);
+    if (!(before.hotKeys == after.hotKeys)) {
+        SetActiveHotKeys(after.hotKeys);
+        wrote = true;
+    }
     return wrote;
 }
 

@@ -1,8 +1,10 @@
 // Everything the settings dialog edits, as read from a control with the get messages of
-// its options and written back with the set messages, only where a value changed.
+// its options and written back with the set messages, only where a value changed; and
+// the library's hot-key table, which every control shares.
 #pragma once
 
 #include "corvex/include/corvex.h"
+#include "corvex/formats/hotkey_table.h"
 #include "corvex/options.h"
 
 #include <array>
@@ -32,12 +34,13 @@ struct ControlSettings {
     std::array<BYTE, kFontStylesSize> fontStyles{};
     LineNumbering lineNumbering;
     LOGFONTA font{};
+    formats::HotKeyTable hotKeys;
 };
 
 ControlSettings ReadControlSettings(HWND control);
 // Sends the set message of every value that differs between `before` and `after`; a new
-// font is created for the control and kept until ReleaseDialogFonts. True when anything
-// was sent.
+// font is created for the control and kept until ReleaseDialogFonts; a changed hot-key
+// table replaces the library's. True when anything was sent or replaced.
 bool WriteChangedSettings(HWND control, const ControlSettings& before, const ControlSettings& after);
 
 // The fonts the settings dialog created; the controls never delete a font they are given.

@@ -97,10 +97,10 @@ void DialogTemplate::group(const std::string& text, short x, short y, short widt
     add(kButton, text, 0xFFFF, BS_GROUPBOX | WS_GROUP, x, y, width, height);
 }
 
-void DialogTemplate::button(const std::string& text, WORD id, short x, short y, bool isDefault)
+void DialogTemplate::button(const std::string& text, WORD id, short x, short y, bool isDefault, short width)
 {
-    add(kButton, text, id, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP, x, y,
-        kButtonWidth, kButtonHeight);
+    add(kButton, text, id, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP, x, y, width,
+        kButtonHeight);
 }
 
 void DialogTemplate::edit(WORD id, short x, short y, short width, DWORD extraStyle)

@@ -29,7 +29,8 @@ public:
     void check(const std::string& text, WORD id, short x, short y, short width);
     void radio(const std::string& text, WORD id, short x, short y, short width, bool firstOfGroup);
     void group(const std::string& text, short x, short y, short width, short height);
-    void button(const std::string& text, WORD id, short x, short y, bool isDefault = false);
+    void button(const std::string& text, WORD id, short x, short y, bool isDefault = false,
+                short width = kButtonWidth);
     void edit(WORD id, short x, short y, short width, DWORD extraStyle = 0);
     // A numeric edit with an up-down control attached to its right side.
     void spinEdit(WORD editId, WORD spinId, short x, short y, short width);

@@ -18,7 +18,8 @@ void InitDialogControls()
 {
     static const bool done = [] {
         INITCOMMONCONTROLSEX controls{sizeof controls,
-                                      ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
+                                      ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES |
+                                      ICC_HOTKEY_CLASS};
         return InitCommonControlsEx(&controls) != FALSE;
     }();
     (void)done;

@@ -1,19 +1,33 @@
 #include "corvex/formats/editor_command.h"
 
+#include <algorithm>
+
 namespace corvex::formats {
+namespace {
+
+std::vector<EditorCommand> listKnownCommands() {
+    std::vector<EditorCommand> commands;
+    for (std::uint16_t code = 242; code <= 251; ++code)
+        commands.push_back({CommandTarget::Program, code});
+    for (std::uint16_t code : {4384, 4374, 4394, 4404, 4414})
+        commands.push_back({CommandTarget::Message, code});
+    for (std::uint16_t code : {137, 125, 147, 178, 176, 174, 169, 168, 166, 204, 206, 205, 207})
+        commands.push_back({CommandTarget::Control, code});
+    for (std::uint16_t code = 213; code <= 225; ++code)
+        commands.push_back({CommandTarget::Control, code});
+    return commands;
+}
+
+} // namespace
+
+const std::vector<EditorCommand>& knownCommands() {
+    static const std::vector<EditorCommand> commands = listKnownCommands();
+    return commands;
+}
 
 bool isKnownCommand(const EditorCommand& command) {
-    const unsigned c = command.code;
-    switch (command.target) {
-    case CommandTarget::Control:
-        return c == 125 || c == 137 || c == 147 || c == 166 || c == 168 || c == 169 ||
-               c == 174 || c == 176 || c == 178 || (c >= 204 && c <= 207) || (c >= 213 && c <= 225);
-    case CommandTarget::Program:
-        return c >= 242 && c <= 251;
-    case CommandTarget::Message:
-        return c == 4374 || c == 4384 || c == 4394 || c == 4404 || c == 4414;
-    }
-    return false;
+    const std::vector<EditorCommand>& known = knownCommands();
+    return std::find(known.begin(), known.end(), command) != known.end();
 }
 
 bool isMacroCommand(const EditorCommand& command) {

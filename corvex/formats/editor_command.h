@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace corvex::formats {
 
@@ -17,6 +18,9 @@ struct EditorCommand {
     bool operator==(const EditorCommand& o) const { return target == o.target && code == o.code; }
 };
 
+// Every command a hot key or a macro can trigger: the program's key commands, the editing
+// messages, then the control's commands in the order of its menus.
+const std::vector<EditorCommand>& knownCommands();
 bool isKnownCommand(const EditorCommand& command);
 
 // Record and play-macro commands (213-223): never part of a macro, so that playing

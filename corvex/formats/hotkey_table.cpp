@@ -1,6 +1,7 @@
 #include "corvex/formats/hotkey_table.h"
 
 #include "corvex/formats/byte_io.h"
+#include "corvex/formats/virtual_keys.h"
 
 #include <algorithm>
 
@@ -20,6 +21,39 @@ const EditorCommand* HotKeyTable::find(std::uint16_t key, std::uint8_t modifiers
     for (const HotKey& k : keys)
         if (k.key == key && k.modifiers == modifiers) return &k.command;
     return nullptr;
+}
+
+std::vector<HotKey> HotKeyTable::keysOf(const EditorCommand& command) const {
+    std::vector<HotKey> found;
+    for (const HotKey& k : keys)
+        if (k.command == command) found.push_back(k);
+    return found;
+}
+
+void HotKeyTable::assign(std::uint16_t key, std::uint8_t modifiers, const EditorCommand& command) {
+    const HotKey added{key, modifiers, command};
+    keys.erase(std::remove_if(keys.begin(), keys.end(), [&](const HotKey& k) { return sameKey(k, added); }),
+               keys.end());
+    keys.push_back(added);
+}
+
+void HotKeyTable::removeKeysOf(const EditorCommand& command) {
+    keys.erase(std::remove_if(keys.begin(), keys.end(), [&](const HotKey& k) { return k.command == command; }),
+               keys.end());
+}
+
+bool isAssignableKey(std::uint16_t key, std::uint8_t modifiers) {
+    if (key < 1 || key > 254 || modifiers > (kCtrl | kShift | kAlt)) return false;
+    const bool modifierKey = (key >= 0x10 && key <= 0x12) || (key >= 0xA0 && key <= 0xA5) ||
+                             key == 0x5B || key == 0x5C;
+    if (modifierKey) return false;
+    if (modifiers & (kCtrl | kAlt)) return true;
+    const bool typesText = (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') ||
+                           (key >= 0x60 && key <= 0x6F) ||                     // number pad
+                           (key >= 0xBA && key <= 0xC0) || (key >= 0xDB && key <= 0xDF) ||
+                           key == 0xE2 ||                                       // punctuation
+                           key == vk::kSpace || key == vk::kReturn || key == vk::kTab || key == vk::kBack;
+    return !typesText;
 }
 
 std::vector<std::uint8_t> serializeHotKeys(const HotKeyTable& table) {

@@ -34,8 +34,19 @@ struct HotKeyTable {
 
     // The command of a key press, or null.
     const EditorCommand* find(std::uint16_t key, std::uint8_t modifiers) const;
+    // The keys that run `command`, in the table's order.
+    std::vector<HotKey> keysOf(const EditorCommand& command) const;
+    // Makes the key run `command`; the key leaves the command it ran before.
+    void assign(std::uint16_t key, std::uint8_t modifiers, const EditorCommand& command);
+    // Takes every key away from `command`.
+    void removeKeysOf(const EditorCommand& command);
     bool operator==(const HotKeyTable& o) const { return keys == o.keys; }
 };
+
+// False for keys that cannot run a command: Shift, Ctrl, Alt and the Windows keys on
+// their own, and the keys that type text (letters, digits, space, punctuation, the number
+// pad, Enter, Tab, Backspace) while neither Ctrl nor Alt is held.
+bool isAssignableKey(std::uint16_t key, std::uint8_t modifiers);
 
 // Ctrl+N/O/W/F4/S/P, F12, Ctrl+D favourites, Ctrl+Shift+V clipboard, Ctrl+Shift+L
 // languages and Ctrl+Shift+M macros for the program; the control's own editing keys.

@@ -1,6 +1,8 @@
 #include "dialog_driver.h"
 
 #include "corvex/dialogs/common_dialogs.h"
+#include "corvex/dialogs/dialogs.h"
+#include "corvex/dialogs/settings_dialog.h"
 
 #include <vector>
 
@@ -59,11 +61,12 @@ BOOL CALLBACK MatchId(HWND window, LPARAM lParam)
 }
 
 std::vector<ShownMessage> g_messages;
+int g_answer = IDOK;
 
 int RecordMessage(HWND, const std::string& text, const std::string& caption, UINT)
 {
     g_messages.push_back({text, caption});
-    return IDOK;
+    return g_answer;
 }
 
 } // namespace
@@ -73,6 +76,15 @@ void WhenDialogShows(const std::string& title, std::function<void(HWND)> action)
     g_pending.title = title;
     g_pending.action = std::move(action);
     g_pending.timer = SetTimer(nullptr, 0, 10, OnTimer);
+}
+
+bool RunSettingsDialog(HWND control, std::function<void(HWND)> action, int button)
+{
+    WhenDialogShows(corvex::dialogs::SettingsDialog::kTitle, [&](HWND dialog) {
+        action(dialog);
+        Press(dialog, button);
+    });
+    return corvex::dialogs::ShowSettingsDialog(control);
 }
 
 HWND Find(HWND window, int id)
@@ -118,9 +130,10 @@ std::string Text(HWND window, int id)
     return text;
 }
 
-MessageRecorder::MessageRecorder()
+MessageRecorder::MessageRecorder(int answer)
 {
     g_messages.clear();
+    g_answer = answer;
     corvex::dialogs::SetMessageFunction(RecordMessage);
 }
 

@@ -13,6 +13,10 @@
 // modal call.
 void WhenDialogShows(const std::string& title, std::function<void(HWND dialog)> action);
 
+// Opens the settings dialog of `control`, runs `action` in it once it shows, then presses
+// `button`; true when the dialog closed with OK.
+bool RunSettingsDialog(HWND control, std::function<void(HWND dialog)> action, int button);
+
 // The control with `id` anywhere under `window` (pages included).
 HWND Find(HWND window, int id);
 bool IsChecked(HWND window, int id);
@@ -26,10 +30,11 @@ struct ShownMessage {
     std::string text;
     std::string caption;
 };
-// Message boxes are recorded instead of shown while one of these lives.
+// Message boxes are recorded instead of shown while one of these lives; each is answered
+// with `answer` (IDOK, IDYES, IDNO, ...).
 class MessageRecorder {
 public:
-    MessageRecorder();
+    explicit MessageRecorder(int answer = IDOK);
     ~MessageRecorder();
     const std::vector<ShownMessage>& shown() const;
 };

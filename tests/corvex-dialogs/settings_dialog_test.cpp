@@ -93,11 +93,7 @@ protected:
     // Opens the dialog, runs `action` in it, then presses `button`.
     bool Run(std::function<void(HWND)> action, int button)
     {
-        WhenDialogShows(SettingsDialog::kTitle, [&](HWND dialog) {
-            action(dialog);
-            Press(dialog, button);
-        });
-        return ShowSettingsDialog(control.window());
+        return RunSettingsDialog(control.window(), std::move(action), button);
     }
 
     LineNumbering Numbering() const

@@ -1,6 +1,7 @@
 // The hot-key table format: round trips and validation. What the default keys do is
 // tested by pressing them in the control (tests/corvex-view/hot_keys_test.cpp).
 #include "corvex/formats/hotkey_table.h"
+#include "corvex/formats/virtual_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,60 @@ TEST(EditorCommands, ArgumentsOfTheCommandMessage) {
     EXPECT_EQ(commandArgument(168), -1);
     EXPECT_EQ(commandArgument(213), 1);
     EXPECT_EQ(commandArgument(176), 0);
+}
+
+TEST(EditorCommands, TheKnownCommandsAreEachListedOnce) {
+    const std::vector<EditorCommand>& known = knownCommands();
+    EXPECT_EQ(known.size(), 40u); // 10 program, 5 editing messages, 13 control commands, 12 macro
+    for (std::size_t i = 0; i < known.size(); ++i)
+        for (std::size_t j = i + 1; j < known.size(); ++j)
+            EXPECT_FALSE(known[i] == known[j]) << known[i].code;
+    for (const HotKey& k : defaultHotKeys().keys)
+        EXPECT_TRUE(isKnownCommand(k.command)) << k.command.code;
+    EXPECT_TRUE(isKnownCommand({CommandTarget::Control, 224}));
+    EXPECT_FALSE(isKnownCommand({CommandTarget::Control, 212}));
+    EXPECT_FALSE(isKnownCommand({CommandTarget::Program, 137}));
+    EXPECT_FALSE(isKnownCommand({CommandTarget::Message, 4424}));
+}
+
+TEST(HotKeyEditing, AssigningTakesTheKeyFromItsCommandAndKeepsTheOtherKeys) {
+    const EditorCommand find{CommandTarget::Control, 178}, upper{CommandTarget::Control, 125};
+    HotKeyTable t = defaultHotKeys();
+    t.assign('F', kCtrl, upper);
+    EXPECT_EQ(*t.find('F', kCtrl), upper);
+    EXPECT_TRUE(t.keysOf(find).empty());
+    ASSERT_EQ(t.keysOf(upper).size(), 2u);
+    EXPECT_EQ(t.keysOf(upper)[0].modifiers, kCtrl | kShift);
+    EXPECT_EQ(t.keys.size(), defaultHotKeys().keys.size());
+    std::vector<std::uint8_t> bytes = serializeHotKeys(t);
+    EXPECT_EQ(parseHotKeys(bytes.data(), bytes.size()), t);
+}
+
+TEST(HotKeyEditing, RemovingTakesEveryKeyOfTheCommand) {
+    const EditorCommand close{CommandTarget::Program, 244};
+    HotKeyTable t = defaultHotKeys();
+    ASSERT_EQ(t.keysOf(close).size(), 2u);
+    t.removeKeysOf(close);
+    EXPECT_TRUE(t.keysOf(close).empty());
+    EXPECT_EQ(t.keys.size(), defaultHotKeys().keys.size() - 2);
+}
+
+TEST(HotKeyEditing, KeysThatTypeTextNeedCtrlOrAlt) {
+    for (std::uint16_t key : {std::uint16_t('A'), std::uint16_t('Z'), std::uint16_t('0'), std::uint16_t(0x20),
+                              std::uint16_t(0x60), std::uint16_t(0xBA), std::uint16_t(0xDD), std::uint16_t(0x0D)}) {
+        EXPECT_FALSE(isAssignableKey(key, 0)) << key;
+        EXPECT_FALSE(isAssignableKey(key, kShift)) << key;
+        EXPECT_TRUE(isAssignableKey(key, kCtrl)) << key;
+        EXPECT_TRUE(isAssignableKey(key, kAlt | kShift)) << key;
+    }
+    EXPECT_TRUE(isAssignableKey(vk::f(5), 0));
+    EXPECT_TRUE(isAssignableKey(vk::kInsert, kShift));
+    EXPECT_FALSE(isAssignableKey(0x10, kCtrl)) << "Shift on its own";
+    EXPECT_FALSE(isAssignableKey(0xA2, kCtrl)) << "left Ctrl on its own";
+    EXPECT_FALSE(isAssignableKey(0, kCtrl));
+    EXPECT_FALSE(isAssignableKey(vk::f(5), 8));
+    for (const HotKey& k : defaultHotKeys().keys)
+        EXPECT_TRUE(isAssignableKey(k.key, k.modifiers)) << k.key;
 }
 
 } // namespace
