@@ -66,7 +66,8 @@ TEST(EditorCommands, ArgumentsOfTheCommandMessage) {
 
 TEST(EditorCommands, TheKnownCommandsAreEachListedOnce) {
     const std::vector<EditorCommand>& known = knownCommands();
-    EXPECT_EQ(known.size(), 40u); // 10 program, 5 editing messages, 13 control commands, 12 macro
+    EXPECT_EQ(known.size(), 41u); // 10 program, 5 editing messages, 13 control commands, 12 macro
+                                  // and settings, word wrap
     for (std::size_t i = 0; i < known.size(); ++i)
         for (std::size_t j = i + 1; j < known.size(); ++j)
             EXPECT_FALSE(known[i] == known[j]) << known[i].code;
