@@ -18,6 +18,7 @@ bool OpensBlock(char c) { return c == '{' || c == '(' || c == '[' || c == ':'; }
 void Editor::AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart)
 {
     ++editCount_;
+    lastEditStart_ = editStart;
     ForgetMarksFrom(editStart);
     if (editStart == kUnknownEditStart)
         wrap_.clear();
@@ -30,7 +31,9 @@ void Editor::AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t edi
         paintedGutter_ = GutterWidth();
         UpdateScrollBars();
     } else {
+        invalidatingEdit_ = true;
         InvalidateLines(firstLine, firstLine);
+        invalidatingEdit_ = false;
     }
     NoteLineWidth(CaretLine());
     preferredColumn_ = Wrapping() ? CaretViewColumn() : CaretColumn();

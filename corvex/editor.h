@@ -243,6 +243,9 @@ private:
         std::size_t rows = 0;
     };
     WrapCheck wrapCheck_;  // the rows the last repainted line had
+    std::size_t lastEditStart_ = kUnknownEditStart;  // where the last edit began
+    bool invalidatingEdit_ = false;                  // the invalidation is an edit's
+    void NoteCaretLineRows();                        // wrapCheck_ for the caret's line
 
     // ---- selection.cpp
     bool Utf8() const { return isUtf8Text(encoding_); }

@@ -24,6 +24,8 @@ void Editor::SetSelection(std::size_t anchor, std::size_t caret, bool keepColumn
     InvalidateLines(std::min(oldFirst, newFirst), std::max(oldLast, newLast));
     if (!keepColumn)
         preferredColumn_ = Wrapping() ? CaretViewColumn() : CaretColumn();
+    if (Wrapping())
+        NoteCaretLineRows();
     ScrollToCaret();
 }
 

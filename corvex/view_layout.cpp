@@ -195,6 +195,10 @@ std::size_t Editor::ColumnOf(std::size_t offset) const
     const std::size_t length = text.lineLength(line);
     if (length <= kLongLineBytes)
         return columnOfOffset(text, offset, options_.tabWidth(), Utf8());
+    if (Wrapping()) {  // the start of the offset's row is a known place close by
+        const WrapRows::Row row = Rows().rowOf(text, offset);
+        return columnOfOffsetFrom(text, ColumnMark{row.start, row.column}, offset, options_.tabWidth(), Utf8());
+    }
     const std::size_t start = text.lineStart(line);
     const ColumnMark from = NearestMark(start, start + length, offset, static_cast<std::size_t>(-1));
     const std::size_t column = columnOfOffsetFrom(text, from, offset, options_.tabWidth(), Utf8());

@@ -194,7 +194,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     }
     const LineCells cells =
         BuildLineCells(Text(), line, leftColumn, columns, cellOptions, longLine || from ? &mark : nullptr);
-    if (longLine)
+    if (longLine && !from)
         RememberMark(cells.start);
 
     // The selected columns of this line: [selectedFrom, selectedTo).

@@ -151,19 +151,34 @@ void Editor::InvalidateWrappedLines(std::size_t first, std::size_t last)
     // When an edit left the line's rows as many as they were, only they are painted again;
     // otherwise everything below them moves.
     // (Counting the rows of a long line would walk it: such a line repaints what is below.)
-    const bool countable = first == last && first < Text().lineCount() &&
+    const bool edit = invalidatingEdit_;
+    const bool countable = edit && first == last && first < Text().lineCount() &&
                            Text().lineLength(first) < WrapRows::kRememberedLineBytes;
     const std::size_t rows = countable ? Rows().rowCount(Text(), first) : 0;
     const bool same = countable && wrapCheck_.line == first && wrapCheck_.rows == rows;
-    wrapCheck_ = {first, rows};
+    if (edit)
+        wrapCheck_ = {first, rows};
     if (last < topLine_)
         return;
-    const int y = first <= topLine_ ? ViewTop() : YOfRowPos(RowPos{first, 0});
+    int y = first <= topLine_ ? ViewTop() : YOfRowPos(RowPos{first, 0});
+    if (edit && first == last && lastEditStart_ != kUnknownEditStart && lastEditStart_ <= Text().size() &&
+        Text().lineOfOffset(lastEditStart_) == first) {
+        // Rows above the one before the edit keep their breaks: the rows of a long line
+        // are painted again from there on, not from the line's start.
+        y = std::max(y, YOfRowPos(StepRows(RowOfOffset(lastEditStart_), -1)));
+    }
     int bottom = ViewBottom();
     if (same)
         bottom = std::min<long long>(bottom, y + static_cast<long long>(rows + 1) * lineHeight_);
     RECT area = {0, std::max(ViewTop(), y), clientWidth_, bottom};
     InvalidateRect(window_, &area, FALSE);
+}
+
+void Editor::NoteCaretLineRows()
+{
+    const std::size_t line = CaretLine();
+    if (Text().lineLength(line) < WrapRows::kRememberedLineBytes)
+        wrapCheck_ = {line, Rows().rowCount(Text(), line)};
 }
 
 void Editor::DrawWrappedPaneRows(const Pane& pane, const RECT& clip)
