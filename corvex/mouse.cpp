@@ -57,7 +57,7 @@ void Editor::OnButtonDown(POINT point, WPARAM keys, bool doubleClick)
         MoveCaret(word.start, false);
         SetSelection(word.start, word.end);
         drag_ = Drag::Words;
-    } else if (alt && options_.columnSelect) {
+    } else if (alt && options_.columnSelect && !Wrapping()) {  // wrapped rows share no columns
         StartColumnBlock(LineAtY(point.y), ColumnAtX(point.x));
         drag_ = Drag::Column;
     } else if (!shift && options_.dragDrop && InSelection(offset)) {

@@ -81,10 +81,8 @@ std::size_t Editor::SmartHome(std::size_t caret) const
 
 void Editor::StartColumnBlock(std::size_t line, std::size_t column)
 {
-    if (Wrapping()) {  // wrapped rows have no columns in common: a plain selection instead
-        MoveCaret(OffsetAtPoint(lastMouse_), false);
+    if (Wrapping())  // wrapped rows have no columns in common
         return;
-    }
     doc_.breakGroup();
     columnMode_ = true;
     blockAnchorLine_ = blockCaretLine_ = line;

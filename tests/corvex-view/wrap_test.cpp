@@ -3,6 +3,7 @@
 // lines; the rows follow the view's width; Alt+Z turns wrapping on and off.
 #include "control_fixture.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -93,6 +94,21 @@ TEST_F(WrapTest, AClickOnALaterRowPutsTheCaretThere)
     }
     EXPECT_GT(secondRowColumn, firstRowEnd);
     EXPECT_LT(secondRowColumn, 2 * firstRowEnd);
+}
+
+TEST_F(WrapTest, AltDragMakesAPlainSelectionWhileWrapping)
+{
+    HoldKeys({VK_MENU}, true);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 4));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 40));
+    Send(WM_LBUTTONUP, 0, MAKELPARAM(200, 40));
+    HoldKeys({VK_MENU}, false);
+    const std::array<int, 4> position = Position();
+    EXPECT_LT(position[0], position[1]) << "a selection from the press to the release";
+    Type("X");
+    const std::string text = Text();
+    EXPECT_EQ(text.find('X'), static_cast<std::size_t>(position[0])) << "typing replaces it, as one selection";
+    EXPECT_EQ(std::count(text.begin(), text.end(), 'X'), 1);
 }
 
 TEST_F(WrapTest, AltZTurnsWrappingOnAndOffAndTellsTheParent)
