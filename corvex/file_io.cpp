@@ -59,15 +59,22 @@ std::wstring FolderOf(const std::wstring& path)
     return path.substr(0, slash);
 }
 
+// The file named by the ANSI path, opened to be read from start to end, shared with
+// every other user; INVALID_HANDLE_VALUE for an empty path or a failure.
+HANDLE OpenForReading(const char* path)
+{
+    const std::wstring wide = AnsiToWide(path);
+    if (wide.empty())
+        return INVALID_HANDLE_VALUE;
+    return CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+                       nullptr);
+}
+
 } // namespace
 
 bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(std::size_t))
 {
-    const std::wstring wide = AnsiToWide(path);
-    if (wide.empty())
-        return false;
-    FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FileHandle file(OpenForReading(path));
     LARGE_INTEGER size = {};
     if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > kMaxFileSize)
@@ -93,11 +100,7 @@ bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(st
 
 bool ReadUtf16File(const char* path, std::size_t (*extraFor)(std::size_t), DecodedFile& decoded)
 {
-    const std::wstring wide = AnsiToWide(path);
-    if (wide.empty())
-        return false;
-    FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    FileHandle file(OpenForReading(path));
     LARGE_INTEGER size = {};
     unsigned char bom[2] = {};
     DWORD got = 0;

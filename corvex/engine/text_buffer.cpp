@@ -203,10 +203,8 @@ std::size_t TextBuffer::lineOfOffset(std::size_t offset) const {
 }
 
 std::string TextBuffer::text(std::size_t offset, std::size_t length) const {
-    if (offset >= size()) return std::string();
-    length = std::min(length, size() - offset);
-    std::string out(length, '\0');
-    if (length) text_.copyOut(offset, length, &out[0]);
+    std::string out;
+    textInto(offset, length, out);
     return out;
 }
 
