@@ -109,6 +109,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             InvalidateRect(window_, nullptr, FALSE);
         else if (effect == OptionEffect::Wrap)
             ApplyWordWrap();
+        else if (effect == OptionEffect::Skin)
+            ApplySkin();
         if (message == SetLanguage)
             ResetLexer();
         if (!options_.horizontalSplitter)
@@ -145,9 +147,9 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         clientWidth_ = LOWORD(lParam);
         clientHeight_ = HIWORD(lParam);
-        if (splitY_ && splitY_ + kSplitBarSize + lineHeight_ > clientHeight_)
+        if (splitY_ && splitY_ + kSplitBarSize + lineHeight_ > AreaBottom())
             Unsplit();
-        if (splitX_ && splitX_ + kSplitBarSize + charWidth_ > clientWidth_)
+        if (splitX_ && splitX_ + kSplitBarSize + charWidth_ > AreaRight())
             UnsplitColumns();
         UpdateScrollBars();
         ScrollTo(topLine_, leftColumn_);
@@ -203,16 +205,40 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (ownBars_ && bars_.ButtonDown(point))
+            return 0;
         OnButtonDown(point, wParam, message == WM_LBUTTONDBLCLK);
         return 0;
     }
-    case WM_MOUSEMOVE:
-        OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}, wParam);
+    case WM_MOUSEMOVE: {
+        const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (ownBars_) {
+            bars_.MouseMove(point);
+            if (bars_.Tracking())
+                return 0;
+        }
+        OnMouseMove(point, wParam);
         return 0;
+    }
     case WM_LBUTTONUP:
+        if (bars_.Tracking()) {
+            bars_.ButtonUp();
+            return 0;
+        }
         OnButtonUp({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}, wParam);
         return 0;
+    case WM_MOUSELEAVE:
+        bars_.MouseLeave();
+        return 0;
+    case WM_THEMECHANGED:
+        if (!skinnedBars_) {
+            bars_.SetLook(nullptr);  // the system's look, as it now is
+            UpdateScrollBars();
+        }
+        return 0;
     case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window_)
+            bars_.Cancel();
         if (draggingSplitter_ && reinterpret_cast<HWND>(lParam) != window_)
             EndSplitterDrag();
         if (drag_ != Drag::None && reinterpret_cast<HWND>(lParam) != window_) {
@@ -230,6 +256,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             OnGapTimer();
         else if (wParam == kWidthTimer)
             OnWidthTimer();
+        else if (wParam == kScrollBarTimer)
+            bars_.OnTimer();
         return 0;
     case WM_RBUTTONDOWN:
         OnRightButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
@@ -261,6 +289,10 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             POINT point;
             GetCursorPos(&point);
             ScreenToClient(window_, &point);
+            if (ownBars_ && (bars_.Tracking() || bars_.Contains(point))) {
+                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+                return TRUE;
+            }
             if (const int bar = draggingSplitter_ ? draggingSplitter_ : SplitterAt(point)) {
                 SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(bar == 1 ? 32645 : 32644))); // IDC_SIZENS/WE
                 return TRUE;

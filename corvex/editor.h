@@ -17,6 +17,7 @@
 //   search_target.cpp  find, replace, go to line and match brace for the dialogs
 //   commands.cpp       the Command message
 //   splitter.cpp       the splits into two or four panes
+//   pane_scroll_bars.cpp  the control's own scroll bars (with a skin, or split panes)
 //   brace_view.cpp     the highlighted bracket pair at the caret
 #pragma once
 
@@ -30,6 +31,7 @@
 #include "corvex/lex/lex_state_cache.h"
 #include "corvex/ole_drag_drop.h"
 #include "corvex/options.h"
+#include "corvex/own_scroll_bars.h"
 #include "corvex/search/replace_plan.h"
 
 #include <cstddef>
@@ -56,7 +58,7 @@ constexpr std::size_t kFarFromGap = 1u << 20;
 // narrowed it.
 constexpr UINT_PTR kWidthTimer = 4;
 
-class Editor : public dialogs::SearchTarget, private LineChangeListener, private DropHost {
+class Editor : public dialogs::SearchTarget, private LineChangeListener, private DropHost, private ScrollBarHost {
 public:
     explicit Editor(HWND window);
     ~Editor() override;
@@ -121,9 +123,9 @@ private:
     // only with a vertical split) and 1. The active pane's first line and column are
     // topLine_ and leftColumn_; the other row's and column's are otherTop_/otherLeft_.
     int RowTop(int row) const { return row == 0 ? 0 : splitY_ ? splitY_ + kSplitBarSize : 0; }
-    int RowBottom(int row) const { return row == 0 ? splitY_ : clientHeight_; }
+    int RowBottom(int row) const { return row == 0 ? splitY_ : AreaBottom(); }
     int ColumnLeft(int column) const { return column == 0 ? 0 : splitX_ ? splitX_ + kSplitBarSize : 0; }
-    int ColumnRight(int column) const { return column == 0 ? splitX_ : clientWidth_; }
+    int ColumnRight(int column) const { return column == 0 ? splitX_ : AreaRight(); }
     int ViewTop() const { return RowTop(activeRow_); }
     int ViewBottom() const { return RowBottom(activeRow_); }
     int ViewLeft() const { return ColumnLeft(activeColumn_); }
@@ -145,6 +147,19 @@ private:
     void PaintSplitter(HDC dc);
     void InvalidateOtherRow();
     bool PaneWheel(int delta, bool horizontal);
+
+    // ---- pane_scroll_bars.cpp: with a skin, or while the view is split, the control
+    // draws its scroll bars itself (one per row and per column of panes) inside the client
+    // area, which then ends at AreaRight()/AreaBottom(); otherwise the window's own bars
+    // serve the one pane.
+    int AreaRight() const { return clientWidth_ - (ownBars_ && options_.verticalScrollBar ? bars_.Look().Thickness(true) : 0); }
+    int AreaBottom() const
+    {
+        return clientHeight_ - (ownBars_ && options_.horizontalScrollBar ? bars_.Look().Thickness(false) : 0);
+    }
+    void ApplySkin();             // after the skin folder was given
+    void LayOutOwnBars();
+    void ScrollRequest(bool vertical, int index, WORD request, long long thumbPosition) override;
 
     // ---- brace_view.cpp
     void RefreshBraceHighlight();
@@ -184,8 +199,10 @@ private:
     void ScrollTo(std::size_t topLine, std::size_t leftColumn);
     void ScrollToCaret();
     void UpdateScrollBars();
-    void OnVerticalScroll(WORD request);
-    void OnHorizontalScroll(WORD request);
+    // `thumb`: the thumb's position with SB_THUMBTRACK/SB_THUMBPOSITION (-1: the window's
+    // scroll bar tells it).
+    void OnVerticalScroll(WORD request, long long thumb = -1);
+    void OnHorizontalScroll(WORD request, long long thumb = -1);
     void NoteLineWidth(std::size_t line);
     void NoteLongestLine();
     void PlaceCaret();
@@ -383,7 +400,10 @@ private:
     std::size_t longestLine_ = 0;     // the line widestColumns_ was last measured on
     int scrollLines_ = -1, scrollColumns_ = -1, scrollPageLines_ = -1, scrollPageColumns_ = -1;
     int scrollTop_ = -1, scrollLeft_ = -1;
-    int shownBars_ = -1;              // bit 0 horizontal, bit 1 vertical
+    int shownBars_ = -1;              // the window's bars: bit 0 horizontal, bit 1 vertical
+    OwnScrollBars bars_{window_, *this};
+    bool ownBars_ = false;            // the control draws its bars (bars_), the window shows none
+    bool skinnedBars_ = false;        // bars_ has the skin's look
     int wheelRemainder_ = 0;
     bool hasFocus_ = false;
 

@@ -158,6 +158,7 @@ bool HandleOptionMessage(Options& options, UINT message, WPARAM wParam, LPARAM l
     case SetSkinFolder: {
         const char* folder = reinterpret_cast<const char*>(lParam);
         options.skinFolder = folder ? std::string(folder, strnlen(folder, MAX_PATH)) : std::string();
+        effect = OptionEffect::Skin;
         result = 1;
         return true;
     }

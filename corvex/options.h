@@ -45,7 +45,7 @@ struct Options {
 };
 
 // What an option message did, so the control can refresh what depends on it.
-enum class OptionEffect { None, Repaint, Relayout, ScrollBars, Wrap };
+enum class OptionEffect { None, Repaint, Relayout, ScrollBars, Wrap, Skin };
 
 // Handles the option, colour, font-style, line-numbering, language and skin messages.
 // Returns false when `message` is none of them.

@@ -4,7 +4,7 @@
 // into a left and a right column. Both make four panes on the same document: the panes
 // of a row share its first line, the panes of a column share its first column.
 //
-// One pane is active: it has the caret, the scroll bars and the keyboard, and its first
+// One pane is active: it has the caret and the keyboard, and its first
 // line and column are topLine_ and leftColumn_, so the mapping between pixels and text
 // works on it unchanged. A click in another pane makes that one active (the first line
 // and column trade places with otherTop_/otherLeft_). The wheel scrolls the pane under
@@ -46,14 +46,14 @@ RECT Editor::SplitBoxRect() const
 {
     if (splitY_ || !options_.horizontalSplitter)
         return RECT{0, 0, 0, 0};
-    return RECT{clientWidth_ - kBoxLength, 0, clientWidth_, kSplitBarSize};
+    return RECT{AreaRight() - kBoxLength, 0, AreaRight(), kSplitBarSize};
 }
 
 RECT Editor::ColumnSplitBoxRect() const
 {
     if (splitX_ || !options_.verticalSplitter)
         return RECT{0, 0, 0, 0};
-    return RECT{0, clientHeight_ - kBoxLength, kSplitBarSize, clientHeight_};
+    return RECT{0, AreaBottom() - kBoxLength, kSplitBarSize, AreaBottom()};
 }
 
 int Editor::SplitterAt(POINT point) const
@@ -73,7 +73,7 @@ int Editor::SplitterAt(POINT point) const
 void Editor::DragSplitter(POINT point)
 {
     if (draggingSplitter_ == 1) {
-        const int limit = clientHeight_ - kSplitBarSize - lineHeight_;
+        const int limit = AreaBottom() - kSplitBarSize - lineHeight_;
         const int at = std::clamp(static_cast<int>(point.y) - kSplitBarSize / 2, 0, std::max(0, limit));
         if (at == splitY_)
             return;
@@ -83,7 +83,7 @@ void Editor::DragSplitter(POINT point)
         if (!splitY_)
             activeRow_ = 1;
     } else if (draggingSplitter_ == 2) {
-        const int limit = clientWidth_ - kSplitBarSize - charWidth_;
+        const int limit = AreaRight() - kSplitBarSize - charWidth_;
         const int at = std::clamp(static_cast<int>(point.x) - kSplitBarSize / 2, 0, std::max(0, limit));
         if (at == splitX_)
             return;
@@ -102,9 +102,9 @@ void Editor::EndSplitterDrag()
     draggingSplitter_ = 0;
     if (GetCapture() == window_)
         ReleaseCapture();
-    if (dragged == 1 && (splitY_ < lineHeight_ || splitY_ > clientHeight_ - kSplitBarSize - 2 * lineHeight_))
+    if (dragged == 1 && (splitY_ < lineHeight_ || splitY_ > AreaBottom() - kSplitBarSize - 2 * lineHeight_))
         Unsplit();
-    if (dragged == 2 && (splitX_ < 2 * charWidth_ || splitX_ > clientWidth_ - kSplitBarSize - 2 * charWidth_))
+    if (dragged == 2 && (splitX_ < 2 * charWidth_ || splitX_ > AreaRight() - kSplitBarSize - 2 * charWidth_))
         UnsplitColumns();
 }
 
@@ -176,12 +176,14 @@ bool Editor::PaneWheel(int delta, bool horizontal)
         const long long last = static_cast<long long>(Text().lineCount()) - 1;
         otherTop_ = static_cast<std::size_t>(std::clamp<long long>(static_cast<long long>(otherTop_) - step, 0, last));
         InvalidateOtherRow();
+        UpdateScrollBars();
         return true;
     }
     if (horizontal && ColumnAt(point.x) != activeColumn_) {
         otherLeft_ = static_cast<std::size_t>(
             std::clamp<long long>(static_cast<long long>(otherLeft_) - step, 0, static_cast<long long>(widestColumns_)));
         InvalidateRect(window_, nullptr, FALSE);
+        UpdateScrollBars();
         return true;
     }
     return false;

@@ -317,6 +317,23 @@ void Editor::ScrollToCaret()
 
 void Editor::UpdateScrollBars()
 {
+    const bool own = skinnedBars_ || splitX_ || splitY_;
+    if (own != ownBars_) {
+        // The text area changes: everything is drawn again, the caret placed again.
+        ownBars_ = own;
+        shownBars_ = -1;
+        InvalidateRect(window_, nullptr, FALSE);
+        PlaceCaret();
+    }
+    if (ownBars_) {
+        if (shownBars_ != 0) {
+            shownBars_ = 0;
+            ShowScrollBar(window_, SB_BOTH, FALSE);  // resizes the client area: WM_SIZE comes here again
+        }
+        LayOutOwnBars();
+        return;
+    }
+    bars_.Set({}, RECT{});
     const int bars = (options_.horizontalScrollBar ? 1 : 0) | (options_.verticalScrollBar ? 2 : 0);
     if (bars != shownBars_) {
         shownBars_ = bars;
@@ -348,7 +365,7 @@ void Editor::UpdateScrollBars()
     }
 }
 
-void Editor::OnVerticalScroll(WORD request)
+void Editor::OnVerticalScroll(WORD request, long long thumb)
 {
     if (Wrapping() && (request == SB_LINEUP || request == SB_LINEDOWN || request == SB_PAGEUP || request == SB_PAGEDOWN)) {
         const long long page = static_cast<long long>(VisibleLines());
@@ -366,9 +383,12 @@ void Editor::OnVerticalScroll(WORD request)
     case SB_BOTTOM: top = Text().lineCount(); break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
-        SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-        GetScrollInfo(window_, SB_VERT, &info);
-        top = static_cast<std::size_t>(std::max(0, info.nTrackPos));
+        if (thumb < 0) {
+            SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+            GetScrollInfo(window_, SB_VERT, &info);
+            thumb = info.nTrackPos;
+        }
+        top = static_cast<std::size_t>(std::max(0LL, thumb));
         if (request == SB_THUMBTRACK && options_.lineTooltips)
             ShowLineTooltip(top);
         break;
@@ -382,7 +402,7 @@ void Editor::OnVerticalScroll(WORD request)
     ScrollTo(top, leftColumn_);
 }
 
-void Editor::OnHorizontalScroll(WORD request)
+void Editor::OnHorizontalScroll(WORD request, long long thumb)
 {
     const std::size_t page = VisibleColumns();
     std::size_t left = leftColumn_;
@@ -395,9 +415,12 @@ void Editor::OnHorizontalScroll(WORD request)
     case SB_RIGHT: left = widestColumns_; break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
-        SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-        GetScrollInfo(window_, SB_HORZ, &info);
-        left = static_cast<std::size_t>(std::max(0, info.nTrackPos));
+        if (thumb < 0) {
+            SCROLLINFO info = {sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+            GetScrollInfo(window_, SB_HORZ, &info);
+            thumb = info.nTrackPos;
+        }
+        left = static_cast<std::size_t>(std::max(0LL, thumb));
         break;
     }
     default:

@@ -74,6 +74,8 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         }
     }
     PaintSplitter(backDc_);
+    if (ownBars_)
+        bars_.Paint(backDc_, clip);
     BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
            SRCCOPY);
     if (braceWaits_ && lexStates_.knows(CaretLine()))

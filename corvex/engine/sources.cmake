@@ -7,6 +7,7 @@ set(CORVEX_ENGINE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/file_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_ops.cpp
   ${CMAKE_CURRENT_LIST_DIR}/word_wrap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scroll_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/code_page.cpp
 )
 get_filename_component(CORVEX_ENGINE_INCLUDE_DIR "${CMAKE_CURRENT_LIST_DIR}/../.." ABSOLUTE)

@@ -8,6 +8,7 @@ if(NOT QUILLET_BENCH)
     ${QUILLET_ROOT}/tests/corvex/file_codec_test.cpp
     ${QUILLET_ROOT}/tests/corvex/text_ops_test.cpp
     ${QUILLET_ROOT}/tests/corvex/word_wrap_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/scroll_geometry_test.cpp
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz.cpp
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz_test.cpp)
   target_link_libraries(corvex_engine_tests PRIVATE corvex_core)

@@ -1,0 +1,200 @@
+#include "corvex/scroll_bar_look.h"
+
+#include <uxtheme.h>
+#include <vsstyle.h>
+
+#include <algorithm>
+
+namespace corvex {
+namespace {
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+int Height(const RECT& rect) { return rect.bottom - rect.top; }
+
+// ---- the system's look
+
+class SystemLook : public ScrollBarLook {
+public:
+    explicit SystemLook(HWND window) : theme_(IsAppThemed() ? OpenThemeData(window, L"SCROLLBAR") : nullptr) {}
+    ~SystemLook() override
+    {
+        if (theme_)
+            CloseThemeData(theme_);
+    }
+
+    int Thickness(bool vertical) const override { return GetSystemMetrics(vertical ? SM_CXVSCROLL : SM_CYHSCROLL); }
+
+    void DrawArrow(HDC dc, const RECT& rect, bool vertical, bool forward, PartState state) override
+    {
+        if (theme_) {
+            const int first = vertical ? (forward ? ABS_DOWNNORMAL : ABS_UPNORMAL)
+                                       : (forward ? ABS_RIGHTNORMAL : ABS_LEFTNORMAL);
+            DrawThemeBackground(theme_, dc, SBP_ARROWBTN, first + Offset(state), &rect, nullptr);
+            return;
+        }
+        UINT kind = vertical ? (forward ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) : (forward ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT);
+        if (state == PartState::Pressed)
+            kind |= DFCS_PUSHED | DFCS_FLAT;
+        if (state == PartState::Disabled)
+            kind |= DFCS_INACTIVE;
+        RECT box = rect;
+        DrawFrameControl(dc, &box, DFC_SCROLL, kind);
+    }
+
+    void DrawTrack(HDC dc, const RECT& rect, bool vertical, PartState state) override
+    {
+        if (theme_) {
+            DrawThemeBackground(theme_, dc, vertical ? SBP_LOWERTRACKVERT : SBP_LOWERTRACKHORZ, Offset(state) + 1, &rect,
+                                nullptr);
+            return;
+        }
+        FillRect(dc, &rect, GetSysColorBrush(state == PartState::Pressed ? COLOR_3DDKSHADOW : COLOR_SCROLLBAR));
+    }
+
+    void DrawThumb(HDC dc, const RECT& rect, bool vertical, PartState state) override
+    {
+        if (theme_) {
+            DrawThemeBackground(theme_, dc, vertical ? SBP_THUMBBTNVERT : SBP_THUMBBTNHORZ, Offset(state) + 1, &rect,
+                                nullptr);
+            DrawThemeBackground(theme_, dc, vertical ? SBP_GRIPPERVERT : SBP_GRIPPERHORZ, Offset(state) + 1, &rect,
+                                nullptr);
+            return;
+        }
+        RECT box = rect;
+        DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+
+    void DrawCorner(HDC dc, const RECT& rect) override { FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE)); }
+
+private:
+    static int Offset(PartState state)
+    {
+        switch (state) {
+        case PartState::Hot: return 1;
+        case PartState::Pressed: return 2;
+        case PartState::Disabled: return 3;
+        case PartState::Normal: break;
+        }
+        return 0;
+    }
+
+    HTHEME theme_;
+};
+
+// ---- a skin's bitmaps
+
+class SkinLook : public ScrollBarLook {
+public:
+    SkinLook(HBITMAP vertical, HBITMAP horizontal, int cell)
+        : vertical_(vertical), horizontal_(horizontal), cell_(cell), dc_(CreateCompatibleDC(nullptr))
+    {
+        old_ = SelectObject(dc_, vertical_);
+    }
+    ~SkinLook() override
+    {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+        DeleteObject(vertical_);
+        DeleteObject(horizontal_);
+    }
+
+    int Thickness(bool) const override { return cell_; }
+
+    void DrawArrow(HDC dc, const RECT& rect, bool vertical, bool forward, PartState state) override
+    {
+        Stretch(dc, rect, vertical, forward ? 2 : 0, state);
+    }
+    void DrawTrack(HDC dc, const RECT& rect, bool vertical, PartState state) override
+    {
+        Stretch(dc, rect, vertical, 1, state);
+    }
+    void DrawThumb(HDC dc, const RECT& rect, bool vertical, PartState state) override
+    {
+        // Both ends as drawn, the middle stretched.
+        const int length = vertical ? Height(rect) : Width(rect);
+        const int end = cell_ / 3;
+        if (length < 2 * end + 1) {
+            Stretch(dc, rect, vertical, 3, state);
+            return;
+        }
+        const int middle = cell_ - 2 * end;
+        const int starts[3] = {0, end, length - end}, lengths[3] = {end, length - 2 * end, end};
+        const int from[3] = {0, end, end + middle}, fromLengths[3] = {end, middle, end};
+        for (int k = 0; k < 3; ++k) {
+            RECT piece = rect;
+            if (vertical) {
+                piece.top = rect.top + starts[k];
+                piece.bottom = piece.top + lengths[k];
+            } else {
+                piece.left = rect.left + starts[k];
+                piece.right = piece.left + lengths[k];
+            }
+            Blit(dc, piece, vertical, 3, state, from[k], fromLengths[k]);
+        }
+    }
+    void DrawCorner(HDC dc, const RECT& rect) override { Stretch(dc, rect, true, 1, PartState::Normal); }
+
+private:
+    void Stretch(HDC dc, const RECT& rect, bool vertical, int piece, PartState state)
+    {
+        Blit(dc, rect, vertical, piece, state, 0, cell_);
+    }
+
+    // Draws `length` pixels from `from` along cell `piece` (0 back arrow, 1 track,
+    // 2 forward arrow, 3 thumb) of the state's row into `rect`.
+    void Blit(HDC dc, const RECT& rect, bool vertical, int piece, PartState state, int from, int length)
+    {
+        if (Width(rect) <= 0 || Height(rect) <= 0)
+            return;
+        const int stateIndex = state == PartState::Hot ? 1 : state == PartState::Pressed ? 2 : 0;
+        SelectObject(dc_, vertical ? vertical_ : horizontal_);
+        const int x = vertical ? stateIndex * cell_ : piece * cell_ + from;
+        const int y = vertical ? piece * cell_ + from : stateIndex * cell_;
+        const int width = vertical ? cell_ : length, height = vertical ? length : cell_;
+        const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, rect.left, rect.top, Width(rect), Height(rect), dc_, x, y, width, height, SRCCOPY);
+        SetStretchBltMode(dc, oldMode);
+    }
+
+    HBITMAP vertical_, horizontal_;
+    int cell_;
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+HBITMAP LoadBitmapFile(const std::string& path, BITMAP& info)
+{
+    auto bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    if (bitmap && !GetObjectA(bitmap, sizeof info, &info)) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+} // namespace
+
+std::unique_ptr<ScrollBarLook> MakeSystemScrollBarLook(HWND window) { return std::make_unique<SystemLook>(window); }
+
+std::unique_ptr<ScrollBarLook> LoadSkinScrollBarLook(const std::string& folder)
+{
+    if (folder.empty())
+        return nullptr;
+    const std::string prefix = folder.back() == '\\' || folder.back() == '/' ? folder : folder + "\\";
+    BITMAP v = {}, h = {};
+    HBITMAP vertical = LoadBitmapFile(prefix + "v scrollbar.bmp", v);
+    HBITMAP horizontal = LoadBitmapFile(prefix + "h scrollbar.bmp", h);
+    const int cell = static_cast<int>(v.bmWidth / 3);
+    const bool laidOut = vertical && horizontal && cell >= 4 && v.bmWidth == 3 * cell && v.bmHeight == 4 * cell &&
+                         h.bmWidth == 4 * cell && h.bmHeight == 3 * cell;
+    if (!laidOut) {
+        if (vertical)
+            DeleteObject(vertical);
+        if (horizontal)
+            DeleteObject(horizontal);
+        return nullptr;
+    }
+    return std::make_unique<SkinLook>(vertical, horizontal, cell);
+}
+
+} // namespace corvex
