@@ -168,7 +168,7 @@ void OwnScrollBars::MouseMove(POINT point)
         const bool vertical = bar && bar->vertical;
         const int index = bar ? bar->index : 0;
         if (part != hot_ || vertical != hotVertical_ || index != hotIndex_) {
-            Invalidate(Find(hotVertical_, hotIndex_));
+            Invalidate(Find(hotVertical_, hotIndex_));  // the bar that was hot
             hot_ = part;
             hotVertical_ = vertical;
             hotIndex_ = index;
@@ -214,6 +214,11 @@ void OwnScrollBars::ButtonUp()
     if (part == BarPart::Thumb)
         host_.ScrollRequest(pressedVertical_, pressedIndex_, SB_THUMBPOSITION, thumbPosition_);
     host_.ScrollRequest(pressedVertical_, pressedIndex_, SB_ENDSCROLL, 0);
+    // What is under the mouse now is hot (nothing was while the press was held).
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(window_, &cursor);
+    MouseMove(cursor);
 }
 
 void OwnScrollBars::Cancel()

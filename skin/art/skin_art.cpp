@@ -273,23 +273,44 @@ Image StatusbarStrip(const Theme& t) {
     return bar;
 }
 
+// The scroll bars: cells of 17 x 17. The vertical bitmap has a column per look (normal,
+// hot, pressed) and a row per piece (up arrow, track, down arrow, thumb); the horizontal
+// one is the vertical one turned a quarter, so its arrows point left and right and its
+// pieces run along the columns.
 Image ScrollbarArt(const Theme& t, bool vertical) {
     const int s = 17;
-    Image strip(s, 3 * s, t.bandEnd);
-    strip.FillRect(0, s, s, 2 * s, Horizontal(0, float(s), Darker(t.bandEnd, 0.06f), t.bandStart));
-    for (int k : {0, 2}) {
-        const float y0 = float(k * s);
-        strip.FillShape(RoundedRect(1.5f, y0 + 1.5f, s - 1.5f, y0 + s - 1.5f, 3), Vertical(y0, y0 + s, t.tabStart, t.tabEnd));
-        strip.FillShape(RoundedFrame(1.5f, y0 + 1.5f, s - 1.5f, y0 + s - 1.5f, 3, 1), t.tabBorder);
-        const float c = y0 + s / 2.0f, dir = k == 0 ? -1.0f : 1.0f;
-        strip.FillShape(Polygon({{s / 2.0f, c + 3 * dir}, {s / 2.0f - 4, c - 2 * dir}, {s / 2.0f + 4, c - 2 * dir}}),
-                        Darker(t.tabSelectedBorder, 0.35f));
+    std::vector<Image> columns;
+    for (Look look : {Look::Normal, Look::Hover, Look::Pressed}) {
+        const Colour a = look == Look::Pressed ? t.pressedStart : look == Look::Hover ? t.hotStart : t.tabStart;
+        const Colour b = look == Look::Pressed ? t.pressedEnd : look == Look::Hover ? t.hotEnd : t.tabEnd;
+        const Colour edge = look == Look::Pressed ? t.pressedBorder : look == Look::Hover ? t.hotBorder : t.tabBorder;
+        const Colour ink = Darker(t.tabSelectedBorder, 0.35f);
+        std::vector<Image> rows;
+        for (int piece = 0; piece < 4; ++piece) {
+            Image cell(s, s, t.bandEnd);
+            // The track: a groove across the bar, darker where it is held down.
+            const Colour groove = look == Look::Pressed ? Darker(t.bandEnd, 0.18f) : Darker(t.bandEnd, 0.06f);
+            cell.FillRect(0, 0, s, s, Horizontal(0, float(s), groove, t.bandStart));
+            cell.FillRect(0, 0, 1, s, Darker(t.bandEnd, 0.12f));
+            if (piece == 0 || piece == 2) {
+                cell.FillShape(RoundedRect(1.5f, 1.5f, s - 1.5f, s - 1.5f, 3), Horizontal(1, s - 1, a, b));
+                cell.FillShape(RoundedFrame(1.5f, 1.5f, s - 1.5f, s - 1.5f, 3, 1), edge);
+                const float c = s / 2.0f, dir = piece == 0 ? -1.0f : 1.0f;
+                cell.FillShape(Polygon({{c, c + 3 * dir}, {c - 4, c - 2 * dir}, {c + 4, c - 2 * dir}}), ink);
+            } else if (piece == 3) {
+                // The thumb: its ends (a third of the cell each) are kept, the middle stretched.
+                cell.FillShape(RoundedRect(2.5f, 0.5f, s - 2.5f, s - 0.5f, 4), Horizontal(2, s - 2, a, b));
+                cell.FillShape(RoundedFrame(2.5f, 0.5f, s - 2.5f, s - 0.5f, 4, 1), edge);
+            }
+            rows.push_back(cell);
+        }
+        columns.push_back(StackVertically(rows));
     }
+    Image strip = StackHorizontally(columns);
     if (vertical) return strip;
-    // The horizontal bar is the vertical one turned a quarter: arrows point left and right.
-    Image turned(3 * s, s);
-    for (int y = 0; y < 3 * s; ++y)
-        for (int x = 0; x < s; ++x) turned.Set(y, x, strip.Get(x, y));
+    Image turned(strip.Height(), strip.Width());
+    for (int y = 0; y < strip.Height(); ++y)
+        for (int x = 0; x < strip.Width(); ++x) turned.Set(y, x, strip.Get(x, y));
     return turned;
 }
 
