@@ -1,8 +1,15 @@
 // For screenshots: a window with one Corvex control showing a sample in a language, or
 // the control's settings dialog.
-//   corvex_colour_shots cpp|html|sql|settings|split|split4 [seconds=6]
-// The window closes itself after the given seconds.
+//   corvex_colour_shots cpp|html|sql|settings|keyboard|split|split4|wrap|column|bars
+//                       [seconds=6] [skin folder]
+// keyboard: the settings dialog on its Keyboard page; wrap: a paragraph with word wrap on;
+// column: a column selection made with Alt+Shift and the arrows; bars: a long document
+// scrolled to its middle, so both scroll bars show their thumbs. With a skin folder the
+// control draws its scroll bars from that skin. The window closes itself after the
+// given seconds.
 #include "corvex/include/corvex.h"
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -62,6 +69,28 @@ const char kSql[] =
     "HAVING SUM(o.amount) > 100\r\n"
     " ORDER BY total DESC;\r\n";
 
+const char kProse[] =
+    "Word wrap shows a long line in rows as wide as the window, broken between words where there are any, "
+    "so a paragraph written on one line reads like a paragraph. The caret keys, Home and End follow the rows; "
+    "the line numbers and the status bar keep counting lines.\r\n"
+    "\r\n"
+    "A_line_without_any_spaces_is_broken_where_the_row_ends:_"
+    "abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwxyz\r\n"
+    "\r\n"
+    "\tTabs keep their stops on every row of the line, and a short line is one row.\r\n";
+
+// The settings dialog the control opened (a dialog of this thread).
+BOOL CALLBACK FindDialog(HWND window, LPARAM found)
+{
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, "#32770") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SIZE) {
@@ -71,6 +100,19 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     if (message == WM_TIMER && wParam == 1) {
         PostQuitMessage(0);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == 3) {
+        // The Keyboard page (the sixth tab) of the open settings dialog.
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog)
+            return 0;
+        KillTimer(window, 3);
+        HWND tabs = GetDlgItem(dialog, 1901);
+        SendMessageA(tabs, TCM_SETCURSEL, 5, 0);
+        NMHDR header = {tabs, 1901, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(dialog, WM_NOTIFY, 1901, reinterpret_cast<LPARAM>(&header));
         return 0;
     }
     if (message == WM_TIMER && wParam == 2) {
@@ -87,6 +129,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     const std::string what = __argc > 1 ? __argv[1] : "cpp";
     const int seconds = __argc > 2 ? std::atoi(__argv[2]) : 6;
+    const char* skin = __argc > 3 ? __argv[3] : nullptr;
     CorvexInitialize(corvex::kInitFlags);
     WNDCLASSA wc = {};
     wc.lpfnWndProc = &FrameProc;
@@ -105,7 +148,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
                              FIXED_PITCH | FF_MODERN, "Courier New");
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
     const char* language = what == "html" ? "HTML" : what == "sql" ? "SQL" : "C/C++";
-    const char* text = what == "html" ? kHtml : what == "sql" ? kSql : kCpp;
+    std::string longText;
+    for (int k = 0; k < 8; ++k)
+        longText += kCpp;
+    longText += "// " + std::string(150, '=') + " the widest line\r\n";
+    const char* text = what == "html" ? kHtml : what == "sql" ? kSql : what == "wrap" ? kProse
+                       : what == "bars" ? longText.c_str() : kCpp;
+    if (skin)
+        SendMessageA(control, corvex::SetSkinFolder, 0, reinterpret_cast<LPARAM>(skin));
+    if (what == "wrap")
+        SendMessageA(control, corvex::SetWordWrap, 1, 0);
     SendMessageA(control, corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(language));
     int record[4] = {};
     SendMessageA(control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
@@ -121,8 +173,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         SendMessageA(control, corvex::SelectRange, 420, 420);
     }
     if (what == "split4") {
-        // Both splits, the lower right pane scrolled, the caret before the loop's "{".
+        // Both splits, the lower right pane scrolled, the caret before the loop's "{". The
+        // split boxes sit inside the scroll bars the control draws for a skin (the
+        // installed skins' bars are 17 pixels thick).
         GetClientRect(control, &client);
+        if (skin) {
+            client.right -= 17;
+            client.bottom -= 17;
+        }
         SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 8, 2));
         SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 8, 150));
         SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 8, 150));
@@ -140,9 +198,30 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         for (int k = 0; k < 6; ++k)
             SendMessageA(control, WM_HSCROLL, SB_LINERIGHT, 0);
     }
+    if (what == "column") {
+        // Alt+Shift held: the arrows grow a column block from the caret.
+        SendMessageA(control, corvex::SelectRange, 180, 180);
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_MENU] = keys[VK_SHIFT] = 0x80;
+        SetKeyboardState(keys);
+        for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT})
+            SendMessageA(control, WM_SYSKEYDOWN, key, 1 | (1 << 29));
+        keys[VK_MENU] = keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+    if (what == "bars") {
+        SendMessageA(control, corvex::SelectRange, 0, 0);
+        for (int k = 0; k < 40; ++k)
+            SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+        for (int k = 0; k < 20; ++k)
+            SendMessageA(control, WM_HSCROLL, SB_LINERIGHT, 0);
+    }
     SetTimer(frame, 1, static_cast<UINT>(seconds * 1000), nullptr);
-    if (what == "settings")
+    if (what == "settings" || what == "keyboard")
         SetTimer(frame, 2, 300, nullptr);
+    if (what == "keyboard")
+        SetTimer(frame, 3, 600, nullptr);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && msg.wParam == 1 && msg.hwnd == frame) {

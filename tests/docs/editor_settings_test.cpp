@@ -58,7 +58,12 @@ std::string TextOf(HWND control)
     return text;
 }
 
-bool HasStyle(HWND window, LONG style) { return (GetWindowLongA(window, GWL_STYLE) & style) == style; }
+// Whether the control shows its horizontal (or vertical) scroll bar: with the skin's
+// bitmaps it draws them itself, so its window styles do not tell.
+bool ShowsBar(HWND control, bool horizontal)
+{
+    return SendMessageA(control, corvex::GetScrollBar, horizontal ? 1 : 0, 0) != 0;
+}
 
 // Where FindText stops first, from the start of the document (-1: nothing found).
 int FirstMatch(HWND control, const char* text)
@@ -92,8 +97,8 @@ TEST_F(EditorSettingsTest, WithoutStoredValuesADocumentTypesTabsIndentsAfterABra
     HWND control = DocumentList[0].control;
     Type(0, "{\rx\ty");
     EXPECT_EQ(TextOf(control), "{\n\tx\ty");
-    EXPECT_TRUE(HasStyle(control, WS_HSCROLL));
-    EXPECT_TRUE(HasStyle(control, WS_VSCROLL));
+    EXPECT_TRUE(ShowsBar(control, true));
+    EXPECT_TRUE(ShowsBar(control, false));
     OpenDocument(MakeFile("b.txt", "Word words word"));
     EXPECT_EQ(FirstMatch(DocumentList[1].control, "word"), 0) << "any case, inside words too";
 }
@@ -111,8 +116,8 @@ TEST_F(EditorSettingsTest, StoredNumbersChangeWhatANewDocumentDoes)
     HWND control = DocumentList[0].control;
     Type(0, "\tx{\r  y\rz");
     EXPECT_EQ(TextOf(control), "   x{\n  y\nz") << "tabs as three spaces, no indenting";
-    EXPECT_FALSE(HasStyle(control, WS_HSCROLL));
-    EXPECT_TRUE(HasStyle(control, WS_VSCROLL));
+    EXPECT_FALSE(ShowsBar(control, true));
+    EXPECT_TRUE(ShowsBar(control, false));
     OpenDocument(MakeFile("b.txt", "Word words word"));
     EXPECT_EQ(FirstMatch(DocumentList[1].control, "word"), 11) << "this case only, whole words only";
 }
@@ -141,8 +146,8 @@ TEST_F(EditorSettingsTest, WhatOneDocumentsControlWasSetToIsWhatTheNextOneStarts
     SendMessageA(second, corvex::SelectRange, 0, 0);
     Type(1, "\t");
     EXPECT_EQ(TextOf(second), "     Word word");
-    EXPECT_TRUE(HasStyle(second, WS_HSCROLL));
-    EXPECT_FALSE(HasStyle(second, WS_VSCROLL));
+    EXPECT_TRUE(ShowsBar(second, true));
+    EXPECT_FALSE(ShowsBar(second, false));
     COLORREF got[corvex::kColourCount] = {};
     SendMessageA(second, corvex::GetColours, 0, reinterpret_cast<LPARAM>(got));
     EXPECT_EQ(got[corvex::ColourComment], RGB(1, 2, 3));

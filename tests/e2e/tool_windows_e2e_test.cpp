@@ -555,9 +555,15 @@ TEST_P(ToolWindowsPictures, DropDownsAndAboutInTheSkin)
     app_.SetConfig("Favs", "1", app_.Folder() + "Skin\\" + skin + "\\Skin.ini|");
     app_.SetConfig("Favs", "2", two);
     EmptyTheClipboard();
-    const std::string document =
-        MakeFile("hello.c", "#include <stdio.h>\r\n\r\n/* Greets the world. */\r\nint main(void)\r\n{\r\n"
-                            "    printf(\"hello, world\\n\");\r\n    return 0;\r\n}\r\n");
+    // Longer and wider than the window, so both scroll bars have a thumb to show.
+    std::string text = "#include <stdio.h>\r\n\r\n/* Greets the world, and then every continent by name, one line "
+                       "for each, so that the greeting reads like a roll call. */\r\nint main(void)\r\n{\r\n"
+                       "    printf(\"hello, world\\n\");\r\n";
+    for (const char* name : {"Africa", "Antarctica", "Asia", "Australia", "Europe", "North America", "South America"})
+        for (int k = 1; k <= 6; ++k)
+            text += std::string("    printf(\"hello, ") + name + " (" + std::to_string(k) + ")\\n\");\r\n";
+    text += "    return 0;\r\n}\r\n";
+    const std::string document = MakeFile("hello.c", text);
     Launch(document, skin.c_str());
     const auto shot = [&](const char* what) { e2e::ShotIfAsked((skin + "-" + what).c_str()); };
 
