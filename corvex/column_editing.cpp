@@ -21,6 +21,17 @@ std::size_t Editor::ColumnOffset(std::size_t line, std::size_t column, bool pad,
     return end + (column - width);
 }
 
+void Editor::EraseColumns(const ColumnBlock& block, Selection before)
+{
+    const unsigned tab = options_.tabWidth();
+    for (std::size_t line = block.firstLine; line <= block.lastLine; ++line) {
+        const std::size_t from = offsetOfColumn(Text(), line, block.leftColumn, tab, Utf8());
+        const std::size_t to = offsetOfColumn(Text(), line, block.rightColumn, tab, Utf8());
+        if (to > from)
+            doc_.erase(from, to - from, before, before);
+    }
+}
+
 void Editor::ReplaceColumns(std::size_t left, std::size_t right, std::string_view text)
 {
     const ColumnBlock block = Block();
@@ -80,19 +91,11 @@ void Editor::PasteAsColumn(const std::vector<std::string>& lines)
         line = block.firstLine;
         column = block.leftColumn;
     }
-    const unsigned tab = options_.tabWidth();
     const Selection before = selection_;
     doc_.breakGroup();
     doc_.beginCompound(before);
-    if (columnMode_) {
-        const ColumnBlock block = Block();
-        for (std::size_t k = block.firstLine; k <= block.lastLine; ++k) {
-            const std::size_t from = ColumnOffset(k, block.leftColumn, false, before);
-            const std::size_t to = std::max(from, offsetOfColumn(Text(), k, block.rightColumn, tab, Utf8()));
-            if (to > from)
-                doc_.erase(from, to - from, before, before);
-        }
-    }
+    if (columnMode_)
+        EraseColumns(Block(), before);
     std::size_t end = 0;
     for (std::size_t k = 0; k < lines.size(); ++k) {
         if (line + k >= Text().lineCount())

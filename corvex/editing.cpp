@@ -60,16 +60,10 @@ void Editor::ReplaceRange(std::size_t pos, std::size_t length, std::string_view 
 void Editor::DeleteColumnBlock()
 {
     const ColumnBlock block = Block();
-    const unsigned tab = options_.tabWidth();
     const Selection before = selection_;
     doc_.beginCompound(before);
-    for (std::size_t line = block.lastLine + 1; line-- > block.firstLine;) {
-        const std::size_t from = offsetOfColumn(Text(), line, block.leftColumn, tab, Utf8());
-        const std::size_t to = offsetOfColumn(Text(), line, block.rightColumn, tab, Utf8());
-        if (to > from)
-            doc_.erase(from, to - from, before, Selection(from));
-    }
-    const Selection after(offsetOfColumn(Text(), block.firstLine, block.leftColumn, tab, Utf8()));
+    EraseColumns(block, before);
+    const Selection after(offsetOfColumn(Text(), block.firstLine, block.leftColumn, options_.tabWidth(), Utf8()));
     doc_.endCompound(after);
     columnMode_ = false;
     selection_ = after;

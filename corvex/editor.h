@@ -288,6 +288,8 @@ private:
     // The offset of `column` in `line`; a line ending before it is padded with spaces
     // when `pad` (the insertion recorded with `before`), else its end is given.
     std::size_t ColumnOffset(std::size_t line, std::size_t column, bool pad, Selection before);
+    // Takes the block's columns out of every line it spans (inside a compound edit).
+    void EraseColumns(const ColumnBlock& block, Selection before);
     // Replaces columns [left, right) on every line of the block by `text` (one undo step).
     void ReplaceColumns(std::size_t left, std::size_t right, std::string_view text);
     void TypeIntoColumns(std::string_view text);
