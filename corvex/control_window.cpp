@@ -260,9 +260,17 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             bars_.OnTimer();
         return 0;
     case WM_RBUTTONDOWN:
-        OnRightButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-        return 0;
-    case WM_RBUTTONUP:
+    case WM_RBUTTONUP: {
+        // The editor's menu belongs to the text: nothing over the control's own bars.
+        const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (ownBars_ && bars_.Contains(point))
+            return 0;
+        if (message == WM_RBUTTONDOWN) {
+            OnRightButtonDown(point);
+            return 0;
+        }
+        [[fallthrough]];
+    }
     case WM_CONTEXTMENU: {
         NMHDR header = {window_, static_cast<UINT_PTR>(GetDlgCtrlID(window_)), static_cast<UINT>(NM_RCLICK)};
         SendMessageW(GetParent(window_), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));

@@ -4,6 +4,8 @@
 // alone.
 #include "split_fixture.h"
 
+#include <commctrl.h>
+
 #include <cstdint>
 #include <fstream>
 #include <functional>
@@ -189,6 +191,20 @@ TEST_F(OwnScrollBarTest, WithASkinTheBarsArePaintedFromItsBitmaps)
     // Hiding a bar gives its room back to the text.
     Send(corvex::SetScrollBar, 0, 0);
     EXPECT_NE(Pixel(right, 3), CellColour(0, kBackArrow));
+}
+
+TEST_F(OwnScrollBarTest, ARightClickOnABarOpensNoEditorMenu)
+{
+    Fill(100);
+    TestSkin skin(true);
+    GiveSkin(skin.Folder());
+    const LPARAM onBar = MAKELPARAM(client.right - 3, client.bottom / 2);
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, onBar);
+    Send(WM_RBUTTONUP, 0, onBar);
+    EXPECT_EQ(Count(static_cast<UINT>(NM_RCLICK)), 0);
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 40));
+    Send(WM_RBUTTONUP, 0, MAKELPARAM(100, 40));
+    EXPECT_EQ(Count(static_cast<UINT>(NM_RCLICK)), 1) << "on the text it does";
 }
 
 TEST_F(OwnScrollBarTest, ASkinWithoutTheLayoutOrNoSkinKeepsTheWindowsBars)
