@@ -109,12 +109,16 @@ public:
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(corvex::kControlId)), nullptr, nullptr);
         Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(cpp ? "C/C++" : nullptr));
         Send(corvex::SetWordWrap, wrap_ ? 1 : 0);
+        if (!skin_.empty())
+            Send(corvex::SetSkinFolder, 0, reinterpret_cast<LPARAM>(skin_.c_str()));
         SetFocus(control_);
         Pump();
     }
 
     // The controls made from now on wrap lines at the window's width.
     void SetWrap(bool wrap) { wrap_ = wrap; }
+    // The controls made from now on draw their scroll bars from the skin in `folder`.
+    void SetSkin(const std::string& folder) { skin_ = folder; }
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
@@ -252,6 +256,7 @@ private:
     HWND frame_ = nullptr;
     HWND control_ = nullptr;
     bool wrap_ = false;
+    std::string skin_;
 };
 
 // The inputs, written once: the C++ file, the same as UTF-16 LE, a 10 MB single line.
@@ -646,6 +651,13 @@ int main(int argc, char** argv)
         report.Times("open UTF-8 to the first painted screen, wrapped", opens, 300, 0);
         Typing(bench, in, report);
         SingleLine(bench, in, report);
+        if (argc > 2) {
+            // As in the program, whose controls draw their scroll bars from the skin.
+            std::printf("With the default skin's scroll bars, drawn by the control, no wrap:\n");
+            bench.SetWrap(false);
+            bench.SetSkin(std::string(argv[2]) + "\\Skin\\Quillblue\\");
+            Typing(bench, in, report);
+        }
     }
     if (argc > 2)
         ColdStart(argv[2], report);
