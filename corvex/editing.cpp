@@ -35,6 +35,7 @@ void Editor::AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t edi
         InvalidateLines(firstLine, firstLine);
         invalidatingEdit_ = false;
     }
+    rowsBeforeEdit_.valid = false;
     NoteLineWidth(CaretLine());
     preferredColumn_ = Wrapping() ? CaretViewColumn() : CaretColumn();
     ScrollToCaret();
@@ -52,6 +53,7 @@ void Editor::ReplaceRange(std::size_t pos, std::size_t length, std::string_view 
     const std::size_t linesBefore = Text().lineCount();
     const std::size_t firstLine = Text().lineOfOffset(pos);
     const Selection after(pos + text.size());
+    NoteRowsBeforeEdit(pos, length, text.size());
     doc_.replace(pos, length, text, selection_, after, kind);
     selection_ = after;
     AfterEdit(firstLine, Text().lineCount() != linesBefore || text.find('\n') != std::string_view::npos, pos);

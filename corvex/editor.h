@@ -263,6 +263,22 @@ private:
     std::size_t lastEditStart_ = kUnknownEditStart;  // where the last edit began
     bool invalidatingEdit_ = false;                  // the invalidation is an edit's
     void NoteCaretLineRows();                        // wrapCheck_ for the caret's line
+    // The rows of a long line from the row before an edit on, taken just before the edit:
+    // rows below that the edit only shifted (same start column, same text after them) are
+    // not painted again.
+    struct RowsBeforeEdit {
+        bool valid = false;
+        std::size_t line = 0;
+        std::size_t firstIndex = 0;       // the index of starts[0] within the line
+        std::vector<ColumnMark> starts;   // offsets before the edit
+        std::size_t editEnd = 0;          // the end of the replaced text, before the edit
+        long long delta = 0;              // bytes added by the edit (negative: removed)
+    };
+    RowsBeforeEdit rowsBeforeEdit_;
+    void NoteRowsBeforeEdit(std::size_t pos, std::size_t length, std::size_t inserted);
+    // The first row of the edited line, at or after the row `from`, that the edit left as it
+    // was (only moved by the edit's size); -1 when none on the screen is.
+    long long FirstUnchangedRow(std::size_t line, std::size_t from) const;
 
     // ---- selection.cpp
     bool Utf8() const { return isUtf8Text(encoding_); }

@@ -170,8 +170,60 @@ void Editor::InvalidateWrappedLines(std::size_t first, std::size_t last)
     int bottom = ViewBottom();
     if (same)
         bottom = std::min<long long>(bottom, y + static_cast<long long>(rows + 1) * lineHeight_);
+    if (edit && first == last && !countable && rowsBeforeEdit_.valid && rowsBeforeEdit_.line == first) {
+        const long long unchanged = FirstUnchangedRow(first, rowsBeforeEdit_.firstIndex);
+        if (unchanged >= 0)
+            bottom = std::min(bottom, YOfRowPos(RowPos{first, static_cast<std::size_t>(unchanged)}));
+    }
     RECT area = {0, std::max(ViewTop(), y), clientWidth_, bottom};
     InvalidateRect(window_, &area, FALSE);
+}
+
+void Editor::NoteRowsBeforeEdit(std::size_t pos, std::size_t length, std::size_t inserted)
+{
+    RowsBeforeEdit& before = rowsBeforeEdit_;
+    before.valid = false;
+    if (!Wrapping())
+        return;
+    const TextBuffer& text = Text();
+    const std::size_t line = text.lineOfOffset(pos);
+    const std::size_t lineEnd = text.lineStart(line) + text.lineLength(line);
+    if (text.lineLength(line) < WrapRows::kRememberedLineBytes || pos + length > lineEnd)
+        return;  // a short line counts its rows instead; an edit across lines moves what follows
+    const std::size_t editRow = Rows().rowOf(text, pos).index;
+    before.line = line;
+    before.firstIndex = editRow > 0 ? editRow - 1 : 0;
+    before.starts.clear();
+    // As many rows as the screen can show below the edit (they are known: they were painted).
+    const std::size_t count = VisibleLines() + 2;
+    for (std::size_t k = 0; k < count; ++k) {
+        const WrapRows::Row row = RowAt(RowPos{line, before.firstIndex + k});
+        if (row.index != before.firstIndex + k)
+            break;  // past the line's last row
+        before.starts.push_back(ColumnMark{row.start, row.column});
+    }
+    before.editEnd = pos + length;
+    before.delta = static_cast<long long>(inserted) - static_cast<long long>(length);
+    before.valid = true;
+}
+
+long long Editor::FirstUnchangedRow(std::size_t line, std::size_t from) const
+{
+    // A row that starts where it did, moved by the edit, at the same column and after the
+    // edit's end shows the same text, and so do all rows after it: rows break by the text
+    // from a row's start and its column alone.
+    const RowsBeforeEdit& before = rowsBeforeEdit_;
+    for (std::size_t k = 0; k < before.starts.size(); ++k) {
+        const ColumnMark& old = before.starts[k];
+        const std::size_t index = before.firstIndex + k;
+        if (index < from || old.offset < before.editEnd)
+            continue;
+        const WrapRows::Row now = RowAt(RowPos{line, index});
+        if (now.index == index && static_cast<long long>(now.start) == static_cast<long long>(old.offset) + before.delta &&
+            now.column == old.column)
+            return static_cast<long long>(index);
+    }
+    return -1;
 }
 
 void Editor::NoteCaretLineRows()

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -126,3 +127,88 @@ TEST_F(WrapTest, AltZTurnsWrappingOnAndOffAndTellsTheParent)
 }
 
 } // namespace
+
+namespace {
+
+// The control's client area as painted, pixel by pixel.
+std::vector<COLORREF> Picture(HWND control)
+{
+    UpdateWindow(control);
+    RECT client;
+    GetClientRect(control, &client);
+    HDC dc = GetDC(control);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; y += 2)
+        for (int x = 0; x < client.right; x += 3)
+            pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(control, dc);
+    return pixels;
+}
+
+class LongWrappedLineTest : public ControlTest {
+protected:
+    void SetUp() override
+    {
+        ControlTest::SetUp();
+        ShowWindow(parent, SW_SHOWNOACTIVATE);
+        Send(corvex::SetAutoIndent, 0);
+        Send(corvex::SetWordWrap, 1);
+        // One line of some 20 KB: words of every length, a tab now and then.
+        std::string line;
+        for (int k = 0; line.size() < 20000; ++k)
+            line += std::string(1 + (k * 7) % 13, static_cast<char>('a' + k % 26)) + (k % 17 == 0 ? "\t" : " ");
+        Send(corvex::SelectRange, 0, 0);
+        int record[4] = {};
+        Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+        Send(corvex::SaveRecord, reinterpret_cast<WPARAM>(record), reinterpret_cast<LPARAM>(line.c_str()));
+        Send(corvex::SelectRange, 10000, 10000);
+        UpdateWindow(control);
+    }
+};
+
+} // namespace
+
+TEST_F(LongWrappedLineTest, AnEditRepaintsOnlyTheRowsItChanges)
+{
+    // A letter typed into a word with room left in its row changes that row (and the one
+    // before, whose last word might now fit): the rows below stay as they are.
+    Type("x");
+    UpdateWindow(control);
+    Type("y");
+    RECT update = {};
+    ASSERT_TRUE(GetUpdateRect(control, &update, FALSE));
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(Send(WM_GETFONT)));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    const int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+    EXPECT_LE(update.bottom - update.top, 3 * lineHeight) << update.top << "-" << update.bottom;
+}
+
+TEST_F(LongWrappedLineTest, WhatAnEditRepaintsLooksAsAFullRepaintWould)
+{
+    // Edits that reflow the rows below and edits that do not: after each, the screen is
+    // what painting everything again shows.
+    const struct {
+        std::size_t at;
+        const char* typed;
+        UINT key;
+    } edits[] = {
+        {10000, "q", 0},           {10000, " ", 0},        {10005, "longwordlongwordlongword", 0},
+        {10010, nullptr, VK_BACK}, {10010, nullptr, VK_DELETE}, {9990, "\t", 0},
+        {10020, nullptr, VK_BACK}, {10030, "a b c d e f g h", 0}, {9980, nullptr, VK_DELETE},
+    };
+    for (const auto& edit : edits) {
+        Send(corvex::SelectRange, edit.at, edit.at);
+        UpdateWindow(control);
+        if (edit.typed)
+            Type(edit.typed);
+        else
+            Press(edit.key);
+        const std::vector<COLORREF> painted = Picture(control);
+        InvalidateRect(control, nullptr, FALSE);
+        EXPECT_EQ(painted, Picture(control)) << "after the edit at " << edit.at;
+    }
+}
