@@ -147,10 +147,7 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         clientWidth_ = LOWORD(lParam);
         clientHeight_ = HIWORD(lParam);
-        if (splitY_ && splitY_ + kSplitBarSize + lineHeight_ > AreaBottom())
-            Unsplit();
-        if (splitX_ && splitX_ + kSplitBarSize + charWidth_ > AreaRight())
-            UnsplitColumns();
+        FitSplitsToArea();
         UpdateScrollBars();
         ScrollTo(topLine_, leftColumn_);
         return 0;
@@ -233,7 +230,7 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_THEMECHANGED:
         if (!skinnedBars_) {
             bars_.SetLook(nullptr);  // the system's look, as it now is
-            UpdateScrollBars();
+            AfterAreaChange();
         }
         return 0;
     case WM_CAPTURECHANGED:

@@ -54,7 +54,12 @@ void Editor::ReplaceRange(std::size_t pos, std::size_t length, std::string_view 
     const std::size_t firstLine = Text().lineOfOffset(pos);
     const Selection after(pos + text.size());
     NoteRowsBeforeEdit(pos, length, text.size());
-    doc_.replace(pos, length, text, selection_, after, kind);
+    try {
+        doc_.replace(pos, length, text, selection_, after, kind);
+    } catch (...) {
+        rowsBeforeEdit_.valid = false;  // no edit happened
+        throw;
+    }
     selection_ = after;
     AfterEdit(firstLine, Text().lineCount() != linesBefore || text.find('\n') != std::string_view::npos, pos);
 }

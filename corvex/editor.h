@@ -158,6 +158,10 @@ private:
         return clientHeight_ - (ownBars_ && options_.horizontalScrollBar ? bars_.Look().Thickness(false) : 0);
     }
     void ApplySkin();             // after the skin folder was given
+    void FitSplitsToArea();       // ends a split that no longer fits
+    // The text area changed size while the window did not (bars came, went or changed
+    // their thickness): as WM_SIZE does.
+    void AfterAreaChange();
     void LayOutOwnBars();
     void ScrollRequest(bool vertical, int index, WORD request, long long thumbPosition) override;
 

@@ -149,6 +149,8 @@ bool OwnScrollBars::ButtonDown(POINT point)
     Invalidate(bar);
     if (part == BarPart::Thumb) {
         grab_ = Along(*bar, point) - PartSpan(Metrics(*bar), bar->range, BarPart::Thumb).start;
+        pressedAlong_ = Along(*bar, point);
+        thumbMoved_ = false;
         thumbPosition_ = bar->range.pos;
         return true;
     }
@@ -190,6 +192,13 @@ void OwnScrollBars::MouseMove(POINT point)
         if ((PartUnder(*bar, before) == pressed_) != (PartUnder(*bar, point) == pressed_))
             Invalidate(bar);
         return;
+    }
+    // A pixel of a long range stands for many positions: until the mouse moves along the
+    // bar the view stays where it was.
+    if (!thumbMoved_) {
+        if (Along(*bar, point) == pressedAlong_)
+            return;
+        thumbMoved_ = true;
     }
     const long long position = PositionForThumb(Metrics(*bar), bar->range, Along(*bar, point) - grab_);
     if (position != thumbPosition_) {

@@ -75,12 +75,15 @@ private:
     RECT corner_ = {};
 
     // The press being held: which bar (by its place) and part, where the mouse is, and
-    // for the thumb how far into it the mouse took hold and the position it stands for.
+    // for the thumb how far into it the mouse took hold, where along the bar, whether the
+    // mouse has moved along it since, and the position the thumb stands for.
     bool pressedVertical_ = false;
     int pressedIndex_ = 0;
     BarPart pressed_ = BarPart::None;
     POINT mouse_ = {};
     int grab_ = 0;
+    int pressedAlong_ = 0;
+    bool thumbMoved_ = false;
     long long thumbPosition_ = 0;
     // The part under the mouse when nothing is held.
     bool hotVertical_ = false;

@@ -18,7 +18,24 @@ void Editor::ApplySkin()
     std::unique_ptr<ScrollBarLook> look = LoadSkinScrollBarLook(options_.skinFolder);
     skinnedBars_ = look != nullptr;
     bars_.SetLook(std::move(look));
+    AfterAreaChange();  // the bars may come, go or change their thickness
+}
+
+void Editor::FitSplitsToArea()
+{
+    if (splitY_ && splitY_ + kSplitBarSize + lineHeight_ > AreaBottom())
+        Unsplit();
+    if (splitX_ && splitX_ + kSplitBarSize + charWidth_ > AreaRight())
+        UnsplitColumns();
+}
+
+void Editor::AfterAreaChange()
+{
     UpdateScrollBars();
+    FitSplitsToArea();
+    ScrollTo(topLine_, leftColumn_);  // within the range the new area allows
+    InvalidateRect(window_, nullptr, FALSE);
+    PlaceCaret();
 }
 
 void Editor::LayOutOwnBars()

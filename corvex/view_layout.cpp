@@ -318,12 +318,13 @@ void Editor::ScrollToCaret()
 void Editor::UpdateScrollBars()
 {
     const bool own = skinnedBars_ || splitX_ || splitY_;
-    if (own != ownBars_) {
-        // The text area changes: everything is drawn again, the caret placed again.
+    const bool switched = own != ownBars_;
+    if (switched) {
+        // The text area changes: everything is drawn again, the caret placed again once
+        // the window's bars have come or gone.
         ownBars_ = own;
         shownBars_ = -1;
         InvalidateRect(window_, nullptr, FALSE);
-        PlaceCaret();
     }
     if (ownBars_) {
         if (shownBars_ != 0) {
@@ -331,6 +332,8 @@ void Editor::UpdateScrollBars()
             ShowScrollBar(window_, SB_BOTH, FALSE);  // resizes the client area: WM_SIZE comes here again
         }
         LayOutOwnBars();
+        if (switched)
+            PlaceCaret();
         return;
     }
     bars_.Set({}, RECT{});
@@ -363,6 +366,8 @@ void Editor::UpdateScrollBars()
                            static_cast<UINT>(pageColumns), left, 0};
         SetScrollInfo(window_, SB_HORZ, &info, TRUE);
     }
+    if (switched)
+        PlaceCaret();
 }
 
 void Editor::OnVerticalScroll(WORD request, long long thumb)

@@ -170,11 +170,15 @@ void Editor::InvalidateWrappedLines(std::size_t first, std::size_t last)
     int bottom = ViewBottom();
     if (same)
         bottom = std::min<long long>(bottom, y + static_cast<long long>(rows + 1) * lineHeight_);
-    if (edit && first == last && !countable && rowsBeforeEdit_.valid && rowsBeforeEdit_.line == first) {
+    // Colours carry from row to row (a quote or a comment opened by the edit changes the
+    // rows below although their text stays), so a coloured line repaints what is below.
+    if (edit && first == last && !countable && !Colouring() && rowsBeforeEdit_.valid &&
+        rowsBeforeEdit_.line == first) {
         const long long unchanged = FirstUnchangedRow(first, rowsBeforeEdit_.firstIndex);
         if (unchanged >= 0)
             bottom = std::min(bottom, YOfRowPos(RowPos{first, static_cast<std::size_t>(unchanged)}));
     }
+    rowsBeforeEdit_.valid = false;  // it describes one edit only
     RECT area = {0, std::max(ViewTop(), y), clientWidth_, bottom};
     InvalidateRect(window_, &area, FALSE);
 }

@@ -212,3 +212,17 @@ TEST_F(LongWrappedLineTest, WhatAnEditRepaintsLooksAsAFullRepaintWould)
         EXPECT_EQ(painted, Picture(control)) << "after the edit at " << edit.at;
     }
 }
+
+TEST_F(LongWrappedLineTest, WithColoursAQuoteTypedRepaintsTheRowsItColours)
+{
+    // The rows below keep their text and breaks, but now lie inside a string.
+    Send(corvex::SetLanguage, 0, reinterpret_cast<LPARAM>("C/C++"));
+    for (const char* typed : {"\"", "\"", "/*"}) {
+        Send(corvex::SelectRange, 10000, 10000);
+        UpdateWindow(control);
+        Type(typed);
+        const std::vector<COLORREF> painted = Picture(control);
+        InvalidateRect(control, nullptr, FALSE);
+        EXPECT_EQ(painted, Picture(control)) << "after typing " << typed;
+    }
+}
