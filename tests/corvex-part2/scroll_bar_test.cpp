@@ -207,6 +207,21 @@ TEST_F(OwnScrollBarTest, ARightClickOnABarOpensNoEditorMenu)
     EXPECT_EQ(Count(static_cast<UINT>(NM_RCLICK)), 1) << "on the text it does";
 }
 
+TEST_F(OwnScrollBarTest, TheCaretOnTheLastRowStaysShownWhenTheBarsChange)
+{
+    Fill(200);
+    SetFocus(control);
+    Press(VK_END, {VK_CONTROL});  // the last line at the bottom of the view
+    TestSkin skin(true);
+    for (const std::string& folder : {skin.Folder(), std::string()}) {
+        GiveSkin(folder);
+        POINT caret = {-1, -1};
+        ASSERT_TRUE(GetCaretPos(&caret));
+        EXPECT_GE(caret.y, 0) << (folder.empty() ? "without" : "with") << " the skin";
+        EXPECT_LT(caret.y, client.bottom);
+    }
+}
+
 TEST_F(OwnScrollBarTest, ASkinWithoutTheLayoutOrNoSkinKeepsTheWindowsBars)
 {
     Fill(50);
