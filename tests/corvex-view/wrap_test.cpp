@@ -10,7 +10,8 @@
 
 namespace {
 
-class WrapTest : public ControlTest {
+// A shown control with word wrap on and no auto-indent.
+class WrappingControlTest : public ControlTest {
 protected:
     void SetUp() override
     {
@@ -18,6 +19,14 @@ protected:
         ShowWindow(parent, SW_SHOWNOACTIVATE);
         Send(corvex::SetAutoIndent, 0);
         Send(corvex::SetWordWrap, 1);
+    }
+};
+
+class WrapTest : public WrappingControlTest {
+protected:
+    void SetUp() override
+    {
+        WrappingControlTest::SetUp();
         for (int k = 0; k < 70; ++k)
             paragraph += "word" + std::to_string(10 + k) + " ";
         paragraph += "end";
@@ -145,14 +154,11 @@ std::vector<COLORREF> Picture(HWND control)
     return pixels;
 }
 
-class LongWrappedLineTest : public ControlTest {
+class LongWrappedLineTest : public WrappingControlTest {
 protected:
     void SetUp() override
     {
-        ControlTest::SetUp();
-        ShowWindow(parent, SW_SHOWNOACTIVATE);
-        Send(corvex::SetAutoIndent, 0);
-        Send(corvex::SetWordWrap, 1);
+        WrappingControlTest::SetUp();
         // One line of some 20 KB: words of every length, a tab now and then.
         std::string line;
         for (int k = 0; line.size() < 20000; ++k)
