@@ -1,9 +1,8 @@
 // Cut, copy and paste through the system clipboard as Unicode text with CRLF line ends.
 // A column selection is copied with a mark beside the text and pastes as a column.
 #include "corvex/editor.h"
+#include "corvex/global_text.h"
 
-#include <cstring>
-#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -61,11 +60,9 @@ bool Editor::CopySelection()
     if (!HasSelection())
         return false;
     const std::wstring text = TransferText();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    HGLOBAL memory = GlobalUnicodeText(text);
     if (!memory)
         return false;
-    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
     if (!OpenClipboardPatiently(window_)) {
         GlobalFree(memory);
         return false;
@@ -77,17 +74,9 @@ bool Editor::CopySelection()
     // The ANSI form too, for programs that read only that (characters the code page
     // lacks become its default character there; the Unicode form keeps them).
     if (placed) {
-        const int units = static_cast<int>(text.size()) + 1;
-        const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), units, nullptr, 0, nullptr, nullptr);
-        if (length > 0) {
-            if (HGLOBAL ansi = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length))) {
-                WideCharToMultiByte(CP_ACP, 0, text.c_str(), units, static_cast<char*>(GlobalLock(ansi)), length,
-                                    nullptr, nullptr);
-                GlobalUnlock(ansi);
-                if (!SetClipboardData(CF_TEXT, ansi))
-                    GlobalFree(ansi);
-            }
-        }
+        if (HGLOBAL ansi = GlobalAnsiText(text))
+            if (!SetClipboardData(CF_TEXT, ansi))
+                GlobalFree(ansi);
     }
     if (placed && columnMode_) {
         if (HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, 1)) {
@@ -116,13 +105,8 @@ bool Editor::PasteClipboard()
     std::wstring text;
     bool found = false;
     const bool column = IsClipboardFormatAvailable(ColumnFormat()) != FALSE;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
-            found = true;
-            GlobalUnlock(data);
-        }
-    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
+        found = ReadGlobalUnicodeText(data, text);
     CloseClipboard();
     if (!found)
         return false;

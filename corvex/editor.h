@@ -136,6 +136,10 @@ private:
     int RowAt(int y) const { return splitY_ && y < splitY_ + kSplitBarSize / 2 ? 0 : 1; }
     int ColumnAt(int x) const { return splitX_ && x < splitX_ + kSplitBarSize / 2 ? 0 : 1; }
     void ActivatePane(int row, int column);
+    // The other row (column) of panes takes the active one's place: its first line (and
+    // row) or first column become topLine_/topRow_ or leftColumn_.
+    void TradeRows();
+    void TradeColumns();
     RECT SplitBoxRect() const;
     RECT ColumnSplitBoxRect() const;
     int SplitterAt(POINT point) const; // 0 none, 1 the horizontal bar or box, 2 the vertical one

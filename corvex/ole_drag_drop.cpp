@@ -1,10 +1,9 @@
 #include "corvex/ole_drag_drop.h"
+#include "corvex/global_text.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cstring>
-#include <cwchar>
 
 namespace corvex {
 namespace {
@@ -39,15 +38,8 @@ private:
     LONG references_ = 1;
 };
 
-HGLOBAL GlobalCopy(const void* bytes, std::size_t size)
-{
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (memory) {
-        std::memcpy(GlobalLock(memory), bytes, size);
-        GlobalUnlock(memory);
-    }
-    return memory;
-}
+// The one way text and file lists travel here: global memory, whole content.
+FORMATETC GlobalFormat(CLIPFORMAT format) { return {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
 bool IsOurFormat(const FORMATETC& format)
 {
@@ -65,17 +57,7 @@ public:
             return E_INVALIDARG;
         if (!IsOurFormat(*format))
             return DV_E_FORMATETC;
-        HGLOBAL memory = nullptr;
-        if (format->cfFormat == CF_UNICODETEXT) {
-            memory = GlobalCopy(text_.c_str(), (text_.size() + 1) * sizeof(wchar_t));
-        } else {
-            const int units = static_cast<int>(text_.size()) + 1;
-            const int size = WideCharToMultiByte(CP_ACP, 0, text_.c_str(), units, nullptr, 0, nullptr, nullptr);
-            std::string ansi(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-            if (size > 0)
-                WideCharToMultiByte(CP_ACP, 0, text_.c_str(), units, &ansi[0], size, nullptr, nullptr);
-            memory = GlobalCopy(ansi.data(), ansi.size());
-        }
+        HGLOBAL memory = format->cfFormat == CF_UNICODETEXT ? GlobalUnicodeText(text_) : GlobalAnsiText(text_);
         if (!memory)
             return E_OUTOFMEMORY;
         medium->tymed = TYMED_HGLOBAL;
@@ -102,8 +84,7 @@ public:
         *formats = nullptr;
         if (direction != DATADIR_GET)
             return E_NOTIMPL;
-        FORMATETC offered[] = {{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL},
-                               {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}};
+        FORMATETC offered[] = {GlobalFormat(CF_UNICODETEXT), GlobalFormat(CF_TEXT)};
         return SHCreateStdEnumFmtEtc(2, offered, formats);
     }
     HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
@@ -136,9 +117,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override
     {
-        FORMATETC text = {CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        FORMATETC ansi = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        FORMATETC files = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        FORMATETC text = GlobalFormat(CF_UNICODETEXT), ansi = GlobalFormat(CF_TEXT), files = GlobalFormat(CF_HDROP);
         dropping_ = Dropping::Nothing;
         if (data && (data->QueryGetData(&text) == S_OK || data->QueryGetData(&ansi) == S_OK))
             dropping_ = Dropping::Text;
@@ -216,15 +195,13 @@ private:
     void HandFilesOn(IDataObject* data) const
     {
         HWND receiver = FileWindow();
-        FORMATETC files = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        FORMATETC files = GlobalFormat(CF_HDROP);
         STGMEDIUM medium = {};
         if (!receiver || data->GetData(&files, &medium) != S_OK)
             return;
         if (medium.tymed == TYMED_HGLOBAL) {
-            const SIZE_T size = GlobalSize(medium.hGlobal);
-            const void* list = GlobalLock(medium.hGlobal);
-            HGLOBAL copy = list && size ? GlobalCopy(list, size) : nullptr;
-            GlobalUnlock(medium.hGlobal);
+            // A copy the receiver owns: OleDuplicateData copies a global block whole.
+            HGLOBAL copy = static_cast<HGLOBAL>(OleDuplicateData(medium.hGlobal, CF_HDROP, GMEM_MOVEABLE));
             if (copy && !PostMessageW(receiver, WM_DROPFILES, reinterpret_cast<WPARAM>(copy), 0))
                 GlobalFree(copy);
         }
@@ -262,38 +239,20 @@ void RevokeDropTarget(HWND window, IDropTarget* target)
 
 bool TextOf(IDataObject* data, std::wstring& text)
 {
-    FORMATETC format = {CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    STGMEDIUM medium = {};
-    if (data->GetData(&format, &medium) == S_OK) {
-        bool found = false;
-        if (medium.tymed == TYMED_HGLOBAL) {
-            if (const auto* units = static_cast<const wchar_t*>(GlobalLock(medium.hGlobal))) {
-                text.assign(units, wcsnlen(units, GlobalSize(medium.hGlobal) / sizeof(wchar_t)));
-                found = true;
-                GlobalUnlock(medium.hGlobal);
-            }
-        }
+    // The Unicode form first: the ANSI one may have lost characters.
+    for (CLIPFORMAT format : {static_cast<CLIPFORMAT>(CF_UNICODETEXT), static_cast<CLIPFORMAT>(CF_TEXT)}) {
+        FORMATETC wanted = GlobalFormat(format);
+        STGMEDIUM medium = {};
+        if (data->GetData(&wanted, &medium) != S_OK)
+            continue;
+        const bool found = medium.tymed == TYMED_HGLOBAL && (format == CF_UNICODETEXT
+                                                                 ? ReadGlobalUnicodeText(medium.hGlobal, text)
+                                                                 : ReadGlobalAnsiText(medium.hGlobal, text));
         ReleaseStgMedium(&medium);
         if (found)
             return true;
     }
-    format.cfFormat = CF_TEXT;
-    if (data->GetData(&format, &medium) != S_OK)
-        return false;
-    bool found = false;
-    if (medium.tymed == TYMED_HGLOBAL) {
-        if (const auto* bytes = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
-            const int length = static_cast<int>(strnlen(bytes, GlobalSize(medium.hGlobal)));
-            const int units = MultiByteToWideChar(CP_ACP, 0, bytes, length, nullptr, 0);
-            text.assign(static_cast<std::size_t>(units), L'\0');
-            if (units > 0)
-                MultiByteToWideChar(CP_ACP, 0, bytes, length, &text[0], units);
-            found = true;
-            GlobalUnlock(medium.hGlobal);
-        }
-    }
-    ReleaseStgMedium(&medium);
-    return found;
+    return false;
 }
 
 } // namespace corvex

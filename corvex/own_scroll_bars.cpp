@@ -207,19 +207,24 @@ void OwnScrollBars::MouseMove(POINT point)
     }
 }
 
+BarPart OwnScrollBars::EndPress()
+{
+    const BarPart part = pressed_;
+    pressed_ = BarPart::None;
+    KillTimer(window_, kScrollBarTimer);
+    Invalidate(Find(pressedVertical_, pressedIndex_));
+    return part;
+}
+
 void OwnScrollBars::ButtonUp()
 {
     if (!Tracking())
         return;
-    const BarPart part = pressed_;
-    pressed_ = BarPart::None;
-    KillTimer(window_, kScrollBarTimer);
+    const BarPart part = EndPress();
     if (GetCapture() == window_)
         ReleaseCapture();
-    const OwnScrollBar* bar = Find(pressedVertical_, pressedIndex_);
-    if (!bar)
+    if (!Find(pressedVertical_, pressedIndex_))
         return;
-    Invalidate(bar);
     if (part == BarPart::Thumb)
         host_.ScrollRequest(pressedVertical_, pressedIndex_, SB_THUMBPOSITION, thumbPosition_);
     host_.ScrollRequest(pressedVertical_, pressedIndex_, SB_ENDSCROLL, 0);
@@ -234,9 +239,7 @@ void OwnScrollBars::Cancel()
 {
     if (!Tracking())
         return;
-    pressed_ = BarPart::None;
-    KillTimer(window_, kScrollBarTimer);
-    Invalidate(Find(pressedVertical_, pressedIndex_));
+    EndPress();
     host_.ScrollRequest(pressedVertical_, pressedIndex_, SB_ENDSCROLL, 0);
 }
 

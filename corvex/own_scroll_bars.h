@@ -66,6 +66,7 @@ private:
     RECT PartRect(const OwnScrollBar& bar, BarSpan span) const;
     void Request(const OwnScrollBar& bar, BarPart part);
     void Invalidate(const OwnScrollBar* bar) const;
+    BarPart EndPress();  // the press is over: returns the part that was held
     void PaintBar(HDC dc, const OwnScrollBar& bar) const;
 
     HWND window_;

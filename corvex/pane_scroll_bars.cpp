@@ -9,7 +9,6 @@
 #include "corvex/editor.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace corvex {
 
@@ -81,22 +80,15 @@ void Editor::ScrollRequest(bool vertical, int index, WORD request, long long thu
     }
     // The row (or column) that is not active scrolls as the active one would, and stays
     // inactive: the keyboard and the caret remain where they are.
-    auto trade = [&] {
-        if (vertical) {
-            std::swap(topLine_, otherTop_);
-            std::swap(topRow_, otherTopRow_);
-            activeRow_ = 1 - activeRow_;
-        } else {
-            std::swap(leftColumn_, otherLeft_);
-            activeColumn_ = 1 - activeColumn_;
-        }
-    };
-    trade();
-    if (vertical)
+    if (vertical) {
+        TradeRows();
         OnVerticalScroll(request, thumbPosition);
-    else
+        TradeRows();
+    } else {
+        TradeColumns();
         OnHorizontalScroll(request, thumbPosition);
-    trade();
+        TradeColumns();
+    }
     UpdateScrollBars();
     PlaceCaret();
     InvalidateRect(window_, nullptr, FALSE);

@@ -29,17 +29,25 @@ void Editor::ActivatePane(int row, int column)
         column = 1;
     if (row == activeRow_ && column == activeColumn_)
         return;
-    if (row != activeRow_) {
-        std::swap(topLine_, otherTop_);
-        std::swap(topRow_, otherTopRow_);
-        activeRow_ = row;
-    }
-    if (column != activeColumn_) {
-        std::swap(leftColumn_, otherLeft_);
-        activeColumn_ = column;
-    }
+    if (row != activeRow_)
+        TradeRows();
+    if (column != activeColumn_)
+        TradeColumns();
     UpdateScrollBars();
     PlaceCaret();
+}
+
+void Editor::TradeRows()
+{
+    std::swap(topLine_, otherTop_);
+    std::swap(topRow_, otherTopRow_);
+    activeRow_ = 1 - activeRow_;
+}
+
+void Editor::TradeColumns()
+{
+    std::swap(leftColumn_, otherLeft_);
+    activeColumn_ = 1 - activeColumn_;
 }
 
 RECT Editor::SplitBoxRect() const

@@ -325,6 +325,8 @@ void Editor::UpdateScrollBars()
         ownBars_ = own;
         shownBars_ = -1;
         InvalidateRect(window_, nullptr, FALSE);
+        if (!ownBars_)
+            bars_.Set({}, RECT{});
     }
     if (ownBars_) {
         if (shownBars_ != 0) {
@@ -336,7 +338,6 @@ void Editor::UpdateScrollBars()
             PlaceCaret();
         return;
     }
-    bars_.Set({}, RECT{});
     const int bars = (options_.horizontalScrollBar ? 1 : 0) | (options_.verticalScrollBar ? 2 : 0);
     if (bars != shownBars_) {
         shownBars_ = bars;
