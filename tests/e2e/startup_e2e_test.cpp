@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using e2e::StagedApp;
 
 namespace {
@@ -62,6 +64,61 @@ TEST(StartupE2E, TheCommandLineOpensOneQuotedPathAndTheExitRemembersIt)
     ASSERT_EQ(app.WaitForExit(), 0);
     EXPECT_EQ(e2e::IniValue(app.ConfigPath(), "StartupFiles", "0"), file);
     EXPECT_EQ(e2e::IniValue(app.ConfigPath(), "Position", "MainState"), "1");
+}
+
+} // namespace
+
+namespace {
+
+// The visible top-level window titled `title` of a process other than `notOf`, or null.
+HWND VisibleWindowOfAnotherProcess(const char* title, DWORD notOf)
+{
+    struct Search {
+        const char* title;
+        DWORD notOf;
+        HWND found;
+    } search = {title, notOf, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            char text[128] = "";
+            GetWindowTextA(window, text, sizeof text);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process != s.notOf && IsWindowVisible(window) && std::string(text) == s.title) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST(StartupE2E, HelpOpensTheHelpFileOfTheApplicationFolderInTheHelpViewer)
+{
+    StagedApp app;
+    ASSERT_TRUE(e2e::FileExists(app.Folder() + "Help.chm"));
+    ASSERT_TRUE(app.Launch());
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    // "&help" of the tray menu, which "&contents" of the Help menu also runs.
+    PostMessageA(main, WM_COMMAND, 405, 0);
+    HWND viewer = nullptr;
+    EXPECT_TRUE(e2e::WaitUntil([&] { return (viewer = VisibleWindowOfAnotherProcess("Quillet Help", app.ProcessId())); },
+                               20000))
+        << "no window titled \"Quillet Help\" (the title of Help.chm) appeared";
+    if (viewer) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(viewer, &process);
+        HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+        if (handle && WaitForSingleObject(handle, 10000) != WAIT_OBJECT_0)
+            TerminateProcess(handle, 0);
+        if (handle)
+            CloseHandle(handle);
+    }
+    EXPECT_EQ(app.CloseWithoutSaving(main), 0);
 }
 
 } // namespace
