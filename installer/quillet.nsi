@@ -33,6 +33,7 @@
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include Sections.nsh
 !include x64.nsh
 !include ${SKINS}
 
@@ -62,6 +63,7 @@ SetCompressor /SOLID lzma
 InstallDirRegKey HKLM "${LAUNCHER_FOLDER_KEY}" ""
 ShowInstDetails show
 ShowUninstDetails show
+BrandingText "${PRODUCT} ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey "ProductName" "${PRODUCT}"
@@ -73,6 +75,8 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ICON "${ROOT}/app/res/quillet.ico"
 !define MUI_UNICON "${ROOT}/app/res/quillet.ico"
+; Drawn by toolartgen (tools/art/), like the about picture.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ROOT}/app/res/setup_side.bmp"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Quillet.exe"
@@ -156,6 +160,29 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
   ${EndIf}
 !macroend
 
+; The other architecture's copy of the Explorer extension, when the build made one:
+; Vantrix64.dll beside a 32-bit program, for 64-bit Windows; Vantrix32.dll beside a 64-bit one.
+!if ${ARCH} == 64
+  !if /FileExists "${DIST}/Vantrix32.dll"
+    !define OTHER_EXTENSION "Vantrix32.dll"
+  !endif
+!else
+  !if /FileExists "${DIST}/Vantrix64.dll"
+    !define OTHER_EXTENSION "Vantrix64.dll"
+  !endif
+!endif
+
+; An Explorer extension stays loaded in Explorer after it was unregistered, and a loaded
+; library cannot be overwritten or deleted, but it can be renamed: the old copy moves
+; aside and is deleted now or, while still loaded, when Windows restarts.
+!macro MoveLoadedLibraryAside Name
+  ${If} ${FileExists} "$INSTDIR\${Name}"
+    Delete "$INSTDIR\${Name}.old"
+    Rename "$INSTDIR\${Name}" "$INSTDIR\${Name}.old"
+    Delete /REBOOTOK "$INSTDIR\${Name}.old"
+  ${EndIf}
+!macroend
+
 ; --- the setup ---------------------------------------------------------------------
 
 Function .onInit
@@ -168,6 +195,7 @@ Function .onInit
     SetRegView 64
   !endif
   !insertmacro RefuseWhileTheEditorRuns
+  Call OfferTheExtensionOnlyWhenPacked
 FunctionEnd
 
 Section "Quillet" SecProgram
@@ -176,11 +204,11 @@ Section "Quillet" SecProgram
   SetOutPath "$INSTDIR"
   File "${DIST}/Quillet.exe"
   File "${DIST}/Corvex.dll"
+  !insertmacro MoveLoadedLibraryAside "Vantrix.dll"
   File "${DIST}/Vantrix.dll"
-  !if ${ARCH} == 64
-    File /nonfatal "${DIST}/Vantrix32.dll"
-  !else
-    File /nonfatal "${DIST}/Vantrix64.dll"
+  !ifdef OTHER_EXTENSION
+    !insertmacro MoveLoadedLibraryAside "${OTHER_EXTENSION}"
+    File "${DIST}/${OTHER_EXTENSION}"
   !endif
   File "${DIST}/Lanchet.exe"
   File /nonfatal "${DIST}/Help.chm"
@@ -210,6 +238,19 @@ SectionEnd
 
 Section "Explorer context menu (Open with Quillet)" SecShellExtension
 SectionEnd
+
+; A 32-bit setup made without the 64-bit extension cannot give 64-bit Explorer its menu:
+; the choice is shown unticked and cannot be made, rather than ticked and doing nothing.
+Function OfferTheExtensionOnlyWhenPacked
+  !if ${ARCH} == 32
+    !ifndef OTHER_EXTENSION
+      ${If} ${RunningX64}
+        SectionSetFlags ${SecShellExtension} ${SF_RO}
+        SectionSetText ${SecShellExtension} "Explorer context menu (not in this setup for 64-bit Windows)"
+      ${EndIf}
+    !endif
+  !endif
+FunctionEnd
 
 ; The context menu as chosen. The editor registers or unregisters the extension at every
 ; start as Config.ini [Editor] ShellEx says, so the choice is written there too.
@@ -280,9 +321,13 @@ Section "Uninstall"
 
   Delete "$INSTDIR\Quillet.exe"
   Delete "$INSTDIR\Corvex.dll"
-  Delete "$INSTDIR\Vantrix.dll"
-  Delete "$INSTDIR\Vantrix32.dll"
-  Delete "$INSTDIR\Vantrix64.dll"
+  ; Explorer may still hold the extension: then it goes when Windows restarts.
+  Delete /REBOOTOK "$INSTDIR\Vantrix.dll"
+  Delete /REBOOTOK "$INSTDIR\Vantrix32.dll"
+  Delete /REBOOTOK "$INSTDIR\Vantrix64.dll"
+  Delete /REBOOTOK "$INSTDIR\Vantrix.dll.old"
+  Delete /REBOOTOK "$INSTDIR\Vantrix32.dll.old"
+  Delete /REBOOTOK "$INSTDIR\Vantrix64.dll.old"
   Delete "$INSTDIR\Lanchet.exe"
   Delete "$INSTDIR\Help.chm"
   Delete "$INSTDIR\Config.ini"
@@ -307,5 +352,10 @@ Section "Uninstall"
     keepSkins:
   ${EndIf}
   RMDir "$INSTDIR\Skin"
-  RMDir "$INSTDIR"
+  ${If} ${RebootFlag}
+    RMDir /REBOOTOK "$INSTDIR"
+    MessageBox MB_OK|MB_ICONINFORMATION "Explorer still holds Quillet's context-menu extension. It is removed, with the rest of the folder, when Windows restarts." /SD IDOK
+  ${Else}
+    RMDir "$INSTDIR"
+  ${EndIf}
 SectionEnd

@@ -66,35 +66,6 @@ TEST(StartupE2E, TheCommandLineOpensOneQuotedPathAndTheExitRemembersIt)
     EXPECT_EQ(e2e::IniValue(app.ConfigPath(), "Position", "MainState"), "1");
 }
 
-} // namespace
-
-namespace {
-
-// The visible top-level window titled `title` of a process other than `notOf`, or null.
-HWND VisibleWindowOfAnotherProcess(const char* title, DWORD notOf)
-{
-    struct Search {
-        const char* title;
-        DWORD notOf;
-        HWND found;
-    } search = {title, notOf, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            char text[128] = "";
-            GetWindowTextA(window, text, sizeof text);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != s.notOf && IsWindowVisible(window) && std::string(text) == s.title) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 TEST(StartupE2E, HelpOpensTheHelpFileOfTheApplicationFolderInTheHelpViewer)
 {
     StagedApp app;
@@ -104,14 +75,16 @@ TEST(StartupE2E, HelpOpensTheHelpFileOfTheApplicationFolderInTheHelpViewer)
     ASSERT_NE(main, nullptr);
     // "&help" of the tray menu, which "&contents" of the Help menu also runs.
     PostMessageA(main, WM_COMMAND, 405, 0);
+    // The viewer is a program of its own that shows the file's title.
+    auto isViewer = [&](HWND window) {
+        return e2e::ProcessOf(window) != app.ProcessId() && IsWindowVisible(window) &&
+               e2e::TitleOf(window) == "Quillet Help";
+    };
     HWND viewer = nullptr;
-    EXPECT_TRUE(e2e::WaitUntil([&] { return (viewer = VisibleWindowOfAnotherProcess("Quillet Help", app.ProcessId())); },
-                               20000))
+    EXPECT_TRUE(e2e::WaitUntil([&] { return (viewer = e2e::FindTopLevelWindow(isViewer)) != nullptr; }, 20000))
         << "no window titled \"Quillet Help\" (the title of Help.chm) appeared";
     if (viewer) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(viewer, &process);
-        HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+        HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, e2e::ProcessOf(viewer));
         PostMessageA(viewer, WM_CLOSE, 0, 0);
         if (handle && WaitForSingleObject(handle, 10000) != WAIT_OBJECT_0)
             TerminateProcess(handle, 0);

@@ -467,6 +467,45 @@ HWND FindProcessWindow(DWORD process, const char* className, const char* title)
     return search.found;
 }
 
+HWND FindTopLevelWindow(const std::function<bool(HWND)>& matches)
+{
+    struct Search {
+        const std::function<bool(HWND)>* matches;
+        HWND found;
+    } search = {&matches, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            if (!(*s.matches)(window))
+                return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DWORD ProcessOf(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TitleOf(HWND window)
+{
+    char title[256] = "";
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
 HWND ActiveEditor(HWND main)
 {
     HWND editor = nullptr;

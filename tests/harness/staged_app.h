@@ -43,6 +43,13 @@ bool Sync(HWND window, int ms = 10000);
 HWND VisibleMenu(DWORD process);
 // The top-level window of `process` with this class and title, shown or hidden, or null.
 HWND FindProcessWindow(DWORD process, const char* className, const char* title);
+// The first top-level window for which `matches` holds, or null.
+HWND FindTopLevelWindow(const std::function<bool(HWND)>& matches);
+// The process of a window.
+DWORD ProcessOf(HWND window);
+// A window's class name and title.
+std::string ClassOf(HWND window);
+std::string TitleOf(HWND window);
 // The visible editor control (class "Corvex") among the children of `main`, or null.
 HWND ActiveEditor(HWND main);
 // Tab captions of the tab control of `main`, a main window of another process (one the

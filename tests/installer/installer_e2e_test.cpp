@@ -3,6 +3,7 @@
 // page), the setup run again over it, and the uninstaller run silently (twice: with a
 // skin of the user's own, which it keeps, and without): what each leaves on the machine. The install-folder keys, the Explorer extension and the launcher's
 // search for a running editor are the machine's: the test runs alone.
+#include "tests/harness/real_input.h"
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
@@ -496,6 +497,126 @@ TEST_F(InstallerE2E, InstallUseUpgradeAndUninstall)
     ASSERT_EQ(Uninstall(), 0);
     EXPECT_FALSE(e2e::FileExists(folder_)) << "the install folder is removed";
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+}
+
+
+// ---- pictures of the setup's and the uninstaller's pages (./quillet shots) -------------
+
+// The visible top-level window of `process` of the dialog class: with `owned`, one owned
+// by another window (a message box over a page), else the unowned page frame.
+HWND ProcessDialog(DWORD process, bool owned)
+{
+    return e2e::FindTopLevelWindow([&](HWND window) {
+        return e2e::ProcessOf(window) == process && IsWindowVisible(window) && e2e::ClassOf(window) == "#32770" &&
+               (GetWindow(window, GW_OWNER) != nullptr) == owned;
+    });
+}
+
+// Walks a wizard of process `process`: at each page waits until it shows (its inner page
+// dialog changed and its Next button can be pressed), takes its picture and presses Next;
+// a message box that comes up is pictured and answered No.
+class WizardWalk {
+public:
+    WizardWalk(HANDLE process, DWORD id) : process_(process), id_(id) {}
+
+    // Waits for the next page, pictures it as `name` and (with `press`) presses Next.
+    void Page(const char* name, bool press = true)
+    {
+        ASSERT_TRUE(e2e::WaitUntil(
+            [&] {
+                frame_ = ProcessDialog(id_, false);
+                HWND page = frame_ ? FindWindowExA(frame_, nullptr, "#32770", nullptr) : nullptr;
+                HWND next = frame_ ? GetDlgItem(frame_, IDOK) : nullptr;
+                return page && page != lastPage_ && IsWindowVisible(page) && next && IsWindowEnabled(next) &&
+                       (lastPage_ = page);
+            },
+            60000))
+            << name;
+        e2e::ShotIfAsked(name);
+        if (press)
+            e2e::StagedApp::Press(frame_, IDOK);
+    }
+
+    // Waits for a message box over the pages, pictures it and answers it.
+    void Question(const char* name, int answer)
+    {
+        HWND box = nullptr;
+        ASSERT_TRUE(e2e::WaitUntil([&] { return (box = ProcessDialog(id_, true)) != nullptr && box != lastBox_; },
+                                   60000))
+            << name;
+        e2e::ShotIfAsked(name);
+        e2e::StagedApp::Press(box, answer);
+        lastBox_ = box;
+        EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(box); })) << name << " was not answered";
+    }
+
+    HWND Frame() const { return frame_; }
+    bool Ended(int ms) const { return WaitForSingleObject(process_, static_cast<DWORD>(ms)) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE process_;
+    DWORD id_;
+    HWND frame_ = nullptr;
+    HWND lastPage_ = nullptr;
+    HWND lastBox_ = nullptr;
+};
+
+PROCESS_INFORMATION StartProgram(const std::string& commandLine)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string line = commandLine;
+    CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    return process;
+}
+
+TEST_F(InstallerE2E, PicturesOfEveryPage)
+{
+    char shots[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("QUILLET_SHOTS_DIR", shots, sizeof shots))
+        GTEST_SKIP() << "pictures only for ./quillet shots";
+    PROCESS_INFORMATION setup = StartProgram("\"" + setup_ + "\" /D=" + folder_);
+    ASSERT_NE(setup.hProcess, nullptr);
+    {
+        WizardWalk walk(setup.hProcess, setup.dwProcessId);
+        walk.Page("setup-1-welcome");
+        walk.Page("setup-2-components");
+        walk.Page("setup-3-folder");
+        // The installation's progress page goes on to the last page by itself.
+        walk.Page("setup-4-finish", false);
+        // Finish without starting the editor.
+        HWND page = FindWindowExA(walk.Frame(), nullptr, "#32770", nullptr);
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+                SendMessageA(child, BM_SETCHECK, BST_UNCHECKED, 0);
+        e2e::StagedApp::Press(walk.Frame(), IDOK);
+        EXPECT_TRUE(walk.Ended(30000));
+    }
+    CloseHandle(setup.hProcess);
+    ASSERT_TRUE(e2e::FileExists(Installed("uninstall.exe")));
+
+    // A skin of the user's own, so that the uninstaller asks about it.
+    CreateDirectoryA(Installed("Skin\\My Own").c_str(), nullptr);
+    e2e::WriteTextFile(Installed("Skin\\My Own\\Skin.ini"), "[Info]\r\nVersion=1.0\r\n");
+    const std::string copy = work_ + "uninstall-copy.exe";
+    ASSERT_TRUE(CopyFileA(Installed("uninstall.exe").c_str(), copy.c_str(), FALSE));
+    PROCESS_INFORMATION uninstall = StartProgram("\"" + copy + "\" _?=" + folder_);
+    ASSERT_NE(uninstall.hProcess, nullptr);
+    {
+        WizardWalk walk(uninstall.hProcess, uninstall.dwProcessId);
+        walk.Page("uninstall-1-confirm");
+        walk.Question("uninstall-2-settings-question", IDNO);  // the fixture's mark keeps the key
+        walk.Question("uninstall-3-skins-question", IDNO);
+        walk.Page("uninstall-4-done");
+        EXPECT_TRUE(walk.Ended(30000));
+    }
+    CloseHandle(uninstall.hProcess);
+    DeleteFileA(copy.c_str());
+    EXPECT_FALSE(e2e::FileExists(Installed("Quillet.exe")));
+    EXPECT_TRUE(e2e::FileExists(Installed("Skin\\My Own\\Skin.ini")));
 }
 
 } // namespace

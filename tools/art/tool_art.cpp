@@ -63,26 +63,34 @@ void DrawPageLines(Image& image) {
     }
 }
 
+// The night-blue ground with a soft light falling from the upper right corner at `lightX`.
+void DrawGround(Image& image, float lightX) {
+    image.FillRect(0, 0, image.Width(), image.Height(),
+                   Vertical(0, float(image.Height()), Hex(0x16233F), Hex(0x2F5E93)));
+    image.FillShape(Circle(lightX, 10, 150), Hex(0x5D8FC8), 0.18f);
+    image.FillShape(Circle(lightX, 10, 90), Hex(0x7FAAD8), 0.12f);
+}
+
+// "Quillet" with its shadow, baseline-left at (x, y), and the gold rule under it.
+void DrawName(Image& image, float x, float y, const TextStyle& title, float ruleRight) {
+    Coverage shadow(image.Width(), image.Height());
+    StrokeText(shadow, "Quillet", x + 2, y + 2, title);
+    shadow.Apply(image, Solid(Hex(0x000000)), 0.35f);
+    Coverage name(image.Width(), image.Height());
+    StrokeText(name, "Quillet", x, y, title);
+    name.Apply(image, Vertical(y - 36, y + 2, Hex(0xFFFFFF), Hex(0xD5E4F5)));
+    image.FillShape(RoundedRect(x + 1, y + 11, ruleRight, y + 12.6f, 0.8f),
+                    Horizontal(x + 1, ruleRight, Hex(0xE9C46A), Hex(0x2F5E93)));
+}
+
 }  // namespace
 
 Image AboutPicture(const std::string& version) {
     Image image(kAboutWidth, kAboutHeight);
-    image.FillRect(0, 0, kAboutWidth, kAboutHeight, Vertical(0, kAboutHeight, Hex(0x16233F), Hex(0x2F5E93)));
-    // A soft light falling from the upper right.
-    image.FillShape(Circle(250, 10, 150), Hex(0x5D8FC8), 0.18f);
-    image.FillShape(Circle(250, 10, 90), Hex(0x7FAAD8), 0.12f);
+    DrawGround(image, 250);
     DrawPageLines(image);
     DrawQuill(image);
-
-    const TextStyle title{34, 4.2f, 0.16f};
-    Coverage shadow(kAboutWidth, kAboutHeight);
-    StrokeText(shadow, "Quillet", 142, 94, title);
-    shadow.Apply(image, Solid(Hex(0x000000)), 0.35f);
-    Coverage name(kAboutWidth, kAboutHeight);
-    StrokeText(name, "Quillet", 140, 92, title);
-    name.Apply(image, Vertical(56, 94, Hex(0xFFFFFF), Hex(0xD5E4F5)));
-
-    image.FillShape(RoundedRect(141, 103, 276, 104.6f, 0.8f), Horizontal(141, 276, Hex(0xE9C46A), Hex(0x2F5E93)));
+    DrawName(image, 140, 92, TextStyle{34, 4.2f, 0.16f}, 276);
 
     Coverage lines(kAboutWidth, kAboutHeight);
     StrokeText(lines, "Version " + version, 142, 124, TextStyle{12, 1.5f, 0.2f});
@@ -108,6 +116,14 @@ Image StartupMarker() {
             const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             image.Set(x, y, edge ? outline : (x == 2 ? light : fill));
         }
+    return image;
+}
+
+Image SetupSidePicture() {
+    Image image(kSetupSideWidth, kSetupSideHeight);
+    DrawGround(image, 150);
+    DrawQuill(image);
+    DrawName(image, 22, 250, TextStyle{30, 3.7f, 0.16f}, 142);
     return image;
 }
 

@@ -1,6 +1,7 @@
 // The program's own pictures: the about picture (296 x 200), the marker of favourites
-// that open at start-up (11 x 13, on the see-through colour 255,0,255) and the glyph of
-// the Explorer extension's menu item (13 x 13).
+// that open at start-up (11 x 13, on the see-through colour 255,0,255), the glyph of
+// the Explorer extension's menu item (13 x 13) and the picture at the side of the
+// setup's first and last pages (164 x 314).
 #pragma once
 
 #include "skin/art/canvas.h"
@@ -14,10 +15,14 @@ constexpr int kAboutHeight = 200;
 constexpr int kMarkerWidth = 11;
 constexpr int kMarkerHeight = 13;
 constexpr int kGlyphSize = 13;
+constexpr int kSetupSideWidth = 164;
+constexpr int kSetupSideHeight = 314;
 
 Image AboutPicture(const std::string& version);
 Image StartupMarker();
 // The Explorer menu item's bitmap: a small quill on the menu's white.
 Image MenuGlyph();
+// The setup's welcome and finish pages: the about picture's quill and name, standing.
+Image SetupSidePicture();
 
 }  // namespace art

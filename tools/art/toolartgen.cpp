@@ -1,6 +1,7 @@
 // toolartgen: draws the program's own pictures. `toolartgen <folder>` writes about.bmp
-// (24 bits), startup_mark.bmp (8 bits) and menu_glyph.bmp (24 bits) into <folder>; the output is committed under
-// app/res/, from where the resource script takes it.
+// (24 bits), startup_mark.bmp (8 bits), menu_glyph.bmp (24 bits) and setup_side.bmp (24
+// bits) into <folder>; the output is committed under app/res/, from where the resource
+// script and the setup (installer/quillet.nsi) take it.
 #include <cstdio>
 #include <string>
 
@@ -16,12 +17,15 @@ int main(int argc, char** argv) {
     const art::Image about = art::AboutPicture("1.0");
     const art::Image marker = art::StartupMarker();
     const art::Image glyph = art::MenuGlyph();
+    const art::Image side = art::SetupSidePicture();
     const auto aboutBytes = art::EncodeBmp(about.Width(), about.Height(), art::Quantise(about));
     const auto markerBytes = art::EncodeBmp8(marker.Width(), marker.Height(), art::Quantise(marker));
     if (markerBytes.empty() || !art::WriteFile(folder + "about.bmp", aboutBytes) ||
         !art::WriteFile(folder + "startup_mark.bmp", markerBytes) ||
         !art::WriteFile(folder + "menu_glyph.bmp",
-                        art::EncodeBmp(glyph.Width(), glyph.Height(), art::Quantise(glyph)))) {
+                        art::EncodeBmp(glyph.Width(), glyph.Height(), art::Quantise(glyph))) ||
+        !art::WriteFile(folder + "setup_side.bmp",
+                        art::EncodeBmp(side.Width(), side.Height(), art::Quantise(side)))) {
         std::fprintf(stderr, "toolartgen: cannot write into %s\n", folder.c_str());
         return 1;
     }
