@@ -113,7 +113,7 @@ void ShowHelp()
 {
     const std::string path = App().appFolder + "Help.chm";
     if (FileExists(path))
-        ShellExecuteA(Main().Frame(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ui::OpenWithShell(Main().Frame(), path);
     else
         ui::Message(Main().Frame(), "The Help file was not found", MB_OK | MB_ICONERROR);
 }

@@ -5,6 +5,7 @@ namespace {
 MessageHandler g_messageHandler;
 FileDialogHandler g_fileDialogHandler;
 NotifyIconHandler g_notifyIconHandler;
+ShellOpenHandler g_shellOpenHandler;
 }
 
 int Message(HWND owner, const std::string& text, UINT type)
@@ -35,8 +36,17 @@ bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record)
     return Shell_NotifyIconA(action, &record) != FALSE;
 }
 
+bool OpenWithShell(HWND owner, const std::string& path)
+{
+    if (g_shellOpenHandler)
+        return g_shellOpenHandler(owner, path);
+    // Values above 32 mean success.
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
 void SetMessageHandler(MessageHandler handler) { g_messageHandler = std::move(handler); }
 void SetFileDialogHandler(FileDialogHandler handler) { g_fileDialogHandler = std::move(handler); }
 void SetNotifyIconHandler(NotifyIconHandler handler) { g_notifyIconHandler = std::move(handler); }
+void SetShellOpenHandler(ShellOpenHandler handler) { g_shellOpenHandler = std::move(handler); }
 
 } // namespace ui

@@ -1,5 +1,6 @@
-// The one road to message boxes, common file dialogs and the notification area. Tests
-// replace the real ones with answering functions and record what was asked.
+// The one road to message boxes, common file dialogs, the notification area and the
+// shell's "open". Tests replace the real ones with answering functions and record what
+// was asked.
 #pragma once
 
 #include <windows.h>
@@ -22,14 +23,20 @@ bool SaveFileDialog(OPENFILENAMEA& request);
 // Shell_NotifyIconA: adds, changes or removes a notification-area icon.
 bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record);
 
+// Opens a file with the program the shell associates with it (ShellExecute "open");
+// false when the shell could not.
+bool OpenWithShell(HWND owner, const std::string& path);
+
 using MessageHandler = std::function<int(HWND owner, const std::string& text, UINT type)>;
 using FileDialogHandler = std::function<bool(bool save, OPENFILENAMEA& request)>;
 
 using NotifyIconHandler = std::function<bool(DWORD action, const NOTIFYICONDATAA& record)>;
+using ShellOpenHandler = std::function<bool(HWND owner, const std::string& path)>;
 
 // Replace the real dialogs and shell calls (an empty function restores them).
 void SetMessageHandler(MessageHandler handler);
 void SetFileDialogHandler(FileDialogHandler handler);
 void SetNotifyIconHandler(NotifyIconHandler handler);
+void SetShellOpenHandler(ShellOpenHandler handler);
 
 } // namespace ui

@@ -228,6 +228,17 @@ TEST_F(MenusTest, HelpWithoutHelpChmSaysSo)
     EXPECT_EQ(app.messages[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
 }
 
+TEST_F(MenusTest, HelpAndContentsOpenTheApplicationFoldersHelpFileThroughTheShell)
+{
+    for (WPARAM command : {405, 1400}) {
+        app.shellOpened.clear();
+        SendMessageA(app.Frame(), WM_COMMAND, command, 0);
+        harness::InProcessApp::Pump();
+        EXPECT_EQ(app.shellOpened, std::vector<std::string>{app.Folder() + "Help.chm"}) << command;
+    }
+    EXPECT_TRUE(app.messages.empty());
+}
+
 TEST_F(MenusTest, OwnerDrawnItemsAreMeasuredFromTheirCaption)
 {
     MEASUREITEMSTRUCT separator = {ODT_MENU, 0, 1104, 0, 0, reinterpret_cast<ULONG_PTR>("-")};

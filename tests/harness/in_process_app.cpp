@@ -32,6 +32,10 @@ InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quill
     // tray window of its own, which takes the activation from whatever test runs then.
     // The tray tests answer these calls themselves.
     ui::SetNotifyIconHandler([](DWORD, const NOTIFYICONDATAA&) { return true; });
+    ui::SetShellOpenHandler([this](HWND, const std::string& path) {
+        shellOpened.push_back(path);
+        return true;
+    });
     ui::SetMessageHandler([this](HWND owner, const std::string& text, UINT type) {
         messages.push_back({owner, text, type});
         if (!answers.empty()) {
@@ -62,6 +66,7 @@ InProcessApp::~InProcessApp()
     ui::SetMessageHandler(nullptr);
     ui::SetFileDialogHandler(nullptr);
     ui::SetNotifyIconHandler(nullptr);
+    ui::SetShellOpenHandler(nullptr);
     e2e::RemoveFolder(folder_);
 }
 

@@ -1,5 +1,6 @@
 // In-process harness: builds the real main window inside the test program, with
-// message boxes and file dialogs answered by the test instead of a user.
+// message boxes and file dialogs answered by the test instead of a user, and files the
+// shell would open only recorded.
 #pragma once
 
 #include <windows.h>
@@ -48,6 +49,8 @@ public:
     std::deque<std::string> dialogPaths;
     std::vector<bool> dialogWasSave;
     int lastDialogFlags = 0;
+    // Files handed to the shell to open (nothing is started).
+    std::vector<std::string> shellOpened;
 
 private:
     std::string folder_;
