@@ -3,6 +3,7 @@
 // added without its Help fails here.
 #include "app/command_table.h"
 #include "skin/skinned_menus.h"
+#include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,7 @@ std::string Lower(std::string text)
 
 // The help sources, found from this test program's folder (the build tree may lie
 // anywhere beside the sources).
-std::string HelpFolder()
-{
-    char exe[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string folder(exe);
-    folder.erase(folder.find_last_of('\\') + 1);
-    std::string relative = QUILLET_HELP_RELATIVE;
-    std::replace(relative.begin(), relative.end(), '/', '\\');
-    return folder + relative + "\\";
-}
+std::string HelpFolder() { return e2e::FromTestProgramFolder(QUILLET_HELP_RELATIVE) + "\\"; }
 
 std::string ReadHelpFile(const std::string& name)
 {

@@ -61,15 +61,19 @@ BOOL CALLBACK FindStaticText(HWND child, LPARAM lParam)
 
 } // namespace
 
-std::string DistFolder()
+std::string FromTestProgramFolder(std::string relative)
 {
-    std::string relative = QUILLET_DIST_RELATIVE;
     for (char& c : relative)
         if (c == '/')
             c = '\\';
     char full[MAX_PATH] = {};
     GetFullPathNameA((ExeFolder() + relative).c_str(), sizeof full, full, nullptr);
-    std::string folder(full);
+    return full;
+}
+
+std::string DistFolder()
+{
+    std::string folder = FromTestProgramFolder(QUILLET_DIST_RELATIVE);
     if (folder.back() != '\\')
         folder += '\\';
     return folder;

@@ -11,6 +11,9 @@ namespace e2e {
 
 // The staged application folder of this build (build/dist).
 std::string DistFolder();
+// The full path of `relative` (with forward or backward slashes, as the build wrote it)
+// taken from the test program's own folder: the build tree and the sources may lie anywhere.
+std::string FromTestProgramFolder(std::string relative);
 // A new empty folder under the temporary folder, ending in a backslash.
 std::string MakeTempFolder(const char* prefix);
 void CopyFolder(const std::string& from, const std::string& to);

@@ -34,18 +34,7 @@ constexpr int kProgramMs = 120000;
 
 #ifdef QUILLET_SETUP_RELATIVE
 // The setup this build made (QUILLET_SETUP_RELATIVE: its path from the test program's folder).
-std::string SetupProgram()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string relative = QUILLET_SETUP_RELATIVE;
-    std::replace(relative.begin(), relative.end(), '/', '\\');
-    const std::string program(path);
-    char full[MAX_PATH] = {};
-    GetFullPathNameA((program.substr(0, program.find_last_of('\\') + 1) + relative).c_str(), sizeof full, full,
-                     nullptr);
-    return full;
-}
+std::string SetupProgram() { return e2e::FromTestProgramFolder(QUILLET_SETUP_RELATIVE); }
 #endif
 
 // A REG_SZ value; `found` tells a missing value from an empty one.
