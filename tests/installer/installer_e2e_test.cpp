@@ -150,16 +150,25 @@ private:
     std::string value_;
 };
 
-// Runs a program and waits for it; its exit code, or -1 when it did not start or end.
-int RunProgram(const std::string& commandLine, int ms = kProgramMs)
+// Starts a program; its process (handle and id), or a null handle when it did not start.
+PROCESS_INFORMATION StartProgram(const std::string& commandLine)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string line = commandLine;
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    return process;
+}
+
+// Runs a program and waits for it; its exit code, or -1 when it did not start or end.
+int RunProgram(const std::string& commandLine, int ms = kProgramMs)
+{
+    const PROCESS_INFORMATION process = StartProgram(commandLine);
+    if (!process.hProcess)
         return -1;
-    CloseHandle(process.hThread);
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(ms)) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
@@ -549,18 +558,6 @@ private:
     HWND lastPage_ = nullptr;
     HWND lastBox_ = nullptr;
 };
-
-PROCESS_INFORMATION StartProgram(const std::string& commandLine)
-{
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string line = commandLine;
-    CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    if (process.hThread)
-        CloseHandle(process.hThread);
-    return process;
-}
 
 TEST_F(InstallerE2E, PicturesOfEveryPage)
 {
