@@ -163,6 +163,7 @@ bool MainWindow::CreateToolbar()
 bool MainWindow::Create()
 {
     takingPaths_ = false;
+    openingPaths_ = false;
     pendingPaths_.clear();
     UseMainWindowAsFrameHost();
     UseMainWindowAsDocsHost();
@@ -339,31 +340,44 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT MainWindow::OnCopyData(const COPYDATASTRUCT* data)
 {
     // The path ends at its first NUL, and never beyond the cbData bytes the sender gave.
-    if (data && data->lpData && data->cbData > 0) {
-        const char* bytes = static_cast<const char*>(data->lpData);
-        std::size_t length = 0;
-        while (length < data->cbData && bytes[length] != '\0')
-            ++length;
-        std::string path(bytes, length);
-        if (path.empty())
-            return 1;
-        if (takingPaths_)
-            OpenDocument(path);
-        else
-            pendingPaths_.push_back(path);
-    }
+    if (!data || !data->lpData || data->cbData == 0)
+        return 1;
+    const char* bytes = static_cast<const char*>(data->lpData);
+    std::size_t length = 0;
+    while (length < data->cbData && bytes[length] != '\0')
+        ++length;
+    std::string path(bytes, length);
+    // The path is copied: the sender (Explorer, the launcher) goes on at once instead of
+    // waiting on what opening it may show. Its data is not touched after this.
+    if (InSendMessage())
+        ReplyMessage(1);
+    if (path.empty())
+        return 1;
+    pendingPaths_.push_back(std::move(path));
+    if (takingPaths_)
+        OpenPendingPaths();
     return 1;
 }
 
-void MainWindow::TakeHandedOverPaths()
+// Opening a path can show a message box, during which more paths arrive: they queue
+// behind the ones waiting and the outermost call opens them, so all open one after the
+// other in the order they came.
+void MainWindow::OpenPendingPaths()
 {
-    // Opening a path can show a message box, during which more paths arrive: they queue
-    // behind the ones waiting, so all open in the order they came.
+    if (openingPaths_)
+        return;
+    openingPaths_ = true;
     while (!pendingPaths_.empty()) {
         const std::string path = pendingPaths_.front();
         pendingPaths_.erase(pendingPaths_.begin());
         OpenDocument(path);
     }
+    openingPaths_ = false;
+}
+
+void MainWindow::TakeHandedOverPaths()
+{
+    OpenPendingPaths();
     takingPaths_ = true;
 }
 

@@ -39,6 +39,7 @@ public:
     HMENU Menu(MenuIndex index) const { return menus_[index]; }
 
 private:
+    void OpenPendingPaths();
     bool CreateMenuBar();
     bool CreateToolbar();
     LRESULT OnNotify(NMHDR* header);
@@ -63,6 +64,7 @@ private:
     // Start-up calls out of the process (the shell, the Explorer extension), and a path
     // handed over meanwhile arrives in the middle of it: such paths wait here.
     bool takingPaths_ = false;
+    bool openingPaths_ = false;  // OpenPendingPaths is running further up the stack
     std::vector<std::string> pendingPaths_;
 };
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const char* kInstallFolderKey = "Software\\Fellbrook Studios\\Quillet";
+constexpr const wchar_t* kInstallFolderKey = L"Software\\Fellbrook Studios\\Quillet";
 
 } // namespace
 
@@ -17,7 +17,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         return 0;
     HWND editor = handoff::FindEditorWindow();
     if (!editor) {
-        const std::string folder = handoff::ReadInstallFolder(kInstallFolderKey);
+        const std::wstring folder = handoff::ReadInstallFolder(kInstallFolderKey);
         if (folder.empty())
             return 0;
         editor = handoff::StartEditorAndWait(handoff::EditorProgramIn(folder));

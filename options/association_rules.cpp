@@ -34,15 +34,4 @@ std::string RefusalOf(const std::string& type)
     return {};
 }
 
-bool ListHolds(const std::vector<std::string>& list, const std::string& type)
-{
-    const auto lower = [](std::string text) {
-        for (char& c : text)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return text;
-    };
-    const std::string wanted = lower(type);
-    return std::any_of(list.begin(), list.end(), [&](const std::string& item) { return lower(item) == wanted; });
-}
-
 } // namespace options

@@ -1,6 +1,6 @@
 // The rules of file associations that need no registry: the program's key name for a
-// type, the launcher's command line, which type texts are refused, and the list's
-// "no two equal ignoring case" rule. Free of windows so it can be tested anywhere.
+// type, the launcher's command line and which type texts are refused. Free of windows so
+// it can be tested anywhere.
 #pragma once
 
 #include <string>
@@ -20,8 +20,5 @@ std::string LauncherCommand(const std::string& appFolder);
 // Windows runs as programs (.exe, .com, .bat, .cmd, .lnk, .scr, .pif) would stop every
 // program, the editor included, from starting through the shell.
 std::string RefusalOf(const std::string& type);
-
-// Whether the list already holds the text, ignoring the case of ASCII letters.
-bool ListHolds(const std::vector<std::string>& list, const std::string& type);
 
 } // namespace options

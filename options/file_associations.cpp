@@ -1,9 +1,12 @@
 #include "options/file_associations.h"
 
 #include "options/association_rules.h"
+#include "platform/ansi_text.h"
 #include "platform/ui_seam.h"
 
 #include <shlwapi.h>
+
+#include <algorithm>
 
 namespace options {
 namespace {
@@ -33,6 +36,33 @@ bool WriteClassesValue(const std::string& key, const char* name, const std::stri
 }
 
 } // namespace
+
+bool SameKeyName(const std::string& first, const std::string& second)
+{
+    const std::wstring a = WidenAnsi(first);
+    const std::wstring b = WidenAnsi(second);
+    if (a.size() != b.size())
+        return false;
+    // CompareStringOrdinal (Vista and later) folds case as the registry does; before it,
+    // CharUpperBuffW's invariant upper case is the same mapping.
+    using CompareOrdinal = int(WINAPI*)(LPCWSTR, int, LPCWSTR, int, BOOL);
+    static const auto compare = reinterpret_cast<CompareOrdinal>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "CompareStringOrdinal")));
+    if (compare)
+        return compare(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+               CSTR_EQUAL;
+    std::wstring upperA = a, upperB = b;
+    if (!upperA.empty()) {
+        CharUpperBuffW(&upperA[0], static_cast<DWORD>(upperA.size()));
+        CharUpperBuffW(&upperB[0], static_cast<DWORD>(upperB.size()));
+    }
+    return upperA == upperB;
+}
+
+bool ListHolds(const std::vector<std::string>& list, const std::string& type)
+{
+    return std::any_of(list.begin(), list.end(), [&](const std::string& item) { return SameKeyName(item, type); });
+}
 
 std::string ReadClassesValue(const std::string& key, const char* name)
 {
@@ -64,7 +94,7 @@ bool Associate(const std::string& type, const std::string& appFolder)
     bool written = true;
     // A type that already names the program's key (Config.ini replaced, say) keeps the
     // backup it has: copying the program's key onto itself would lose the original.
-    if (lstrcmpiA(previous.c_str(), programKey.c_str()) != 0) {  // key names ignore case
+    if (!SameKeyName(previous, programKey)) {
         const std::string description = previous.empty() ? "" : ReadClassesValue(previous);
         const std::string icon = previous.empty() ? "" : ReadClassesValue(previous + "\\DefaultIcon");
         written = written && WriteClassesValue(programKey, "Backup", previous);
@@ -78,32 +108,14 @@ bool Associate(const std::string& type, const std::string& appFolder)
     return written;
 }
 
-void Unassociate(const std::string& type)
+bool Unassociate(const std::string& type)
 {
     const std::string programKey = ProgramKeyFor(type);
-    WriteClassesValue(type, nullptr, ReadClassesValue(programKey, "Backup"));
+    const bool ours = KeyExists(programKey) && SameKeyName(ReadClassesValue(type), programKey);
+    if (ours)
+        WriteClassesValue(type, nullptr, ReadClassesValue(programKey, "Backup"));
     SHDeleteKeyA(HKEY_CLASSES_ROOT, programKey.c_str());
-}
-
-bool SetShellExtension(bool unregister, const std::string& appFolder, HWND owner, bool quietWhenMissing)
-{
-    HMODULE library = LoadLibraryA((appFolder + "Vantrix.dll").c_str());
-    if (!library) {
-        if (!quietWhenMissing)
-            ui::Message(owner, "Failed to load Vantrix.dll", MB_OK | MB_ICONERROR);
-        return false;
-    }
-    using Registration = HRESULT(STDAPICALLTYPE*)();
-    const auto call = reinterpret_cast<Registration>(
-        reinterpret_cast<void*>(GetProcAddress(library, unregister ? "DllUnregisterServer" : "DllRegisterServer")));
-    if (!call) {
-        FreeLibrary(library);
-        ui::Message(owner, "Failed to find the Proc Address in Vantrix.dll", MB_OK | MB_ICONERROR);
-        return false;
-    }
-    const HRESULT result = call();
-    FreeLibrary(library);
-    return SUCCEEDED(result);
+    return ours;
 }
 
 } // namespace options

@@ -1,10 +1,11 @@
 // File associations under HKEY_CLASSES_ROOT: making the program (through its launcher)
 // the "open" handler of a file type, with the type's previous registration kept in the
-// program's key and restored on removal; and switching the Explorer extension.
+// program's key and restored on removal.
 #pragma once
 
 #include <windows.h>
 #include <string>
+#include <vector>
 
 namespace options {
 
@@ -12,16 +13,21 @@ namespace options {
 // registration's key name in its Backup value and copying its description and icon.
 // False when a key could not be written: what was written is undone then.
 bool Associate(const std::string& type, const std::string& appFolder);
-// Points the type back at the key named in Backup and deletes the program's key.
-void Unassociate(const std::string& type);
+// Deletes the program's key. The type points back at the key named in Backup only while
+// it still points at the program's key: when another program took the type since (or the
+// program's key is gone), its registration is that program's and stays as it is. True
+// when the Backup was restored.
+bool Unassociate(const std::string& type);
+
+// Whether two type texts name the same registry key: key names compare without regard to
+// case as the registry folds it (".Ä" and ".ä" are one type), not only for ASCII letters.
+bool SameKeyName(const std::string& first, const std::string& second);
+
+// Whether the list already holds the type text, by SameKeyName.
+bool ListHolds(const std::vector<std::string>& list, const std::string& type);
 
 // The default (or named) REG_SZ value of a key under HKEY_CLASSES_ROOT; "" for a missing
 // key or value, another type, or a value longer than 259 characters.
 std::string ReadClassesValue(const std::string& key, const char* name = nullptr);
-
-// Loads Vantrix.dll from the application folder and calls DllUnregisterServer (unregister)
-// or DllRegisterServer; true when it reported success. Failures to load the library or
-// find the function are reported with `owner` as the message's owner, unless `quiet`.
-bool SetShellExtension(bool unregister, const std::string& appFolder, HWND owner, bool quietWhenMissing = false);
 
 } // namespace options

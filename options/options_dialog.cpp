@@ -3,7 +3,7 @@
 #include "docs/documents.h"
 #include "options/association_page.h"
 #include "options/dialog_controls.h"
-#include "options/file_associations.h"
+#include "options/shell_extension.h"
 #include "options/options_host.h"
 #include "platform/config.h"
 #include "platform/subclass.h"

@@ -6,36 +6,38 @@ namespace handoff {
 
 HWND FindEditorWindow() { return FindWindowA("Quillet", "Quillet"); }
 
-void SendPath(HWND editor, const std::string& path)
+bool SendPath(HWND editor, const std::string& path)
 {
     COPYDATASTRUCT data = {};
     data.dwData = 0;
     data.cbData = static_cast<DWORD>(path.size() + 1);
     data.lpData = const_cast<char*>(path.c_str());
-    SendMessageA(editor, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(editor, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                               kHandOffTimeoutMs, &answer) != 0;
 }
 
-std::string ReadInstallFolder(const char* subKey)
+std::wstring ReadInstallFolder(const wchar_t* subKey)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return {};
-    char buffer[261] = "";
-    DWORD size = 260;  // at most 260 bytes; whatever the type, a NUL follows inside the buffer
-    const LONG result = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    wchar_t buffer[MAX_PATH + 1] = L"";
+    DWORD size = MAX_PATH * sizeof(wchar_t);  // whatever the type, a NUL follows inside the buffer
+    const LONG result = RegQueryValueExW(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS ? std::string(buffer) : std::string();
+    return result == ERROR_SUCCESS ? std::wstring(buffer) : std::wstring();
 }
 
-std::string EditorProgramIn(const std::string& installFolder)
+std::wstring EditorProgramIn(const std::wstring& installFolder)
 {
-    const bool slash = !installFolder.empty() && installFolder.back() == '\\';
-    return installFolder + (slash ? "Quillet.exe" : "\\Quillet.exe");
+    const bool slash = !installFolder.empty() && installFolder.back() == L'\\';
+    return installFolder + (slash ? L"Quillet.exe" : L"\\Quillet.exe");
 }
 
-HWND StartEditorAndWait(const std::string& program)
+HWND StartEditorAndWait(const std::wstring& program)
 {
-    ShellExecuteA(nullptr, "open", program.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", program.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     for (int wait = 1; wait <= 20; ++wait) {
         Sleep(250);
         if (wait == 20)

@@ -8,22 +8,29 @@
 
 namespace handoff {
 
+// How long a sender waits for the editor to take one path. The editor answers as soon as
+// it has copied the path, before it opens it; an editor that does not answer by then is
+// hung, and neither Explorer nor the launcher may hang with it.
+constexpr UINT kHandOffTimeoutMs = 5000;
+
 // The editor's main window: class and title "Quillet"; null when none runs.
 HWND FindEditorWindow();
 
-// One path, as 8-bit text of the ANSI code page with its NUL counted in cbData. Sent,
-// so it returns once the editor has taken the path.
-void SendPath(HWND editor, const std::string& path);
+// One path, as 8-bit text of the ANSI code page with its NUL counted in cbData. Returns
+// once the editor has taken the path (true), or false when it did not answer within
+// kHandOffTimeoutMs or is hung (SMTO_ABORTIFHUNG) or gone.
+bool SendPath(HWND editor, const std::string& path);
 
-// The default value of HKEY_LOCAL_MACHINE\<subKey> (at most 259 characters; a longer
-// value counts as missing); "" when the key or value is missing.
-std::string ReadInstallFolder(const char* subKey);
+// The default value of HKEY_LOCAL_MACHINE\<subKey>, read with the wide registry functions
+// (at most MAX_PATH - 1 characters; a longer value counts as missing); "" when the key or
+// value is missing.
+std::wstring ReadInstallFolder(const wchar_t* subKey);
 
 // Quillet.exe in the install folder, with or without its trailing backslash.
-std::string EditorProgramIn(const std::string& installFolder);
+std::wstring EditorProgramIn(const std::wstring& installFolder);
 
 // Starts the editor and waits up to 20 times 250 ms for its main window; null when it
 // has not appeared by then.
-HWND StartEditorAndWait(const std::string& program);
+HWND StartEditorAndWait(const std::wstring& program);
 
 } // namespace handoff

@@ -1,5 +1,7 @@
 #include "shellext/registration.h"
 
+#include "shellext/faults.h"
+#include "shellext/guarded.h"
 #include "shellext/module.h"
 #include "shellext/vantrix_ids.h"
 
@@ -14,110 +16,155 @@
 namespace vantrix {
 namespace {
 
-constexpr const char* kApprovedKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
-constexpr const char* kApprovedText = "Quillet Shell Extension";
-const std::string kClassKey = std::string("CLSID\\") + kClassIdText;
-const std::string kHandlerKey = "*\\shellex\\ContextMenuHandlers\\Quillet";
+constexpr const wchar_t* kApprovedKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+constexpr const wchar_t* kApprovedText = L"Quillet Shell Extension";
+
+std::wstring Wide(const char* ascii) { return std::wstring(ascii, ascii + lstrlenA(ascii)); }
+
+std::wstring ClassKey() { return L"CLSID\\" + Wide(kClassIdText); }
+const wchar_t* const kHandlerKey = L"*\\shellex\\ContextMenuHandlers\\Quillet";
 
 // One default (or named) REG_SZ value under HKEY_CLASSES_ROOT.
 struct Entry {
-    std::string key;
-    const char* name;
-    std::string value;
+    std::wstring key;
+    const wchar_t* name;
+    std::wstring value;
 };
 
-std::string ModulePath()
+// The library's own path, whatever its length and whatever characters the install
+// folder holds.
+std::wstring ModulePath()
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(Module(), path, MAX_PATH);
-    return path;
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(Module(), &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
-std::vector<Entry> Layout()
+std::vector<Entry> Layout(const std::wstring& modulePath)
 {
+    const std::wstring classKey = ClassKey();
+    const std::wstring progId = Wide(kProgId);
+    const std::wstring independent = Wide(kIndependentProgId);
+    const std::wstring classId = Wide(kClassIdText);
+    const std::wstring display = Wide(kDisplayName);
     return {
-        {kProgId, nullptr, kDisplayName},
-        {std::string(kProgId) + "\\CLSID", nullptr, kClassIdText},
-        {kIndependentProgId, nullptr, kDisplayName},
-        {std::string(kIndependentProgId) + "\\CLSID", nullptr, kClassIdText},
-        {std::string(kIndependentProgId) + "\\CurVer", nullptr, kProgId},
-        {kClassKey, nullptr, kDisplayName},
-        {kClassKey + "\\ProgID", nullptr, kProgId},
-        {kClassKey + "\\VersionIndependentProgID", nullptr, kIndependentProgId},
-        {kClassKey + "\\Programmable", nullptr, ""},
-        {kClassKey + "\\InprocServer32", nullptr, ModulePath()},
-        {kClassKey + "\\InprocServer32", "ThreadingModel", "Apartment"},
-        {kClassKey + "\\TypeLib", nullptr, kLibraryIdText},
-        {kHandlerKey, nullptr, kClassIdText},
+        {progId, nullptr, display},
+        {progId + L"\\CLSID", nullptr, classId},
+        {independent, nullptr, display},
+        {independent + L"\\CLSID", nullptr, classId},
+        {independent + L"\\CurVer", nullptr, progId},
+        {classKey, nullptr, display},
+        {classKey + L"\\ProgID", nullptr, progId},
+        {classKey + L"\\VersionIndependentProgID", nullptr, independent},
+        {classKey + L"\\Programmable", nullptr, L""},
+        {classKey + L"\\InprocServer32", nullptr, modulePath},
+        {classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
+        {classKey + L"\\TypeLib", nullptr, Wide(kLibraryIdText)},
+        {kHandlerKey, nullptr, classId},
     };
 }
 
 bool Write(const Entry& entry)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, entry.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, entry.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return false;
     LONG result = ERROR_SUCCESS;
     // "Programmable" is an empty key: no value at all.
     if (!entry.value.empty() || entry.name)
-        result = RegSetValueExA(key, entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(entry.value.c_str()),
-                                static_cast<DWORD>(entry.value.size() + 1));
+        result = RegSetValueExW(key, entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(entry.value.c_str()),
+                                static_cast<DWORD>((entry.value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }
 
 bool IsNtFamily() { return (GetVersion() & 0x80000000u) == 0; }
 
-std::wstring WideModulePath()
+bool Approve()
 {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(Module(), path, MAX_PATH);
-    return path;
+    if (faults::DenyApproval())
+        return false;
+    HKEY approved = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &approved,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const std::wstring classId = Wide(kClassIdText);
+    const LONG set = RegSetValueExW(approved, classId.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(kApprovedText),
+                                    static_cast<DWORD>((lstrlenW(kApprovedText) + 1) * sizeof(wchar_t)));
+    RegCloseKey(approved);
+    return set == ERROR_SUCCESS;
 }
 
-} // namespace
-
-HRESULT Register()
+// Removes everything registration writes; what is already gone is no failure. The shared
+// keys (CLSID, *, shellex, ContextMenuHandlers) stay.
+void RemoveAll()
 {
     if (IsNtFamily()) {
         HKEY approved = nullptr;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kApprovedKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &approved,
-                            nullptr) != ERROR_SUCCESS)
-            return E_ACCESSDENIED;
-        const LONG set = RegSetValueExA(approved, kClassIdText, 0, REG_SZ, reinterpret_cast<const BYTE*>(kApprovedText),
-                                        static_cast<DWORD>(lstrlenA(kApprovedText) + 1));
-        RegCloseKey(approved);
-        if (set != ERROR_SUCCESS)
-            return E_ACCESSDENIED;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved) == ERROR_SUCCESS) {
+            RegDeleteValueW(approved, Wide(kClassIdText).c_str());
+            RegCloseKey(approved);
+        }
     }
-    for (const Entry& entry : Layout())
-        if (!Write(entry))
-            return SELFREG_E_CLASS;
+    for (const std::wstring& key : {std::wstring(kHandlerKey), ClassKey(), Wide(kIndependentProgId), Wide(kProgId)})
+        SHDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+    UnRegisterTypeLib(kLibraryId, 1, 0, LOCALE_NEUTRAL, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
+}
+
+HRESULT RegisterTypeLibrary(std::wstring path)
+{
+    if (faults::FailTypeLibrary())
+        return TYPE_E_REGISTRYACCESS;
     ITypeLib* library = nullptr;
-    std::wstring path = WideModulePath();
     HRESULT result = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
     if (SUCCEEDED(result)) {
         result = RegisterTypeLib(library, &path[0], nullptr);
         library->Release();
     }
-    return SUCCEEDED(result) ? S_OK : SELFREG_E_TYPELIB;
+    return result;
+}
+
+} // namespace
+
+// All or nothing: a registration that fails part of the way (a key refused, the type
+// library not registered) takes back what it wrote, so that regsvr32's "failed" and the
+// Options switch staying off both mean the extension is not registered at all.
+HRESULT Register()
+{
+    const HRESULT result = Guarded([] {
+        if (IsNtFamily() && !Approve())
+            return E_ACCESSDENIED;  // nothing written yet
+        const std::wstring path = ModulePath();
+        if (path.empty())
+            return SELFREG_E_CLASS;
+        for (const Entry& entry : Layout(path))
+            if (!Write(entry))
+                return SELFREG_E_CLASS;
+        return SUCCEEDED(RegisterTypeLibrary(path)) ? S_OK : SELFREG_E_TYPELIB;
+    });
+    if (FAILED(result) && result != E_ACCESSDENIED)
+        Guarded([] {
+            RemoveAll();
+            return S_OK;
+        });
+    return result;
 }
 
 HRESULT Unregister()
 {
-    if (IsNtFamily()) {
-        HKEY approved = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved) == ERROR_SUCCESS) {
-            RegDeleteValueA(approved, kClassIdText);
-            RegCloseKey(approved);
-        }
-    }
-    // The shared keys (CLSID, *, shellex, ContextMenuHandlers) stay.
-    for (const std::string& key : {kHandlerKey, kClassKey, std::string(kIndependentProgId), std::string(kProgId)})
-        SHDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
-    UnRegisterTypeLib(kLibraryId, 1, 0, LOCALE_NEUTRAL, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
-    return S_OK;
+    return Guarded([] {
+        RemoveAll();
+        return S_OK;
+    });
 }
 
 } // namespace vantrix

@@ -1,6 +1,7 @@
 #include "shellext/vantrix_menu.h"
 
 #include "platform/hand_off.h"
+#include "shellext/guarded.h"
 #include "shellext/module.h"
 #include "shellext/vantrix_ids.h"
 
@@ -11,7 +12,7 @@
 namespace vantrix {
 namespace {
 
-constexpr const char* kInstallFolderKey = "Software\\Quillet";
+constexpr const wchar_t* kInstallFolderKey = L"Software\\Quillet";
 
 } // namespace
 
@@ -118,33 +119,47 @@ STDMETHODIMP VantrixMenu::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
 
 // ---- IShellExtInit --------------------------------------------------------------------
 
+// Explorer may initialise one object more than once: each call starts a new selection,
+// and a failed one leaves none.
 STDMETHODIMP VantrixMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY)
 {
-    if (!data)
-        return E_INVALIDARG;
-    FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    STGMEDIUM medium = {};
-    if (FAILED(data->GetData(&format, &medium)))
-        return E_INVALIDARG;
-    HRESULT result = S_OK;
-    auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
-    if (!drop) {
+    files_.clear();
+    return Guarded([&] {
+        if (!data)
+            return E_INVALIDARG;
+        FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        STGMEDIUM medium = {};
+        if (FAILED(data->GetData(&format, &medium)))
+            return E_INVALIDARG;
+        auto drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
+        if (!drop) {
+            ReleaseStgMedium(&medium);
+            return E_INVALIDARG;
+        }
+        HRESULT result = S_OK;
+        std::vector<std::string> files;
+        try {
+            const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+            if (count == 0)
+                result = E_INVALIDARG;
+            for (UINT i = 0; i < count && result == S_OK; ++i) {
+                char path[MAX_PATH] = "";
+                if (DragQueryFileA(drop, i, path, sizeof path) == 0)
+                    result = E_INVALIDARG;
+                else
+                    files.push_back(path);
+            }
+        } catch (...) {
+            GlobalUnlock(medium.hGlobal);
+            ReleaseStgMedium(&medium);
+            throw;
+        }
+        GlobalUnlock(medium.hGlobal);
         ReleaseStgMedium(&medium);
-        return E_INVALIDARG;
-    }
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    if (count == 0)
-        result = E_INVALIDARG;
-    for (UINT i = 0; i < count && result == S_OK; ++i) {
-        char path[MAX_PATH] = "";
-        if (DragQueryFileA(drop, i, path, sizeof path) == 0)
-            result = E_INVALIDARG;
-        else
-            files_.push_back(path);
-    }
-    GlobalUnlock(medium.hGlobal);
-    ReleaseStgMedium(&medium);
-    return result;
+        if (result == S_OK)
+            files_.swap(files);
+        return result;
+    });
 }
 
 // ---- IContextMenu ---------------------------------------------------------------------
@@ -163,20 +178,18 @@ STDMETHODIMP VantrixMenu::GetCommandString(UINT_PTR command, UINT flags, UINT*, 
 {
     if (command != 0 || (flags != GCS_HELPTEXTA && flags != GCS_HELPTEXTW) || !buffer || size == 0)
         return E_INVALIDARG;
-    const char* text = HelpTextFor(files_.size());
-    if (flags == GCS_HELPTEXTA) {
-        lstrcpynA(buffer, text, static_cast<int>(size));
-    } else {
-        auto* wide = reinterpret_cast<wchar_t*>(buffer);
-        const int written = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, static_cast<int>(size));
-        if (written == 0) {  // too small: as much as fits, always ended
-            const int full = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-            std::wstring whole(static_cast<std::size_t>(full), L'\0');
-            MultiByteToWideChar(CP_ACP, 0, text, -1, &whole[0], full);
-            lstrcpynW(wide, whole.c_str(), static_cast<int>(size));
+    return Guarded([&] {
+        const char* text = HelpTextFor(files_.size());
+        if (flags == GCS_HELPTEXTA) {
+            lstrcpynA(buffer, text, static_cast<int>(size));
+            return S_OK;
         }
-    }
-    return S_OK;
+        const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+        lstrcpynW(reinterpret_cast<wchar_t*>(buffer), wide.c_str(), static_cast<int>(size));  // cut, always ended
+        return S_OK;
+    });
 }
 
 STDMETHODIMP VantrixMenu::InvokeCommand(CMINVOKECOMMANDINFO* info)
@@ -184,18 +197,23 @@ STDMETHODIMP VantrixMenu::InvokeCommand(CMINVOKECOMMANDINFO* info)
     // Only the command offset 0 (not a verb string).
     if (!info || !IS_INTRESOURCE(info->lpVerb) || LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0)
         return E_INVALIDARG;
-    HWND editor = handoff::FindEditorWindow();
-    if (!editor) {
-        const std::string folder = handoff::ReadInstallFolder(kInstallFolderKey);
-        if (folder.empty())
-            return E_INVALIDARG;
-        editor = handoff::StartEditorAndWait(handoff::EditorProgramIn(folder));
-        if (!editor)
-            return E_INVALIDARG;
-    }
-    for (const std::string& path : files_)
-        handoff::SendPath(editor, path);
-    return S_OK;
+    return Guarded([&] {
+        HWND editor = handoff::FindEditorWindow();
+        if (!editor) {
+            const std::wstring folder = handoff::ReadInstallFolder(kInstallFolderKey);
+            if (folder.empty())
+                return E_INVALIDARG;
+            editor = handoff::StartEditorAndWait(handoff::EditorProgramIn(folder));
+            if (!editor)
+                return E_INVALIDARG;
+        }
+        // An editor that does not take a path within the hand-off's time is hung: the
+        // rest would only keep Explorer waiting as long again each.
+        for (const std::string& path : files_)
+            if (!handoff::SendPath(editor, path))
+                return E_INVALIDARG;
+        return S_OK;
+    });
 }
 
 } // namespace vantrix

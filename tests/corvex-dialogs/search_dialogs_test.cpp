@@ -14,6 +14,25 @@ using namespace corvex::dialogs;
 
 namespace {
 
+struct TitleSearch {
+    const char* title;
+    HWND found;
+};
+
+// Stops at the visible dialog ("#32770") of the searched title.
+BOOL CALLBACK MatchTitledDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(data);
+    char name[16] = "", text[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    GetWindowTextA(window, text, sizeof text);
+    if (std::string(name) == "#32770" && std::string(text) == search->title && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 class SearchDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,24 +51,8 @@ protected:
     // beside this one have dialogs of the same titles).
     HWND Dialog(const char* title) const
     {
-        struct Search {
-            const char* title;
-            HWND found;
-        } search{title, nullptr};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                char name[16] = "", text[64] = "";
-                GetClassNameA(window, name, sizeof name);
-                GetWindowTextA(window, text, sizeof text);
-                if (std::string(name) == "#32770" && std::string(text) == s->title && IsWindowVisible(window)) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        TitleSearch search{title, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &MatchTitledDialog, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
     std::vector<std::string> ListOf(HWND dialog, int id) const

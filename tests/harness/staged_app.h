@@ -83,6 +83,9 @@ public:
     // "Software\Brightmoor Tests\<product>\Editor Settings": where the program keeps its
     // editor settings, under HKEY_LOCAL_MACHINE.
     std::string SettingsSectionPath() const { return e2e::SettingsSectionPath(settingsProduct_); }
+    // The product name of that key, which QUILLET_SETTINGS_PRODUCT hands to an editor
+    // started by other means (the Explorer extension in the test's own process, say).
+    const std::string& SettingsProduct() const { return settingsProduct_; }
     // The main window (class and title "Quillet") of the launched process, waiting up to `ms`
     // for it and then until the program takes messages (see Sync).
     HWND WaitForMainWindow(int ms = 15000);

@@ -145,13 +145,20 @@ TEST_F(AssociationsTest, TheListIsStoredWhenTheDialogClosesAndLoadedAtTheNextSta
 {
     const std::string first = Own(Unique(".qe"));
     const std::string second = Own(Unique(".qf"));
+    const std::string third = Own(Unique(".qk"));
     Start();
     Add(first);
     Add(second);
+    Add(third);
     Remove(first);
     SendMessageA(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Stored("FileAssoc", "0"), second);
-    EXPECT_EQ(Stored("FileAssoc", "1"), "");
+    EXPECT_EQ(Stored("FileAssoc", "1"), third);
+    EXPECT_EQ(Stored("FileAssoc", "2"), "");
+    app.Close();
+
+    Start();  // the next start reads the list back, in its order
+    EXPECT_EQ(Listed(), (std::vector<std::string>{second, third}));
 }
 
 TEST_F(AssociationsTest, TheListIsStoredAlsoWhenTheProgramEndsWithTheDialogOpen)
@@ -237,6 +244,69 @@ TEST_F(AssociationsTest, ValuesTooLongForTheBufferAreReadAsEmpty)
     SetValue(longest, std::string(259, 'e'));
     Add(fits);
     EXPECT_EQ(Value("Quillet" + fits), std::string(259, 'e'));
+}
+
+} // namespace
+
+namespace {
+
+// A type text with a letter outside ASCII, in the ANSI code page the page's texts use;
+// "" when that code page has no such letter.
+std::string AnsiText(const std::wstring& text)
+{
+    char bytes[64] = "";
+    BOOL lost = FALSE;
+    if (WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, &lost) == 0 || lost)
+        return {};
+    return bytes;
+}
+
+TEST_F(AssociationsTest, LettersBeyondAsciiAreOneTypeInEitherCase)
+{
+    const std::wstring number = std::to_wstring(GetCurrentProcessId());
+    const std::string lower = AnsiText(L".\u00E4q" + number);  // .äq<pid>
+    const std::string upper = AnsiText(L".\u00C4Q" + number);  // .ÄQ<pid>
+    if (lower.empty())
+        GTEST_SKIP() << "the ANSI code page here has no a-umlaut";
+    EXPECT_TRUE(options::SameKeyName(lower, upper));
+    EXPECT_FALSE(options::SameKeyName(lower, AnsiText(L".aq" + number)));
+    EXPECT_TRUE(options::ListHolds({".txt", upper}, lower));
+    Own(lower);
+    Own(upper);
+    Start();
+    Add(lower);
+    Add(upper);  // the registry's one key: not listed or associated twice
+    EXPECT_EQ(Listed(), std::vector<std::string>{lower});
+    EXPECT_EQ(Value(lower, "Backup"), "") << "the first association's backup was not overwritten by the second";
+}
+
+TEST_F(AssociationsTest, ATypeAnotherProgramTookSinceKeepsItsNewRegistrationOnRemoval)
+{
+    const std::string type = Own(Unique(".qm"));
+    const std::string other = Own(Unique("Later.Editor"));
+    const std::string key = "Quillet" + type;
+    SetValue(type, Own(Unique("Before.Editor")));
+    Start();
+    Add(type);
+    ASSERT_EQ(Value(type), key);
+    SetValue(type, other);  // another program associates the type afterwards
+    Remove(type);
+    EXPECT_EQ(Value(type), other) << "the later program keeps the type";
+    EXPECT_FALSE(KeyExists(key));
+    EXPECT_TRUE(Listed().empty());
+}
+
+TEST_F(AssociationsTest, ATypeWhoseProgramKeyIsGoneIsLeftAsItIs)
+{
+    const std::string type = Own(Unique(".qn"));
+    const std::string key = "Quillet" + type;
+    Start();
+    Add(type);
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());  // removed by hand, say
+    Remove(type);
+    EXPECT_EQ(Value(type), key) << "nothing to restore: the type is not rewritten";
+    EXPECT_FALSE(KeyExists(key));
+    EXPECT_TRUE(Listed().empty());
 }
 
 } // namespace

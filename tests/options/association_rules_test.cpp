@@ -21,14 +21,5 @@ TEST(AssociationRules, TextsThatAreNotOneHarmlessFileTypeAreRefused)
         EXPECT_TRUE(RefusalOf(accepted).empty()) << "'" << accepted << "'";
 }
 
-TEST(AssociationRules, TheListIgnoresTheCaseOfLetters)
-{
-    const std::vector<std::string> list = {".txt", ".Cpp"};
-    EXPECT_TRUE(ListHolds(list, ".TXT"));
-    EXPECT_TRUE(ListHolds(list, ".cpp"));
-    EXPECT_FALSE(ListHolds(list, ".txt "));
-    EXPECT_FALSE(ListHolds({}, ".txt"));
-}
-
 } // namespace
 } // namespace options

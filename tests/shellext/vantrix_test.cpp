@@ -1,14 +1,18 @@
 // Vantrix.dll as Explorer uses it: the class factory, the menu item and its help text,
 // the hand-off of the selected files to the editor, and what registration writes.
+#include "platform/ansi_text.h"
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+#include <olectl.h>
 
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -71,7 +75,10 @@ private:
 
 class VantrixLibrary {
 public:
-    VantrixLibrary() : module_(LoadLibraryA((e2e::DistFolder() + "Vantrix.dll").c_str())) {}
+    explicit VantrixLibrary(const std::string& path = e2e::DistFolder() + "Vantrix.dll")
+        : module_(LoadLibraryA(path.c_str()))
+    {
+    }
     ~VantrixLibrary()
     {
         if (module_)
@@ -229,73 +236,231 @@ TEST_F(VantrixTest, InitializeWithoutFilesIsRefused)
 
 // ---- alone: the editor's window and the registry keys are the machine's ---------------
 
-std::vector<std::string> g_received;
-
-LRESULT CALLBACK FakeEditorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COPYDATA) {
-        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        const std::string path(static_cast<const char*>(data->lpData));
-        EXPECT_EQ(data->cbData, path.size() + 1) << "the NUL is counted";
-        EXPECT_EQ(data->dwData, 0u);
-        g_received.push_back(path);
-        return 1;
+// A window of class and title "Quillet" on a thread of its own, as the editor's is in its
+// own process: it records each path handed over, or (hung) takes the first and then does
+// not answer until it is destroyed.
+class FakeEditor {
+public:
+    explicit FakeEditor(bool hung = false) : hung_(hung)
+    {
+        release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this, ready] { Run(ready); });
+        WaitForSingleObject(ready, 10000);
+        CloseHandle(ready);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    ~FakeEditor()
+    {
+        SetEvent(release_);
+        if (window_)
+            PostMessageA(window_, WM_CLOSE, 0, 0);
+        thread_.join();
+        CloseHandle(release_);
+    }
+    HWND Window() const { return window_; }
+    std::vector<std::string> Received() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return received_;
+    }
+    // Every path came with dwData 0 and its NUL counted in cbData.
+    bool SizesRight() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return sizesRight_;
+    }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<FakeEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (message == WM_COPYDATA && self) {
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            const std::string path(static_cast<const char*>(data->lpData));
+            {
+                std::lock_guard<std::mutex> lock(self->mutex_);
+                self->received_.push_back(path);
+                self->sizesRight_ = self->sizesRight_ && data->cbData == path.size() + 1 && data->dwData == 0;
+            }
+            if (self->hung_)
+                WaitForSingleObject(self->release_, 120000);
+            return 1;
+        }
+        if (message == WM_DESTROY)
+            PostQuitMessage(0);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    void Run(HANDLE ready)
+    {
+        WNDCLASSA editorClass = {};
+        editorClass.lpfnWndProc = &Procedure;
+        editorClass.hInstance = GetModuleHandleA(nullptr);
+        editorClass.lpszClassName = "Quillet";
+        const bool registered = RegisterClassA(&editorClass) != 0;
+        if (registered)
+            window_ = CreateWindowExA(0, "Quillet", "Quillet", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      editorClass.hInstance, nullptr);
+        if (window_)
+            SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetEvent(ready);
+        MSG message;
+        while (window_ && GetMessageA(&message, nullptr, 0, 0) > 0)
+            DispatchMessageA(&message);
+        if (registered)
+            UnregisterClassA("Quillet", editorClass.hInstance);
+    }
+
+    const bool hung_;
+    HANDLE release_ = nullptr;
+    HWND window_ = nullptr;
+    mutable std::mutex mutex_;
+    std::vector<std::string> received_;
+    bool sizesRight_ = true;
+    std::thread thread_;
+};
+
+// Initialises `menu` with `paths`; the result of Initialize.
+HRESULT Select(IContextMenu* menu, const std::vector<std::string>& paths)
+{
+    DropData data(paths);
+    IShellExtInit* init = InitOf(menu);
+    const HRESULT result = init->Initialize(nullptr, &data, nullptr);
+    init->Release();
+    return result;
+}
+
+HRESULT InvokeOffset(IContextMenu* menu, UINT_PTR offset)
+{
+    CMINVOKECOMMANDINFO info = {};
+    info.cbSize = sizeof info;
+    info.lpVerb = MAKEINTRESOURCEA(offset);
+    return menu->InvokeCommand(&info);
 }
 
 using VantrixHandOff = VantrixTest;
 
-TEST_F(VantrixHandOff, EachSelectedFileGoesToTheEditorInOrder)
+TEST_F(VantrixHandOff, EachSelectedFileGoesToTheEditorInOrderAndOnlyTheLastSelectionCounts)
 {
-    WNDCLASSA editorClass = {};
-    editorClass.lpfnWndProc = &FakeEditorProc;
-    editorClass.hInstance = GetModuleHandleA(nullptr);
-    editorClass.lpszClassName = "Quillet";
-    ASSERT_TRUE(RegisterClassA(&editorClass));
-    HWND editor = CreateWindowExA(0, "Quillet", "Quillet", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  editorClass.hInstance, nullptr);
-    ASSERT_NE(editor, nullptr);
+    FakeEditor editor;
+    ASSERT_NE(editor.Window(), nullptr);
     IContextMenu* menu = library.NewMenu();
-    DropData several({"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"});
-    IShellExtInit* init = InitOf(menu);
-    init->Initialize(nullptr, &several, nullptr);
-    init->Release();
+    // Explorer may initialise one object twice: the first selection is forgotten.
+    ASSERT_EQ(Select(menu, {"C:\\stale.txt", "C:\\older.txt"}), S_OK);
+    ASSERT_EQ(Select(menu, {"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"}), S_OK);
 
     CMINVOKECOMMANDINFO info = {};
     info.cbSize = sizeof info;
     info.lpVerb = "open";
     EXPECT_EQ(menu->InvokeCommand(&info), E_INVALIDARG) << "a verb string is not ours";
-    info.lpVerb = MAKEINTRESOURCEA(1);
-    EXPECT_EQ(menu->InvokeCommand(&info), E_INVALIDARG);
-    EXPECT_TRUE(g_received.empty());
-    info.lpVerb = MAKEINTRESOURCEA(0);
-    EXPECT_EQ(menu->InvokeCommand(&info), S_OK);
-    EXPECT_EQ(g_received, (std::vector<std::string>{"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"}));
+    EXPECT_EQ(InvokeOffset(menu, 1), E_INVALIDARG);
+    EXPECT_TRUE(editor.Received().empty());
+    EXPECT_EQ(InvokeOffset(menu, 0), S_OK);
+    EXPECT_EQ(editor.Received(), (std::vector<std::string>{"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"}));
+    EXPECT_TRUE(editor.SizesRight()) << "dwData 0, the NUL counted in cbData";
+
+    // A selection that cannot be read leaves none behind: nothing more goes out.
+    EXPECT_EQ(Select(menu, {}), E_INVALIDARG);
+    EXPECT_EQ(InvokeOffset(menu, 0), S_OK);
+    EXPECT_EQ(editor.Received().size(), 3u);
     menu->Release();
-    DestroyWindow(editor);
-    UnregisterClassA("Quillet", editorClass.hInstance);
 }
+
+TEST_F(VantrixHandOff, AnEditorThatDoesNotAnswerDoesNotHoldExplorer)
+{
+    FakeEditor editor(true);
+    ASSERT_NE(editor.Window(), nullptr);
+    IContextMenu* menu = library.NewMenu();
+    ASSERT_EQ(Select(menu, {"C:\\one.txt", "C:\\two.txt", "C:\\three.txt"}), S_OK);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(InvokeOffset(menu, 0), E_INVALIDARG);
+    const DWORD waited = GetTickCount() - start;
+    // The editor holds each path two minutes: returning well before means the extension
+    // gave up on it, after the first path, not once per path.
+    EXPECT_LT(waited, 60000u);
+    EXPECT_EQ(editor.Received(), std::vector<std::string>{"C:\\one.txt"});
+    menu->Release();
+}
+
+// The extension's install-folder value, HKLM\Software\Quillet, for the length of a test,
+// and put back as it was afterwards.
+class InstallFolderValue {
+public:
+    InstallFolderValue()
+    {
+        wchar_t value[MAX_PATH] = L"";
+        DWORD size = sizeof value;
+        had_ = SHGetValueW(HKEY_LOCAL_MACHINE, kKey, nullptr, nullptr, value, &size) == ERROR_SUCCESS;
+        previous_ = value;
+    }
+    ~InstallFolderValue()
+    {
+        if (had_)
+            Set(previous_);
+        else
+            Remove();
+    }
+    static void Set(const std::wstring& folder)
+    {
+        SHSetValueW(HKEY_LOCAL_MACHINE, kKey, nullptr, REG_SZ, folder.c_str(),
+                    static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    }
+    static void Remove() { SHDeleteKeyW(HKEY_LOCAL_MACHINE, kKey); }
+
+private:
+    static constexpr const wchar_t* kKey = L"Software\\Quillet";
+    bool had_ = false;
+    std::wstring previous_;
+};
 
 TEST_F(VantrixHandOff, WithoutAnEditorOrAnInstallFolderNothingHappens)
 {
     ASSERT_EQ(FindWindowA("Quillet", "Quillet"), nullptr);
-    HKEY key = nullptr;
-    const bool hadKey = RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quillet", 0, KEY_READ, &key) == ERROR_SUCCESS;
-    if (hadKey)
-        RegCloseKey(key);
-    if (hadKey)
-        GTEST_SKIP() << "this machine has an install folder";
+    InstallFolderValue keep;
+    InstallFolderValue::Remove();
     IContextMenu* menu = library.NewMenu();
-    DropData single({"C:\\a.txt"});
-    IShellExtInit* init = InitOf(menu);
-    init->Initialize(nullptr, &single, nullptr);
-    init->Release();
-    CMINVOKECOMMANDINFO info = {};
-    info.cbSize = sizeof info;
-    info.lpVerb = MAKEINTRESOURCEA(0);
-    EXPECT_EQ(menu->InvokeCommand(&info), E_INVALIDARG);
+    ASSERT_EQ(Select(menu, {"C:\\a.txt"}), S_OK);
+    EXPECT_EQ(InvokeOffset(menu, 0), E_INVALIDARG);
+    InstallFolderValue::Set(L"");
+    EXPECT_EQ(InvokeOffset(menu, 0), E_INVALIDARG);
+    EXPECT_EQ(FindWindowA("Quillet", "Quillet"), nullptr);
     menu->Release();
+}
+
+TEST_F(VantrixHandOff, WithoutAnEditorTheInstalledOneIsStartedAndGetsTheFilesInOrder)
+{
+    ASSERT_EQ(FindWindowA("Quillet", "Quillet"), nullptr) << "no editor may run beside this test";
+    InstallFolderValue keep;
+    e2e::StagedApp app;
+    std::string folder = app.Folder();
+    folder.pop_back();  // the value may lack its backslash
+    InstallFolderValue::Set(WidenAnsi(folder));
+    const std::vector<std::string> files = {app.Folder() + "first.txt", app.Folder() + "second.txt",
+                                            app.Folder() + "third.txt"};
+    for (const std::string& file : files)
+        e2e::WriteTextFile(file, "text\r\n");
+    IContextMenu* menu = library.NewMenu();
+    ASSERT_EQ(Select(menu, files), S_OK);
+    // The editor inherits this process's environment: it keeps its settings in the
+    // staged app's key, not in the machine's.
+    SetEnvironmentVariableA("QUILLET_SETTINGS_PRODUCT", app.SettingsProduct().c_str());
+    const HRESULT invoked = InvokeOffset(menu, 0);
+    SetEnvironmentVariableA("QUILLET_SETTINGS_PRODUCT", nullptr);
+    menu->Release();
+    EXPECT_EQ(invoked, S_OK);
+    HWND main = FindWindowA("Quillet", "Quillet");
+    ASSERT_NE(main, nullptr) << "the extension waited for the editor it started";
+    const std::vector<std::string> expected = {"first.txt", "second.txt", "third.txt"};
+    EXPECT_TRUE(e2e::WaitUntil([&] {
+        const std::vector<std::string> tabs = e2e::TabCaptionsOf(main);
+        return tabs.size() >= 3 && std::vector<std::string>(tabs.end() - 3, tabs.end()) == expected;
+    })) << "the three files, in the order of the selection";
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
+    CloseHandle(process);
 }
 
 std::string ClassesValue(const std::string& key, const char* name = nullptr)
@@ -354,6 +519,118 @@ TEST_F(VantrixRegistration, RegisteringWritesTheLayoutAndUnregisteringRemovesOnl
     EXPECT_NE(SHGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
                           "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}", nullptr, approved, &size),
               ERROR_SUCCESS);
+}
+
+using Registration = HRESULT(STDAPICALLTYPE*)();
+
+const char* const kLayoutKeys[] = {"Vantrix.VantrixMnu.1", "Vantrix.VantrixMnu", kClassKey,
+                                   "*\\shellex\\ContextMenuHandlers\\Quillet",
+                                   "TypeLib\\{753DDBFF-76A4-44A2-B507-6D803117C8DF}"};
+
+bool Approved()
+{
+    char approved[128] = "";
+    DWORD size = sizeof approved;
+    return SHGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
+                       "{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}", nullptr, approved, &size) == ERROR_SUCCESS;
+}
+
+// What registration writes, none of which may be left after a failed one.
+void ExpectNothingRegistered()
+{
+    for (const char* key : kLayoutKeys)
+        EXPECT_FALSE(ClassesKey(key)) << key;
+    EXPECT_FALSE(Approved());
+}
+
+TEST_F(VantrixRegistration, AFolderOutsideTheAnsiCodePageIsRecordedAsItIs)
+{
+    const std::wstring folder = WidenAnsi(e2e::MakeTempFolder("quillet-ext")) + L"\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C\\";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring copy = folder + L"Vantrix.dll";
+    ASSERT_TRUE(CopyFileW(WidenAnsi(e2e::DistFolder() + "Vantrix.dll").c_str(), copy.c_str(), FALSE));
+    HMODULE module = LoadLibraryW(copy.c_str());
+    ASSERT_NE(module, nullptr);
+    const auto call = [&](const char* name) {
+        return reinterpret_cast<Registration>(reinterpret_cast<void*>(GetProcAddress(module, name)))();
+    };
+    ASSERT_EQ(call("DllRegisterServer"), S_OK);
+    wchar_t server[MAX_PATH] = L"";
+    DWORD size = sizeof server;
+    EXPECT_EQ(SHGetValueW(HKEY_CLASSES_ROOT, L"CLSID\\{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}\\InprocServer32", nullptr,
+                          nullptr, server, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(server), copy);
+    EXPECT_EQ(call("DllUnregisterServer"), S_OK);
+    FreeLibrary(module);
+    ExpectNothingRegistered();
+    DeleteFileW(copy.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+// The extension's test build, which can be told to fail: 1 denies the Approved value,
+// 2 fails every allocation, 4 fails the type library.
+class VantrixFaults : public VantrixTest {
+protected:
+    VantrixFaults() : faulty(e2e::FromTestProgramFolder("VantrixFaults.dll")) {}
+    void SetUp() override
+    {
+        VantrixTest::SetUp();
+        ASSERT_NE(faulty.Module(), nullptr);
+        library.Export<Registration>("DllUnregisterServer")();  // nothing of an earlier run
+    }
+    void TearDown() override
+    {
+        SetFaults(0);
+        faulty.Export<Registration>("DllUnregisterServer")();
+        VantrixTest::TearDown();
+    }
+    void SetFaults(int faults) { faulty.Export<void (*)(int)>("VantrixSetFaults")(faults); }
+    VantrixLibrary faulty;
+};
+
+TEST_F(VantrixFaults, RegistrationWithoutTheRightToApproveWritesNothing)
+{
+    SetFaults(1);
+    EXPECT_EQ(faulty.Export<Registration>("DllRegisterServer")(), E_ACCESSDENIED);
+    ExpectNothingRegistered();
+}
+
+TEST_F(VantrixFaults, ARegistrationThatFailsPartWayTakesBackWhatItWrote)
+{
+    SetFaults(4);  // every key written, then the type library refused
+    EXPECT_EQ(faulty.Export<Registration>("DllRegisterServer")(), SELFREG_E_TYPELIB);
+    ExpectNothingRegistered();
+    SetFaults(2);
+    EXPECT_EQ(faulty.Export<Registration>("DllRegisterServer")(), E_OUTOFMEMORY);
+    SetFaults(0);
+    ExpectNothingRegistered();
+    EXPECT_EQ(faulty.Export<Registration>("DllRegisterServer")(), S_OK) << "the library still works";
+    EXPECT_TRUE(ClassesKey(kClassKey));
+}
+
+TEST_F(VantrixFaults, AFailedAllocationInAnyMethodIsAnErrorAndTheCallerLivesOn)
+{
+    ASSERT_EQ(FindWindowA("Quillet", "Quillet"), nullptr);
+    InstallFolderValue keep;
+    InstallFolderValue::Set(WidenAnsi(e2e::MakeTempFolder("quillet-nothing-installed")));  // read, then out of memory
+    IContextMenu* menu = faulty.NewMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(Select(menu, {"C:\\kept.txt"}), S_OK);
+
+    SetFaults(2);
+    EXPECT_EQ(Select(menu, {"C:\\a.txt", "C:\\b.txt"}), E_OUTOFMEMORY);
+    wchar_t wide[64] = L"";
+    EXPECT_EQ(menu->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<char*>(wide), 64), E_OUTOFMEMORY);
+    EXPECT_EQ(InvokeOffset(menu, 0), E_OUTOFMEMORY);
+    SetFaults(0);
+
+    // The object is whole afterwards.
+    EXPECT_EQ(Select(menu, {"C:\\a.txt"}), S_OK);
+    EXPECT_EQ(menu->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<char*>(wide), 64), S_OK);
+    EXPECT_STREQ(wide, L"Open the selected file with Quillet");
+    menu->Release();
+    EXPECT_EQ(faulty.CanUnloadNow(), S_OK);
 }
 
 } // namespace
