@@ -1,11 +1,16 @@
-// The favourites drop-down in this process, with a host of the test's own: what is read
-// from and written to [Favs], and what the item commands do when their entry is gone.
+// The favourites drop-down and the clipboard history in this process, with a host of the
+// test's own: what is read from and written to [Favs], and what the item commands do with
+// the chosen entry, and when their entry is gone.
+#include "corvex/include/corvex.h"
+#include "tests/harness/clipboard_text.h"
 #include "tests/harness/staged_app.h"
 #include "tools/clip_viewer.h"
 #include "tools/favs_window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,19 +18,26 @@ namespace {
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A hidden window of a class of the test's own, which finds `owner` in its property `property`.
+HWND MakeHiddenWindow(const char* className, WNDPROC procedure, const char* property, void* owner)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance,
+                                  nullptr);
+    SetPropA(window, property, owner);
+    return window;
+}
+
 // The main window's part: records the commands the drop-down sends and the paths it opens.
 class TestHost : public tools::ToolHost {
 public:
     explicit TestHost(std::string config) : config_(std::move(config))
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = &RecordingProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "Quillet test host";
-        RegisterClassA(&windowClass);
-        main_ = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                windowClass.hInstance, nullptr);
-        SetPropA(main_, "TestHost", this);
+        main_ = MakeHiddenWindow("Quillet test host", &RecordingProc, "TestHost", this);
         tools::SetToolHost(this);
     }
     ~TestHost() override
@@ -61,6 +73,15 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A click on the text of row `row` of a drop-down's list (past the last entry, too).
+void ClickRow(HWND list, int row)
+{
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(20, row * height + 10);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
 class FavouritesTest : public ::testing::Test {
 protected:
     FavouritesTest()
@@ -75,13 +96,6 @@ protected:
         WritePrivateProfileStringA("Favs", key, value.c_str(), config_.c_str());
     }
     std::string Stored(const char* key) const { return e2e::IniValue(config_, "Favs", key); }
-
-    // A click on the text of row `row` of the list (rows are 30 pixels high).
-    static void ClickRow(HWND list, int row)
-    {
-        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, row * 30 + 10));
-        SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(20, row * 30 + 10));
-    }
 
     std::string folder_;
     std::string config_;
@@ -168,22 +182,130 @@ TEST_F(FavouritesTest, AListThatWasNeverLoadedIsNeverWritten)
     EXPECT_EQ(Stored("0"), "C:\\kept.txt");
 }
 
-TEST(ClipHistoryCommands, PasteAndDeleteIgnoreAChosenEntryThatIsGone)
+// Stands in for the active document's editor control: records every message of the
+// control's range it is sent, answers GetPosition with a selection, and keeps the text
+// and the record of a wide save.
+class EditorStandIn {
+public:
+    struct Received {
+        UINT message;
+        int record[2];       // SaveRecordWide: the selection it replaces
+        std::wstring text;   // SaveRecordWide: the text put there
+    };
+    static constexpr int kSelection[4] = {5, 9, 0, 5};
+
+    EditorStandIn() : window_(MakeHiddenWindow("Quillet test editor", &Proc, "EditorStandIn", this)) {}
+    ~EditorStandIn() { DestroyWindow(window_); }
+    HWND Window() const { return window_; }
+
+    std::vector<Received> received;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = static_cast<EditorStandIn*>(GetPropA(window, "EditorStandIn"));
+        if (!self || message < WM_USER)
+            return DefWindowProcA(window, message, wParam, lParam);
+        Received got = {message, {-1, -1}, {}};
+        if (message == corvex::GetPosition && lParam) {
+            std::copy(std::begin(kSelection), std::end(kSelection), reinterpret_cast<int*>(lParam));
+        } else if (message == corvex::SaveRecordWide) {
+            if (const auto* record = reinterpret_cast<const int*>(wParam)) {
+                got.record[0] = record[0];
+                got.record[1] = record[1];
+            }
+            if (lParam)
+                got.text = reinterpret_cast<const wchar_t*>(lParam);
+        }
+        self->received.push_back(got);
+        return 1;
+    }
+
+    HWND window_ = nullptr;
+};
+
+// The clipboard history fed through the real clipboard (these tests hold its lock): each
+// copy is followed by the change notice that the viewer chain would deliver.
+class ClipHistoryCommands : public ::testing::Test {
+protected:
+    ClipHistoryCommands() : folder_(e2e::MakeTempFolder("quillet-clip")), host_(folder_ + "Config.ini")
+    {
+        tools::ClipViewer::JoinChainAtCreation(false);  // the test delivers the notices itself
+        viewer_.Show(false, nullptr, 0);
+    }
+    ~ClipHistoryCommands() override
+    {
+        viewer_.Destroy();
+        e2e::RemoveFolder(folder_);
+    }
+
+    void Copy(const std::wstring& text)
+    {
+        ASSERT_TRUE(OpenClipboard(host_.MainWindow()));
+        PutTextOnOpenClipboard(text);
+        CloseClipboard();
+        SendMessageA(viewer_.Popup(), WM_DRAWCLIPBOARD, 0, 0);
+    }
+    int ListCount() const { return static_cast<int>(SendMessageA(viewer_.List(), LB_GETCOUNT, 0, 0)); }
+
+    std::string folder_;
+    TestHost host_;
+    EditorStandIn editor_;
+    tools::ClipViewer viewer_;
+};
+
+TEST_F(ClipHistoryCommands, PasteAndDeleteActOnTheChosenEntry)
 {
-    const std::string folder = e2e::MakeTempFolder("quillet-clip");
-    TestHost host(folder + "Config.ini");
-    tools::ClipViewer::JoinChainAtCreation(false);  // no clipboard here: the list is driven directly
-    tools::ClipViewer viewer;
-    viewer.Show(false, nullptr, 0);
-    ASSERT_NE(viewer.List(), nullptr);
-    EXPECT_TRUE(viewer.History().empty());
-    // An index the list does not have is refused, and nothing else changes.
-    EXPECT_EQ(SendMessageA(viewer.List(), LB_DELETESTRING, 3, 0), LB_ERR);
-    viewer.DeleteChosen();
-    viewer.PasteChosen(host.MainWindow());  // nothing chosen: nothing is sent
-    EXPECT_TRUE(host.commands.empty());
-    viewer.Destroy();
-    e2e::RemoveFolder(folder);
+    ASSERT_NE(viewer_.List(), nullptr);
+    Copy(L"older");
+    Copy(L"newer");
+    ASSERT_EQ(viewer_.History(), (std::vector<std::wstring>{L"newer", L"older"}));
+    ClickRow(viewer_.List(), 1);
+    EXPECT_EQ(host_.commands, std::vector<WPARAM>{700}) << "a click activates the row through the main window";
+    EXPECT_EQ(viewer_.Marks().chosen, 1);
+
+    viewer_.PasteChosen(editor_.Window());  // what the main window does with 700
+    ASSERT_EQ(editor_.received.size(), 2u) << "the selection is asked for, then replaced";
+    EXPECT_EQ(editor_.received[0].message, static_cast<UINT>(corvex::GetPosition));
+    EXPECT_EQ(editor_.received[1].message, static_cast<UINT>(corvex::SaveRecordWide));
+    EXPECT_EQ(editor_.received[1].record[0], EditorStandIn::kSelection[0]);
+    EXPECT_EQ(editor_.received[1].record[1], EditorStandIn::kSelection[1]);
+    EXPECT_EQ(editor_.received[1].text, L"older") << "the chosen entry, not the newest";
+    EXPECT_EQ(viewer_.History().size(), 2u) << "pasting keeps the entry";
+
+    viewer_.DeleteChosen();
+    EXPECT_EQ(viewer_.History(), std::vector<std::wstring>{L"newer"});
+    EXPECT_EQ(ListCount(), 1);
+}
+
+TEST_F(ClipHistoryCommands, PasteAndDeleteIgnoreAChosenEntryThatIsGone)
+{
+    ASSERT_NE(viewer_.List(), nullptr);
+    Copy(L"older");
+    Copy(L"newer");
+    const std::vector<std::wstring> both = {L"newer", L"older"};
+    ASSERT_EQ(viewer_.History(), both);
+
+    // Nothing chosen yet.
+    viewer_.PasteChosen(editor_.Window());
+    viewer_.DeleteChosen();
+    EXPECT_TRUE(editor_.received.empty());
+    EXPECT_EQ(viewer_.History(), both);
+    EXPECT_EQ(ListCount(), 2);
+    EXPECT_EQ(SendMessageA(viewer_.List(), LB_DELETESTRING, 3, 0), LB_ERR) << "an index the list does not have";
+    EXPECT_EQ(viewer_.History(), both);
+
+    // The second row chosen, then the list emptied and one new copy taken: the chosen row is gone.
+    ClickRow(viewer_.List(), 1);
+    ASSERT_EQ(viewer_.Marks().chosen, 1);
+    viewer_.DeleteAll();
+    Copy(L"fresh");
+    ASSERT_EQ(viewer_.History(), std::vector<std::wstring>{L"fresh"});
+    viewer_.PasteChosen(editor_.Window());
+    viewer_.DeleteChosen();
+    EXPECT_TRUE(editor_.received.empty()) << "nothing reaches the editor";
+    EXPECT_EQ(viewer_.History(), std::vector<std::wstring>{L"fresh"}) << "the remaining entry stays";
+    EXPECT_EQ(ListCount(), 1);
 }
 
 } // namespace
