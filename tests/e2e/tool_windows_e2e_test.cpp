@@ -3,6 +3,7 @@
 // back whole), the favourites kept in Config.ini [Favs], and the About window with its
 // shadow painted from the screen behind it.
 #include "tests/harness/clipboard_text.h"
+#include "tests/harness/menu_reader.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/remote_memory.h"
 #include "tests/harness/staged_app.h"
@@ -26,7 +27,6 @@ constexpr int kListId = 100;
 constexpr int kToolbarId = 102;
 constexpr int kPasteButton = 710;
 constexpr int kOpenButton = 701;
-constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 constexpr WPARAM kSaveCommand = 1105;
 constexpr WPARAM kAboutCommand = 406;
 constexpr WPARAM kAddToFavouritesCommand = 502;
@@ -363,12 +363,12 @@ TEST_F(ToolWindowsE2E, StartupMarkTogglesFromTheItemMenuAndTheTabMenuAddsTheDocu
         ASSERT_NE(menu, nullptr);
         if (round == 0)
             e2e::ShotIfAsked("favourites-item-menu");
-        if (HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, kGetMenuHandle, 0, 0))) {
-            const UINT state = GetMenuState(items, 808, MF_BYCOMMAND);
-            if (state != static_cast<UINT>(-1)) {
-                EXPECT_EQ((state & MF_CHECKED) != 0, round == 0) << "the check shows the entry's mark";
-            }
-        }
+        const std::vector<e2e::MenuItem> items = e2e::ReadMenu(menu);
+        const e2e::MenuItem* startup = e2e::FindMenuItem(items, 808);
+        ASSERT_NE(startup, nullptr) << "the item menu holds \"open on &startup\" (" << items.size() << " items read)";
+        EXPECT_EQ(startup->caption, "open on &startup");
+        EXPECT_EQ((startup->state & MF_CHECKED) != 0, round == 0) << "the check shows the entry's mark";
+        EXPECT_FALSE(startup->state & MF_GRAYED);
         Key('S');  // "open on &startup"
         ASSERT_TRUE(WaitNoMenu());
     }
@@ -392,13 +392,17 @@ TEST_F(ToolWindowsE2E, RightClickOnTheEmptyAreaOffersOnlyAddAndDeleteAll)
     e2e::Click(below, true);
     HWND menu = WaitForMenu();
     ASSERT_NE(menu, nullptr);
-    if (HMENU items = reinterpret_cast<HMENU>(SendMessageA(menu, kGetMenuHandle, 0, 0))) {
-        if (GetMenuState(items, 800, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
-            for (UINT grayed : {800u, 801u, 804u, 808u})
-                EXPECT_TRUE(GetMenuState(items, grayed, MF_BYCOMMAND) & MF_GRAYED) << grayed;
-            for (UINT enabled : {803u, 806u})
-                EXPECT_FALSE(GetMenuState(items, enabled, MF_BYCOMMAND) & MF_GRAYED) << enabled;
-        }
+    const std::vector<e2e::MenuItem> items = e2e::ReadMenu(menu);
+    for (UINT grayed : {800u, 801u, 804u, 808u}) {
+        const e2e::MenuItem* item = e2e::FindMenuItem(items, grayed);
+        ASSERT_NE(item, nullptr) << "the favourites' item menu holds " << grayed << " (" << items.size()
+                                 << " items read)";
+        EXPECT_TRUE(item->state & MF_GRAYED) << grayed << " " << item->caption;
+    }
+    for (UINT enabled : {803u, 806u}) {
+        const e2e::MenuItem* item = e2e::FindMenuItem(items, enabled);
+        ASSERT_NE(item, nullptr) << "the favourites' item menu holds " << enabled;
+        EXPECT_FALSE(item->state & MF_GRAYED) << enabled << " " << item->caption;
     }
     Key('O');  // "&open" is grayed: nothing opens
     Key('L');  // "delete a&ll"
