@@ -7,6 +7,8 @@
 #include "skin/skinned_frame.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -125,14 +127,51 @@ TEST_F(TrayIconTest, ClicksAreIgnoredWhileNoSkinHasLoaded)
     EXPECT_FALSE(IsWindowVisible(frame));
 }
 
-// Records the tray menu while it is tracked, then closes it.
-HMENU g_trackedTray = nullptr;
-UINT g_alwaysOnTopState = 0;
-void CALLBACK CloseMenuSoon(HWND, UINT, UINT_PTR id, DWORD)
+// The popup menu this thread tracks: what it holds, read while it is shown, then closed.
+struct TrackedItem {
+    UINT id;
+    UINT state;
+    std::string caption;
+};
+HMENU g_trackedMenu = nullptr;
+std::vector<TrackedItem> g_trackedItems;
+
+BOOL CALLBACK MatchShownMenu(HWND window, LPARAM data)
 {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, "#32768") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
+HWND ShownMenuWindow()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &MatchShownMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void CALLBACK ReadAndCloseTheMenu(HWND, UINT, UINT_PTR id, DWORD)
+{
+    constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
+    HWND window = ShownMenuWindow();
+    if (!window)
+        return;  // not shown yet: the next tick
     KillTimer(nullptr, id);
-    g_alwaysOnTopState = GetMenuState(Main().Menu(kTrayMenu), 400, MF_BYCOMMAND);
-    g_trackedTray = Main().Menu(kTrayMenu);
+    g_trackedMenu = reinterpret_cast<HMENU>(SendMessageA(window, kGetMenuHandle, 0, 0));
+    for (int i = 0; g_trackedMenu && i < GetMenuItemCount(g_trackedMenu); ++i) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        GetMenuItemInfoA(g_trackedMenu, static_cast<UINT>(i), TRUE, &info);
+        // The program's owner-drawn items carry their caption as their data.
+        const char* caption = reinterpret_cast<const char*>(info.dwItemData);
+        g_trackedItems.push_back({GetMenuItemID(g_trackedMenu, i),
+                                  GetMenuState(g_trackedMenu, static_cast<UINT>(i), MF_BYPOSITION),
+                                  caption ? caption : ""});
+    }
     EndMenu();
 }
 
@@ -140,15 +179,35 @@ TEST_F(TrayIconTest, ARightClickShowsTheTrayMenuWithAlwaysOnTopCheckedWhenTopmos
 {
     Start();
     HWND frame = Main().Frame();
+    const std::vector<std::pair<UINT, std::string>> expected = {
+        {400, "&always on top"}, {0, ""}, {402, "&skins"}, {403, "&options"}, {0, ""},
+        {405, "&help"},          {406, "a&bout"}, {0, ""}, {408, "&exit"},
+    };
     for (bool topmost : {false, true}) {
+        SCOPED_TRACE(topmost ? "topmost" : "not topmost");
         if (topmost)
             SendMessageA(frame, WM_COMMAND, 400, 0);  // "&always on top"
         ASSERT_EQ((GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, topmost);
-        g_trackedTray = nullptr;
-        SetTimer(nullptr, 0, 200, &CloseMenuSoon);
+        g_trackedMenu = nullptr;
+        g_trackedItems.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ReadAndCloseTheMenu);
         SendMessageA(frame, WM_USER + 1, 500, WM_RBUTTONUP);  // returns when the menu has closed
-        EXPECT_NE(g_trackedTray, nullptr) << "a menu was tracked";
-        EXPECT_EQ((g_alwaysOnTopState & MF_CHECKED) != 0, topmost);
+        KillTimer(nullptr, timer);
+        ASSERT_NE(g_trackedMenu, nullptr) << "a menu was tracked";
+        EXPECT_EQ(g_trackedMenu, Main().Menu(kTrayMenu));
+        ASSERT_EQ(g_trackedItems.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            SCOPED_TRACE(i);
+            const TrackedItem& item = g_trackedItems[i];
+            if (expected[i].first == 0) {
+                EXPECT_TRUE(item.state & MF_SEPARATOR);
+                continue;
+            }
+            EXPECT_EQ(item.id, expected[i].first);
+            EXPECT_EQ(item.caption, expected[i].second);
+            EXPECT_FALSE(item.state & (MF_SEPARATOR | MF_GRAYED));
+        }
+        EXPECT_EQ((g_trackedItems[0].state & MF_CHECKED) != 0, topmost);
     }
     SendMessageA(frame, WM_COMMAND, 400, 0);
 }
