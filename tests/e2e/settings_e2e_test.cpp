@@ -1,16 +1,46 @@
 // The real Quillet.exe: the Options dialog opened from the tray menu, its pages chosen
-// with the mouse, and the tray menu opened from the frame's menu button.
+// with the mouse, and the tray menu opened by a click on the frame's menu button.
+#include "tests/harness/menu_reader.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 using e2e::StagedApp;
 
 namespace {
 
 constexpr WPARAM kOptionsCommand = 403;
-constexpr UINT kTrayCallback = WM_USER + 1;
+
+// The centre of the frame's menu button on the screen. The skin places it at [Buttons]
+// MenuX, MenuY from the window's top left corner (the installed skins' values are not
+// negative); its size is one state of "menu button.bmp", a column of three states, or of
+// six when MenuButtonOnTbar is true.
+POINT MenuButtonCentre(const std::string& skinFolder, HWND main)
+{
+    const std::string ini = skinFolder + "Skin.ini";
+    const int x = static_cast<int>(GetPrivateProfileIntA("Buttons", "MenuX", 5, ini.c_str()));
+    const int y = static_cast<int>(GetPrivateProfileIntA("Buttons", "MenuY", 5, ini.c_str()));
+    EXPECT_GE(x, 0);
+    EXPECT_GE(y, 0);
+    char onTitleBar[16] = "";
+    GetPrivateProfileStringA("Buttons", "MenuButtonOnTbar", "false", onTitleBar, sizeof onTitleBar, ini.c_str());
+    const int states = lstrcmpiA(onTitleBar, "true") == 0 ? 6 : 3;
+    const std::string bitmap = e2e::ReadTextFile(skinFolder + "menu button.bmp");
+    BITMAPINFOHEADER header = {};
+    EXPECT_GE(bitmap.size(), sizeof(BITMAPFILEHEADER) + sizeof header);
+    if (bitmap.size() >= sizeof(BITMAPFILEHEADER) + sizeof header)
+        std::memcpy(&header, bitmap.data() + sizeof(BITMAPFILEHEADER), sizeof header);
+    RECT window = {};
+    GetWindowRect(main, &window);
+    return {window.left + x + header.biWidth / 2, window.top + y + std::abs(header.biHeight) / states / 2};
+}
 
 class SettingsE2E : public ::testing::Test {
 protected:
@@ -71,10 +101,32 @@ TEST_F(SettingsE2E, OptionsPagesAreChosenFromTheListWithTheMouse)
 TEST_F(SettingsE2E, TheFrameMenuButtonOpensTheTrayMenu)
 {
     Launch();
-    PostMessageA(main_, kTrayCallback, 500, WM_RBUTTONUP);  // what the frame's menu button sends
+    const POINT button = MenuButtonCentre(app_.Folder() + "Skin\\Quillblue\\", main_);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return WindowFromPoint(button) == main_; })) << "the button is on the screen";
+    e2e::Click(button);
     HWND menu = nullptr;
     ASSERT_TRUE(e2e::WaitUntil([&] { return (menu = e2e::VisibleMenu(app_.ProcessId())) != nullptr; }));
     e2e::ShotIfAsked("tray-menu");
+    // The tray menu, at the cursor.
+    const std::vector<e2e::MenuItem> items = e2e::ReadMenu(menu);
+    const std::vector<std::pair<UINT, std::string>> expected = {
+        {400, "&always on top"}, {0, ""}, {402, "&skins"}, {403, "&options"}, {0, ""},
+        {405, "&help"},          {406, "a&bout"}, {0, ""}, {408, "&exit"},
+    };
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (expected[i].first == 0) {
+            EXPECT_TRUE(items[i].state & MF_SEPARATOR);
+        } else {
+            EXPECT_EQ(items[i].id, expected[i].first);
+            EXPECT_EQ(items[i].caption, expected[i].second);
+        }
+    }
+    RECT placed = {};
+    GetWindowRect(menu, &placed);
+    EXPECT_EQ(placed.left, button.x);
+    EXPECT_EQ(placed.top, button.y);
     e2e::PressKey(VK_ESCAPE);
     EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::VisibleMenu(app_.ProcessId()) == nullptr; }));
 }
