@@ -5,8 +5,10 @@
 #include "tests/harness/staged_app.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
+#include <set>
 
 using e2e::StagedApp;
 
@@ -113,15 +115,45 @@ TEST(LauncherE2E, TwoPathsArriveAsOneWhichTheEditorReports)
     EXPECT_EQ(app.CloseWithoutSaving(main), 0);
 }
 
+// The ids of the processes running Quillet.exe now.
+std::set<DWORD> EditorProcesses()
+{
+    std::set<DWORD> found;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return found;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, "Quillet.exe") == 0)
+            found.insert(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
 TEST(LauncherE2E, AnEmptyCommandLineEndsAtOnce)
 {
     ASSERT_EQ(FindWindowA("Quillet", "Quillet"), nullptr) << "no editor may run beside this test";
     InstallFolderValue keep;
     StagedApp app;
-    InstallFolderValue::Set(app.Folder());
-    EXPECT_EQ(app.RunLauncher(""), 0);
-    Sleep(500);  // had it started an editor, its window would be on the way
+    InstallFolderValue::Set(app.Folder());  // an editor it started would come from here
+    const std::set<DWORD> before = EditorProcesses();
+    EXPECT_EQ(app.RunLauncher(""), 0);  // waits until the launcher has ended
+    // Whatever it started, it started before it ended.
+    std::vector<DWORD> started;
+    for (DWORD process : EditorProcesses())
+        if (!before.count(process))
+            started.push_back(process);
+    EXPECT_TRUE(started.empty()) << "the launcher started " << started.size() << " editor(s)";
     EXPECT_EQ(FindWindowA("Quillet", "Quillet"), nullptr);
+    for (DWORD process : started) {  // not left running for the tests that follow
+        if (HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process)) {
+            TerminateProcess(handle, 1);
+            WaitForSingleObject(handle, 10000);
+            CloseHandle(handle);
+        }
+    }
 }
 
 class LauncherStartsTheEditor : public ::testing::TestWithParam<bool> {};
