@@ -4,6 +4,9 @@
 #include "skin/skinned_frame.h"
 #include "tests/skin-win32/skin_fixture.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace skintest {
 namespace {
 
@@ -42,10 +45,26 @@ protected:
         EXPECT_EQ(HitCode(size.cx, 10), skin::kHitNowhere);
         EXPECT_EQ(HitCode(10, size.cy), skin::kHitNowhere);
         EXPECT_EQ(HitCode(0, 0), skin::kHitTopLeft);
+        // The client area is the window less the skin's [ClientArea] margins, a negative
+        // margin counting as none; margins that leave no room leave an empty client area.
+        const skin::Margins margins = MainSkin().Description().clientArea;
+        const auto inset = [](std::int64_t margin, std::int64_t whole) {
+            return std::min<std::int64_t>(std::max<std::int64_t>(margin, 0), whole);
+        };
+        const auto room = [](std::int64_t whole, std::int64_t before, std::int64_t after) {
+            return std::max<std::int64_t>(whole - std::max<std::int64_t>(before, 0) - std::max<std::int64_t>(after, 0),
+                                          0);
+        };
         RECT client = {};
         GetClientRect(Frame(), &client);
-        EXPECT_GE(client.right, 0);
-        EXPECT_GE(client.bottom, 0);
+        EXPECT_EQ(client.right, room(size.cx, margins.left, margins.right));
+        EXPECT_EQ(client.bottom, room(size.cy, margins.top, margins.bottom));
+        RECT window = {};
+        GetWindowRect(Frame(), &window);
+        POINT origin = {0, 0};
+        ClientToScreen(Frame(), &origin);
+        EXPECT_EQ(origin.x - window.left, inset(margins.left, size.cx));
+        EXPECT_EQ(origin.y - window.top, inset(margins.top, size.cy));
         SendMessageA(Frame(), WM_NCACTIVATE, FALSE, 0);
         Repaint();
         EXPECT_TRUE(IsWindow(Frame()));
