@@ -187,7 +187,16 @@ TEST_P(OptionsPositionTest, ZeroMissingOrGarbageLeftMeansTheDefaultPlace)
     RECT rect = {};
     GetWindowRect(Dialog(), &rect);
     if (GetParam().defaultPlace) {
-        EXPECT_FALSE(rect.left == 0 && rect.top == 150) << "placed by the system, not at x 0";
+        // Where the system puts a window of the dialog's kind that asks for the default
+        // place (here it gives every such window the same place); OptsTop plays no part.
+        HWND placedBySystem = CreateWindowExA(WS_EX_TOOLWINDOW, "Static", "", WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU,
+                                              CW_USEDEFAULT, 0, 350, 200, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(placedBySystem, nullptr);
+        RECT expected = {};
+        GetWindowRect(placedBySystem, &expected);
+        DestroyWindow(placedBySystem);
+        EXPECT_EQ(rect.left, expected.left);
+        EXPECT_EQ(rect.top, expected.top);
     } else {
         EXPECT_EQ(rect.left, 200);
         EXPECT_EQ(rect.top, 150);
