@@ -3,6 +3,11 @@
 #include "tests/options-dialog/options_fixture.h"
 
 #include "app/main_window.h"
+#include "tests/harness/staged_app.h"
+
+#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -211,5 +216,154 @@ TEST_P(OptionsPositionTest, ZeroMissingOrGarbageLeftMeansTheDefaultPlace)
 INSTANTIATE_TEST_SUITE_P(Positions, OptionsPositionTest,
                          ::testing::Values(PositionCase{"0", true}, PositionCase{nullptr, true},
                                            PositionCase{"abc", true}, PositionCase{"200", false}));
+
+// ---- the dialog's window and controls, as built -----------------------------------------
+
+using e2e::ClassOf;
+using e2e::TitleOf;
+
+// What the program asked for when it created each window of this thread: place, size and
+// styles as handed to CreateWindowEx (a control may change its own later: a list box drops
+// WS_VSCROLL while it has nothing to scroll, an etched line gives itself an edge).
+struct Creation {
+    int x, y, width, height;
+    DWORD style, exStyle;
+};
+std::map<HWND, Creation> g_creations;
+
+LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA& create = *reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs;
+        g_creations[reinterpret_cast<HWND>(wParam)] = {create.x, create.y, create.cx, create.cy,
+                                                       static_cast<DWORD>(create.style), create.dwExStyle};
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class OptionsDialogBuildTest : public OptionsFixture {
+protected:
+    void StartRecording()
+    {
+        g_creations.clear();
+        HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordCreation, nullptr, GetCurrentThreadId());
+        ASSERT_NE(hook, nullptr);
+        Start();
+        UnhookWindowsHookEx(hook);
+    }
+};
+
+TEST_F(OptionsDialogBuildTest, IsAHiddenToolWindowOfItsOwnSizeWithThreePagesToChooseFrom)
+{
+    StartRecording();
+    HWND dialog = Dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "created hidden at start-up";
+    EXPECT_EQ(ClassOf(dialog), "Quillet");
+    EXPECT_EQ(TitleOf(dialog), "Quillet Options");
+    ASSERT_EQ(g_creations.count(dialog), 1u);
+    EXPECT_EQ(g_creations[dialog].style, static_cast<DWORD>(WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU));
+    // A captioned window gets the window edge from the system.
+    EXPECT_EQ(g_creations[dialog].exStyle & ~WS_EX_WINDOWEDGE, static_cast<DWORD>(WS_EX_TOOLWINDOW));
+    EXPECT_EQ(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetParent(dialog), nullptr);
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), nullptr);
+    EXPECT_NE(GetPropA(dialog, "CWOSubcls"), nullptr);
+    RECT rect = {};
+    GetWindowRect(dialog, &rect);
+    EXPECT_EQ(rect.right - rect.left, 350);
+    EXPECT_EQ(rect.bottom - rect.top, GetSystemMetrics(SM_CYSMCAPTION) + 180);
+
+    HWND list = Control(kPageList);
+    ASSERT_NE(list, nullptr);
+    std::vector<std::string> pages;
+    for (int i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+        char text[64] = "";
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        pages.push_back(text);
+    }
+    EXPECT_EQ(pages, (std::vector<std::string>{"General", "File Association", "Startup"}));
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+    for (int page = 200; page <= 202; ++page)
+        EXPECT_EQ((GetWindowLongA(GetDlgItem(dialog, page), GWL_STYLE) & WS_VISIBLE) != 0, page == 200)
+            << "only the General page shows: " << page;
+}
+
+TEST_F(OptionsDialogBuildTest, HasEveryControlOfItsTablesWhereItBelongs)
+{
+    StartRecording();
+    ASSERT_NE(Dialog(), nullptr);
+    constexpr int kDialog = 0;
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD kPageListStyle = WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY;
+    constexpr DWORD kTypeListStyle = WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+    const struct {
+        int parent;  // kDialog, or the page's id
+        int id;
+        const char* className;
+        const char* text;
+        int x, y, width, height;
+        DWORD style;  // as created, besides WS_CHILD | WS_VISIBLE
+        DWORD exStyle;
+    } expected[] = {
+        {kDialog, kPageList, "ListBox", "", 5, 5, 85, 134, kPageListStyle, WS_EX_CLIENTEDGE},
+        {kDialog, 300, "Static", "", 2, 145, 342, 2, WS_TABSTOP | SS_ETCHEDHORZ, 0},
+        {kDialog, kOk, "Button", "OK", 165, 150, 55, 20, WS_TABSTOP | BS_PUSHBUTTON, 0},
+        {kDialog, kCancel, "Button", "Cancel", 225, 150, 55, 20, WS_TABSTOP | BS_PUSHBUTTON, 0},
+        {kDialog, kApply, "Button", "Apply", 285, 150, 55, 20, WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, 0},
+        {kDialog, 200, "Static", "", 100, 5, 245, 140, 0, 0},
+        {kDialog, 201, "Static", "", 100, 5, 245, 140, 0, 0},
+        {kDialog, 202, "Static", "", 100, 5, 245, 140, 0, 0},
+        // General: the taskbar, tray and Explorer boxes are checked by the program, the others by a click.
+        {200, kTaskbar, "Button", "Show Taskbar Button", 0, 3, 130, 17, BS_CHECKBOX, 0},
+        {200, kTray, "Button", "Show System Tray Button", 0, 21, 150, 17, BS_CHECKBOX, 0},
+        {200, kRealTimeResize, "Button", "Enable Real Time Resizing Of Main Window", 0, 39, 230, 17, BS_AUTOCHECKBOX,
+         0},
+        {200, kShellExtension, "Button", "Enable The Explorer Context Menu Extension", 0, 57, 250, 17, BS_CHECKBOX, 0},
+        {200, kSkinOverride, "Button", "Allow Skins To Override Editor Settings", 0, 75, 210, 17, BS_AUTOCHECKBOX, 0},
+        {200, 106, "Button", "Editor Settings", 66, 93, 105, 20, BS_PUSHBUTTON, 0},
+        // File Association
+        {201, 112, "Static", "Enter File Type :", 30, 0, 80, 17, SS_LEFTNOWORDWRAP, 0},
+        {201, 108, "Edit", "", 115, 0, 70, 17, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+        {201, 109, "ListBox", "", 25, 20, 85, 114, kTypeListStyle, WS_EX_CLIENTEDGE},
+        {201, 110, "Button", "Add", 115, 20, 70, 20, WS_TABSTOP | BS_PUSHBUTTON, 0},
+        {201, 111, "Button", "Remove", 115, 43, 70, 20, WS_TABSTOP | BS_PUSHBUTTON, 0},
+        // Startup
+        {202, kMinimise, "Button", "Minimise Main Window On Startup", 0, 3, 220, 17, BS_AUTOCHECKBOX, 0},
+        {202, kOpenLastFiles, "Button", "Open Last Files Used On Startup", 0, 21, 220, 17, BS_AUTOCHECKBOX, 0},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.id);
+        HWND parent = e.parent == kDialog ? Dialog() : GetDlgItem(Dialog(), e.parent);
+        ASSERT_NE(parent, nullptr);
+        HWND control = GetDlgItem(parent, e.id);
+        ASSERT_NE(control, nullptr) << "a child of " << e.parent;
+        EXPECT_EQ(ClassOf(control), e.className);
+        EXPECT_EQ(TitleOf(control), e.text);
+        ASSERT_EQ(g_creations.count(control), 1u);
+        const Creation& made = g_creations[control];
+        EXPECT_EQ(made.x, e.x);
+        EXPECT_EQ(made.y, e.y);
+        EXPECT_EQ(made.width, e.width);
+        EXPECT_EQ(made.height, e.height);
+        EXPECT_EQ(made.style, kChild | e.style) << std::hex << made.style;
+        EXPECT_EQ(made.exStyle, e.exStyle) << std::hex << made.exStyle;
+        // Where it stayed.
+        RECT place = {};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, e.x);
+        EXPECT_EQ(place.top, e.y);
+        if (e.id != 300) {  // the etched line adds an edge of its own to its width
+            EXPECT_EQ(place.right - place.left, e.width);
+            EXPECT_EQ(place.bottom - place.top, e.height);
+        }
+        // Every control that shows text shows it in the UI font.
+        if (*e.text || e.className != std::string("Static")) {
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), Main().UiFont());
+        }
+        EXPECT_EQ(IsWindowEnabled(control) != FALSE, e.id != kApply);
+    }
+}
 
 } // namespace
