@@ -4,6 +4,8 @@
 
 #include "app/main_window.h"
 #include "tests/harness/staged_app.h"
+#include "platform/ansi_text.h"
+#include "platform/process_seam.h"
 
 #include <map>
 #include <string>
@@ -15,6 +17,51 @@ enum : int {
     kRealTimeResize = 101, kTaskbar = 102, kTray = 103, kMinimise = 104, kShellExtension = 105,
     kSkinOverride = 107, kOpenLastFiles = 113, kOk = 301, kCancel = 302, kApply = 303, kPageList = 100,
 };
+
+// A 32-bit program on 64-bit Windows, as the process seam answers it: regsvr32 runs are
+// recorded and answered with `exitCode` instead of being started.
+class WideWindows {
+public:
+    explicit WideWindows(long exitCode) : exitCode_(exitCode)
+    {
+        proc::SetWow64Handler([] { return true; });
+        proc::SetRunHandler([this](const std::wstring& program, const std::wstring& arguments) {
+            runs.push_back({program, arguments});
+            return exitCode_;
+        });
+    }
+    ~WideWindows()
+    {
+        proc::SetWow64Handler(nullptr);
+        proc::SetRunHandler(nullptr);
+    }
+    void Answer(long exitCode) { exitCode_ = exitCode; }
+    struct Run {
+        std::wstring program;
+        std::wstring arguments;
+    };
+    std::vector<Run> runs;
+
+private:
+    long exitCode_;
+};
+
+bool ContextMenuHandlerRegistered()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers\\Quillet", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool EndsWithNoCase(const std::wstring& text, const std::wstring& end)
+{
+    return text.size() >= end.size() &&
+           CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str() + text.size() - end.size(), -1, end.c_str(),
+                          -1) == CSTR_EQUAL;
+}
 
 using OptionsDialogTest = OptionsFixture;
 
@@ -155,23 +202,94 @@ TEST_F(OptionsDialogTest, ShellExtensionSwitchRegistersAndUnregistersTheExtensio
 {
     Start();
     EXPECT_TRUE(app.messages.empty());
-    const auto handlerKey = [] {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers\\Quillet", 0, KEY_READ, &key) !=
-            ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
-    };
     Click(kShellExtension);
     Click(kApply);
     EXPECT_TRUE(app.messages.empty());
     EXPECT_EQ(Stored("Editor", "ShellEx"), "1");
-    EXPECT_TRUE(handlerKey());
+    EXPECT_TRUE(ContextMenuHandlerRegistered());
     Click(kShellExtension);
     Click(kApply);
     EXPECT_EQ(Stored("Editor", "ShellEx"), "0");
-    EXPECT_FALSE(handlerKey());
+    EXPECT_FALSE(ContextMenuHandlerRegistered());
+}
+
+// Registers the real extension class: runs alone (see CMakeLists.txt).
+TEST_F(OptionsDialogTest, ShellExtensionSwitchOn64BitWindowsRegistersBothExtensions)
+{
+    harness::WriteFile(app.Folder() + "Vantrix64.dll", "the 64-bit build; regsvr32 is answered by the test");
+    Start();
+    WideWindows windows(0);
+    Click(kShellExtension);
+    Click(kApply);
+    EXPECT_TRUE(app.messages.empty());
+    EXPECT_EQ(Stored("Editor", "ShellEx"), "1");
+    EXPECT_TRUE(ContextMenuHandlerRegistered());
+    ASSERT_EQ(windows.runs.size(), 1u);
+    EXPECT_TRUE(EndsWithNoCase(windows.runs[0].program, L"\\Sysnative\\regsvr32.exe")) << "the 64-bit regsvr32";
+    const std::wstring library = L"\"" + WidenAnsi(app.Folder()) + L"Vantrix64.dll\"";
+    EXPECT_EQ(windows.runs[0].arguments, L"/s " + library);
+
+    Click(kShellExtension);
+    Click(kApply);
+    EXPECT_TRUE(app.messages.empty());
+    EXPECT_EQ(Stored("Editor", "ShellEx"), "0");
+    EXPECT_FALSE(ContextMenuHandlerRegistered());
+    ASSERT_EQ(windows.runs.size(), 2u);
+    EXPECT_EQ(windows.runs[1].arguments, L"/s /u " + library);
+}
+
+TEST_F(OptionsDialogTest, ShellExtensionSwitchOn64BitWindowsStoresNothingWhenThe64BitOneFails)
+{
+    harness::WriteFile(app.Folder() + "Vantrix64.dll", "the 64-bit build; regsvr32 is answered by the test");
+    Start();
+    struct Case {
+        long exitCode;
+        const char* message;
+    };
+    for (const Case& failure : {Case{3, "Failed to load Vantrix64.dll"},
+                                Case{4, "Failed to find the Proc Address in Vantrix64.dll"},
+                                Case{5, "Failed to register Vantrix64.dll"}, Case{-1, "Failed to load Vantrix64.dll"}}) {
+        app.messages.clear();
+        WideWindows windows(failure.exitCode);
+        Click(kShellExtension);
+        Click(kApply);
+        ASSERT_EQ(app.messages.size(), 1u) << failure.exitCode;
+        EXPECT_EQ(app.messages[0].text, failure.message);
+        EXPECT_EQ(app.messages[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+        EXPECT_EQ(app.messages[0].owner, Dialog());
+        EXPECT_EQ(Stored("Editor", "ShellEx"), "0") << failure.exitCode;
+        EXPECT_FALSE(ContextMenuHandlerRegistered()) << "the 32-bit half is taken back";
+        Click(kShellExtension);  // off again in the box, for the next case
+    }
+
+    // Registered, then the 64-bit unregistration fails: the switch stays on.
+    WideWindows windows(0);
+    Click(kShellExtension);
+    Click(kApply);
+    ASSERT_EQ(Stored("Editor", "ShellEx"), "1");
+    app.messages.clear();
+    windows.Answer(5);
+    Click(kShellExtension);
+    Click(kApply);
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_EQ(app.messages[0].text, "Failed to unregister Vantrix64.dll");
+    EXPECT_EQ(Stored("Editor", "ShellEx"), "1");
+    windows.Answer(0);
+    Click(kApply);
+}
+
+TEST_F(OptionsDialogTest, ShellExtensionSwitchOn64BitWindowsWithoutThe64BitLibraryFailsWithoutRunningAnything)
+{
+    DeleteFileA((app.Folder() + "Vantrix64.dll").c_str());
+    Start();
+    WideWindows windows(0);
+    Click(kShellExtension);
+    Click(kApply);
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_EQ(app.messages[0].text, "Failed to load Vantrix64.dll");
+    EXPECT_TRUE(windows.runs.empty());
+    EXPECT_EQ(Stored("Editor", "ShellEx"), "0");
+    EXPECT_FALSE(ContextMenuHandlerRegistered());
 }
 
 struct PositionCase {
