@@ -471,21 +471,28 @@ HWND FindProcessWindow(DWORD process, const char* className, const char* title)
     return search.found;
 }
 
+namespace {
+
+struct TopLevelSearch {
+    const std::function<bool(HWND)>* matches;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data)
+{
+    auto& search = *reinterpret_cast<TopLevelSearch*>(data);
+    if (!(*search.matches)(window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+} // namespace
+
 HWND FindTopLevelWindow(const std::function<bool(HWND)>& matches)
 {
-    struct Search {
-        const std::function<bool(HWND)>* matches;
-        HWND found;
-    } search = {&matches, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (!(*s.matches)(window))
-                return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TopLevelSearch search = {&matches, nullptr};
+    EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
