@@ -101,8 +101,17 @@ TEST_F(SettingsE2E, OptionsPagesAreChosenFromTheListWithTheMouse)
 TEST_F(SettingsE2E, TheFrameMenuButtonOpensTheTrayMenu)
 {
     Launch();
-    const POINT button = MenuButtonCentre(app_.Folder() + "Skin\\Quillblue\\", main_);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return WindowFromPoint(button) == main_; })) << "the button is on the screen";
+    // The button where the window stands once it has stopped moving: the same place
+    // before and after the program has handled everything sent to it.
+    POINT button = {-1, -1};
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        const POINT before = MenuButtonCentre(app_.Folder() + "Skin\\Quillblue\\", main_);
+        e2e::Sync(main_);
+        const POINT after = MenuButtonCentre(app_.Folder() + "Skin\\Quillblue\\", main_);
+        const bool settled = before.x == after.x && before.y == after.y && after.x == button.x && after.y == button.y;
+        button = after;
+        return settled && WindowFromPoint(button) == main_;
+    })) << "the button is on the screen";
     e2e::Click(button);
     HWND menu = nullptr;
     ASSERT_TRUE(e2e::WaitUntil([&] { return (menu = e2e::VisibleMenu(app_.ProcessId())) != nullptr; }));
@@ -113,7 +122,13 @@ TEST_F(SettingsE2E, TheFrameMenuButtonOpensTheTrayMenu)
         {400, "&always on top"}, {0, ""}, {402, "&skins"}, {403, "&options"}, {0, ""},
         {405, "&help"},          {406, "a&bout"}, {0, ""}, {408, "&exit"},
     };
-    ASSERT_EQ(items.size(), expected.size());
+    std::string captions;
+    for (const e2e::MenuItem& item : items)
+        captions += " '" + item.caption + "'";
+    RECT window = {};
+    GetWindowRect(main_, &window);
+    ASSERT_EQ(items.size(), expected.size()) << "the menu read:" << captions << "; clicked at " << button.x << ","
+                                             << button.y << " in the window at " << window.left << "," << window.top;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
         if (expected[i].first == 0) {
