@@ -139,6 +139,8 @@ STDMETHODIMP VantrixMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY)
         HRESULT result = S_OK;
         std::vector<std::string> files;
         try {
+            // ANSI paths: the hand-off message carries 8-bit text of the ANSI code page,
+            // which the running editor and older launchers read.
             const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
             if (count == 0)
                 result = E_INVALIDARG;
