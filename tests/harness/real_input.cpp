@@ -63,6 +63,16 @@ void PressKey(WORD key, WORD modifier, WORD secondModifier)
     Send(inputs);
 }
 
+namespace {
+
+bool CursorAt(POINT screen)
+{
+    POINT now = {};
+    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+}
+
+} // namespace
+
 void MoveMouse(POINT screen)
 {
     // Absolute coordinates run from 0 to 65535 across the primary screen.
@@ -71,7 +81,20 @@ void MoveMouse(POINT screen)
     input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send({input});
+    // A hand comes to rest on the point before it clicks. Under Wine the window system
+    // may still report the pointer where an earlier move left it (the program under the
+    // pointer reads that report when it next takes its messages) and put the cursor back
+    // there: a press sent then lands on the old point. So the move is repeated until the
+    // cursor stays on the point after the program under it has taken its messages.
+    WaitUntil(
+        [&] {
+            if (!CursorAt(screen))
+                Send({input});
+            if (HWND under = WindowFromPoint(screen))
+                Sync(under, 1000);
+            return CursorAt(screen);
+        },
+        5000);
 }
 
 void Click(POINT screen, bool right)
