@@ -57,8 +57,13 @@ TEST(StartupE2E, TheCommandLineOpensOneQuotedPathAndTheExitRemembersIt)
     ASSERT_TRUE(app.Launch("\"" + file + "\""));
     HWND main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !app.TabCaptions(main).empty(); })) << "no document opened";
-    EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"with space.txt"});
+    EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::TabCount(main) > 0; })) << "no document opened";
+    EXPECT_EQ(e2e::TabCount(main), 1);
+    // (A 32-bit program under emulation keeps its captions from a 64-bit test: then the
+    // list of open files written at the exit alone shows which file it opened.)
+    if (e2e::TabCaptionsReadable(main)) {
+        EXPECT_EQ(app.TabCaptions(main), std::vector<std::string>{"with space.txt"});
+    }
     SendMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_EQ(app.WaitForExit(), 0);

@@ -6,6 +6,8 @@
 #include <shlwapi.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -73,10 +75,50 @@ std::string FromTestProgramFolder(std::string relative)
 
 std::string DistFolder()
 {
-    std::string folder = FromTestProgramFolder(QUILLET_DIST_RELATIVE);
+    char named[MAX_PATH] = "";
+    const DWORD length = GetEnvironmentVariableA("QUILLET_TEST_DIST", named, sizeof named);
+    std::string folder = length && length < sizeof named ? std::string(named) : FromTestProgramFolder(QUILLET_DIST_RELATIVE);
     if (folder.back() != '\\')
         folder += '\\';
     return folder;
+}
+
+bool ProgramIsWow64()
+{
+    if (sizeof(void*) == 4)
+        return false;
+    static const bool wow64 = [] {
+        // The machine field of the PE header of the staged Quillet.exe.
+        const std::string image = ReadTextFile(DistFolder() + "Quillet.exe");
+        if (image.size() < 0x40)
+            return false;
+        DWORD header = 0;
+        std::memcpy(&header, image.data() + 0x3C, sizeof header);
+        WORD machine = 0;
+        if (image.size() < header + 6)
+            return false;
+        std::memcpy(&machine, image.data() + header + 4, sizeof machine);
+        return machine == IMAGE_FILE_MACHINE_I386;
+    }();
+    return wow64;
+}
+
+REGSAM ProgramRegistryView()
+{
+    if (sizeof(void*) == 4)
+        return 0;
+    return ProgramIsWow64() ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+}
+
+int Patience()
+{
+    static const int factor = [] {
+        char value[16] = "";
+        GetEnvironmentVariableA("QUILLET_TEST_PATIENCE", value, sizeof value);
+        const int read = std::atoi(value);
+        return read > 1 ? read : 1;
+    }();
+    return factor;
 }
 
 std::string MakeTempFolder(const char* prefix)
@@ -171,11 +213,21 @@ std::string SettingsSectionPath(const std::string& product)
 
 void DeleteSettingsProduct(const std::string& product)
 {
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string("Software\\") + kTestSettingsMaker + "\\" + product).c_str());
+    const std::string path = std::string("Software\\") + kTestSettingsMaker + "\\" + product;
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str());
+    if (REGSAM view = ProgramRegistryView()) {  // what a program of the other bitness wrote
+        HKEY maker = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string("Software\\") + kTestSettingsMaker).c_str(), 0,
+                          KEY_ALL_ACCESS | view, &maker) == ERROR_SUCCESS) {
+            SHDeleteKeyA(maker, product.c_str());
+            RegCloseKey(maker);
+        }
+    }
 }
 
 bool WaitUntil(const std::function<bool()>& condition, int ms)
 {
+    ms *= Patience();
     const DWORD start = GetTickCount();
     for (;;) {
         if (condition())
@@ -195,7 +247,7 @@ bool WaitUntil(const std::function<bool()>& condition, int ms)
 bool Sync(HWND window, int ms)
 {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(ms), &result) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(ms * Patience()), &result) != 0;
 }
 
 StagedApp::StagedApp(bool withConfig)
@@ -271,7 +323,7 @@ int StagedApp::RunLauncher(const std::string& arguments, int ms)
     if (!launcher)
         return -1;
     int code = -1;
-    if (WaitForSingleObject(launcher, static_cast<DWORD>(ms)) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(launcher, static_cast<DWORD>(ms * Patience())) == WAIT_OBJECT_0) {
         DWORD exitCode = 0;
         GetExitCodeProcess(launcher, &exitCode);
         code = static_cast<int>(exitCode);
@@ -282,6 +334,7 @@ int StagedApp::RunLauncher(const std::string& arguments, int ms)
 
 HWND StagedApp::WaitForMainWindow(int ms)
 {
+    ms *= Patience();
     for (int waited = 0; waited <= ms; waited += 50) {
         HWND window = nullptr;
         while ((window = FindWindowExA(nullptr, window, "Quillet", "Quillet")) != nullptr) {
@@ -290,7 +343,7 @@ HWND StagedApp::WaitForMainWindow(int ms)
             // Found while it may still be being made: wait until its thread takes
             // messages again, which is after start-up or in a message box it shows.
             if (pid == process_.dwProcessId)
-                return Sync(window, ms) ? window : nullptr;
+                return Sync(window, ms / Patience()) ? window : nullptr;
         }
         if (WaitForSingleObject(process_.hProcess, 50) != WAIT_TIMEOUT)
             return nullptr;
@@ -300,6 +353,7 @@ HWND StagedApp::WaitForMainWindow(int ms)
 
 MessageBoxInfo StagedApp::WaitForMessageBox(int ms)
 {
+    ms *= Patience();
     MessageBoxInfo info;
     for (int waited = 0; waited <= ms; waited += 50) {
         BoxSearch search = {process_.dwProcessId, nullptr};
@@ -325,7 +379,7 @@ void StagedApp::Press(HWND box, int button)
 
 int StagedApp::WaitForExit(int ms)
 {
-    if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(ms * Patience())) != WAIT_OBJECT_0)
         return -1;
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
@@ -366,27 +420,89 @@ private:
 
 std::vector<std::string> StagedApp::TabCaptions(HWND main) const { return TabCaptionsOf(main); }
 
+namespace {
+
+// TCITEMA as a 32-bit program lays it out: what a 64-bit test passes to a 32-bit program.
+struct TabItem32 {
+    UINT mask;
+    DWORD state;
+    DWORD stateMask;
+    DWORD text;
+    int textMax;
+    int image;
+    DWORD param;
+};
+
+} // namespace
+
 std::vector<std::string> TabCaptionsOf(HWND main)
 {
     std::vector<std::string> captions;
     HWND tabs = GetDlgItem(main, 100);
     const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
     const WindowProcess owner(main);
-    RemoteMemory memory(owner.Handle(), sizeof(TCITEMA) + 260);
+    const bool narrow = ProgramIsWow64();
+    const std::size_t itemSize = narrow ? sizeof(TabItem32) : sizeof(TCITEMA);
+    RemoteMemory memory(owner.Handle(), itemSize + 260);
+    char* const remoteText = static_cast<char*>(memory.Address()) + itemSize;
     for (int i = 0; i < count; ++i) {
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = static_cast<char*>(memory.Address()) + sizeof(TCITEMA);
-        item.cchTextMax = 260;
+        if (narrow) {
+            TabItem32 item = {};
+            item.mask = TCIF_TEXT;
+            item.text = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText));
+            item.textMax = 260;
+            memory.Write(&item, sizeof item);
+        } else {
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = remoteText;
+            item.cchTextMax = 260;
+            memory.Write(&item, sizeof item);
+        }
         char text[260] = {};
-        memory.Write(&item, sizeof item);
-        memory.Write(text, sizeof text, sizeof(TCITEMA));
+        memory.Write(text, sizeof text, itemSize);
         SendMessageA(tabs, TCM_GETITEMA, i, memory.AsLParam());
-        memory.Read(text, sizeof text, sizeof(TCITEMA));
+        memory.Read(text, sizeof text, itemSize);
         text[259] = '\0';
         captions.push_back(text);
     }
     return captions;
+}
+
+int TabCount(HWND main)
+{
+    return static_cast<int>(SendMessageA(GetDlgItem(main, 100), TCM_GETITEMCOUNT, 0, 0));
+}
+
+bool TabCaptionsReadable(HWND main)
+{
+    HWND tabs = GetDlgItem(main, 100);
+    if (SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) < 1)
+        return true;
+    // A caption is never empty: a first byte the control did not overwrite means that
+    // what this process writes to the program's memory and reads back is not what the
+    // program sees.
+    const WindowProcess owner(main);
+    const bool narrow = ProgramIsWow64();
+    const std::size_t itemSize = narrow ? sizeof(TabItem32) : sizeof(TCITEMA);
+    RemoteMemory memory(owner.Handle(), itemSize + 260);
+    char* const remoteText = static_cast<char*>(memory.Address()) + itemSize;
+    TabItem32 narrowItem = {TCIF_TEXT, 0, 0, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText)), 260, 0, 0};
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = remoteText;
+    item.cchTextMax = 260;
+    if (narrow)
+        memory.Write(&narrowItem, sizeof narrowItem);
+    else
+        memory.Write(&item, sizeof item);
+    const char sentinel = '\x7F';
+    memory.Write(&sentinel, 1, itemSize);
+    if (!SendMessageA(tabs, TCM_GETITEMA, 0, memory.AsLParam()))
+        return true;
+    char first = sentinel;
+    memory.Read(&first, 1, itemSize);
+    return first != sentinel;
 }
 
 std::string StagedApp::StatusText(HWND main, int field) const

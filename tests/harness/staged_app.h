@@ -9,8 +9,20 @@
 
 namespace e2e {
 
-// The staged application folder of this build (build/dist).
+// The staged application folder of this build (build/dist), or the one named by
+// QUILLET_TEST_DIST: the 32-bit program staged by the 32-bit build, driven from a 64-bit
+// test program.
 std::string DistFolder();
+// Whether the staged Quillet.exe is 32-bit code while this test program is 64-bit: then
+// its registry view is the 32-bit one, and structures passed to it hold 32-bit pointers.
+bool ProgramIsWow64();
+// The registry view the staged programs read and write (KEY_WOW64_32KEY or KEY_WOW64_64KEY,
+// 0 where the test program has the programs' own bitness).
+REGSAM ProgramRegistryView();
+// How many times longer than usual the tests wait for the programs (QUILLET_TEST_PATIENCE,
+// 1 when unset): programs run under emulation start in a minute, not a second. Every
+// wait of the harness below is scaled by it.
+int Patience();
 // The full path of `relative` (with forward or backward slashes, as the build wrote it)
 // taken from the test program's own folder: the build tree and the sources may lie anywhere.
 std::string FromTestProgramFolder(std::string relative);
@@ -58,6 +70,12 @@ HWND ActiveEditor(HWND main);
 // Tab captions of the tab control of `main`, a main window of another process (one the
 // test did not launch itself, say), read from that process.
 std::vector<std::string> TabCaptionsOf(HWND main);
+// Whether this process can read the captions of `main`'s tabs. On Windows it always can
+// (a 64-bit test passes a 32-bit program the 32-bit layout); a 32-bit program run under
+// user-mode emulation on a 64-bit machine keeps its memory out of this process's reach.
+bool TabCaptionsReadable(HWND main);
+// The number of tabs of `main`.
+int TabCount(HWND main);
 
 struct MessageBoxInfo {
     HWND window = nullptr;

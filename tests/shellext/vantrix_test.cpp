@@ -2,12 +2,14 @@
 // the hand-off of the selected files to the editor, and what registration writes.
 #include "platform/ansi_text.h"
 #include "tests/harness/staged_app.h"
+#include "tests/support/drop_data.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 #include <olectl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -17,61 +19,13 @@
 
 namespace {
 
+using e2e::DropData;
+
 // {4E492C5C-4659-43F0-8A28-3BCE8E69EED1}
 const CLSID kClassId = {0x4E492C5C, 0x4659, 0x43F0, {0x8A, 0x28, 0x3B, 0xCE, 0x8E, 0x69, 0xEE, 0xD1}};
 // {16178665-8A39-40E2-9C5B-935F95924A53}
 const IID kInterfaceId = {0x16178665, 0x8A39, 0x40E2, {0x9C, 0x5B, 0x93, 0x5F, 0x95, 0x92, 0x4A, 0x53}};
 constexpr const char* kClassKey = "CLSID\\{4E492C5C-4659-43F0-8A28-3BCE8E69EED1}";
-
-// A data object holding a CF_HDROP of the given paths, as Explorer passes a selection.
-class DropData : public IDataObject {
-public:
-    explicit DropData(const std::vector<std::string>& paths)
-    {
-        std::string list;
-        for (const std::string& path : paths)
-            list += path + '\0';
-        list += '\0';
-        memory_ = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory_));
-        drop->pFiles = sizeof(DROPFILES);
-        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-        GlobalUnlock(memory_);
-    }
-    ~DropData() { GlobalFree(memory_); }
-    STDMETHODIMP QueryInterface(REFIID riid, void** object) override
-    {
-        *object = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject) ? this : nullptr;
-        return *object ? S_OK : E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override
-    {
-        if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL))
-            return DV_E_FORMATETC;
-        const SIZE_T size = GlobalSize(memory_);
-        HGLOBAL copy = GlobalAlloc(GHND, size);
-        std::memcpy(GlobalLock(copy), GlobalLock(memory_), size);
-        GlobalUnlock(copy);
-        GlobalUnlock(memory_);
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = copy;
-        medium->pUnkForRelease = nullptr;
-        return S_OK;
-    }
-    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    STDMETHODIMP QueryGetData(FORMATETC*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-    STDMETHODIMP DUnadvise(DWORD) override { return E_NOTIMPL; }
-    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
-private:
-    HGLOBAL memory_ = nullptr;
-};
 
 class VantrixLibrary {
 public:
@@ -411,6 +365,86 @@ private:
     bool had_ = false;
     std::wstring previous_;
 };
+
+// The client program beside this test program, or in the folder QUILLET_TEST_CLIENTS
+// names: the 32-bit build's, when the 32-bit program is the one under test.
+std::wstring ClientProgram()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    const DWORD length = GetEnvironmentVariableW(L"QUILLET_TEST_CLIENTS", folder, MAX_PATH);
+    if (!length || length >= MAX_PATH)
+        return WidenAnsi(e2e::FromTestProgramFolder("vantrix_client.exe"));
+    std::wstring path = folder;
+    if (path.back() != L'\\')
+        path += L'\\';
+    return path + L"vantrix_client.exe";
+}
+
+struct ClientRun {
+    int exitCode = -1;
+    std::string output;  // stdout and stderr, without carriage returns
+};
+
+ClientRun RunClient(const std::vector<std::string>& arguments)
+{
+    ClientRun run;
+    std::wstring commandLine = L"\"" + ClientProgram() + L"\"";
+    for (const std::string& argument : arguments)
+        commandLine += L" \"" + WidenAnsi(argument) + L"\"";
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return run;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (started) {
+        char buffer[512];
+        DWORD read = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read)
+            run.output.append(buffer, read);
+        if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(60000 * e2e::Patience())) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(process.hProcess, &code);
+            run.exitCode = static_cast<int>(code);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        run.output = "the client did not start: " + std::to_string(GetLastError());
+    }
+    CloseHandle(readEnd);
+    run.output.erase(std::remove(run.output.begin(), run.output.end(), '\r'), run.output.end());
+    return run;
+}
+
+// A process of the extension's own bitness (a 32-bit one for the 32-bit program) uses it
+// as Explorer does: registers it, creates it through the registry, shows its item and
+// hands the selected files over in order; it unregisters it again at the end.
+TEST(VantrixClient, AClientProcessRegistersItGetsTheItemAndHandsThreeFilesOverInOrder)
+{
+    FakeEditor editor;
+    ASSERT_NE(editor.Window(), nullptr);
+    const ClientRun run =
+        RunClient({e2e::DistFolder() + "Vantrix.dll", "C:\\one.txt", "C:\\two words.txt", "C:\\three.c"});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("menu: Open with Quillet\n"), std::string::npos) << run.output;
+    EXPECT_EQ(editor.Received(), (std::vector<std::string>{"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"}));
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CLASSES_ROOT, kClassKey, 0, KEY_READ | e2e::ProgramRegistryView(), &key),
+              ERROR_SUCCESS)
+        << "unregistered again";
+    if (key)
+        RegCloseKey(key);
+}
 
 TEST_F(VantrixHandOff, WithoutAnEditorOrAnInstallFolderNothingHappens)
 {
