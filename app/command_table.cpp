@@ -140,7 +140,7 @@ void AddActiveToFavourites(int)
 
 void AddFavouriteFromDialog(int)
 {
-    const std::string path = ShowOpenDialog(Main().Frame(), "txt", kFavouriteDialogFlags);
+    const std::wstring path = ShowOpenDialog(Main().Frame(), L"txt", kFavouriteDialogFlags);
     if (!path.empty())
         AddFavourite(path);
 }

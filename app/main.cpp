@@ -3,10 +3,11 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "docs/editor_settings.h"
+#include "platform/command_line.h"
 
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     App().instance = instance;
     RegisterMainWindowClass();
@@ -23,6 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     const DWORD length = GetModuleFileNameA(nullptr, programPath, sizeof programPath);
     if (!Startup(length > 0 && length < sizeof programPath ? programPath : ""))
         return 0;
-    OpenCommandLine(commandLine ? commandLine : "");
+    // The command line as UTF-16: a path outside the ANSI code page arrives whole.
+    OpenCommandLine(ArgumentsOf(GetCommandLineW()));
     return RunMessageLoop();
 }

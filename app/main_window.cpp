@@ -17,7 +17,9 @@
 #include "docs/status_line.h"
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"
+#include "platform/ansi_text.h"
 #include "platform/config.h"
+#include "platform/hand_off.h"
 #include "platform/ui_seam.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
@@ -339,14 +341,25 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT MainWindow::OnCopyData(const COPYDATASTRUCT* data)
 {
-    // The path ends at its first NUL, and never beyond the cbData bytes the sender gave.
+    // The path ends at its first NUL, and never beyond the cbData bytes the sender gave;
+    // UTF-16 or ANSI by dwData (see platform/hand_off.h).
     if (!data || !data->lpData || data->cbData == 0)
         return 1;
-    const char* bytes = static_cast<const char*>(data->lpData);
-    std::size_t length = 0;
-    while (length < data->cbData && bytes[length] != '\0')
-        ++length;
-    std::string path(bytes, length);
+    std::wstring path;
+    if (data->dwData == handoff::kUtf16Path) {
+        const wchar_t* units = static_cast<const wchar_t*>(data->lpData);
+        const std::size_t count = data->cbData / sizeof(wchar_t);
+        std::size_t length = 0;
+        while (length < count && units[length] != L'\0')
+            ++length;
+        path.assign(units, length);
+    } else {
+        const char* bytes = static_cast<const char*>(data->lpData);
+        std::size_t length = 0;
+        while (length < data->cbData && bytes[length] != '\0')
+            ++length;
+        path = WidenAnsi(std::string(bytes, length));
+    }
     // The path is copied: the sender (Explorer, the launcher) goes on at once instead of
     // waiting on what opening it may show. Its data is not touched after this.
     if (InSendMessage())
@@ -368,7 +381,7 @@ void MainWindow::OpenPendingPaths()
         return;
     openingPaths_ = true;
     while (!pendingPaths_.empty()) {
-        const std::string path = pendingPaths_.front();
+        const std::wstring path = pendingPaths_.front();
         pendingPaths_.erase(pendingPaths_.begin());
         OpenDocument(path);
     }
@@ -383,11 +396,14 @@ void MainWindow::TakeHandedOverPaths()
 
 void MainWindow::OnDropFiles(HDROP drop)
 {
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        char path[MAX_PATH] = {};
-        if (DragQueryFileA(drop, i, path, sizeof path))
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        if (length && DragQueryFileW(drop, i, &path[0], length + 1)) {
+            path.resize(length);
             OpenDocument(path);
+        }
     }
     DragFinish(drop);
 }
@@ -531,7 +547,7 @@ void MainWindow::OnDestroy()
         while (!DocumentList.empty()) {
             currentIndex = 0;
             if (remember && !DocumentList[0].path.empty())
-                config::WriteString("StartupFiles", std::to_string(written++).c_str(), DocumentList[0].path);
+                config::WriteText("StartupFiles", std::to_string(written++).c_str(), DocumentList[0].path);
             CloseDocument();
         }
     }
@@ -554,8 +570,8 @@ void MainWindow::OnDestroy()
     Detach();
 
     AppState& app = App();
-    config::WriteString("Main", "OpenDir", app.openDir);
-    config::WriteString("Main", "SaveDir", app.saveDir);
+    config::WriteText("Main", "OpenDir", app.openDir);
+    config::WriteText("Main", "SaveDir", app.saveDir);
     config::WriteNumber("Main", "OFFilter", app.openFilter);
     config::WriteNumber("Main", "SFFilter", app.saveFilter);
 

@@ -65,7 +65,7 @@ private:
     // handed over meanwhile arrives in the middle of it: such paths wait here.
     bool takingPaths_ = false;
     bool openingPaths_ = false;  // OpenPendingPaths is running further up the stack
-    std::vector<std::string> pendingPaths_;
+    std::vector<std::wstring> pendingPaths_;
 };
 
 MainWindow& Main();

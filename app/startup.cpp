@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "platform/ansi_text.h"
+
 #include "platform/app_state.h"
 #include "app/commands.h"
 #include "platform/config.h"
@@ -35,12 +37,12 @@ bool RestoreShellState(AppState& app)
     HWND frame = Main().Frame();
     if (config::ReadFlag("Main", "OnTop"))
         SendMessageA(frame, WM_COMMAND, kAlwaysOnTopCommand, 0);
-    app.openDir = config::ReadString("Main", "OpenDir");
+    app.openDir = config::ReadText("Main", "OpenDir");
     if (app.openDir.empty())
-        app.openDir = app.appFolder;
-    app.saveDir = config::ReadString("Main", "SaveDir");
+        app.openDir = WidenAnsi(app.appFolder);
+    app.saveDir = config::ReadText("Main", "SaveDir");
     if (app.saveDir.empty())
-        app.saveDir = app.appFolder;
+        app.saveDir = WidenAnsi(app.appFolder);
     app.openFilter = config::ReadNumber("Main", "OFFilter");
     app.saveFilter = config::ReadNumber("Main", "SFFilter");
     return LoadMainWindowSkin(app.appFolder + "Skin\\" + config::ReadString("Main", "Skin"));
@@ -95,13 +97,13 @@ bool Startup(const std::string& programPath)
 
     OpenStartupFavourites();
     if (IsOpenLastFilesChecked()) {
-        for (const std::string& path : config::ReadList("StartupFiles"))
+        for (const std::wstring& path : config::ReadTextList("StartupFiles"))
             OpenDocument(path);
     }
     return true;
 }
 
-void OpenCommandLine(const std::string& commandLine)
+void OpenCommandLine(const std::wstring& commandLine)
 {
     if (!commandLine.empty())
         OpenDocument(commandLine);

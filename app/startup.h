@@ -9,7 +9,7 @@
 bool Startup(const std::string& programPath);
 
 // Opens the command line as one document path when it is not empty.
-void OpenCommandLine(const std::string& commandLine);
+void OpenCommandLine(const std::wstring& commandLine);
 
 // One message of the loop: the main window's keys first, then dialog navigation of the
 // foreground window, then translation and dispatch (all in the Unicode forms).

@@ -20,7 +20,7 @@ public:
     HFONT UiFont() const override { return Main().UiFont(); }
     bool DropShadowPlatform() const override { return App().isNT5x; }
     std::string ConfigPath() const override { return config::Path(); }
-    void OpenPath(const std::string& path) override { OpenDocument(path); }
+    void OpenPath(const std::wstring& path) override { OpenDocument(path); }
     HINSTANCE Resources() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
 };
 

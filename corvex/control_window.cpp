@@ -311,9 +311,15 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return DefWindowProcW(window_, message, wParam, lParam);
 
     case LoadFile:
-        return LoadDocument(reinterpret_cast<const char*>(lParam));
+        return LoadDocument(AnsiToWide(reinterpret_cast<const char*>(lParam)));
     case SaveFile:
-        return SaveDocument(reinterpret_cast<const char*>(lParam));
+        return SaveDocument(AnsiToWide(reinterpret_cast<const char*>(lParam)));
+    case LoadFileWide:
+    case SaveFileWide: {
+        const auto* path = reinterpret_cast<const wchar_t*>(lParam);
+        const std::wstring wide = path ? path : L"";
+        return message == LoadFileWide ? LoadDocument(wide) : SaveDocument(wide);
+    }
     case SaveRecord:
         return ReplaceRecord(reinterpret_cast<const int*>(wParam), AnsiToWide(reinterpret_cast<const char*>(lParam)));
     case SaveRecordWide: {

@@ -8,18 +8,15 @@
 namespace corvex {
 namespace {
 
-std::string FileNameOf(const char* path)
+std::wstring FileNameOf(const std::wstring& path)
 {
-    const char* name = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/')
-            name = p + 1;
-    return name;
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
 
-LRESULT Editor::LoadDocument(const char* path)
+LRESULT Editor::LoadDocument(const std::wstring& path)
 {
     // UTF-16 is converted as it is read, so that its bytes (twice the text) are never in
     // memory at once; anything else, and UTF-16 that is not valid, is read whole and
@@ -54,9 +51,9 @@ LRESULT Editor::LoadDocument(const char* path)
     return 1;
 }
 
-LRESULT Editor::SaveDocument(const char* path)
+LRESULT Editor::SaveDocument(const std::wstring& path)
 {
-    if (!path || !*path)
+    if (path.empty())
         return 0;
     // Encoded piece by piece straight into the file: saving never holds a second copy of
     // the document.

@@ -356,8 +356,8 @@ private:
     void DragTo(POINT point);
 
     // ---- document_file.cpp
-    LRESULT LoadDocument(const char* path);
-    LRESULT SaveDocument(const char* path);
+    LRESULT LoadDocument(const std::wstring& path);
+    LRESULT SaveDocument(const std::wstring& path);
 
     // ---- clipboard.cpp
     bool CopySelection();
@@ -376,7 +376,7 @@ private:
     Encoding encoding_ = Encoding::Utf8;
     LineEnd lineEnd_ = LineEnd::CRLF;
     bool utf16Fallback_ = false;
-    std::string documentName_;
+    std::wstring documentName_;
     Options options_;
 
     Selection selection_;

@@ -59,20 +59,19 @@ std::wstring FolderOf(const std::wstring& path)
     return path.substr(0, slash);
 }
 
-// The file named by the ANSI path, opened to be read from start to end, shared with
-// every other user; INVALID_HANDLE_VALUE for an empty path or a failure.
-HANDLE OpenForReading(const char* path)
+// The file at `path`, opened to be read from start to end, shared with every other user;
+// INVALID_HANDLE_VALUE for an empty path or a failure.
+HANDLE OpenForReading(const std::wstring& path)
 {
-    const std::wstring wide = AnsiToWide(path);
-    if (wide.empty())
+    if (path.empty())
         return INVALID_HANDLE_VALUE;
-    return CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
+    return CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
                        nullptr);
 }
 
 } // namespace
 
-bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(std::size_t))
+bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::size_t (*spare)(std::size_t))
 {
     FileHandle file(OpenForReading(path));
     LARGE_INTEGER size = {};
@@ -98,7 +97,7 @@ bool ReadWholeFile(const char* path, std::string& bytes, std::size_t (*spare)(st
     return true;
 }
 
-bool ReadUtf16File(const char* path, std::size_t (*extraFor)(std::size_t), DecodedFile& decoded)
+bool ReadUtf16File(const std::wstring& path, std::size_t (*extraFor)(std::size_t), DecodedFile& decoded)
 {
     FileHandle file(OpenForReading(path));
     LARGE_INTEGER size = {};
@@ -124,14 +123,13 @@ bool ReadUtf16File(const char* path, std::size_t (*extraFor)(std::size_t), Decod
     return decodeUtf16File(read, rewind, big, extraFor, decoded);
 }
 
-bool WriteFileSafely(const char* path, std::string_view bytes)
+bool WriteFileSafely(const std::wstring& path, std::string_view bytes)
 {
     return WriteFileSafely(path, [bytes](const ByteSink& sink) { return sink(bytes); });
 }
 
-bool WriteFileSafely(const char* path, const std::function<bool(const ByteSink&)>& produce)
+bool WriteFileSafely(const std::wstring& target, const std::function<bool(const ByteSink&)>& produce)
 {
-    const std::wstring target = AnsiToWide(path);
     if (target.empty())
         return false;
     const DWORD attributes = GetFileAttributesW(target.c_str());

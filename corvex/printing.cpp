@@ -68,7 +68,7 @@ LRESULT Editor::PrintDocument()
     SetTextColor(dc, RGB(0, 0, 0));
     const PageFrame frame = FrameOf(dc);
     const std::size_t columns = std::max<std::size_t>(1, (frame.body.right - frame.body.left) / frame.charWidth);
-    const std::wstring name = documentName_.empty() ? L"Untitled" : DisplayText(documentName_);
+    const std::wstring name = documentName_.empty() ? L"Untitled" : documentName_;
 
     DOCINFOW info = {};
     info.cbSize = sizeof info;

@@ -14,12 +14,12 @@ namespace {
 constexpr LPARAM kPrintRequest = 12;
 }
 
-void NewDocument() { OpenDocument(""); }
+void NewDocument() { OpenDocument(std::wstring()); }
 
 void OpenFileCommand()
 {
-    const std::string path =
-        ShowOpenDialog(docs::Host().Frame(), "txt", OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
+    const std::wstring path =
+        ShowOpenDialog(docs::Host().Frame(), L"txt", OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
     if (!path.empty())
         OpenDocument(path);
 }

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-constexpr const char* kDefaultExtension = "txt";
+constexpr const wchar_t* kDefaultExtension = L"txt";
 
 bool IsModified(const Document& document)
 {
@@ -21,7 +21,7 @@ bool IsModified(const Document& document)
 
 // The path the document is saved to: its own, or one asked for when it is untitled
 // ("" when the dialog was cancelled). The document takes it only once it is written.
-std::string PathToSave(const Document& document)
+std::wstring PathToSave(const Document& document)
 {
     if (!document.path.empty())
         return document.path;
@@ -30,13 +30,13 @@ std::string PathToSave(const Document& document)
 
 } // namespace
 
-bool WriteDocumentTo(const std::string& path)
+bool WriteDocumentTo(const std::wstring& path)
 {
     Document* active = ActiveDocument();
     if (!active || path.empty())
         return false;
     const LRESULT encodingBefore = editor::Send(active->control, corvex::GetEncoding);
-    if (editor::Send(active->control, corvex::SaveFile, 0, reinterpret_cast<LPARAM>(path.c_str())) != 1) {
+    if (editor::Send(active->control, corvex::SaveFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())) != 1) {
         // The document keeps its name, path and caption: nothing was written.
         ui::Message(docs::Host().Frame(), "Error, cannot save file", MB_OK | MB_ICONINFORMATION);
         return false;
@@ -48,8 +48,8 @@ bool WriteDocumentTo(const std::string& path)
         editor::Send(active->control, corvex::GetEncoding) == corvex::EncodingUtf8) {
         ui::Message(docs::Host().Frame(),
                     FileNameOf(path) +
-                        " was saved as UTF-8, because it now holds characters that its ANSI encoding cannot "
-                        "represent.",
+                        L" was saved as UTF-8, because it now holds characters that its ANSI encoding cannot "
+                        L"represent.",
                     MB_OK | MB_ICONINFORMATION);
     }
     return true;
@@ -74,7 +74,7 @@ void SaveDocumentAs()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    const std::string path = ShowSaveDialog(docs::Host().Frame(), kDefaultExtension, kSaveFlags);
+    const std::wstring path = ShowSaveDialog(docs::Host().Frame(), kDefaultExtension, kSaveFlags);
     if (path.empty())
         return;
     WriteDocumentTo(path);
@@ -87,9 +87,9 @@ bool AskToSaveActive()
         return false;
     if (!IsModified(*active))
         return true;
-    std::string caption = tabs::Caption(currentIndex);
-    caption.erase(caption.find_last_not_of('*') + 1);
-    switch (ui::Message(docs::Host().Frame(), "Save changes to " + caption + " ?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    std::wstring caption = tabs::Caption(currentIndex);
+    caption.erase(caption.find_last_not_of(L'*') + 1);
+    switch (ui::Message(docs::Host().Frame(), L"Save changes to " + caption + L" ?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDNO:
         return true;
     case IDYES:

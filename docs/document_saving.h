@@ -9,7 +9,7 @@ bool WriteDocument();
 // Writes the active document to `path`, which becomes its path (and tab caption) only
 // when the write succeeded. A document the control had to widen from ANSI to UTF-8 to
 // keep its characters is reported once, at the save that did it.
-bool WriteDocumentTo(const std::string& path);
+bool WriteDocumentTo(const std::wstring& path);
 // Save: writes the active document when it is modified, asking for a name when untitled.
 void SaveDocument();
 // Save As: asks for a name and writes the active document, modified or not.

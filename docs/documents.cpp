@@ -7,6 +7,7 @@
 #include "docs/languages.h"
 #include "docs/status_line.h"
 #include "docs/tab_strip.h"
+#include "platform/ansi_text.h"
 
 #include <commctrl.h>
 
@@ -26,28 +27,28 @@ HWND ActiveControl()
     return active ? active->control : nullptr;
 }
 
-std::string FileNameOf(const std::string& path)
+std::wstring FileNameOf(const std::wstring& path)
 {
-    std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    std::size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::string StripQuotes(const std::string& path)
+std::wstring StripQuotes(const std::wstring& path)
 {
-    std::size_t first = path.find_first_not_of('"');
-    if (first == std::string::npos)
-        return "";
-    std::size_t last = path.find_last_not_of('"');
+    std::size_t first = path.find_first_not_of(L'"');
+    if (first == std::wstring::npos)
+        return L"";
+    std::size_t last = path.find_last_not_of(L'"');
     return path.substr(first, last - first + 1);
 }
 
 namespace {
 
-std::string LowerAZ(std::string text)
+std::wstring LowerAZ(std::wstring text)
 {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    for (wchar_t& c : text)
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
     return text;
 }
 
@@ -72,9 +73,9 @@ void ActivateDocument(int index)
     SendMessageA(docs::Host().Frame(), WM_NOTIFY, static_cast<WPARAM>(tabsId), reinterpret_cast<LPARAM>(&header));
 }
 
-bool FindOpenDocument(const std::string& path)
+bool FindOpenDocument(const std::wstring& path)
 {
-    const std::string wanted = LowerAZ(path);
+    const std::wstring wanted = LowerAZ(path);
     for (std::size_t i = 0; i < DocumentList.size(); ++i) {
         if (LowerAZ(DocumentList[i].path) != wanted)
             continue;
@@ -87,7 +88,9 @@ bool FindOpenDocument(const std::string& path)
     return false;
 }
 
-void OpenDocument(std::string path)
+void OpenDocument(const std::string& ansiPath) { OpenDocument(WidenAnsi(ansiPath)); }
+
+void OpenDocument(std::wstring path)
 {
     if (!path.empty()) {
         path = StripQuotes(path);
@@ -107,15 +110,15 @@ void OpenDocument(std::string path)
     currentIndex = index;
     LoadEditorSettings(control);
     host.EditorCreated(control);
-    tabs::Insert(index, "Untitled");
+    tabs::Insert(index, L"Untitled");
 
     if (!path.empty()) {
-        if (editor::Send(control, corvex::LoadFile, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1) {
+        if (editor::Send(control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1) {
             DocumentList[index].path = path;
             tabs::SetCaption(index, FileNameOf(path));
             SelectLanguageForPath();
         } else {
-            ui::Message(host.Frame(), "Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
+            ui::Message(host.Frame(), L"Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
         }
     }
 

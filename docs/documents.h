@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+// Paths are UTF-16 throughout: any file name, in any folder, can be opened and saved.
 struct Document {
     HWND control = nullptr;
-    std::string path;  // "" while untitled
+    std::wstring path;  // "" while untitled
 };
 
 extern std::vector<Document> DocumentList;
@@ -21,13 +22,15 @@ HWND ActiveControl();
 void ActivateDocument(int index);
 
 // Opens `path` in a new tab (or selects it when already open); "" creates an untitled document.
-void OpenDocument(std::string path);
+void OpenDocument(std::wstring path);
+// The same for a path in the ANSI code page.
+void OpenDocument(const std::string& ansiPath);
 // True when a document with this path (compared ignoring A-Z case) is open; it is then active.
-bool FindOpenDocument(const std::string& path);
+bool FindOpenDocument(const std::wstring& path);
 // Closes the active document without asking.
 void CloseDocument();
 
 // The tab caption for a path: the part after its last backslash.
-std::string FileNameOf(const std::string& path);
+std::wstring FileNameOf(const std::wstring& path);
 // Removes double quotes at the start and at the end of a path.
-std::string StripQuotes(const std::string& path);
+std::wstring StripQuotes(const std::wstring& path);

@@ -9,45 +9,45 @@
 namespace {
 
 struct FileFilter {
-    const char* shown;
-    const char* pattern;
+    const wchar_t* shown;
+    const wchar_t* pattern;
 };
 
 const FileFilter kFilters[] = {
-    {"All files (*.*)", "*.*"},
-    {"Text files (*.txt,*.asc,*.csv,*.tab)", "*.txt;*.asc;*.csv;*.tab"},
-    {"ASP files (*.asp)", "*.asp"},
-    {"C/C++ files (*.cpp,*.c,*.h,*.hpp)", "*.cpp;*.c;*.h;*.hpp"},
-    {"Java files (*.java)", "*.java"},
-    {"Web files (*.htm,*.html,*.htx,*.asp,*.alx,*.stm,*.shtml)", "*.htm;*.html;*.htx;*.asp;*.alx;*.stm;*.shtml"},
-    {"XML files (*.xml)", "*.xml"},
-    {"Basic files (*.bas,*.inc,*.frm,*.cls)", "*.bas;*.inc;*.frm;*.cls"},
-    {"Pascal files (*.pas)", "*.pas"},
-    {"SQL files (*.sql,*.ddl)", "*.sql;*.ddl"},
-    {"ColdFusion files (*.cfn)", "*.cfn"},
-    {"PHP files (*.php,*.php3,*.php4)", "*.php;*.php3;*.php4"},
+    {L"All files (*.*)", L"*.*"},
+    {L"Text files (*.txt,*.asc,*.csv,*.tab)", L"*.txt;*.asc;*.csv;*.tab"},
+    {L"ASP files (*.asp)", L"*.asp"},
+    {L"C/C++ files (*.cpp,*.c,*.h,*.hpp)", L"*.cpp;*.c;*.h;*.hpp"},
+    {L"Java files (*.java)", L"*.java"},
+    {L"Web files (*.htm,*.html,*.htx,*.asp,*.alx,*.stm,*.shtml)", L"*.htm;*.html;*.htx;*.asp;*.alx;*.stm;*.shtml"},
+    {L"XML files (*.xml)", L"*.xml"},
+    {L"Basic files (*.bas,*.inc,*.frm,*.cls)", L"*.bas;*.inc;*.frm;*.cls"},
+    {L"Pascal files (*.pas)", L"*.pas"},
+    {L"SQL files (*.sql,*.ddl)", L"*.sql;*.ddl"},
+    {L"ColdFusion files (*.cfn)", L"*.cfn"},
+    {L"PHP files (*.php,*.php3,*.php4)", L"*.php;*.php3;*.php4"},
 };
 
 // The record layout without the later extension fields (OPENFILENAME_SIZE_VERSION_400A).
-constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+constexpr DWORD kRecordSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
 static_assert(sizeof(void*) != 4 || kRecordSize == 76, "the 76-byte dialog record");
 
-std::string RunDialog(bool save, HWND owner, const char* defaultExtension, DWORD flags)
+std::wstring RunDialog(bool save, HWND owner, const wchar_t* defaultExtension, DWORD flags)
 {
     AppState& app = App();
-    std::string& folder = save ? app.saveDir : app.openDir;
+    std::wstring& folder = save ? app.saveDir : app.openDir;
     int& filter = save ? app.saveFilter : app.openFilter;
 
-    char file[MAX_PATH] = {};
-    const std::string initialFolder = folder;
-    OPENFILENAMEA request = {};
+    wchar_t file[MAX_PATH] = {};
+    const std::wstring initialFolder = folder;
+    OPENFILENAMEW request = {};
     request.lStructSize = kRecordSize;
     request.hwndOwner = owner;
     request.hInstance = app.instance;
     request.lpstrFilter = FileFilterList().c_str();
     request.nFilterIndex = static_cast<DWORD>(filter);
     request.lpstrFile = file;
-    request.nMaxFile = sizeof file;
+    request.nMaxFile = MAX_PATH;
     request.lpstrInitialDir = initialFolder.c_str();
     request.Flags = flags;
     request.lpstrDefExt = defaultExtension;
@@ -57,12 +57,12 @@ std::string RunDialog(bool save, HWND owner, const char* defaultExtension, DWORD
         ui::OpenFileDialog(request);
 
     // The buffer decides, not the dialog's answer: empty means cancelled.
-    file[sizeof file - 1] = '\0';
-    const std::string chosen = file;
+    file[MAX_PATH - 1] = L'\0';
+    const std::wstring chosen = file;
     if (!chosen.empty()) {
         filter = static_cast<int>(request.nFilterIndex);
-        const std::size_t slash = chosen.find_last_of('\\');
-        if (slash != std::string::npos)
+        const std::size_t slash = chosen.find_last_of(L'\\');
+        if (slash != std::wstring::npos)
             folder = chosen.substr(0, slash);
     }
     return chosen;
@@ -70,27 +70,27 @@ std::string RunDialog(bool save, HWND owner, const char* defaultExtension, DWORD
 
 } // namespace
 
-const std::string& FileFilterList()
+const std::wstring& FileFilterList()
 {
-    static const std::string list = [] {
-        std::string text;
+    static const std::wstring list = [] {
+        std::wstring text;
         for (const FileFilter& filter : kFilters) {
             text += filter.shown;
-            text += '\0';
+            text += L'\0';
             text += filter.pattern;
-            text += '\0';
+            text += L'\0';
         }
         return text;  // c_str() adds the closing second NUL
     }();
     return list;
 }
 
-std::string ShowOpenDialog(HWND owner, const char* defaultExtension, DWORD flags)
+std::wstring ShowOpenDialog(HWND owner, const wchar_t* defaultExtension, DWORD flags)
 {
     return RunDialog(false, owner, defaultExtension, flags);
 }
 
-std::string ShowSaveDialog(HWND owner, const char* defaultExtension, DWORD flags)
+std::wstring ShowSaveDialog(HWND owner, const wchar_t* defaultExtension, DWORD flags)
 {
     return RunDialog(true, owner, defaultExtension, flags);
 }

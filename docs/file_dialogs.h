@@ -7,8 +7,8 @@
 
 // The filter list in the dialogs' form: pairs of shown text and pattern, each
 // NUL-terminated, the whole list ending in a second NUL.
-const std::string& FileFilterList();
+const std::wstring& FileFilterList();
 
 // Return the chosen path, or "" when the dialog was cancelled.
-std::string ShowOpenDialog(HWND owner, const char* defaultExtension, DWORD flags);
-std::string ShowSaveDialog(HWND owner, const char* defaultExtension, DWORD flags);
+std::wstring ShowOpenDialog(HWND owner, const wchar_t* defaultExtension, DWORD flags);
+std::wstring ShowSaveDialog(HWND owner, const wchar_t* defaultExtension, DWORD flags);

@@ -1,5 +1,7 @@
 #include "docs/languages.h"
 
+#include "platform/ansi_text.h"
+
 #include "docs/docs_host.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"
@@ -68,7 +70,8 @@ void SelectLanguageForPath()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    const LanguageChoice choice = LanguageForPath(active->path);
+    // Extensions are matched in the ANSI code page: one outside it matches none.
+    const LanguageChoice choice = LanguageForPath(NarrowToAnsi(active->path));
     if (choice.send)
         editor::Send(active->control, corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(choice.name));
 }

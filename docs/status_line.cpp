@@ -75,15 +75,15 @@ void UpdateSavedField()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    std::string caption = tabs::Caption(currentIndex);
+    std::wstring caption = tabs::Caption(currentIndex);
     const bool modified = editor::Send(active->control, corvex::IsModified) != 0;
     if (modified) {
-        if (caption.empty() || caption.back() != '*')
-            tabs::SetCaption(currentIndex, caption + "*");
+        if (caption.empty() || caption.back() != L'*')
+            tabs::SetCaption(currentIndex, caption + L"*");
         SetSavedIcon(docs::Host().SavedStateIcon(false), "Unsaved");
     } else {
-        if (!caption.empty() && caption.back() == '*') {
-            caption.erase(caption.find_last_not_of('*') + 1);
+        if (!caption.empty() && caption.back() == L'*') {
+            caption.erase(caption.find_last_not_of(L'*') + 1);
             tabs::SetCaption(currentIndex, caption);
         }
         SetSavedIcon(docs::Host().SavedStateIcon(true), "Saved");

@@ -6,31 +6,31 @@
 
 namespace tabs {
 
-std::string Caption(int index)
+std::wstring Caption(int index)
 {
-    char buffer[kCaptionBufferSize] = {};
-    TCITEMA item = {};
+    wchar_t buffer[kCaptionBufferSize] = {};
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = buffer;
     item.cchTextMax = kCaptionBufferSize;
-    SendMessageA(docs::Host().TabStrip(), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(docs::Host().TabStrip(), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
     return buffer;
 }
 
-void SetCaption(int index, const std::string& caption)
+void SetCaption(int index, const std::wstring& caption)
 {
-    TCITEMA item = {};
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(docs::Host().TabStrip(), TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(caption.c_str());
+    SendMessageW(docs::Host().TabStrip(), TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
 }
 
-void Insert(int index, const std::string& caption)
+void Insert(int index, const std::wstring& caption)
 {
-    TCITEMA item = {};
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(caption.c_str());
-    SendMessageA(docs::Host().TabStrip(), TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(caption.c_str());
+    SendMessageW(docs::Host().TabStrip(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
 }
 
 } // namespace tabs

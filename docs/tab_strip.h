@@ -7,8 +7,9 @@ namespace tabs {
 
 constexpr int kCaptionBufferSize = 260;
 
-std::string Caption(int index);
-void SetCaption(int index, const std::string& caption);
-void Insert(int index, const std::string& caption);
+// Captions are UTF-16: a file name shows as it is, whatever its script.
+std::wstring Caption(int index);
+void SetCaption(int index, const std::wstring& caption);
+void Insert(int index, const std::wstring& caption);
 
 } // namespace tabs

@@ -1,6 +1,7 @@
 // Lanchet.exe: the "open" command of the file types associated with the editor. It hands
 // its command line, whole and unchanged, to the running editor as one path, starting the
 // editor from its install folder first when none runs. No window, no message, exit code 0.
+#include "platform/command_line.h"
 #include "platform/hand_off.h"
 
 #include <windows.h>
@@ -11,9 +12,11 @@ constexpr const wchar_t* kInstallFolderKey = L"Software\\Fellbrook Studios\\Quil
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    if (!commandLine || !*commandLine)
+    // The command line as UTF-16, so that a path in any script is handed over whole.
+    const std::wstring commandLine = ArgumentsOf(GetCommandLineW());
+    if (commandLine.empty())
         return 0;
     HWND editor = handoff::FindEditorWindow();
     if (!editor) {

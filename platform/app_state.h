@@ -11,8 +11,8 @@ struct AppState {
     bool isWin9x = false;
     bool isNT5x = false;
     // Remembered state of the file dialogs ([Main] OpenDir, SaveDir, OFFilter, SFFilter).
-    std::string openDir;
-    std::string saveDir;
+    std::wstring openDir;
+    std::wstring saveDir;
     int openFilter = 0;
     int saveFilter = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/config.h"
 
+#include "platform/ansi_text.h"
+
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +20,7 @@ int ParseNumber(const std::string& text) { return std::atoi(text.c_str()); }
 std::string ReadString(const char* section, const char* key, const char* fallback)
 {
     char buffer[kValueBufferSize] = {};
+    // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
     GetPrivateProfileStringA(section, key, fallback, buffer, sizeof buffer, g_path.c_str());
     return buffer;
 }
@@ -48,6 +51,7 @@ std::vector<std::string> ReadList(const char* section)
 
 void WriteString(const char* section, const char* key, const std::string& value)
 {
+    // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
     WritePrivateProfileStringA(section, key, value.c_str(), g_path.c_str());
 }
 
@@ -75,6 +79,58 @@ void WriteList(const char* section, const std::vector<std::string>& entries)
     for (const std::string& entry : entries)
         if (!entry.empty())
             WriteString(section, std::to_string(index++).c_str(), entry);
+}
+
+namespace {
+
+// The stored bytes of a value, which the narrow profile functions hand over unconverted
+// (the stored form is bytes: ANSI, or marked UTF-8). `fallback` when the key is missing.
+std::string ReadStoredBytes(const char* section, const char* key, const std::string& fallback)
+{
+    std::string buffer(kValueBufferSize, '\0');
+    for (;;) {
+        const DWORD length = GetPrivateProfileStringA(section, key, fallback.c_str(), &buffer[0],
+                                                      static_cast<DWORD>(buffer.size()), g_path.c_str());
+        if (length + 1 < buffer.size() || buffer.size() >= 1u << 20) {
+            buffer.resize(length);
+            return buffer;
+        }
+        buffer.assign(buffer.size() * 2, '\0');
+    }
+}
+
+} // namespace
+
+std::wstring ReadText(const char* section, const char* key, const std::wstring& fallback)
+{
+    const stored::CodePage& ansi = AnsiCodePage();
+    return stored::Decode(ReadStoredBytes(section, key, stored::Encode(fallback, ansi)), ansi);
+}
+
+void WriteText(const char* section, const char* key, const std::wstring& value)
+{
+    WriteString(section, key, stored::Encode(value, AnsiCodePage()));
+}
+
+std::vector<std::wstring> ReadTextList(const char* section)
+{
+    std::vector<std::wstring> entries;
+    for (int i = 0;; ++i) {
+        std::wstring value = ReadText(section, std::to_string(i).c_str());
+        if (value.empty())
+            break;
+        entries.push_back(value);
+    }
+    return entries;
+}
+
+void WriteTextList(const char* section, const std::vector<std::wstring>& entries)
+{
+    DeleteSection(section);
+    int index = 0;
+    for (const std::wstring& entry : entries)
+        if (!entry.empty())
+            WriteText(section, std::to_string(index++).c_str(), entry);
 }
 
 } // namespace config

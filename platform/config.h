@@ -31,6 +31,15 @@ void WriteNumber(const char* section, const char* key, int value);
 void WriteList(const char* section, const std::vector<std::string>& entries);
 void DeleteSection(const char* section);
 
+// Text values as UTF-16, for text that may lie outside the ANSI code page (paths, search
+// texts). Stored as platform/stored_text.h describes: ANSI bytes exactly as the narrow
+// calls above store them where the code page holds the text, marked UTF-8 where it does
+// not. Read whole, however long.
+std::wstring ReadText(const char* section, const char* key, const std::wstring& fallback = {});
+void WriteText(const char* section, const char* key, const std::wstring& value);
+std::vector<std::wstring> ReadTextList(const char* section);
+void WriteTextList(const char* section, const std::vector<std::wstring>& entries);
+
 // Pure parts of the conventions, shared with callers that already hold the text.
 bool ParseFlag(const std::string& text);
 int ParseNumber(const std::string& text);

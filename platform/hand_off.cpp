@@ -6,14 +6,14 @@ namespace handoff {
 
 HWND FindEditorWindow() { return FindWindowA("Quillet", "Quillet"); }
 
-bool SendPath(HWND editor, const std::string& path)
+bool SendPath(HWND editor, const std::wstring& path)
 {
     COPYDATASTRUCT data = {};
-    data.dwData = 0;
-    data.cbData = static_cast<DWORD>(path.size() + 1);
-    data.lpData = const_cast<char*>(path.c_str());
+    data.dwData = kUtf16Path;
+    data.cbData = static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t));
+    data.lpData = const_cast<wchar_t*>(path.c_str());
     DWORD_PTR answer = 0;
-    return SendMessageTimeoutA(editor, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+    return SendMessageTimeoutW(editor, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                kHandOffTimeoutMs, &answer) != 0;
 }
 

@@ -16,10 +16,18 @@ constexpr UINT kHandOffTimeoutMs = 5000;
 // The editor's main window: class and title "Quillet"; null when none runs.
 HWND FindEditorWindow();
 
-// One path, as 8-bit text of the ANSI code page with its NUL counted in cbData. Returns
-// once the editor has taken the path (true), or false when it did not answer within
-// kHandOffTimeoutMs or is hung (SMTO_ABORTIFHUNG) or gone.
-bool SendPath(HWND editor, const std::string& path);
+// The WM_COPYDATA that hands one path over comes in two forms, told apart by dwData:
+//  - 0: the path as text of the ANSI code page, its NUL counted in cbData: what earlier
+//    launchers and extensions send, and the editor still takes;
+//  - kUtf16Path: the path as UTF-16, its NUL counted in cbData: what they send now, so
+//    that a name outside the ANSI code page arrives whole.
+// The editor reads either only up to its first NUL and never beyond cbData.
+constexpr ULONG_PTR kUtf16Path = 0x51550010;
+
+// One path, in the UTF-16 form. Returns once the editor has taken the path (true), or
+// false when it did not answer within kHandOffTimeoutMs or is hung (SMTO_ABORTIFHUNG) or
+// gone.
+bool SendPath(HWND editor, const std::wstring& path);
 
 // The default value of HKEY_LOCAL_MACHINE\<subKey>, read with the wide registry functions
 // (at most MAX_PATH - 1 characters; a longer value counts as missing); "" when the key or

@@ -1,5 +1,7 @@
 #include "platform/ui_seam.h"
 
+#include "platform/ansi_text.h"
+
 namespace ui {
 namespace {
 MessageHandler g_messageHandler;
@@ -15,18 +17,25 @@ int Message(HWND owner, const std::string& text, UINT type)
     return MessageBoxA(owner, text.c_str(), kCaption, type);
 }
 
-bool OpenFileDialog(OPENFILENAMEA& request)
+int Message(HWND owner, const std::wstring& text, UINT type)
+{
+    if (g_messageHandler)
+        return g_messageHandler(owner, NarrowToAnsi(text), type);
+    return MessageBoxW(owner, text.c_str(), L"Quillet", type);
+}
+
+bool OpenFileDialog(OPENFILENAMEW& request)
 {
     if (g_fileDialogHandler)
         return g_fileDialogHandler(false, request);
-    return GetOpenFileNameA(&request) != FALSE;
+    return GetOpenFileNameW(&request) != FALSE;
 }
 
-bool SaveFileDialog(OPENFILENAMEA& request)
+bool SaveFileDialog(OPENFILENAMEW& request)
 {
     if (g_fileDialogHandler)
         return g_fileDialogHandler(true, request);
-    return GetSaveFileNameA(&request) != FALSE;
+    return GetSaveFileNameW(&request) != FALSE;
 }
 
 bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record)

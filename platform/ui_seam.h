@@ -15,10 +15,13 @@ constexpr const char* kCaption = "Quillet";
 
 // Shows a message box captioned "Quillet"; returns the button pressed (IDOK, IDYES, ...).
 int Message(HWND owner, const std::string& text, UINT type);
+// The same for text that may hold any character (a file name). A handler set by a test
+// gets it in the ANSI code page, as it gets the narrow form's text.
+int Message(HWND owner, const std::wstring& text, UINT type);
 
-// Runs the open or save dialog on a filled OPENFILENAMEA; true when the user confirmed.
-bool OpenFileDialog(OPENFILENAMEA& request);
-bool SaveFileDialog(OPENFILENAMEA& request);
+// Runs the open or save dialog on a filled OPENFILENAMEW; true when the user confirmed.
+bool OpenFileDialog(OPENFILENAMEW& request);
+bool SaveFileDialog(OPENFILENAMEW& request);
 
 // Shell_NotifyIconA: adds, changes or removes a notification-area icon.
 bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record);
@@ -28,7 +31,7 @@ bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record);
 bool OpenWithShell(HWND owner, const std::string& path);
 
 using MessageHandler = std::function<int(HWND owner, const std::string& text, UINT type)>;
-using FileDialogHandler = std::function<bool(bool save, OPENFILENAMEA& request)>;
+using FileDialogHandler = std::function<bool(bool save, OPENFILENAMEW& request)>;
 
 using NotifyIconHandler = std::function<bool(DWORD action, const NOTIFYICONDATAA& record)>;
 using ShellOpenHandler = std::function<bool(HWND owner, const std::string& path)>;

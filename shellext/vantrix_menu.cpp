@@ -137,19 +137,21 @@ STDMETHODIMP VantrixMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY)
             return E_INVALIDARG;
         }
         HRESULT result = S_OK;
-        std::vector<std::string> files;
+        std::vector<std::wstring> files;
         try {
-            // ANSI paths: the hand-off message carries 8-bit text of the ANSI code page,
-            // which the running editor and older launchers read.
-            const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+            // UTF-16 paths, of any length and any script; they go to the editor so.
+            const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
             if (count == 0)
                 result = E_INVALIDARG;
             for (UINT i = 0; i < count && result == S_OK; ++i) {
-                char path[MAX_PATH] = "";
-                if (DragQueryFileA(drop, i, path, sizeof path) == 0)
+                const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+                std::wstring path(length + 1, L'\0');
+                if (length == 0 || DragQueryFileW(drop, i, &path[0], length + 1) == 0) {
                     result = E_INVALIDARG;
-                else
+                } else {
+                    path.resize(length);
                     files.push_back(path);
+                }
             }
         } catch (...) {
             GlobalUnlock(medium.hGlobal);
@@ -211,7 +213,7 @@ STDMETHODIMP VantrixMenu::InvokeCommand(CMINVOKECOMMANDINFO* info)
         }
         // An editor that does not take a path within the hand-off's time is hung: the
         // rest would only keep Explorer waiting as long again each.
-        for (const std::string& path : files_)
+        for (const std::wstring& path : files_)
             if (!handoff::SendPath(editor, path))
                 return E_INVALIDARG;
         return S_OK;

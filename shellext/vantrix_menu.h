@@ -39,7 +39,7 @@ public:
     STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO* info) override;
     STDMETHODIMP GetCommandString(UINT_PTR command, UINT flags, UINT* reserved, CHAR* buffer, UINT size) override;
 
-    const std::vector<std::string>& Files() const { return files_; }
+    const std::vector<std::wstring>& Files() const { return files_; }
 
 private:
     ITypeInfo* TypeInfo();
@@ -47,7 +47,7 @@ private:
     LONG references_ = 1;
     HBITMAP bitmap_ = nullptr;
     ITypeInfo* typeInfo_ = nullptr;
-    std::vector<std::string> files_;
+    std::vector<std::wstring> files_;
 };
 
 // The help text for a selection of `count` files.

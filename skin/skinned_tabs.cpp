@@ -86,16 +86,16 @@ void CSkinnedTabs::DrawTab(HDC dc, int index, const RECT& rect)
     }
     DrawSlicedRow(dc, rect.left, rect.top, width, height,
                   SlicedRow{&tab_, RowTop(tab_, kTabRows, row), leftWidth_, rightWidth_});
-    char text[261] = "";
-    TCITEMA item = {};
+    wchar_t text[261] = L"";
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = text;
-    item.cchTextMax = sizeof text - 1;
-    SendMessageA(Window(), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    item.cchTextMax = 260;
+    SendMessageW(Window(), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previous = SelectObject(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
-    TextOutA(dc, rect.left + text_.x, rect.top + text_.y, text, static_cast<int>(std::strlen(text)));
+    TextOutW(dc, rect.left + text_.x, rect.top + text_.y, text, lstrlenW(text));
     SelectObject(dc, previous);
 }
 

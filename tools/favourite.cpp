@@ -2,10 +2,10 @@
 
 namespace tools {
 
-Favourite ParseFavourite(const std::string& stored)
+Favourite ParseFavourite(const std::wstring& stored)
 {
     Favourite favourite;
-    if (!stored.empty() && stored.back() == '|') {
+    if (!stored.empty() && stored.back() == L'|') {
         favourite.openOnStartup = true;
         favourite.path = stored.substr(0, stored.size() - 1);
     } else {
@@ -14,9 +14,9 @@ Favourite ParseFavourite(const std::string& stored)
     return favourite;
 }
 
-std::string StoredForm(const Favourite& favourite)
+std::wstring StoredForm(const Favourite& favourite)
 {
-    return favourite.openOnStartup ? favourite.path + "|" : favourite.path;
+    return favourite.openOnStartup ? favourite.path + L"|" : favourite.path;
 }
 
 } // namespace tools

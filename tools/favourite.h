@@ -8,11 +8,11 @@ namespace tools {
 
 struct Favourite {
     bool openOnStartup = false;
-    std::string path;
+    std::wstring path;
 };
 
 // "path|" is a favourite marked to open at start-up; anything else is a plain path.
-Favourite ParseFavourite(const std::string& stored);
-std::string StoredForm(const Favourite& favourite);
+Favourite ParseFavourite(const std::wstring& stored);
+std::wstring StoredForm(const Favourite& favourite);
 
 } // namespace tools

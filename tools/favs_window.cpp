@@ -1,5 +1,7 @@
 #include "tools/favs_window.h"
 
+#include "platform/ansi_text.h"
+#include "platform/stored_text.h"
 #include "skin/menu_skin.h"
 
 namespace tools {
@@ -54,10 +56,11 @@ void FavsWindow::Load()
     const std::string file = Host().ConfigPath();
     for (int n = 0;; ++n) {
         char value[kValueBufferSize] = "";
+        // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
         GetPrivateProfileStringA(kSection, std::to_string(n).c_str(), "", value, sizeof value, file.c_str());
         if (!value[0])
             break;
-        Add(value);
+        Add(stored::Decode(value, AnsiCodePage()));
     }
     loaded_ = true;
 }
@@ -68,14 +71,16 @@ void FavsWindow::Save()
         return;
     const std::string file = Host().ConfigPath();
     WritePrivateProfileStringA(kSection, nullptr, nullptr, file.c_str());
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        WritePrivateProfileStringA(kSection, std::to_string(i).c_str(), StoredForm(entries_[i]).c_str(), file.c_str());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::string bytes = stored::Encode(StoredForm(entries_[i]), AnsiCodePage());
+        WritePrivateProfileStringA(kSection, std::to_string(i).c_str(), bytes.c_str(), file.c_str());
+    }
     entries_.clear();
 }
 
 void FavsWindow::Destroyed() { Save(); }
 
-void FavsWindow::Add(const std::string& stored)
+void FavsWindow::Add(const std::wstring& stored)
 {
     entries_.push_back(ParseFavourite(stored));
     if (List())
@@ -176,13 +181,13 @@ void FavsWindow::DrawEntry(HDC dc, int index, const RECT& row, const RECT& inner
         text.right -= 13;
     }
     // DT_MODIFYSTRING shortens the string in place: draw a private copy with room to spare.
-    std::vector<char> shown(favourite.path.begin(), favourite.path.end());
-    shown.resize(favourite.path.size() + 8, '\0');
+    std::vector<wchar_t> shown(favourite.path.begin(), favourite.path.end());
+    shown.resize(favourite.path.size() + 8, L'\0');
     const int saved = SaveDC(dc);
     SelectObject(dc, Host().UiFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, hot ? Menus().textSelected : Menus().textNormal);
-    DrawTextA(dc, shown.data(), static_cast<int>(favourite.path.size()), &text,
+    DrawTextW(dc, shown.data(), static_cast<int>(favourite.path.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_MODIFYSTRING);
     RestoreDC(dc, saved);
 }

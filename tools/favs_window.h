@@ -19,7 +19,7 @@ public:
 
     const std::vector<Favourite>& Entries() const { return entries_; }
     // Appends a favourite given in its stored form ("path" or "path|").
-    void Add(const std::string& stored);
+    void Add(const std::wstring& stored);
     void OpenChosen();
     void OpenAll();
     void DeleteChosen();

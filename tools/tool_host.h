@@ -26,7 +26,7 @@ public:
     // Config.ini, where the favourites are kept.
     virtual std::string ConfigPath() const = 0;
     // Opens a path as a document (or selects it when it is open already).
-    virtual void OpenPath(const std::string& path) = 0;
+    virtual void OpenPath(const std::wstring& path) = 0;
     // The module holding the pictures (the about picture, the start-up marker).
     virtual HINSTANCE Resources() const = 0;
 };

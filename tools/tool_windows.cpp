@@ -18,7 +18,7 @@ public:
     HFONT UiFont() const override { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
     bool DropShadowPlatform() const override { return false; }
     std::string ConfigPath() const override { return {}; }
-    void OpenPath(const std::string&) override {}
+    void OpenPath(const std::wstring&) override {}
     HINSTANCE Resources() const override { return GetModuleHandleA(nullptr); }
 };
 
@@ -89,7 +89,7 @@ void PasteChosenClipboardEntry(HWND control) { Clip().PasteChosen(control); }
 void DeleteChosenClipboardEntry() { Clip().DeleteChosen(); }
 void ClearClipboardHistory() { Clip().DeleteAll(); }
 
-void AddFavourite(const std::string& path) { Favs().Add(path); }
+void AddFavourite(const std::wstring& path) { Favs().Add(path); }
 void OpenChosenFavourite() { Favs().OpenChosen(); }
 void OpenAllFavourites() { Favs().OpenAll(); }
 void DeleteChosenFavourite() { Favs().DeleteChosen(); }

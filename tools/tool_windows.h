@@ -35,7 +35,7 @@ void DeleteChosenClipboardEntry();
 void ClearClipboardHistory();
 
 // Commands of the favourites item menu, on the favourite chosen in the list.
-void AddFavourite(const std::string& path);
+void AddFavourite(const std::wstring& path);
 void OpenChosenFavourite();
 void OpenAllFavourites();
 void DeleteChosenFavourite();

@@ -93,6 +93,8 @@ enum Message : UINT {
     GetEncoding = 5350,    // 0, 0 -> the FileEncoding the next save writes
     SaveRecordWide = 5360, // as SaveRecord, with const wchar_t* text (no character is lost
                            // to the code page)
+    LoadFileWide = 5380,   // as LoadFile and SaveFile, with a const wchar_t* path: any file
+    SaveFileWide = 5381,   // name, also one the ANSI code page cannot spell
 };
 
 // How the control writes its file. A file in the ANSI code page is written back in it

@@ -1,11 +1,15 @@
 // The main window built in-process: start-up failures, its parts, documents
 // arriving by drop and hand-off, mnemonics, and what the exit writes.
 #include "platform/app_state.h"
+#include "platform/ansi_text.h"
+#include "platform/hand_off.h"
+#include "docs/document_saving.h"
 #include "app/main_window.h"
 #include "docs/documents.h"
 #include "docs/tab_strip.h"
 #include "options/options_dialog.h"
 #include "tests/harness/in_process_app.h"
+#include "tests/support/wide_files.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
@@ -28,7 +32,7 @@ std::vector<std::string> Captions()
     std::vector<std::string> captions;
     const int count = static_cast<int>(SendMessageA(Main().Tabs(), TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        captions.push_back(tabs::Caption(i));
+        captions.push_back(NarrowToAnsi(tabs::Caption(i)));
     return captions;
 }
 
@@ -44,6 +48,32 @@ HDROP MakeDrop(const std::vector<std::string>& paths)
     std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
+}
+
+// A drop of UTF-16 paths (fWide), as Explorer makes it.
+HDROP MakeWideDrop(const std::vector<std::wstring>& paths)
+{
+    std::wstring list;
+    for (const std::wstring& path : paths)
+        list += path + L'\0';
+    list += L'\0';
+    const std::size_t bytes = list.size() * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), bytes);
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+std::vector<std::wstring> WideCaptions()
+{
+    std::vector<std::wstring> captions;
+    const int count = static_cast<int>(SendMessageW(Main().Tabs(), TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        captions.push_back(tabs::Caption(i));
+    return captions;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -119,7 +149,7 @@ TEST_F(MainWindowTest, HandedOverPathsAreUnquotedAndMatchedIgnoringCase)
     COPYDATASTRUCT data = {7, static_cast<DWORD>(quoted.size() + 1), &quoted[0]};
     EXPECT_EQ(SendMessageA(app.Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 1);
     ASSERT_EQ(DocumentList.size(), 1u);
-    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(path));
 
     std::string upper = path;
     for (char& ch : upper)
@@ -138,7 +168,7 @@ TEST_F(MainWindowTest, HandedOverDataWithoutNulIsNeverReadPastItsSize)
     COPYDATASTRUCT data = {0, static_cast<DWORD>(path.size()), &bytes[0]};
     SendMessageA(app.Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
     ASSERT_EQ(DocumentList.size(), 1u);
-    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(path));
     EXPECT_TRUE(app.messages.empty());
 }
 
@@ -150,7 +180,7 @@ TEST_F(MainWindowTest, MissingFileLeavesAnUntitledTabAfterTheMessage)
     EXPECT_EQ(app.messages[0].text, "Error, cannot open the file\n" + app.Folder() + "nope.txt");
     EXPECT_EQ(app.messages[0].owner, app.Frame());
     EXPECT_EQ(Captions(), std::vector<std::string>{"Untitled"});
-    EXPECT_EQ(DocumentList[0].path, "");
+    EXPECT_EQ(DocumentList[0].path, L"");
 }
 
 TEST_F(MainWindowTest, MenuMnemonicsMatchTheCharacterAfterTheAmpersandExactly)
@@ -175,7 +205,7 @@ TEST_F(MainWindowTest, ExitInTheNormalStateWritesPositionFoldersAndFilters)
 {
     ASSERT_TRUE(app.Start());
     SetWindowPos(app.Frame(), nullptr, 40, 50, 700, 500, SWP_NOZORDER);
-    App().openDir = "C:\\open";
+    App().openDir = L"C:\\open";
     App().saveFilter = 4;
     app.Close();
     EXPECT_EQ(app.Config("Position", "MainLeft"), "40");
@@ -203,6 +233,47 @@ TEST_F(MainWindowTest, ExitWhileMaximisedOrMinimisedKeepsTheLastNormalPosition)
         EXPECT_EQ(run.Config("Position", "MainWidth"), "613");
         EXPECT_EQ(run.Config("Position", "MainState"), command == SC_MAXIMIZE ? "1" : "0");
     }
+}
+
+// Names outside the ANSI code page, in a folder named so too, arrive from each way in:
+// the command line's and the Open dialog's road (OpenDocument), the launcher's and the
+// extension's hand-off in its UTF-16 form, and a drop; each shows its own name, saves
+// byte for byte, and comes back at the next start from the list of open files.
+TEST_F(MainWindowTest, NamesInAnyScriptOpenSaveAndComeBackWhole)
+{
+    const std::wstring folder = WidenAnsi(app.Folder()) + L"\u041F\u0440\u043E\u0435\u043A\u0442\\";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::vector<std::wstring> names = {L"\u65E5\u672C\u8A9E.txt", L"\u03A9\u03BC\u03AD\u03B3\u03B1.txt",
+                                             L"\U0001F600 notes.txt"};
+    for (const std::wstring& name : names)
+        ASSERT_TRUE(e2e::WriteWideFile(folder + name, "text\r\n"));
+    app.SetConfig("Main", "OpenFilesAtStartup", "1");
+    ASSERT_TRUE(app.Start());
+
+    OpenDocument(L"\"" + folder + names[0] + L"\"");
+    const std::wstring handed = folder + names[1];
+    COPYDATASTRUCT data = {handoff::kUtf16Path, static_cast<DWORD>((handed.size() + 1) * sizeof(wchar_t)),
+                           const_cast<wchar_t*>(handed.c_str())};
+    SendMessageW(app.Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    SendMessageW(app.Frame(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeWideDrop({folder + names[2]})), 0);
+    ASSERT_EQ(WideCaptions(), names);
+    EXPECT_TRUE(app.messages.empty()) << app.messages[0].text;
+
+    for (int i = 0; i < 3; ++i) {
+        ActivateDocument(i);
+        SendMessageW(DocumentList[static_cast<std::size_t>(i)].control, WM_CHAR, L'\u00E9', 1);
+        ASSERT_TRUE(WriteDocument());
+        EXPECT_EQ(e2e::ReadWideFile(folder + names[static_cast<std::size_t>(i)]), "\xC3\xA9text\r\n") << i;
+    }
+    app.Close();
+    const std::string config = harness::ReadFile(app.Folder() + "Config.ini");
+    EXPECT_EQ(config.find('?'), std::string::npos) << config;
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(WideCaptions(), names);
+    app.Close();
+    for (const std::wstring& name : names)
+        DeleteFileW((folder + name).c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(MainWindowTest, StartupFilesAreRememberedOnlyWhileTheOptionIsOn)

@@ -1,6 +1,7 @@
 // Loading and saving: encodings, line ends and NUL bytes survive; failures return 0
 // and leave both the document and the file on disk as they were.
 #include "control_fixture.h"
+#include "tests/support/wide_files.h"
 
 #include <random>
 
@@ -187,6 +188,40 @@ TEST_F(FileTest, FailingSavesLeaveTheOriginalAndTheDocument)
     EXPECT_NE(Send(corvex::IsModified), 0);
     EXPECT_EQ(Text(), "replacement");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"target.txt"});
+}
+
+} // namespace
+
+namespace {
+
+std::wstring Widen(const std::string& ansi)
+{
+    std::wstring wide(ansi.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], static_cast<int>(wide.size()))));
+    return wide;
+}
+
+TEST_F(FileTest, WidePathsReachNamesTheCodePageCannotSpell)
+{
+    const std::wstring folderPath = Widen(folder.File("")) + L"\u041F\u0440\u043E\u0435\u043A\u0442";  // Проект
+    ASSERT_TRUE(CreateDirectoryW(folderPath.c_str(), nullptr));
+    const std::wstring japanese = folderPath + L"\\\u65E5\u672C\u8A9E.txt";
+    const std::wstring emoji = folderPath + L"\\\U0001F600 notes.txt";
+    const std::string bytes = "caf\xC3\xA9 \xE6\x97\xA5\r\nline two\n";
+    ASSERT_TRUE(e2e::WriteWideFile(japanese, bytes));
+
+    EXPECT_EQ(Send(corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(japanese.c_str())), 1);
+    EXPECT_EQ(Send(corvex::SaveFileWide, 0, reinterpret_cast<LPARAM>(emoji.c_str())), 1);
+    EXPECT_EQ(e2e::ReadWideFile(emoji), bytes);
+    EXPECT_EQ(Send(corvex::SaveFileWide, 0, reinterpret_cast<LPARAM>(japanese.c_str())), 1);
+    EXPECT_EQ(e2e::ReadWideFile(japanese), bytes) << "saved over itself byte for byte";
+    EXPECT_EQ(Send(corvex::LoadFileWide, 0, 0), 0) << "no path";
+    EXPECT_EQ(Send(corvex::SaveFileWide, 0, reinterpret_cast<LPARAM>(L"")), 0);
+
+    for (const std::wstring& path : {japanese, emoji})
+        DeleteFileW(path.c_str());
+    RemoveDirectoryW(folderPath.c_str());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "tests/docs/docs_fixture.h"
+#include "platform/ansi_text.h"
 
 #include "app/main_window.h"
 #include "corvex/include/corvex.h"
@@ -55,7 +56,7 @@ std::vector<std::string> DocsTest::Captions() const
     std::vector<std::string> captions;
     const int count = static_cast<int>(SendMessageA(Main().Tabs(), TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i)
-        captions.push_back(tabs::Caption(i));
+        captions.push_back(NarrowToAnsi(tabs::Caption(i)));
     return captions;
 }
 

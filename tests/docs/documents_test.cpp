@@ -1,6 +1,7 @@
 // Opening, finding, switching and closing documents; the open dialog's record and
 // what it remembers.
 #include "platform/app_state.h"
+#include "platform/ansi_text.h"
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "platform/ui_seam.h"
@@ -97,7 +98,7 @@ TEST_F(DocumentsTest, CtrlTabMovesToTheNextTabAndCtrlShiftTabBackWrappingAround)
 
 TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
 {
-    App().openDir = "C:\\start";
+    App().openDir = L"C:\\start";
     App().openFilter = 3;
     const int saveFilter = App().saveFilter;
     const std::string path = MakeFile("chosen.txt");
@@ -105,15 +106,15 @@ TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
     DWORD seenFilter = 0, seenFlags = 0;
     std::string seenFolder;
     std::vector<std::string> filterList;
-    ui::SetFileDialogHandler([&](bool, OPENFILENAMEA& request) {
+    ui::SetFileDialogHandler([&](bool, OPENFILENAMEW& request) {
         seenOwner = request.hwndOwner;
         seenFilter = request.nFilterIndex;
         seenFlags = request.Flags;
-        seenFolder = request.lpstrInitialDir ? request.lpstrInitialDir : "";
-        for (const char* item = request.lpstrFilter; item && *item; item += lstrlenA(item) + 1)
-            filterList.push_back(item);
+        seenFolder = request.lpstrInitialDir ? NarrowToAnsi(request.lpstrInitialDir) : "";
+        for (const wchar_t* item = request.lpstrFilter; item && *item; item += lstrlenW(item) + 1)
+            filterList.push_back(NarrowToAnsi(item));
         request.nFilterIndex = 2;
-        lstrcpyA(request.lpstrFile, path.c_str());
+        lstrcpyW(request.lpstrFile, WidenAnsi(path).c_str());
         return true;
     });
     OpenFileCommand();
@@ -128,13 +129,13 @@ TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
     EXPECT_TRUE(seenFlags & OFN_PATHMUSTEXIST);
     EXPECT_FALSE(seenFlags & OFN_ALLOWMULTISELECT);
     ASSERT_EQ(DocumentList.size(), 1u);
-    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(path));
     EXPECT_EQ(App().openFilter, 2);
-    EXPECT_EQ(App().openDir + "\\", app.Folder());
+    EXPECT_EQ(App().openDir + L"\\", WidenAnsi(app.Folder()));
     EXPECT_EQ(App().saveFilter, saveFilter);  // the save items are the save dialog's
 
     // Cancelled: nothing opens and nothing is remembered.
-    ui::SetFileDialogHandler([](bool, OPENFILENAMEA& request) {
+    ui::SetFileDialogHandler([](bool, OPENFILENAMEW& request) {
         request.nFilterIndex = 9;
         return false;
     });

@@ -1,6 +1,7 @@
 // Ways work could be lost: a Save As that fails, a window destroyed without being
 // closed, the end of the Windows session, and text the file's encoding cannot hold.
 #include "app/main_window.h"
+#include "platform/ansi_text.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_saving.h"
 #include "docs/documents.h"
@@ -23,20 +24,20 @@ TEST_F(KeepingWorkTest, ASaveAsThatFailsOrIsCancelledKeepsThePathNameAndCaption)
     SaveDocumentAs();
     ASSERT_EQ(app.messages.size(), 1u);
     EXPECT_EQ(app.messages[0].text, "Error, cannot save file");
-    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(path));
     EXPECT_EQ(Captions(), std::vector<std::string>{"notes.txt*"});
     EXPECT_TRUE(Modified(0));
 
     app.dialogPaths.push_back("");  // cancelled
     SaveDocumentAs();
-    EXPECT_EQ(DocumentList[0].path, path);
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(path));
 
     // An untitled document whose first save fails stays untitled.
     OpenDocument("");
     Type(1, "draft");
     app.dialogPaths.push_back(app.Folder() + "no such folder\\draft.txt");
     SaveDocument();
-    EXPECT_EQ(DocumentList[1].path, "");
+    EXPECT_EQ(DocumentList[1].path, L"");
     EXPECT_EQ(Captions()[1], "Untitled*");
 }
 

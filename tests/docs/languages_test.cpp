@@ -1,5 +1,6 @@
 // Syntax languages chosen from the extension and from the language menu.
 #include "app/main_window.h"
+#include "platform/ansi_text.h"
 #include "corvex/include/corvex.h"
 #include "docs/document_saving.h"
 #include "docs/documents.h"
@@ -64,11 +65,11 @@ protected:
 
 TEST_F(LanguagesTest, TheActiveDocumentGetsTheLanguageOfItsPath)
 {
-    DocumentList[0].path = app.Folder() + "notes.Php4";
+    DocumentList[0].path = WidenAnsi(app.Folder() + "notes.Php4");
     SelectLanguageForPath();
-    DocumentList[0].path = app.Folder() + "Makefile";
+    DocumentList[0].path = WidenAnsi(app.Folder() + "Makefile");
     SelectLanguageForPath();
-    DocumentList[0].path = app.Folder() + "readme.txt";
+    DocumentList[0].path = WidenAnsi(app.Folder() + "readme.txt");
     SelectLanguageForPath();
     EXPECT_EQ(LanguagesSent(), (std::vector<std::string>{"PHP", "(none)"}));
 }
@@ -77,7 +78,7 @@ TEST_F(LanguagesTest, SaveAsUnderANewExtensionKeepsTheLanguage)
 {
     app.dialogPaths.push_back(app.Folder() + "renamed.php");
     SaveDocumentAs();
-    EXPECT_EQ(DocumentList[0].path, app.Folder() + "renamed.php");
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(app.Folder() + "renamed.php"));
     EXPECT_TRUE(LanguagesSent().empty());
 }
 

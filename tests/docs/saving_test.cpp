@@ -1,5 +1,6 @@
 // Save, Save As, Save all, and the save prompt of Close.
 #include "platform/app_state.h"
+#include "platform/ansi_text.h"
 #include "app/main_window.h"
 #include "docs/document_commands.h"
 #include "docs/document_saving.h"
@@ -27,13 +28,13 @@ TEST_F(SavingTest, SaveOnAnUnmodifiedDocumentWritesNothingAndSaveAsWritesIt)
     app.dialogPaths.push_back(copy);
     SaveDocumentAs();
     EXPECT_EQ(harness::ReadFile(copy), "original");
-    EXPECT_EQ(DocumentList[0].path, copy);
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(copy));
     EXPECT_EQ(Captions(), std::vector<std::string>{"copy.txt"});
     ASSERT_EQ(app.dialogWasSave, std::vector<bool>{true});
     // The dialog asks before replacing a file and lets a new name be typed.
     EXPECT_TRUE(app.lastDialogFlags & OFN_OVERWRITEPROMPT);
     EXPECT_FALSE(app.lastDialogFlags & OFN_FILEMUSTEXIST);
-    EXPECT_EQ(App().saveDir + "\\", app.Folder());
+    EXPECT_EQ(App().saveDir + L"\\", WidenAnsi(app.Folder()));
 }
 
 TEST_F(SavingTest, SavingAModifiedUntitledDocumentAsksForANameOnce)
@@ -43,7 +44,7 @@ TEST_F(SavingTest, SavingAModifiedUntitledDocumentAsksForANameOnce)
     app.dialogPaths.push_back("");  // cancelled: nothing written, still modified
     SaveDocument();
     EXPECT_TRUE(Modified(0));
-    EXPECT_EQ(DocumentList[0].path, "");
+    EXPECT_EQ(DocumentList[0].path, L"");
 
     const std::string path = app.Folder() + "new.txt";
     app.dialogPaths.push_back(path);

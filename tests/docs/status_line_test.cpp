@@ -64,7 +64,7 @@ TEST_F(StatusLineTest, TypingMarksTheTabAndTheSavedFieldAndSavingClearsBoth)
 TEST_F(StatusLineTest, ACaptionEndingInSeveralAsterisksLosesThemAllOnceSaved)
 {
     OpenDocument(MakeFile("stars.txt"));
-    tabs::SetCaption(0, "stars.txt***");
+    tabs::SetCaption(0, L"stars.txt***");
     status::UpdateSavedField();
     EXPECT_EQ(Captions(), std::vector<std::string>{"stars.txt"});
 }

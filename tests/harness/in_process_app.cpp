@@ -1,4 +1,5 @@
 #include "tests/harness/in_process_app.h"
+#include "platform/ansi_text.h"
 
 #include "platform/app_state.h"
 #include "app/main_window.h"
@@ -45,7 +46,7 @@ InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quill
         }
         return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
     });
-    ui::SetFileDialogHandler([this](bool save, OPENFILENAMEA& request) {
+    ui::SetFileDialogHandler([this](bool save, OPENFILENAMEW& request) {
         dialogWasSave.push_back(save);
         lastDialogFlags = static_cast<int>(request.Flags);
         std::string path;
@@ -53,9 +54,10 @@ InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quill
             path = dialogPaths.front();
             dialogPaths.pop_front();
         }
-        if (path.empty() || path.size() >= request.nMaxFile)
+        const std::wstring wide = WidenAnsi(path);
+        if (wide.empty() || wide.size() >= request.nMaxFile)
             return false;
-        std::memcpy(request.lpstrFile, path.c_str(), path.size() + 1);
+        std::memcpy(request.lpstrFile, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
         return true;
     });
 }
@@ -84,7 +86,7 @@ bool InProcessApp::Start()
 {
     started_ = Startup(folder_ + "Quillet.exe");
     if (started_)
-        OpenCommandLine("");  // the end of start-up: handed-over paths open from now on
+        OpenCommandLine(L"");  // the end of start-up: handed-over paths open from now on
     Pump();
     return started_;
 }

@@ -1,6 +1,7 @@
 #include "tests/harness/staged_app.h"
 
 #include "tests/harness/remote_memory.h"
+#include "platform/ansi_text.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -283,32 +284,36 @@ namespace {
 
 // Starts a program of the staged folder; the child inherits the settings-key variable,
 // and this process's own value is put back at once.
-bool StartStaged(const std::string& folder, const char* program, const std::string& arguments,
+bool StartStaged(const std::string& folder, const char* program, const std::wstring& arguments,
                  const std::string& settingsProduct, PROCESS_INFORMATION& process)
 {
-    std::string commandLine = "\"" + folder + program + "\"";
+    std::wstring commandLine = L"\"" + WidenAnsi(folder + program) + L"\"";
     if (!arguments.empty())
-        commandLine += " " + arguments;
-    STARTUPINFOA startup = {};
+        commandLine += L" " + arguments;
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     constexpr const char* kVariable = "QUILLET_SETTINGS_PRODUCT";
     char previous[256] = {};
     const DWORD previousLength = GetEnvironmentVariableA(kVariable, previous, sizeof previous);
     SetEnvironmentVariableA(kVariable, settingsProduct.c_str());
-    const bool started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                        folder.c_str(), &startup, &process) != FALSE;
+    const bool started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                        WidenAnsi(folder).c_str(), &startup, &process) != FALSE;
     SetEnvironmentVariableA(kVariable, previousLength > 0 && previousLength < sizeof previous ? previous : nullptr);
     return started;
 }
 
 } // namespace
 
-bool StagedApp::Launch(const std::string& arguments)
+bool StagedApp::Launch(const std::string& arguments) { return Launch(WidenAnsi(arguments)); }
+
+bool StagedApp::Launch(const std::wstring& arguments)
 {
     return StartStaged(folder_, "Quillet.exe", arguments, settingsProduct_, process_);
 }
 
-HANDLE StagedApp::StartLauncher(const std::string& arguments)
+HANDLE StagedApp::StartLauncher(const std::string& arguments) { return StartLauncher(WidenAnsi(arguments)); }
+
+HANDLE StagedApp::StartLauncher(const std::wstring& arguments)
 {
     PROCESS_INFORMATION launcher = {};
     if (!StartStaged(folder_, "Lanchet.exe", arguments, settingsProduct_, launcher))
@@ -317,7 +322,9 @@ HANDLE StagedApp::StartLauncher(const std::string& arguments)
     return launcher.hProcess;
 }
 
-int StagedApp::RunLauncher(const std::string& arguments, int ms)
+int StagedApp::RunLauncher(const std::string& arguments, int ms) { return RunLauncher(WidenAnsi(arguments), ms); }
+
+int StagedApp::RunLauncher(const std::wstring& arguments, int ms)
 {
     HANDLE launcher = StartLauncher(arguments);
     if (!launcher)
@@ -438,32 +445,37 @@ struct TabItem32 {
 std::vector<std::string> TabCaptionsOf(HWND main)
 {
     std::vector<std::string> captions;
+    for (const std::wstring& caption : WideTabCaptionsOf(main))
+        captions.push_back(NarrowToAnsi(caption));
+    return captions;
+}
+
+std::vector<std::wstring> WideTabCaptionsOf(HWND main)
+{
+    std::vector<std::wstring> captions;
     HWND tabs = GetDlgItem(main, 100);
-    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
     const WindowProcess owner(main);
     const bool narrow = ProgramIsWow64();
-    const std::size_t itemSize = narrow ? sizeof(TabItem32) : sizeof(TCITEMA);
-    RemoteMemory memory(owner.Handle(), itemSize + 260);
-    char* const remoteText = static_cast<char*>(memory.Address()) + itemSize;
+    const std::size_t itemSize = narrow ? sizeof(TabItem32) : sizeof(TCITEMW);
+    RemoteMemory memory(owner.Handle(), itemSize + 260 * sizeof(wchar_t));
+    auto* const remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(memory.Address()) + itemSize);
     for (int i = 0; i < count; ++i) {
         if (narrow) {
-            TabItem32 item = {};
-            item.mask = TCIF_TEXT;
-            item.text = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText));
-            item.textMax = 260;
+            TabItem32 item = {TCIF_TEXT, 0, 0, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText)), 260, 0, 0};
             memory.Write(&item, sizeof item);
         } else {
-            TCITEMA item = {};
+            TCITEMW item = {};
             item.mask = TCIF_TEXT;
             item.pszText = remoteText;
             item.cchTextMax = 260;
             memory.Write(&item, sizeof item);
         }
-        char text[260] = {};
+        wchar_t text[260] = {};
         memory.Write(text, sizeof text, itemSize);
-        SendMessageA(tabs, TCM_GETITEMA, i, memory.AsLParam());
+        SendMessageW(tabs, TCM_GETITEMW, i, memory.AsLParam());
         memory.Read(text, sizeof text, itemSize);
-        text[259] = '\0';
+        text[259] = L'\0';
         captions.push_back(text);
     }
     return captions;

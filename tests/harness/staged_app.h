@@ -70,6 +70,8 @@ HWND ActiveEditor(HWND main);
 // Tab captions of the tab control of `main`, a main window of another process (one the
 // test did not launch itself, say), read from that process.
 std::vector<std::string> TabCaptionsOf(HWND main);
+// The same, as UTF-16: names outside the ANSI code page as they are.
+std::vector<std::wstring> WideTabCaptionsOf(HWND main);
 // Whether this process can read the captions of `main`'s tabs. On Windows it always can
 // (a 64-bit test passes a 32-bit program the 32-bit layout); a 32-bit program run under
 // user-mode emulation on a 64-bit machine keeps its memory out of this process's reach.
@@ -98,6 +100,7 @@ public:
     // Starts Quillet.exe with an optional command line, its editor settings in the key
     // of this StagedApp (removed again by the destructor).
     bool Launch(const std::string& arguments = "");
+    bool Launch(const std::wstring& arguments);
     // "Software\Brightmoor Tests\<product>\Editor Settings": where the program keeps its
     // editor settings, under HKEY_LOCAL_MACHINE.
     std::string SettingsSectionPath() const { return e2e::SettingsSectionPath(settingsProduct_); }
@@ -123,8 +126,10 @@ public:
     // editor it starts gets this StagedApp's settings key too); its exit code, or -1 when
     // it did not end within `ms`.
     int RunLauncher(const std::string& arguments, int ms = 15000);
+    int RunLauncher(const std::wstring& arguments, int ms = 15000);
     // The same without waiting: the launcher's process handle (the caller closes it).
     HANDLE StartLauncher(const std::string& arguments);
+    HANDLE StartLauncher(const std::wstring& arguments);
     // Hands a path over as the launcher does (WM_COPYDATA, NUL counted).
     static void SendPath(HWND main, const std::string& path);
     // Tab captions of the main window's tab control, read from the other process.

@@ -1,6 +1,7 @@
 // Vantrix.dll as Explorer uses it: the class factory, the menu item and its help text,
 // the hand-off of the selected files to the editor, and what registration writes.
 #include "platform/ansi_text.h"
+#include "platform/hand_off.h"
 #include "tests/harness/staged_app.h"
 #include "tests/support/drop_data.h"
 
@@ -180,7 +181,7 @@ TEST_F(VantrixTest, HelpTextNamesOneFileOrSeveralAndIsCutToTheBuffer)
 TEST_F(VantrixTest, InitializeWithoutFilesIsRefused)
 {
     IContextMenu* menu = library.NewMenu();
-    DropData empty({});
+    DropData empty(std::vector<std::string>{});
     IShellExtInit* init = InitOf(menu);
     EXPECT_EQ(init->Initialize(nullptr, &empty, nullptr), E_INVALIDARG);
     EXPECT_EQ(init->Initialize(nullptr, nullptr, nullptr), E_INVALIDARG);
@@ -212,12 +213,20 @@ public:
         CloseHandle(release_);
     }
     HWND Window() const { return window_; }
+    // The paths received, in the ANSI code page (the tests' names all fit it).
     std::vector<std::string> Received() const
+    {
+        std::vector<std::string> narrow;
+        for (const std::wstring& path : ReceivedWide())
+            narrow.push_back(NarrowToAnsi(path));
+        return narrow;
+    }
+    std::vector<std::wstring> ReceivedWide() const
     {
         std::lock_guard<std::mutex> lock(mutex_);
         return received_;
     }
-    // Every path came with dwData 0 and its NUL counted in cbData.
+    // Every path came in the UTF-16 form, its NUL counted in cbData.
     bool SizesRight() const
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -230,11 +239,12 @@ private:
         auto* self = reinterpret_cast<FakeEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         if (message == WM_COPYDATA && self) {
             const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-            const std::string path(static_cast<const char*>(data->lpData));
+            const std::wstring path(static_cast<const wchar_t*>(data->lpData));
             {
                 std::lock_guard<std::mutex> lock(self->mutex_);
                 self->received_.push_back(path);
-                self->sizesRight_ = self->sizesRight_ && data->cbData == path.size() + 1 && data->dwData == 0;
+                self->sizesRight_ = self->sizesRight_ && data->cbData == (path.size() + 1) * sizeof(wchar_t) &&
+                                    data->dwData == handoff::kUtf16Path;
             }
             if (self->hung_)
                 WaitForSingleObject(self->release_, 120000);
@@ -268,7 +278,7 @@ private:
     HANDLE release_ = nullptr;
     HWND window_ = nullptr;
     mutable std::mutex mutex_;
-    std::vector<std::string> received_;
+    std::vector<std::wstring> received_;
     bool sizesRight_ = true;
     std::thread thread_;
 };
@@ -310,12 +320,32 @@ TEST_F(VantrixHandOff, EachSelectedFileGoesToTheEditorInOrderAndOnlyTheLastSelec
     EXPECT_TRUE(editor.Received().empty());
     EXPECT_EQ(InvokeOffset(menu, 0), S_OK);
     EXPECT_EQ(editor.Received(), (std::vector<std::string>{"C:\\one.txt", "C:\\two words.txt", "C:\\three.c"}));
-    EXPECT_TRUE(editor.SizesRight()) << "dwData 0, the NUL counted in cbData";
+    EXPECT_TRUE(editor.SizesRight()) << "dwData kUtf16Path, the NUL counted in cbData";
 
     // A selection that cannot be read leaves none behind: nothing more goes out.
     EXPECT_EQ(Select(menu, {}), E_INVALIDARG);
     EXPECT_EQ(InvokeOffset(menu, 0), S_OK);
     EXPECT_EQ(editor.Received().size(), 3u);
+    menu->Release();
+}
+
+// Explorer hands the selection over as UTF-16: names outside the ANSI code page reach
+// the editor whole, in the UTF-16 form of the hand-off.
+TEST_F(VantrixHandOff, NamesInAnyScriptReachTheEditorWhole)
+{
+    FakeEditor editor;
+    ASSERT_NE(editor.Window(), nullptr);
+    IContextMenu* menu = library.NewMenu();
+    const std::vector<std::wstring> names = {L"C:\\\u041F\u0440\u043E\u0435\u043A\u0442\\\u65E5\u672C\u8A9E.txt",
+                                             L"C:\\\u03A9\u03BC\u03AD\u03B3\u03B1.txt",
+                                             L"C:\\\U0001F600 notes.txt"};
+    DropData data(names);
+    IShellExtInit* init = InitOf(menu);
+    ASSERT_EQ(init->Initialize(nullptr, &data, nullptr), S_OK);
+    init->Release();
+    EXPECT_EQ(InvokeOffset(menu, 0), S_OK);
+    EXPECT_EQ(editor.ReceivedWide(), names);
+    EXPECT_TRUE(editor.SizesRight());
     menu->Release();
 }
 

@@ -14,17 +14,23 @@ namespace e2e {
 
 class DropData : public IDataObject {
 public:
+    // ANSI paths (fWide 0), as older shells hand them over.
     explicit DropData(const std::vector<std::string>& paths)
     {
         std::string list;
         for (const std::string& path : paths)
             list += path + '\0';
         list += '\0';
-        memory_ = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory_));
-        drop->pFiles = sizeof(DROPFILES);
-        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
-        GlobalUnlock(memory_);
+        Fill(list.data(), list.size(), false);
+    }
+    // UTF-16 paths (fWide 1), as Explorer hands them over.
+    explicit DropData(const std::vector<std::wstring>& paths)
+    {
+        std::wstring list;
+        for (const std::wstring& path : paths)
+            list += path + L'\0';
+        list += L'\0';
+        Fill(list.data(), list.size() * sizeof(wchar_t), true);
     }
     ~DropData() { GlobalFree(memory_); }
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override
@@ -58,6 +64,15 @@ public:
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 
 private:
+    void Fill(const void* list, std::size_t bytes, bool wide)
+    {
+        memory_ = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory_));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = wide;
+        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list, bytes);
+        GlobalUnlock(memory_);
+    }
     HGLOBAL memory_ = nullptr;
 };
 

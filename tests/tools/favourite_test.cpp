@@ -7,23 +7,23 @@ namespace {
 
 TEST(FavouriteForm, ATrailingBarMarksTheFavouriteForStartup)
 {
-    const Favourite marked = ParseFavourite("C:\\notes\\todo.txt|");
+    const Favourite marked = ParseFavourite(L"C:\\notes\\todo.txt|");
     EXPECT_TRUE(marked.openOnStartup);
-    EXPECT_EQ(marked.path, "C:\\notes\\todo.txt");
-    const Favourite plain = ParseFavourite("C:\\notes\\todo.txt");
+    EXPECT_EQ(marked.path, L"C:\\notes\\todo.txt");
+    const Favourite plain = ParseFavourite(L"C:\\notes\\todo.txt");
     EXPECT_FALSE(plain.openOnStartup);
-    EXPECT_EQ(plain.path, "C:\\notes\\todo.txt");
+    EXPECT_EQ(plain.path, L"C:\\notes\\todo.txt");
 }
 
 TEST(FavouriteForm, StoredFormRoundTrips)
 {
-    for (const char* stored : {"C:\\a.txt", "C:\\a.txt|", "|", "x||", ""}) {
+    for (const wchar_t* stored : {L"C:\\a.txt", L"C:\\a.txt|", L"|", L"x||", L"", L"C:\\\x65E5\x672C.txt|"}) {
         EXPECT_EQ(StoredForm(ParseFavourite(stored)), stored);
     }
     // Only the last bar is the mark.
-    const Favourite doubled = ParseFavourite("x||");
+    const Favourite doubled = ParseFavourite(L"x||");
     EXPECT_TRUE(doubled.openOnStartup);
-    EXPECT_EQ(doubled.path, "x|");
+    EXPECT_EQ(doubled.path, L"x|");
 }
 
 } // namespace

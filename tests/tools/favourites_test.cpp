@@ -2,6 +2,7 @@
 // test's own: what is read from and written to [Favs], and what the item commands do with
 // the chosen entry, and when their entry is gone.
 #include "corvex/include/corvex.h"
+#include "platform/ansi_text.h"
 #include "tests/harness/clipboard_text.h"
 #include "tests/harness/staged_app.h"
 #include "tools/clip_viewer.h"
@@ -52,7 +53,7 @@ public:
     HFONT UiFont() const override { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
     bool DropShadowPlatform() const override { return false; }
     std::string ConfigPath() const override { return config_; }
-    void OpenPath(const std::string& path) override { opened.push_back(path); }
+    void OpenPath(const std::wstring& path) override { opened.push_back(NarrowToAnsi(path)); }
     HINSTANCE Resources() const override { return GetModuleHandleA(nullptr); }
 
     std::vector<WPARAM> commands;
@@ -111,12 +112,12 @@ TEST_F(FavouritesTest, LoadsUpToTheFirstGapAndWritesTheListBackWithoutGaps)
     favourites.Show(false, nullptr, 0);
     ASSERT_EQ(favourites.Entries().size(), 2u);
     EXPECT_TRUE(favourites.Entries()[1].openOnStartup);
-    EXPECT_EQ(favourites.Entries()[1].path, "C:\\b.txt");
+    EXPECT_EQ(favourites.Entries()[1].path, L"C:\\b.txt");
     EXPECT_EQ(SendMessageA(favourites.List(), LB_GETCOUNT, 0, 0), 2);
 
     favourites.OpenMarked();
     EXPECT_EQ(host_.opened, std::vector<std::string>{"C:\\b.txt"});
-    favourites.Add("C:\\e.txt");
+    favourites.Add(L"C:\\e.txt");
     favourites.Destroy();
     EXPECT_EQ(Stored("0"), "C:\\a.txt");
     EXPECT_EQ(Stored("1"), "C:\\b.txt|");
@@ -176,7 +177,7 @@ TEST_F(FavouritesTest, AListThatWasNeverLoadedIsNeverWritten)
     Write("0", "C:\\kept.txt");
     {
         tools::FavsWindow favourites;  // never created: nothing loaded
-        favourites.Add("C:\\other.txt");
+        favourites.Add(L"C:\\other.txt");
         favourites.Destroy();
     }
     EXPECT_EQ(Stored("0"), "C:\\kept.txt");
