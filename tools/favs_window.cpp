@@ -27,7 +27,9 @@ const PopupListStyle kFavsStyle = {
 
 constexpr const char* kSection = "Favs";
 constexpr int kMarkerBitmap = 504;
-constexpr int kValueBufferSize = 260;
+// Room for the longest stored favourite: a path of MAX_PATH UTF-16 units takes up to three
+// bytes a unit in its marked UTF-8 form, behind the three-byte mark and before the "|".
+constexpr int kValueBufferSize = 4 + 3 * MAX_PATH + 2;
 constexpr COLORREF kMarkerKey = RGB(255, 0, 255);  // the marker's see-through colour
 
 enum : UINT { kOpen = 800, kOpenAll = 801, kDelete = 804, kOpenOnStartup = 808 };

@@ -125,6 +125,28 @@ TEST_F(FavouritesTest, LoadsUpToTheFirstGapAndWritesTheListBackWithoutGaps)
     EXPECT_EQ(Stored("3"), "");
 }
 
+// A favourite outside the ANSI code page is stored as marked UTF-8 and comes back whole,
+// however long its path (up to MAX_PATH units, three UTF-8 bytes each).
+TEST_F(FavouritesTest, NamesOutsideTheCodePageOfAnyLengthComeBackWhole)
+{
+    const std::wstring deep = L"C:\\" + std::wstring(240, L'\u65E5') + L"\\\U0001F600.txt";
+    {
+        tools::FavsWindow favourites;
+        favourites.Show(false, nullptr, 0);
+        favourites.Add(deep + L"|");
+        favourites.Add(L"C:\\\u03A9.txt");
+        favourites.Destroy();
+    }
+    EXPECT_EQ(Stored("1"), "\xEF\xBB\xBF" "C:\\\xCE\xA9.txt");
+    tools::FavsWindow favourites;
+    favourites.Show(false, nullptr, 0);
+    ASSERT_EQ(favourites.Entries().size(), 2u);
+    EXPECT_EQ(favourites.Entries()[0].path, deep);
+    EXPECT_TRUE(favourites.Entries()[0].openOnStartup);
+    EXPECT_EQ(favourites.Entries()[1].path, L"C:\\\u03A9.txt");
+    favourites.Destroy();
+}
+
 TEST_F(FavouritesTest, AClickOnAnEntryOpensItThroughTheMainWindow)
 {
     Write("0", "C:\\a.txt");
