@@ -89,6 +89,7 @@ std::string ReadStoredBytes(const char* section, const char* key, const std::str
 {
     std::string buffer(kValueBufferSize, '\0');
     for (;;) {
+        // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
         const DWORD length = GetPrivateProfileStringA(section, key, fallback.c_str(), &buffer[0],
                                                       static_cast<DWORD>(buffer.size()), g_path.c_str());
         if (length + 1 < buffer.size() || buffer.size() >= 1u << 20) {

@@ -75,6 +75,7 @@ void FavsWindow::Save()
     WritePrivateProfileStringA(kSection, nullptr, nullptr, file.c_str());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const std::string bytes = stored::Encode(StoredForm(entries_[i]), AnsiCodePage());
+        // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
         WritePrivateProfileStringA(kSection, std::to_string(i).c_str(), bytes.c_str(), file.c_str());
     }
     entries_.clear();
