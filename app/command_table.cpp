@@ -54,7 +54,7 @@ void RunMacroCommand(int code, LPARAM lParam)
         RunOnActive(code, lParam);
 }
 
-bool MainWindowIsTopmost() { return (GetWindowLongA(Main().Frame(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool MainWindowIsTopmost() { return (GetWindowLongW(Main().Frame(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 // --- handlers ----------------------------------------------------------------------------
 // Each takes the command it runs for, so one handler serves a range (macros, languages).
@@ -129,7 +129,7 @@ void ToggleWhitespace(int)
     SendToActive(corvex::ShowWhitespace, shown ? 0 : 1);
 }
 
-void Exit(int) { SendMessageA(Main().Frame(), WM_CLOSE, 0, 0); }  // asks about changes first
+void Exit(int) { SendMessageW(Main().Frame(), WM_CLOSE, 0, 0); }  // asks about changes first
 
 void AddActiveToFavourites(int)
 {

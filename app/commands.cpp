@@ -19,11 +19,11 @@ constexpr WORD kPostedByMenu = 1;  // notification code of the toolbar commands 
 void PostToolbarCommand(int command)
 {
     MainWindow& main = Main();
-    PostMessageA(main.Frame(), WM_COMMAND, MAKEWPARAM(command, kPostedByMenu),
+    PostMessageW(main.Frame(), WM_COMMAND, MAKEWPARAM(command, kPostedByMenu),
                  reinterpret_cast<LPARAM>(main.Toolbar()));
 }
 
-void PostMenuCommand(int command) { PostMessageA(Main().Frame(), WM_COMMAND, command, 0); }
+void PostMenuCommand(int command) { PostMessageW(Main().Frame(), WM_COMMAND, command, 0); }
 
 CommandSource SourceOf(WPARAM wParam, LPARAM lParam)
 {
@@ -50,7 +50,7 @@ void OnEditorKeyCommand(WORD command)
     switch (command) {
     case corvex::KeyNew: RunCommand(CommandSource::Menu, 1100); break;
     case corvex::KeyOpen: RunCommand(CommandSource::Menu, 1101); break;
-    case corvex::KeyClose: PostMessageA(Main().Frame(), kCloseActiveMessage, 0, 0); break;
+    case corvex::KeyClose: PostMessageW(Main().Frame(), kCloseActiveMessage, 0, 0); break;
     case corvex::KeySave: RunCommand(CommandSource::Menu, 1105); break;
     case corvex::KeySaveAs: RunCommand(CommandSource::Menu, 1106); break;
     case corvex::KeyPrint: RunCommand(CommandSource::Toolbar, 705); break;
@@ -100,7 +100,7 @@ bool TranslateMenuBarKey(const MSG& message)
     key.repeat = (message.lParam & (1L << 30)) != 0;
     const menukeys::Decision decision = filter.onKey(key);
     if (decision.open)
-        PostMessageA(frame, kOpenMenuBarMessage, decision.open, 0);
+        PostMessageW(frame, kOpenMenuBarMessage, decision.open, 0);
     return decision.take;
 }
 
@@ -111,7 +111,7 @@ bool TranslateMainWindowKey(const MSG& message)
 
 void ShowHelp()
 {
-    const std::string path = App().appFolder + "Help.chm";
+    const std::wstring path = App().appFolder + L"Help.chm";
     if (FileExists(path))
         ui::OpenWithShell(Main().Frame(), path);
     else

@@ -31,7 +31,7 @@ public:
     {
         MainWindow& main = Main();
         status::LayoutStatusFields();
-        SendMessageA(main.StatusBar(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+        SendMessageW(main.StatusBar(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
         const skin::Rect editor = skin::EditorRectInClient(editorMargins, skin::Size{width, height});
         HDWP batch = BeginDeferWindowPos(2);
         if (Document* active = ActiveDocument())
@@ -47,7 +47,7 @@ public:
     void OpenMainMenu() override
     {
         // As the tray icon's right click does.
-        PostMessageA(Main().Frame(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
+        PostMessageW(Main().Frame(), kTrayCallbackMessage, kTrayIconId, WM_RBUTTONUP);
     }
 
     bool KeepsActiveLook() const override

@@ -49,19 +49,19 @@ LRESULT CALLBACK ClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     // before its own procedure is attached: the path is kept all the same.
     if (message == WM_COPYDATA && window == g_main.Frame() && window)
         return g_main.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 HWND CreateBar(HWND parent, DWORD style, int x, int y, int width, int id)
 {
-    return CreateWindowExA(WS_EX_TRANSPARENT, TOOLBARCLASSNAMEA, "", style, x, y, width, 20, parent,
+    return CreateWindowExW(WS_EX_TRANSPARENT, TOOLBARCLASSNAMEW, L"", style, x, y, width, 20, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
 }
 
 void PrepareBar(HWND bar)
 {
-    SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
+    SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
 }
 
 // An editor run as administrator (to associate file types, say) still takes the paths the
@@ -72,7 +72,7 @@ void LetLowerProcessesReach(HWND window, std::initializer_list<UINT> messages)
 {
     using AllowMessage = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
-    HMODULE user = GetModuleHandleA("user32.dll");
+    HMODULE user = GetModuleHandleW(L"user32.dll");
     const auto allow = reinterpret_cast<AllowMessage>(
         reinterpret_cast<void*>(user ? GetProcAddress(user, "ChangeWindowMessageFilterEx") : nullptr));
     if (!allow)
@@ -86,7 +86,7 @@ void SendLayoutSize(HWND frame)
 {
     RECT client = {};
     GetClientRect(frame, &client);
-    SendMessageA(frame, WM_SIZE, IsZoomed(frame) ? SIZE_MAXIMIZED : SIZE_RESTORED,
+    SendMessageW(frame, WM_SIZE, IsZoomed(frame) ? SIZE_MAXIMIZED : SIZE_RESTORED,
                  MAKELPARAM(client.right, client.bottom));
 }
 
@@ -96,18 +96,18 @@ MainWindow& Main() { return g_main; }
 
 void RegisterMainWindowClass()
 {
-    WNDCLASSEXA wc = {};
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = &ClassProcedure;
     wc.hInstance = App().instance;
-    wc.hIcon = static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, 32, 32, 0));
+    wc.hIcon = static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_QUILLET), IMAGE_ICON, 32, 32, 0));
     wc.hIconSm = static_cast<HICON>(
-        LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, 16, 16, LR_SHARED));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+        LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_QUILLET), IMAGE_ICON, 16, 16, LR_SHARED));
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "Quillet";
-    RegisterClassExA(&wc);
+    wc.lpszClassName = L"Quillet";
+    RegisterClassExW(&wc);
 }
 
 void RelayoutMainWindow() { SendLayoutSize(g_main.Frame()); }
@@ -124,19 +124,19 @@ bool MainWindow::CreateMenuBar()
     if (!menuBar_)
         return false;
     PrepareBar(menuBar_);
-    SendMessageA(menuBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
-    static char captions[kMenuBarButtonCount][32];
+    SendMessageW(menuBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
+    static wchar_t captions[kMenuBarButtonCount][32];
     TBBUTTON buttons[kMenuBarButtonCount] = {};
     const CommandList commands = MenuBarCommands();
     for (int i = 0; i < kMenuBarButtonCount; ++i) {
-        LoadStringA(App().instance, IDS_MENUBAR_FIRST + i, captions[i], sizeof captions[i]);
+        LoadStringW(App().instance, IDS_MENUBAR_FIRST + i, captions[i], 32);
         buttons[i].iBitmap = I_IMAGENONE;
         buttons[i].idCommand = commands.first[i].id;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = BTNS_DROPDOWN | BTNS_AUTOSIZE;
         buttons[i].iString = reinterpret_cast<INT_PTR>(captions[i]);
     }
-    SendMessageA(menuBar_, TB_ADDBUTTONSA, kMenuBarButtonCount, reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(menuBar_, TB_ADDBUTTONSW, kMenuBarButtonCount, reinterpret_cast<LPARAM>(buttons));
     return true;
 }
 
@@ -155,10 +155,10 @@ bool MainWindow::CreateToolbar()
         buttons[i].fsStyle = BTNS_BUTTON;
         buttons[i].iString = -1;
     }
-    SendMessageA(toolbar_, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(toolbar_, TB_ADDBUTTONSW, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
     // The toolbar announces its tooltips while it is being created, before this object
     // sees the frame's messages: ask for them instead.
-    toolbarTips_ = reinterpret_cast<HWND>(SendMessageA(toolbar_, TB_GETTOOLTIPS, 0, 0));
+    toolbarTips_ = reinterpret_cast<HWND>(SendMessageW(toolbar_, TB_GETTOOLTIPS, 0, 0));
     return true;
 }
 
@@ -180,17 +180,17 @@ bool MainWindow::Create()
     const int height = config::ReadNumber("Position", "MainHeight");
     if (left == 0) left = CW_USEDEFAULT;
     if (top == 0) top = CW_USEDEFAULT;
-    frame_ = CreateWindowExA(WS_EX_TOOLWINDOW, "Quillet", "Quillet", kMainStyle, left, top, width, height,
+    frame_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Quillet", L"Quillet", kMainStyle, left, top, width, height,
                             nullptr, nullptr, App().instance, nullptr);
     if (!frame_)
         return false;
 
-    uiFont_ = CreateFontA(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
+    uiFont_ = CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
     if (!uiFont_)
         return fail("Font");
     Menus().uiFont = uiFont_;
-    Menus().showHint = [](const char* text) { status::SetStatusText(0, text); };
+    Menus().showHint = [](const wchar_t* text) { status::SetStatusText(0, std::wstring(text)); };
 
     CorvexInitialize(corvex::kInitFlags);
     DragAcceptFiles(frame_, TRUE);
@@ -208,16 +208,16 @@ bool MainWindow::Create()
     if (!statusBar_)
         return fail("Statusbar control");
 
-    savedIcon_ = static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_SAVED), IMAGE_ICON, 16, 16, 0));
+    savedIcon_ = static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_SAVED), IMAGE_ICON, 16, 16, 0));
     unsavedIcon_ =
-        static_cast<HICON>(LoadImageA(App().instance, MAKEINTRESOURCEA(IDI_UNSAVED), IMAGE_ICON, 16, 16, 0));
+        static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_UNSAVED), IMAGE_ICON, 16, 16, 0));
     status::Reset();
 
     UseMainWindowAsOptionsHost();
     CreateOptionsDialog();
     UseMainWindowAsToolHost();
     CreateToolPopups();
-    taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
+    taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
     LetLowerProcessesReach(frame_, {WM_COPYDATA, taskbarCreatedMessage_});
     Attach(frame_);
     InstallSkinnedMenuHook();
@@ -292,7 +292,7 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         static const char keys[] = "FESACH";
         for (int i = 0; keys[i]; ++i) {
             if (wParam == static_cast<WPARAM>(keys[i])) {
-                PostMessageA(frame_, kOpenMenuBarMessage, kFirstButtonCommand + i, 0);
+                PostMessageW(frame_, kOpenMenuBarMessage, kFirstButtonCommand + i, 0);
                 return 0;
             }
         }
@@ -415,10 +415,10 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
     const char typed = static_cast<char>(LOWORD(wParam));
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
-        MENUITEMINFOA info = {};
+        MENUITEMINFOW info = {};
         info.cbSize = sizeof info;
         info.fMask = MIIM_DATA | MIIM_STATE;
-        if (!GetMenuItemInfoA(menu, position, TRUE, &info) || !info.dwItemData)
+        if (!GetMenuItemInfoW(menu, position, TRUE, &info) || !info.dwItemData)
             continue;
         if (info.fState & MFS_DISABLED)
             continue;  // a grayed item cannot be chosen, by its mnemonic either
@@ -435,7 +435,7 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MainWindow::OnTabSelectionChange()
 {
-    currentIndex = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
+    currentIndex = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
     Document* active = ActiveDocument();
     if (!active)
         return;
@@ -451,7 +451,7 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
     if (header->hwndFrom == tabs_) {
         switch (header->code) {
         case TCN_SELCHANGING: {
-            const int leaving = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
+            const int leaving = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
             if (leaving >= 0 && leaving < static_cast<int>(DocumentList.size()))
                 ShowWindow(DocumentList[leaving].control, SW_HIDE);
             return 0;
@@ -463,9 +463,9 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
             TCHITTESTINFO hit = {};
             GetCursorPos(&hit.pt);
             ScreenToClient(tabs_, &hit.pt);
-            const int index = static_cast<int>(SendMessageA(tabs_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+            const int index = static_cast<int>(SendMessageW(tabs_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
             if (index >= 0) {
-                SendMessageA(tabs_, TCM_SETCURFOCUS, index, 0);
+                SendMessageW(tabs_, TCM_SETCURFOCUS, index, 0);
                 ShowTabMenu();
             }
             return 0;
@@ -491,7 +491,7 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         }
     } else if (header->hwndFrom == menuBar_) {
         if (header->code == TBN_DROPDOWN) {
-            PostMessageA(frame_, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARA*>(header)->iItem, 0);
+            PostMessageW(frame_, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARA*>(header)->iItem, 0);
             return 0;
         }
         if (header->code == NM_CUSTOMDRAW)
@@ -523,10 +523,18 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         }
     }
     // Tooltip text of the toolbar buttons: the string resource numbered like the command.
+    if (header->code == TTN_GETDISPINFOW && toolbarTips_ && header->hwndFrom == toolbarTips_) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+        info->hinst = App().instance;
+        info->lpszText = MAKEINTRESOURCEW(header->idFrom);
+        info->uFlags |= TTF_DI_SETITEM;
+        return 0;
+    }
+    // A tooltip control that asks in the narrow form gets the same resource number.
     if (header->code == TTN_GETDISPINFOA && toolbarTips_ && header->hwndFrom == toolbarTips_) {
         auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
         info->hinst = App().instance;
-        info->lpszText = MAKEINTRESOURCEA(header->idFrom);
+        info->lpszText = reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(header->idFrom)));
         info->uFlags |= TTF_DI_SETITEM;
         return 0;
     }

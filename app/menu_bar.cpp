@@ -6,6 +6,7 @@
 #include "corvex/include/corvex.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
+#include "platform/ansi_text.h"
 #include "platform/subclass.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
@@ -68,27 +69,27 @@ int ButtonAt(POINT screen, bool& moved)
     if (!moved)
         return -1;
     g_bar.lastMouse = screen;
-    const int index = static_cast<int>(SendMessageA(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
+    const int index = static_cast<int>(SendMessageW(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
     return index >= 0 && index < kButtonCount ? index : -1;
 }
 
-bool Pressed(int command) { return SendMessageA(Main().MenuBar(), TB_ISBUTTONPRESSED, command, 0) != 0; }
+bool Pressed(int command) { return SendMessageW(Main().MenuBar(), TB_ISBUTTONPRESSED, command, 0) != 0; }
 
 // The pressed button under a screen point (a click on the open menu's own button).
 bool OnPressedButton(POINT screen)
 {
     HWND bar = Main().MenuBar();
     ScreenToClient(bar, &screen);
-    const int index = static_cast<int>(SendMessageA(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
+    const int index = static_cast<int>(SendMessageW(bar, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&screen)));
     return index >= 0 && index < kButtonCount && Pressed(kFileButton + index);
 }
 
-void OpenLater(int command) { PostMessageA(Main().Frame(), kOpenMenuBarMessage, command, 0); }
+void OpenLater(int command) { PostMessageW(Main().Frame(), kOpenMenuBarMessage, command, 0); }
 
 int Previous(int command) { return command - 1 < kFileButton ? kHelpButton : command - 1; }
 int Next(int command) { return command + 1 > kHelpButton ? kFileButton : command + 1; }
 
-void CloseTrackedMenu() { SendMessageA(Main().Frame(), WM_CANCELMODE, 0, 0); }
+void CloseTrackedMenu() { SendMessageW(Main().Frame(), WM_CANCELMODE, 0, 0); }
 
 // Keyboard and mouse of a tracked menu-bar menu: the menu bar behaves like a real one.
 bool FilterMenuMessage(MSG* msg)
@@ -149,10 +150,10 @@ LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam)
 // activation, which closes it.
 BOOL CALLBACK DeactivateIfDropDown(HWND window, LPARAM)
 {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "Quillet Popup") == 0 && IsWindowVisible(window))
-        SendMessageA(window, WM_ACTIVATE, WA_INACTIVE, 0);
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    if (lstrcmpW(name, L"Quillet Popup") == 0 && IsWindowVisible(window))
+        SendMessageW(window, WM_ACTIVATE, WA_INACTIVE, 0);
     return TRUE;
 }
 
@@ -215,7 +216,7 @@ void TrackMenuBarMenu(int command, const RECT& button)
     MenuIndex menu = kFileMenu;
     g_bar.trackedMenu = MenuOfButton(command, menu) ? main.Menu(menu) : nullptr;
     g_bar.submenuHighlighted = false;
-    g_bar.hook = SetWindowsHookExA(WH_MSGFILTER, &MenuBarHook, nullptr, GetCurrentThreadId());
+    g_bar.hook = SetWindowsHookExW(WH_MSGFILTER, &MenuBarHook, nullptr, GetCurrentThreadId());
     TPMPARAMS keepClear = {sizeof keepClear, button};
     TrackPopupMenuEx(g_bar.trackedMenu, TPM_VERTICAL, button.left, button.bottom, main.Frame(), &keepClear);
     if (g_bar.hook)
@@ -227,7 +228,8 @@ void TrackMenuBarMenu(int command, const RECT& button)
 void ShowDropDownFromBar(int command, const RECT& button)
 {
     HWND bar = Main().MenuBar();
-    const bool attach = GetWindowLongPtrA(bar, GWLP_WNDPROC) != 0 && !GetPropA(bar, kDropDownProperty);
+    const bool attach =
+        GetWindowLongPtrW(bar, GWLP_WNDPROC) != 0 && !GetPropW(bar, PropertyName(kDropDownProperty).c_str());
     if (attach)
         AttachProcedure(bar, kDropDownProperty, &DropDownBarProc);
     g_openDropDown(command, button);
@@ -242,18 +244,18 @@ void OpenMenuBarMenu(int command)
     if (command < kFileButton || command > kHelpButton)
         return;
     HWND bar = Main().MenuBar();
-    SendMessageA(bar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
-    if (SendMessageA(bar, TB_PRESSBUTTON, command, MAKELPARAM(TRUE, 0)))
+    SendMessageW(bar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+    if (SendMessageW(bar, TB_PRESSBUTTON, command, MAKELPARAM(TRUE, 0)))
         g_bar.openButton = command;
     RECT button = {};
-    if (SendMessageA(bar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button))) {
+    if (SendMessageW(bar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button))) {
         MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
         if (command == kFavouritesButton || command == kClipboardButton)
             ShowDropDownFromBar(command, button);
         else
             TrackMenuBarMenu(command, button);
     }
-    SendMessageA(bar, TB_PRESSBUTTON, command, MAKELPARAM(FALSE, 0));
+    SendMessageW(bar, TB_PRESSBUTTON, command, MAKELPARAM(FALSE, 0));
     g_bar.openButton = 0;
 }
 
@@ -272,19 +274,19 @@ void FitMenuBarButtons()
     if (!bar)
         return;
     for (int command = kFileButton; command <= kHelpButton; ++command) {
-        char text[64] = "";
-        TBBUTTONINFOA info = {};
+        wchar_t text[64] = L"";
+        TBBUTTONINFOW info = {};
         info.cbSize = sizeof info;
         info.dwMask = TBIF_TEXT;
         info.pszText = text;
-        info.cchText = sizeof text;
-        SendMessageA(bar, TB_GETBUTTONINFOA, command, reinterpret_cast<LPARAM>(&info));
+        info.cchText = 64;
+        SendMessageW(bar, TB_GETBUTTONINFOW, command, reinterpret_cast<LPARAM>(&info));
         // A fixed width from the menu font: the toolbar's own sizing leaves room for
         // drop-down arrows that are never drawn.
         info.dwMask = TBIF_SIZE | TBIF_STYLE;
         info.fsStyle = BTNS_DROPDOWN;
-        info.cx = static_cast<WORD>(MenuBarButtonWidth(text));
-        SendMessageA(bar, TB_SETBUTTONINFOA, command, reinterpret_cast<LPARAM>(&info));
+        info.cx = static_cast<WORD>(MenuBarButtonWidth(NarrowToAnsi(text).c_str()));
+        SendMessageW(bar, TB_SETBUTTONINFOW, command, reinterpret_cast<LPARAM>(&info));
     }
     InvalidateRect(bar, nullptr, TRUE);
 }
@@ -312,13 +314,14 @@ LRESULT PaintMenuBar(NMTBCUSTOMDRAW* draw)
         const int height = rowHeight > 0 ? rowHeight : paint.rc.bottom - paint.rc.top;
         if (!buffer.EnsureSize(width, height))
             return CDRF_DODEFAULT;
-        char text[64] = "";
-        SendMessageA(paint.hdr.hwndFrom, TB_GETBUTTONTEXTA, paint.dwItemSpec, reinterpret_cast<LPARAM>(text));
+        wchar_t wide[64] = L"";
+        SendMessageW(paint.hdr.hwndFrom, TB_GETBUTTONTEXTW, paint.dwItemSpec, reinterpret_cast<LPARAM>(wide));
+        const std::string text = NarrowToAnsi(wide);
         // While a drop-down opened from the menu bar shows, the bar shows no hot button.
         UINT state = paint.uItemState;
         if (IsClipboardPopupVisible() || IsFavouritesPopupVisible())
             state &= ~static_cast<UINT>(CDIS_HOT);
-        DrawMenuBarButton(buffer.Dc(), width, height, state, text);
+        DrawMenuBarButton(buffer.Dc(), width, height, state, text.c_str());
         BitBlt(paint.hdc, paint.rc.left, paint.rc.top, width, height, buffer.Dc(), 0, 0, SRCCOPY);
         return CDRF_SKIPDEFAULT;
     }

@@ -26,8 +26,8 @@ void TrackAtCursor(HMENU menu)
 bool ToolbarButtonRect(int command, RECT& button)
 {
     HWND toolbar = Main().Toolbar();
-    const int index = static_cast<int>(SendMessageA(toolbar, TB_COMMANDTOINDEX, command, 0));
-    if (index < 0 || !SendMessageA(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button)))
+    const int index = static_cast<int>(SendMessageW(toolbar, TB_COMMANDTOINDEX, command, 0));
+    if (index < 0 || !SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button)))
         return false;
     MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&button), 2);
     return true;
@@ -57,20 +57,21 @@ HMENU BuildMenu(MenuIndex index)
             flags |= MF_GRAYED;
         if (IsSeparatorCaption(item.caption))
             flags |= MF_SEPARATOR;
-        InsertMenuA(menu, position++, flags, static_cast<UINT>(item.id), item.caption);
+        // Owner-drawn: the last argument is the item's data, its caption.
+        InsertMenuW(menu, position++, flags, static_cast<UINT>(item.id), reinterpret_cast<LPCWSTR>(item.caption));
     }
     return menu;
 }
 
 void SetMenuItemState(HMENU menu, UINT command, UINT state)
 {
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_DATA;
-    if (!GetMenuItemInfoA(menu, command, FALSE, &info))
+    if (!GetMenuItemInfoW(menu, command, FALSE, &info))
         return;
-    ModifyMenuA(menu, command, MF_BYCOMMAND | MF_OWNERDRAW | state, command,
-                reinterpret_cast<const char*>(info.dwItemData));
+    ModifyMenuW(menu, command, MF_BYCOMMAND | MF_OWNERDRAW | state, command,
+                reinterpret_cast<LPCWSTR>(info.dwItemData));
 }
 
 void EnableMacroMenuItem(int index)

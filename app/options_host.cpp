@@ -12,8 +12,8 @@ class MainOptionsHost : public options::OptionsHost {
 public:
     HWND MainWindow() const override { return Main().Frame(); }
     HFONT UiFont() const override { return Main().UiFont(); }
-    HINSTANCE Instance() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
-    std::string AppFolder() const override { return App().appFolder; }
+    HINSTANCE Instance() const override { return App().instance ? App().instance : GetModuleHandleW(nullptr); }
+    std::wstring AppFolder() const override { return App().appFolder; }
     void SetTrayIcon(bool on) override
     {
         if (on)

@@ -22,9 +22,9 @@ constexpr int kAlwaysOnTopCommand = 400;
 
 void ReadPlatformFlags(AppState& app)
 {
-    OSVERSIONINFOA version = {};
+    OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
+    if (!GetVersionExW(&version))
         return;
     app.isWin9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
     app.isNT5x = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 5 &&
@@ -36,39 +36,39 @@ bool RestoreShellState(AppState& app)
 {
     HWND frame = Main().Frame();
     if (config::ReadFlag("Main", "OnTop"))
-        SendMessageA(frame, WM_COMMAND, kAlwaysOnTopCommand, 0);
+        SendMessageW(frame, WM_COMMAND, kAlwaysOnTopCommand, 0);
     app.openDir = config::ReadText("Main", "OpenDir");
     if (app.openDir.empty())
-        app.openDir = WidenAnsi(app.appFolder);
+        app.openDir = app.appFolder;
     app.saveDir = config::ReadText("Main", "SaveDir");
     if (app.saveDir.empty())
-        app.saveDir = WidenAnsi(app.appFolder);
+        app.saveDir = app.appFolder;
     app.openFilter = config::ReadNumber("Main", "OFFilter");
     app.saveFilter = config::ReadNumber("Main", "SFFilter");
-    return LoadMainWindowSkin(app.appFolder + "Skin\\" + config::ReadString("Main", "Skin"));
+    return LoadMainWindowSkin(AnsiPathOf(app.appFolder + L"Skin\\") + config::ReadString("Main", "Skin"));
 }
 
 void ShowMainWindow()
 {
     HWND frame = Main().Frame();
     if (IsMinimiseOnStartupChecked()) {
-        SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        SendMessageW(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return;
     }
     if (config::ReadString("Position", "MainState") == "1")
-        SendMessageA(frame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        SendMessageW(frame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     ShowWindow(frame, SW_SHOW);
 }
 
 } // namespace
 
-std::string ApplicationFolderOf(const std::string& programPath)
+std::wstring ApplicationFolderOf(const std::wstring& programPath)
 {
-    const std::size_t slash = programPath.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
+    const std::size_t slash = programPath.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : programPath.substr(0, slash + 1);
 }
 
-bool Startup(const std::string& programPath)
+bool Startup(const std::wstring& programPath)
 {
     AppState& app = App();
     if (programPath.empty()) {
@@ -76,10 +76,19 @@ bool Startup(const std::string& programPath)
         return false;
     }
     app.appFolder = ApplicationFolderOf(programPath);
-    const std::string configPath = app.appFolder + "Config.ini";
-    if (!FileExists(configPath)) {
+    if (!FileExists(app.appFolder + L"Config.ini")) {
         ui::Message(nullptr,
                     "The file 'Config.ini' was not found,\nThe program cannot run without it.\nReinstall Quillet",
+                    MB_OK | MB_ICONERROR);
+        return false;
+    }
+    // A folder the code page cannot spell is reached through its short form.
+    const std::string configPath = AnsiPathOf(app.appFolder + L"Config.ini");
+    if (configPath.empty()) {
+        ui::Message(nullptr,
+                    L"Quillet cannot keep its settings in the folder\n" + app.appFolder +
+                        L"\nbecause its name cannot be written in this system's code page and the folder has no "
+                        L"short name.\nInstall Quillet in another folder.",
                     MB_OK | MB_ICONERROR);
         return false;
     }

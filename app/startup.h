@@ -6,7 +6,7 @@
 
 // Runs the start-up routine for a program at `programPath` (the full path of
 // Quillet.exe). False when the program must end; the reason has been reported.
-bool Startup(const std::string& programPath);
+bool Startup(const std::wstring& programPath);
 
 // Opens the command line as one document path when it is not empty.
 void OpenCommandLine(const std::wstring& commandLine);
@@ -21,4 +21,4 @@ int RunMessageLoop();
 
 // The application folder of a program path: everything up to and including the
 // last backslash ("" when there is none).
-std::string ApplicationFolderOf(const std::string& programPath);
+std::wstring ApplicationFolderOf(const std::wstring& programPath);

@@ -21,7 +21,7 @@ public:
     bool DropShadowPlatform() const override { return App().isNT5x; }
     std::string ConfigPath() const override { return config::Path(); }
     void OpenPath(const std::wstring& path) override { OpenDocument(path); }
-    HINSTANCE Resources() const override { return App().instance ? App().instance : GetModuleHandleA(nullptr); }
+    HINSTANCE Resources() const override { return App().instance ? App().instance : GetModuleHandleW(nullptr); }
 };
 
 } // namespace

@@ -17,6 +17,8 @@ constexpr UINT kRecordSize = NOTIFYICONDATAA_V2_SIZE;
 static_assert(kRecordSize == 488, "the shell 5.0 NOTIFYICONDATA");
 #endif
 
+// The shell 5.0 record in its narrow form, 488 bytes, which every shell from 5.0 on takes;
+// its only text is the constant tip "Quillet".
 NOTIFYICONDATAA Record(bool withIcon)
 {
     NOTIFYICONDATAA record = {};
@@ -27,7 +29,7 @@ NOTIFYICONDATAA Record(bool withIcon)
     record.uCallbackMessage = kTrayCallbackMessage;
     if (withIcon)
         record.hIcon = static_cast<HICON>(
-            LoadImageA(App().instance, MAKEINTRESOURCEA(kTrayIconId), IMAGE_ICON, 16, 16, 0));
+            LoadImageW(App().instance, MAKEINTRESOURCEW(kTrayIconId), IMAGE_ICON, 16, 16, 0));
     std::strcpy(record.szTip, "Quillet");
     return record;
 }
@@ -67,12 +69,12 @@ void OnTrayIconCallback(WPARAM wParam, LPARAM lParam)
         return;  // the skin selector is still asking for a skin
     HWND frame = Main().Frame();
     if (lParam == WM_LBUTTONUP) {
-        SendMessageA(frame, WM_SYSCOMMAND, MainSkin().Minimised() ? SC_RESTORE : SC_MINIMIZE, 0);
+        SendMessageW(frame, WM_SYSCOMMAND, MainSkin().Minimised() ? SC_RESTORE : SC_MINIMIZE, 0);
     } else if (lParam == WM_RBUTTONUP) {
         SetForegroundWindow(frame);
         POINT cursor = {};
         GetCursorPos(&cursor);
         TrackPopupMenu(Main().Menu(kTrayMenu), 0, cursor.x, cursor.y, 0, frame, nullptr);
-        PostMessageA(frame, WM_NULL, 0, 0);  // lets the menu close when the user clicks elsewhere
+        PostMessageW(frame, WM_NULL, 0, 0);  // lets the menu close when the user clicks elsewhere
     }
 }

@@ -35,7 +35,7 @@ std::string WithCrLf(const std::string& text)
 // Marks text copied from a column selection, so that pasting it makes a column again.
 UINT ColumnFormat()
 {
-    static const UINT format = RegisterClipboardFormatA("Corvex Column Selection");
+    static const UINT format = RegisterClipboardFormatW(L"Corvex Column Selection");
     return format;
 }
 

@@ -3,6 +3,7 @@
 // drop, and undo/redo. Each change repaints only the lines it touched, or everything
 // below it when lines were added or removed.
 #include "corvex/editor.h"
+#include "corvex/dialogs/wide_text.h"
 
 #include <algorithm>
 
@@ -316,42 +317,29 @@ void Editor::ApplyUndo(const UndoResult& result)
 
 std::string Editor::DocumentText(const std::wstring& text) const
 {
-    if (text.empty())
-        return {};
-    const int units = static_cast<int>(text.size());
-    if (Utf8()) {
-        const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
-        std::string bytes(static_cast<std::size_t>(std::max(0, length)), '\0');
-        if (length > 0)
-            WideCharToMultiByte(CP_UTF8, 0, text.data(), units, &bytes[0], length, nullptr, nullptr);
-        return bytes;
-    }
+    if (Utf8())
+        return Utf8FromWide(text);
     // Text held as the file's own bytes (a file the code page cannot describe): a
     // character the code page has no byte for is refused, never replaced by a look-alike
     // or a question mark.
-    BOOL lossy = FALSE;
-    const int length =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), units, nullptr, 0, nullptr, &lossy);
-    if (length <= 0 || lossy) {
+    std::optional<std::string> bytes = AnsiFromWide(text);
+    if (!bytes) {
         MessageBeep(MB_ICONWARNING);
         return {};
     }
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), units, &bytes[0], length, nullptr, nullptr);
-    return bytes;
+    return *bytes;
 }
 
 std::wstring Editor::DisplayText(std::string_view text) const
 {
-    if (text.empty())
-        return {};
-    const UINT page = Utf8() ? CP_UTF8 : CP_ACP;
-    const int bytes = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(page, 0, text.data(), bytes, nullptr, 0);
-    std::wstring units(static_cast<std::size_t>(std::max(0, length)), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(page, 0, text.data(), bytes, &units[0], length);
-    return units;
+    return Utf8() ? WideFromUtf8(text) : WideFromAnsi(text);
+}
+
+std::optional<std::string> Editor::DocumentTextOfUtf8(std::string_view utf8) const
+{
+    if (Utf8())
+        return std::string(utf8);
+    return AnsiFromWide(WideFromUtf8(utf8));
 }
 
 } // namespace corvex

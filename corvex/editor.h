@@ -23,6 +23,7 @@
 
 #include "corvex/bookmarks.h"
 #include "corvex/dialogs/dialog_host.h"
+#include "corvex/dialogs/wide_text.h"
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
@@ -67,14 +68,20 @@ public:
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // ---- search_target.cpp: dialogs::SearchTarget
+    // ---- search_target.cpp: dialogs::SearchTarget, whose texts are UTF-8 ...
     bool findNext(const std::string& text, const search::SearchOptions& options, bool backwards) override;
     bool replaceSelection(const std::string& text, const std::string& replacement,
                           const search::SearchOptions& options, bool preserveCase) override;
     int replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
                    bool preserveCase, bool inSelection) override;
     bool hasSelection() const override { return HasSelection(); }
-    std::string selectedText() const override { return SelectedText(); }
+    std::string selectedText() const override { return Utf8FromWide(DisplayText(SelectedText())); }
+    // ... and the same work on texts in the document's own form (macros, the messages).
+    bool FindInDocument(const std::string& text, const search::SearchOptions& options, bool backwards);
+    bool ReplaceSelectionInDocument(const std::string& text, const std::string& replacement,
+                                    const search::SearchOptions& options, bool preserveCase);
+    int ReplaceAllInDocument(const std::string& text, const std::string& replacement,
+                             const search::SearchOptions& options, bool preserveCase, bool inSelection);
     int lineCount() const override { return static_cast<int>(Text().lineCount()); }
     int currentLine() const override { return static_cast<int>(CaretLine()) + 1; }
     void goToLine(int line) override;
@@ -338,6 +345,9 @@ private:
     std::string IndentOf(std::size_t line, std::size_t upTo) const;
     std::string DocumentText(const std::wstring& text) const;
     std::wstring DisplayText(std::string_view text) const;
+    // UTF-8 text in the document's form; nothing when the document's code page lacks a
+    // character of it (no such text can be in the document).
+    std::optional<std::string> DocumentTextOfUtf8(std::string_view utf8) const;
     // The selection as it goes to the clipboard or another program: UTF-16, CRLF line ends.
     std::wstring TransferText() const;
 

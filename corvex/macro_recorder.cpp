@@ -94,7 +94,7 @@ void Editor::PlayAction(const formats::MacroAction& action)
         search::SearchOptions options;
         options.caseSensitive = (action.flags & formats::kFindMatchCase) != 0;
         options.wholeWord = (action.flags & formats::kFindWholeWord) != 0;
-        findNext(action.text, options, (action.flags & formats::kFindBackwards) != 0);
+        FindInDocument(action.text, options, (action.flags & formats::kFindBackwards) != 0);
         break;
     }
     case MacroOp::Replace: {
@@ -103,10 +103,10 @@ void Editor::PlayAction(const formats::MacroAction& action)
         options.wholeWord = (action.flags & formats::kFindWholeWord) != 0;
         const bool preserveCase = (action.flags & formats::kReplacePreserveCase) != 0;
         if (action.flags & formats::kReplaceEvery)
-            replaceAll(action.text, action.replacement, options, preserveCase,
+            ReplaceAllInDocument(action.text, action.replacement, options, preserveCase,
                        (action.flags & formats::kReplaceInSelection) != 0);
         else
-            replaceSelection(action.text, action.replacement, options, preserveCase);
+            ReplaceSelectionInDocument(action.text, action.replacement, options, preserveCase);
         break;
     }
     case MacroOp::GoToLine:

@@ -164,8 +164,8 @@ private:
 
 HBITMAP LoadBitmapFile(const std::string& path, BITMAP& info)
 {
-    auto bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-    if (bitmap && !GetObjectA(bitmap, sizeof info, &info)) {
+    auto bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)); // SetSkinFolder gives the folder in ANSI
+    if (bitmap && !GetObjectW(bitmap, sizeof info, &info)) {
         DeleteObject(bitmap);
         return nullptr;
     }

@@ -34,7 +34,7 @@ void Editor::SelectMatch(std::size_t start, std::size_t end)
     SetSelection(start, end);
 }
 
-bool Editor::findNext(const std::string& text, const search::SearchOptions& options, bool backwards)
+bool Editor::FindInDocument(const std::string& text, const search::SearchOptions& options, bool backwards)
 {
     if (text.empty())
         return false;
@@ -55,8 +55,8 @@ bool Editor::findNext(const std::string& text, const search::SearchOptions& opti
     return true;
 }
 
-bool Editor::replaceSelection(const std::string& text, const std::string& replacement,
-                              const search::SearchOptions& options, bool preserveCase)
+bool Editor::ReplaceSelectionInDocument(const std::string& text, const std::string& replacement,
+                                        const search::SearchOptions& options, bool preserveCase)
 {
     if (columnMode_ || text.empty())
         return false;
@@ -70,8 +70,8 @@ bool Editor::replaceSelection(const std::string& text, const std::string& replac
     return true;
 }
 
-int Editor::replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
-                       bool preserveCase, bool inSelection)
+int Editor::ReplaceAllInDocument(const std::string& text, const std::string& replacement,
+                                 const search::SearchOptions& options, bool preserveCase, bool inSelection)
 {
     if (text.empty())
         return 0;
@@ -100,6 +100,34 @@ int Editor::replaceAll(const std::string& text, const std::string& replacement, 
     return static_cast<int>(edits.size());
 }
 
+// The dialogs' texts are UTF-8. A text the document's code page cannot hold cannot be in
+// it: nothing is found, and a replacement it cannot hold replaces nothing.
+bool Editor::findNext(const std::string& text, const search::SearchOptions& options, bool backwards)
+{
+    const std::optional<std::string> found = DocumentTextOfUtf8(text);
+    return found && FindInDocument(*found, options, backwards);
+}
+
+bool Editor::replaceSelection(const std::string& text, const std::string& replacement,
+                              const search::SearchOptions& options, bool preserveCase)
+{
+    const std::optional<std::string> found = DocumentTextOfUtf8(text);
+    const std::optional<std::string> put = DocumentTextOfUtf8(replacement);
+    if (!put)
+        MessageBeep(MB_ICONWARNING);
+    return found && put && ReplaceSelectionInDocument(*found, *put, options, preserveCase);
+}
+
+int Editor::replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
+                       bool preserveCase, bool inSelection)
+{
+    const std::optional<std::string> found = DocumentTextOfUtf8(text);
+    const std::optional<std::string> put = DocumentTextOfUtf8(replacement);
+    if (!put)
+        MessageBeep(MB_ICONWARNING);
+    return found && put ? ReplaceAllInDocument(*found, *put, options, preserveCase, inSelection) : 0;
+}
+
 void Editor::ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after)
 {
     const std::size_t firstLine = Text().lineOfOffset(edits.front().start);
@@ -121,17 +149,19 @@ LRESULT Editor::SearchMessage(UINT message, WPARAM wParam, LPARAM lParam)
     options.caseSensitive = options_.caseSensitive != 0;
     options.wholeWord = options_.wholeWord != 0;
     const bool preserveCase = options_.preserveCase != 0;
+    // The messages' texts are in the ANSI code page, as the callers hold them.
+    const auto utf8 = [](const char* ansi) { return Utf8FromWide(WideFromAnsi(ansi ? ansi : "")); };
     if (message == FindText) {
         const char* text = reinterpret_cast<const char*>(lParam);
-        return text && findNext(text, options, wParam == 1) ? 1 : 0;
+        return text && findNext(utf8(text), options, wParam == 1) ? 1 : 0;
     }
     const auto* request = reinterpret_cast<const ReplaceRequest*>(lParam);
     if (!request || !request->text)
         return 0;
-    const std::string replacement = request->replacement ? request->replacement : "";
     if (request->all)
-        return replaceAll(request->text, replacement, options, preserveCase, request->inSelection != 0);
-    return replaceSelection(request->text, replacement, options, preserveCase) ? 1 : 0;
+        return replaceAll(utf8(request->text), utf8(request->replacement), options, preserveCase,
+                          request->inSelection != 0);
+    return replaceSelection(utf8(request->text), utf8(request->replacement), options, preserveCase) ? 1 : 0;
 }
 
 void Editor::goToLine(int line)

@@ -59,18 +59,18 @@ void ActivateDocument(int index)
     if (index < 0 || index >= static_cast<int>(DocumentList.size()))
         return;
     HWND tabs = docs::Host().TabStrip();
-    SendMessageA(tabs, TCM_SETCURFOCUS, index, 0);
+    SendMessageW(tabs, TCM_SETCURFOCUS, index, 0);
     if (currentIndex == index && IsWindowVisible(DocumentList[index].control))
         return;
     // The tab was already the selected one, so the control sent no change
     // notification: make the switch happen anyway.
-    const int visible = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    const int visible = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
     if (visible >= 0 && visible < static_cast<int>(DocumentList.size()) && visible != index)
         ShowWindow(DocumentList[visible].control, SW_HIDE);
-    SendMessageA(tabs, TCM_SETCURSEL, index, 0);
+    SendMessageW(tabs, TCM_SETCURSEL, index, 0);
     const int tabsId = GetDlgCtrlID(tabs);
     NMHDR header = {tabs, static_cast<UINT_PTR>(tabsId), static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(docs::Host().Frame(), WM_NOTIFY, static_cast<WPARAM>(tabsId), reinterpret_cast<LPARAM>(&header));
+    SendMessageW(docs::Host().Frame(), WM_NOTIFY, static_cast<WPARAM>(tabsId), reinterpret_cast<LPARAM>(&header));
 }
 
 bool FindOpenDocument(const std::wstring& path)
@@ -82,7 +82,7 @@ bool FindOpenDocument(const std::wstring& path)
         if (DocumentList.size() == 1)
             SetFocus(DocumentList[i].control);
         else
-            SendMessageA(docs::Host().TabStrip(), TCM_SETCURFOCUS, i, 0);
+            SendMessageW(docs::Host().TabStrip(), TCM_SETCURFOCUS, i, 0);
         return true;
     }
     return false;
@@ -122,7 +122,7 @@ void OpenDocument(std::wstring path)
         }
     }
 
-    SendMessageA(host.TabStrip(), TCM_SETCURFOCUS, index, 0);
+    SendMessageW(host.TabStrip(), TCM_SETCURFOCUS, index, 0);
     if (DocumentList.size() == 1) {
         host.LayOutParts();
         ShowWindow(control, SW_SHOW);
@@ -139,7 +139,7 @@ void CloseDocument()
     if (!active)
         return;
     const int index = currentIndex;
-    SendMessageA(docs::Host().TabStrip(), TCM_DELETEITEM, index, 0);
+    SendMessageW(docs::Host().TabStrip(), TCM_DELETEITEM, index, 0);
     DestroyWindow(active->control);
     DocumentList.erase(DocumentList.begin() + index);
     if (!DocumentList.empty()) {

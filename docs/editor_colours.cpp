@@ -28,17 +28,17 @@ constexpr ColourEntry kOverrideEntries[] = {
 void SendSkinValues(HWND control, const CSkin& skin)
 {
     const skin::SkinDescription& d = skin.Description();
-    SendMessageA(control, corvex::SetSkinFolder, 0, reinterpret_cast<LPARAM>(skin.Folder().c_str()));
-    SendMessageA(control, corvex::SetSplitterColour, 1, skin::ColourRef(d.editor.splitterBorder));
-    SendMessageA(control, corvex::SetSplitterColour, 2, skin::ColourRef(d.editor.splitter));
-    SendMessageA(control, corvex::SetTooltipColour, 1, skin::ColourRef(d.tooltips.text));
-    SendMessageA(control, corvex::SetTooltipColour, 2, skin::ColourRef(d.tooltips.back));
+    SendMessageW(control, corvex::SetSkinFolder, 0, reinterpret_cast<LPARAM>(skin.Folder().c_str()));
+    SendMessageW(control, corvex::SetSplitterColour, 1, skin::ColourRef(d.editor.splitterBorder));
+    SendMessageW(control, corvex::SetSplitterColour, 2, skin::ColourRef(d.editor.splitter));
+    SendMessageW(control, corvex::SetTooltipColour, 1, skin::ColourRef(d.tooltips.text));
+    SendMessageW(control, corvex::SetTooltipColour, 2, skin::ColourRef(d.tooltips.back));
 }
 
 std::optional<ColourBlock> ReadColours(HWND control)
 {
     ColourBlock block{};
-    if (SendMessageA(control, corvex::GetColours, 0, reinterpret_cast<LPARAM>(block.data())) != 1)
+    if (SendMessageW(control, corvex::GetColours, 0, reinterpret_cast<LPARAM>(block.data())) != 1)
         return std::nullopt;
     return block;
 }
@@ -53,7 +53,7 @@ void OverrideColours(HWND control, const skin::EditorDescription& editor)
     for (const ColourEntry& entry : kOverrideEntries)
         if (const std::optional<skin::Rgb>& colour = editor.*entry.colour)
             (*block)[entry.index] = skin::ColourRef(*colour);
-    SendMessageA(control, corvex::SetColours, 0, reinterpret_cast<LPARAM>(block->data()));
+    SendMessageW(control, corvex::SetColours, 0, reinterpret_cast<LPARAM>(block->data()));
 }
 
 } // namespace

@@ -12,7 +12,7 @@ HWND Create(HWND parent);
 
 inline LRESULT Send(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
-    return SendMessageA(control, message, wParam, lParam);
+    return SendMessageW(control, message, wParam, lParam);
 }
 
 inline LRESULT RunCommand(HWND control, int code, LPARAM lParam = 0)

@@ -13,7 +13,7 @@ HFONT Current() { return g_current; }
 void CreateFrom(const LOGFONTA& font)
 {
     if (!g_current)
-        g_current = CreateFontIndirectA(&font);
+        g_current = CreateFontIndirectA(&font);  // the registry's FONT value is a LOGFONTA
 }
 
 void GiveUp()

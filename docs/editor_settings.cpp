@@ -77,13 +77,13 @@ void LoadBlock(HWND control, const BlockSetting& block)
 {
     std::vector<unsigned char> data;
     if (registry::RegReadBinary(g_key, block.name, data) && data.size() == block.size)
-        SendMessageA(control, block.set, 0, reinterpret_cast<LPARAM>(data.data()));
+        SendMessageW(control, block.set, 0, reinterpret_cast<LPARAM>(data.data()));
 }
 
 void SaveBlock(HWND control, const BlockSetting& block)
 {
     std::vector<unsigned char> data(block.size, 0);
-    SendMessageA(control, block.get, 0, reinterpret_cast<LPARAM>(data.data()));
+    SendMessageW(control, block.get, 0, reinterpret_cast<LPARAM>(data.data()));
     registry::RegWriteBinary(g_key, block.name, data.data(), block.size);
 }
 
@@ -97,16 +97,17 @@ void LoadFont(HWND control)
             editor_font::CreateFrom(font);
         }
     }
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(editor_font::Current()), 0);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(editor_font::Current()), 0);
 }
 
 void SaveFont(HWND control)
 {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     if (font != editor_font::Current())
         editor_font::GiveUp();
+    // The registry's FONT value stores a LOGFONTA.
     LOGFONTA description;
-    if (font && GetObjectA(font, sizeof description, &description) == sizeof description)
+    if (font && GetObjectA(font, sizeof description, &description) == sizeof description) // the FONT value's LOGFONTA
         registry::RegWriteBinary(g_key, kFontValue, &description, sizeof description);
 }
 
@@ -115,9 +116,9 @@ void LoadControl(HWND control)
     for (const NumberSetting& setting : kNumberSettings) {
         const DWORD value = registry::RegReadDword(g_key, setting.name, setting.fallback);
         if (setting.selector < 0)
-            SendMessageA(control, setting.set, value, 0);
+            SendMessageW(control, setting.set, value, 0);
         else
-            SendMessageA(control, setting.set, setting.selector, value);
+            SendMessageW(control, setting.set, setting.selector, value);
     }
     LoadBlock(control, kColours);
     LoadBlock(control, kFontStyles);
@@ -129,7 +130,7 @@ void SaveControl(HWND control)
 {
     for (const NumberSetting& setting : kNumberSettings) {
         const WPARAM selector = setting.selector < 0 ? 0 : static_cast<WPARAM>(setting.selector);
-        const DWORD value = static_cast<DWORD>(SendMessageA(control, setting.get, selector, 0));
+        const DWORD value = static_cast<DWORD>(SendMessageW(control, setting.get, selector, 0));
         registry::RegWriteDword(g_key, setting.name, value);
     }
     SaveBlock(control, kColours);

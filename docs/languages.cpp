@@ -7,8 +7,6 @@
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 
-#include <cstring>
-
 namespace {
 
 struct ExtensionRow {
@@ -43,21 +41,20 @@ const char kHighlightingOff[] =
 
 } // namespace
 
-LanguageChoice LanguageForPath(const std::string& path)
+LanguageChoice LanguageForPath(const std::wstring& path)
 {
     LanguageChoice choice;
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos)
+    const std::size_t dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos)
         return choice;
     choice.send = true;
-    const std::string extension = path.substr(dot + 1);
-    if (extension.size() >= kExtensionBufferSize)
+    std::wstring upper = path.substr(dot + 1);
+    if (upper.size() >= kExtensionBufferSize)
         return choice;  // does not fit the extension buffer: matches nothing
-    char upper[kExtensionBufferSize] = {};
-    std::memcpy(upper, extension.c_str(), extension.size() + 1);
-    CharUpperA(upper);
+    if (!upper.empty())
+        CharUpperBuffW(&upper[0], static_cast<DWORD>(upper.size()));
     for (const ExtensionRow& row : kExtensions) {
-        if (std::strcmp(upper, row.extension) == 0) {
+        if (upper == WidenAnsi(row.extension)) {
             choice.name = row.language;
             break;
         }
@@ -65,13 +62,14 @@ LanguageChoice LanguageForPath(const std::string& path)
     return choice;
 }
 
+LanguageChoice LanguageForPath(const std::string& path) { return LanguageForPath(WidenAnsi(path)); }
+
 void SelectLanguageForPath()
 {
     Document* active = ActiveDocument();
     if (!active)
         return;
-    // Extensions are matched in the ANSI code page: one outside it matches none.
-    const LanguageChoice choice = LanguageForPath(NarrowToAnsi(active->path));
+    const LanguageChoice choice = LanguageForPath(active->path);
     if (choice.send)
         editor::Send(active->control, corvex::SetLanguage, 0, reinterpret_cast<LPARAM>(choice.name));
 }

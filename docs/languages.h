@@ -13,6 +13,8 @@ struct LanguageChoice {
     bool send = false;             // false: the path has no "." and the language is left alone
     const char* name = nullptr;    // null: no language
 };
+LanguageChoice LanguageForPath(const std::wstring& path);
+// The same for a path in the ANSI code page.
 LanguageChoice LanguageForPath(const std::string& path);
 
 // Sends the active document's control the language of its path's extension.

@@ -4,28 +4,31 @@
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "docs/tab_strip.h"
+#include "platform/ansi_text.h"
 
 #include <commctrl.h>
-#include <cstdio>
+#include <cwchar>
 
 namespace status {
 namespace {
 
-void SetSavedIcon(HICON icon, const char* text)
+void SetSavedIcon(HICON icon, const wchar_t* text)
 {
     HWND bar = docs::Host().StatusBar();
-    if (reinterpret_cast<HICON>(SendMessageA(bar, SB_GETICON, 1, 0)) == icon)
+    if (reinterpret_cast<HICON>(SendMessageW(bar, SB_GETICON, 1, 0)) == icon)
         return;
     SetStatusText(1, text);
-    SendMessageA(bar, SB_SETICON, 1, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(bar, SB_SETICON, 1, reinterpret_cast<LPARAM>(icon));
 }
 
 } // namespace
 
-void SetStatusText(int field, const std::string& text)
+void SetStatusText(int field, const std::wstring& text)
 {
-    SendMessageA(docs::Host().StatusBar(), SB_SETTEXTA, field, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(docs::Host().StatusBar(), SB_SETTEXTW, field, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+void SetStatusText(int field, const std::string& text) { SetStatusText(field, WidenAnsi(text)); }
 
 void LayoutStatusFields()
 {
@@ -38,14 +41,14 @@ void LayoutStatusFields()
     } else {
         edges[0] = edges[1] = edges[2] = edges[3] = w;
     }
-    SendMessageA(docs::Host().StatusBar(), SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+    SendMessageW(docs::Host().StatusBar(), SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
 }
 
 void Reset()
 {
     for (int field = 0; field < 4; ++field)
-        SetStatusText(field, "");
-    SendMessageA(docs::Host().StatusBar(), SB_SETICON, 1, 0);
+        SetStatusText(field, std::wstring());
+    SendMessageW(docs::Host().StatusBar(), SB_SETICON, 1, 0);
     LayoutStatusFields();
 }
 
@@ -56,10 +59,10 @@ void UpdateCaretField()
         return;
     int position[4] = {-1, -1, -1, -1};
     editor::Send(active->control, corvex::GetPosition, 1, reinterpret_cast<LPARAM>(position));
-    char text[64] = "";
+    wchar_t text[64] = L"";
     if (position[2] != -1 && position[3] != -1)
-        std::snprintf(text, sizeof text, "Ln %d, Col %d", position[2], position[3]);
-    SetStatusText(2, text);
+        std::swprintf(text, sizeof text / sizeof text[0], L"Ln %d, Col %d", position[2], position[3]);
+    SetStatusText(2, std::wstring(text));
 }
 
 void UpdateModeField()
@@ -67,7 +70,7 @@ void UpdateModeField()
     Document* active = ActiveDocument();
     if (!active)
         return;
-    SetStatusText(3, editor::Send(active->control, corvex::IsOverwrite) ? "OVR" : "INS");
+    SetStatusText(3, editor::Send(active->control, corvex::IsOverwrite) ? L"OVR" : L"INS");
 }
 
 void UpdateSavedField()
@@ -80,13 +83,13 @@ void UpdateSavedField()
     if (modified) {
         if (caption.empty() || caption.back() != L'*')
             tabs::SetCaption(currentIndex, caption + L"*");
-        SetSavedIcon(docs::Host().SavedStateIcon(false), "Unsaved");
+        SetSavedIcon(docs::Host().SavedStateIcon(false), L"Unsaved");
     } else {
         if (!caption.empty() && caption.back() == L'*') {
             caption.erase(caption.find_last_not_of(L'*') + 1);
             tabs::SetCaption(currentIndex, caption);
         }
-        SetSavedIcon(docs::Host().SavedStateIcon(true), "Saved");
+        SetSavedIcon(docs::Host().SavedStateIcon(true), L"Saved");
     }
 }
 

@@ -5,6 +5,9 @@
 
 namespace status {
 
+// Any text (a document's name in any script); the narrow form takes text of the ANSI
+// code page.
+void SetStatusText(int field, const std::wstring& text);
 void SetStatusText(int field, const std::string& text);
 // Field edges by whether a document is active.
 void LayoutStatusFields();

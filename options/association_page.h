@@ -19,7 +19,7 @@ public:
     void RemoveClicked();
     // Rewrites [FileAssoc] from the list.
     void SaveList() const;
-    std::vector<std::string> Types() const;
+    std::vector<std::wstring> Types() const;
 
 private:
     HWND list_ = nullptr;

@@ -1,5 +1,6 @@
 // Creating a window's child controls from a table: class, caption, styles, place, id and
-// the message shown when the control cannot be created.
+// the message shown when the control cannot be created. The controls are Unicode windows:
+// they show and take text in any script.
 #pragma once
 
 #include <windows.h>
@@ -7,8 +8,8 @@
 namespace options {
 
 struct ControlSpec {
-    const char* className;
-    const char* caption;
+    const wchar_t* className;
+    const wchar_t* caption;
     DWORD style;  // WS_CHILD | WS_VISIBLE are added
     DWORD exStyle;
     int x, y, width, height;

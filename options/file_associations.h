@@ -1,6 +1,7 @@
 // File associations under HKEY_CLASSES_ROOT: making the program (through its launcher)
 // the "open" handler of a file type, with the type's previous registration kept in the
-// program's key and restored on removal.
+// program's key and restored on removal. Key names and values are UTF-16 and go through
+// the registry's wide functions, so a type in any script is written as typed.
 #pragma once
 
 #include <windows.h>
@@ -12,22 +13,22 @@ namespace options {
 // Points type `type` at the program's key "Quillet" + type, keeping the previous
 // registration's key name in its Backup value and copying its description and icon.
 // False when a key could not be written: what was written is undone then.
-bool Associate(const std::string& type, const std::string& appFolder);
+bool Associate(const std::wstring& type, const std::wstring& appFolder);
 // Deletes the program's key. The type points back at the key named in Backup only while
 // it still points at the program's key: when another program took the type since (or the
 // program's key is gone), its registration is that program's and stays as it is. True
 // when the Backup was restored.
-bool Unassociate(const std::string& type);
+bool Unassociate(const std::wstring& type);
 
 // Whether two type texts name the same registry key: key names compare without regard to
 // case as the registry folds it (".Ä" and ".ä" are one type), not only for ASCII letters.
-bool SameKeyName(const std::string& first, const std::string& second);
+bool SameKeyName(const std::wstring& first, const std::wstring& second);
 
 // Whether the list already holds the type text, by SameKeyName.
-bool ListHolds(const std::vector<std::string>& list, const std::string& type);
+bool ListHolds(const std::vector<std::wstring>& list, const std::wstring& type);
 
 // The default (or named) REG_SZ value of a key under HKEY_CLASSES_ROOT; "" for a missing
 // key or value, another type, or a value longer than 259 characters.
-std::string ReadClassesValue(const std::string& key, const char* name = nullptr);
+std::wstring ReadClassesValue(const std::wstring& key, const wchar_t* name = nullptr);
 
 } // namespace options

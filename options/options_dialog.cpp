@@ -41,43 +41,45 @@ constexpr WPARAM kEditorSettingsDialog = 224;
 constexpr int kPageCount = 3;
 
 const ControlSpec kFrameControls[] = {
-    {"LISTBOX", "", WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY, WS_EX_CLIENTEDGE, 5, 5, 85, 134,
+    {L"LISTBOX", L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY, WS_EX_CLIENTEDGE, 5, 5, 85, 134,
      kPageListId, "Failed to create the Options Listbox control"},
-    {"Static", "", WS_TABSTOP | SS_ETCHEDHORZ, 0, 2, 145, 342, 2, kDividerId, "Failed to create the Static Divider window"},
-    {"Button", "OK", WS_TABSTOP | BS_PUSHBUTTON, 0, 165, 150, 55, 20, kOkId, "Failed to create the Editor OK Button"},
-    {"Button", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, 225, 150, 55, 20, kCancelId,
+    {L"Static", L"", WS_TABSTOP | SS_ETCHEDHORZ, 0, 2, 145, 342, 2, kDividerId,
+     "Failed to create the Static Divider window"},
+    {L"Button", L"OK", WS_TABSTOP | BS_PUSHBUTTON, 0, 165, 150, 55, 20, kOkId, "Failed to create the Editor OK Button"},
+    {L"Button", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, 225, 150, 55, 20, kCancelId,
      "Failed to create the Editor Cancel Button"},
-    {"Button", "Apply", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, 0, 285, 150, 55, 20, kApplyId,
+    {L"Button", L"Apply", WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, 0, 285, 150, 55, 20, kApplyId,
      "Failed to create the Editor Apply Button"},
 };
 
-const char* const kPageNames[kPageCount] = {"General", "File Association", "Startup"};
+const wchar_t* const kPageNames[kPageCount] = {L"General", L"File Association", L"Startup"};
 
 const ControlSpec kPages[kPageCount] = {
-    {"Static", "", 0, 0, 100, 5, 245, 140, kGeneralPageId, "Failed to create the General Static Options window"},
-    {"Static", "", 0, 0, 100, 5, 245, 140, kAssociationPageId, "Failed to create the File Assoc Static Options window"},
-    {"Static", "", 0, 0, 100, 5, 245, 140, kStartupPageId, "Failed to create the Startup Static Options window"},
+    {L"Static", L"", 0, 0, 100, 5, 245, 140, kGeneralPageId, "Failed to create the General Static Options window"},
+    {L"Static", L"", 0, 0, 100, 5, 245, 140, kAssociationPageId,
+     "Failed to create the File Assoc Static Options window"},
+    {L"Static", L"", 0, 0, 100, 5, 245, 140, kStartupPageId, "Failed to create the Startup Static Options window"},
 };
 
 const ControlSpec kGeneralControls[] = {
-    {"Button", "Show Taskbar Button", BS_CHECKBOX, 0, 0, 3, 130, 17, kTaskbarId,
+    {L"Button", L"Show Taskbar Button", BS_CHECKBOX, 0, 0, 3, 130, 17, kTaskbarId,
      "Failed to create the Show Taskbar Button Check Box"},
-    {"Button", "Show System Tray Button", BS_CHECKBOX, 0, 0, 21, 150, 17, kTrayId,
+    {L"Button", L"Show System Tray Button", BS_CHECKBOX, 0, 0, 21, 150, 17, kTrayId,
      "Failed to create the Show System Tray Button Check Box"},
-    {"Button", "Enable Real Time Resizing Of Main Window", BS_AUTOCHECKBOX, 0, 0, 39, 230, 17, kRealTimeResizeId,
+    {L"Button", L"Enable Real Time Resizing Of Main Window", BS_AUTOCHECKBOX, 0, 0, 39, 230, 17, kRealTimeResizeId,
      "Failed to create the Real Time Resize Check Box"},
-    {"Button", "Enable The Explorer Context Menu Extension", BS_CHECKBOX, 0, 0, 57, 250, 17, kShellExtensionId,
+    {L"Button", L"Enable The Explorer Context Menu Extension", BS_CHECKBOX, 0, 0, 57, 250, 17, kShellExtensionId,
      "Failed to create the Shell Extension Check Box"},
-    {"Button", "Allow Skins To Override Editor Settings", BS_AUTOCHECKBOX, 0, 0, 75, 210, 17, kSkinOverrideId,
+    {L"Button", L"Allow Skins To Override Editor Settings", BS_AUTOCHECKBOX, 0, 0, 75, 210, 17, kSkinOverrideId,
      "Failed to create the Skin Override Check Box"},
-    {"Button", "Editor Settings", BS_PUSHBUTTON, 0, 66, 93, 105, 20, kEditorSettingsId,
+    {L"Button", L"Editor Settings", BS_PUSHBUTTON, 0, 66, 93, 105, 20, kEditorSettingsId,
      "Failed to create the Editor Settings Button"},
 };
 
 const ControlSpec kStartupControls[] = {
-    {"Button", "Minimise Main Window On Startup", BS_AUTOCHECKBOX, 0, 0, 3, 220, 17, kMinimiseId,
+    {L"Button", L"Minimise Main Window On Startup", BS_AUTOCHECKBOX, 0, 0, 3, 220, 17, kMinimiseId,
      "Failed to create the Minimise On Load Check Box"},
-    {"Button", "Open Last Files Used On Startup", BS_AUTOCHECKBOX, 0, 0, 21, 220, 17, kOpenLastFilesId,
+    {L"Button", L"Open Last Files Used On Startup", BS_AUTOCHECKBOX, 0, 0, 21, 220, 17, kOpenLastFilesId,
      "Failed to create the Open Docs At Startup Check Box"},
 };
 
@@ -133,9 +135,9 @@ public:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-            return SendMessageA(dialog_, message, wParam, lParam);
+            return SendMessageW(dialog_, message, wParam, lParam);
         default:
-            return DefWindowProcA(Window(), message, wParam, lParam);
+            return DefWindowProcW(Window(), message, wParam, lParam);
         }
     }
 
@@ -189,10 +191,10 @@ bool OptionsDialog::Create()
 {
     const int left = config::ReadNumber("Position", "OptsLeft");
     const int top = config::ReadNumber("Position", "OptsTop");
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, "Quillet", "Quillet Options", WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU,
-                              left ? left : CW_USEDEFAULT, left ? top : 0, 350,
-                              GetSystemMetrics(SM_CYSMCAPTION) + 180, nullptr, nullptr, GetModuleHandleA(nullptr),
-                              nullptr);
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Quillet", L"Quillet Options",
+                              WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU, left ? left : CW_USEDEFAULT,
+                              left ? top : 0, 350, GetSystemMetrics(SM_CYSMCAPTION) + 180, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     if (!window_) {
         ui::Message(nullptr, "Failed to create the Options Dialog", MB_OK | MB_ICONERROR);
         return false;
@@ -202,9 +204,9 @@ bool OptionsDialog::Create()
     if (!options::CreateControls(window_, kFrameControls, font))
         return false;
     HWND pageList = GetDlgItem(window_, kPageListId);
-    for (const char* name : kPageNames)
-        SendMessageA(pageList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    SendMessageA(pageList, LB_SETCURSEL, 0, 0);
+    for (const wchar_t* name : kPageNames)
+        SendMessageW(pageList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SendMessageW(pageList, LB_SETCURSEL, 0, 0);
 
     for (int i = 0; i < kPageCount; ++i) {
         if (!options::CreateControls(window_, &kPages[i], 1, font))
@@ -310,7 +312,7 @@ void OptionsDialog::OpenEditorSettings()
         return;
     }
     ShowWindow(window_, SW_HIDE);
-    SendMessageA(active->control, kEditorCommand, kEditorSettingsDialog, 0);
+    SendMessageW(active->control, kEditorCommand, kEditorSettingsDialog, 0);
 }
 
 void OptionsDialog::OnCommand(int id, int code)
@@ -318,7 +320,7 @@ void OptionsDialog::OnCommand(int id, int code)
     switch (id) {
     case kPageListId:
         if (code == LBN_SELCHANGE) {
-            const LRESULT selected = SendMessageA(GetDlgItem(window_, kPageListId), LB_GETCURSEL, 0, 0);
+            const LRESULT selected = SendMessageW(GetDlgItem(window_, kPageListId), LB_GETCURSEL, 0, 0);
             if (selected != LB_ERR)
                 ShowPage(static_cast<int>(selected));
         }
@@ -326,13 +328,13 @@ void OptionsDialog::OnCommand(int id, int code)
     case kOkId:
         if (IsWindowEnabled(GetDlgItem(window_, kApplyId)))
             Apply(false);
-        PostMessageA(window_, WM_CLOSE, 0, 0);
+        PostMessageW(window_, WM_CLOSE, 0, 0);
         break;
     case kApplyId:
         Apply(false);
         break;
     case kCancelId:
-        SendMessageA(window_, WM_CLOSE, 0, 0);
+        SendMessageW(window_, WM_CLOSE, 0, 0);
         Load();  // what Apply stored stays in effect
         break;
     case kTaskbarId:

@@ -10,8 +10,8 @@ class NoHost : public OptionsHost {
 public:
     HWND MainWindow() const override { return nullptr; }
     HFONT UiFont() const override { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-    HINSTANCE Instance() const override { return GetModuleHandleA(nullptr); }
-    std::string AppFolder() const override { return {}; }
+    HINSTANCE Instance() const override { return GetModuleHandleW(nullptr); }
+    std::wstring AppFolder() const override { return {}; }
     void SetTrayIcon(bool) override {}
 };
 

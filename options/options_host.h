@@ -18,8 +18,8 @@ public:
     virtual HFONT UiFont() const = 0;
     // The program's module (the instance handed to the skin loader).
     virtual HINSTANCE Instance() const = 0;
-    // The application folder, ending in a backslash.
-    virtual std::string AppFolder() const = 0;
+    // The application folder, ending in a backslash, as the file system names it.
+    virtual std::wstring AppFolder() const = 0;
     // Adds the notification-area icon (writing [Main] SysTrayShow "1") or removes it ("0").
     virtual void SetTrayIcon(bool on) = 0;
 };

@@ -1,7 +1,6 @@
 #include "options/shell_extension.h"
 
 #include "platform/process_seam.h"
-#include "platform/ansi_text.h"
 #include "platform/ui_seam.h"
 
 #include <vector>
@@ -84,10 +83,9 @@ std::string MessageFor(Outcome outcome, const char* library, bool unregister)
 
 } // namespace
 
-bool SetShellExtension(bool unregister, const std::string& appFolder, HWND owner, bool quiet)
+bool SetShellExtension(bool unregister, const std::wstring& appFolder, HWND owner, bool quiet)
 {
-    const std::wstring folder = WidenAnsi(appFolder);
-    const Outcome own = CallOwnExtension(folder + L"Vantrix.dll", unregister);
+    const Outcome own = CallOwnExtension(appFolder + L"Vantrix.dll", unregister);
     if (own != Outcome::Done) {
         if (!quiet && own != Outcome::CallFailed)
             ui::Message(owner, MessageFor(own, "Vantrix.dll", unregister), MB_OK | MB_ICONERROR);
@@ -95,13 +93,13 @@ bool SetShellExtension(bool unregister, const std::string& appFolder, HWND owner
     }
     if (!proc::RunsUnderWow64())
         return true;
-    const Outcome wide = CallWideExtension(folder + L"Vantrix64.dll", unregister);
+    const Outcome wide = CallWideExtension(appFolder + L"Vantrix64.dll", unregister);
     if (wide == Outcome::Done)
         return true;
     // Registered for 32-bit programs only, the menu would be missing from Explorer while
     // the switch says off: take the half back.
     if (!unregister)
-        CallOwnExtension(folder + L"Vantrix.dll", true);
+        CallOwnExtension(appFolder + L"Vantrix.dll", true);
     if (!quiet)
         ui::Message(owner, MessageFor(wide, "Vantrix64.dll", unregister), MB_OK | MB_ICONERROR);
     return false;

@@ -14,6 +14,6 @@ namespace options {
 // the 32-bit one, so that the extension is either registered for both or for neither.
 // True only when every registration reported success. Failures are reported with `owner`
 // as the message's owner; `quiet` keeps them silent (a start-up unregistration).
-bool SetShellExtension(bool unregister, const std::string& appFolder, HWND owner, bool quiet = false);
+bool SetShellExtension(bool unregister, const std::wstring& appFolder, HWND owner, bool quiet = false);
 
 } // namespace options

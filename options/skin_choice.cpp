@@ -2,33 +2,33 @@
 
 namespace options {
 
-std::string SkinInfoText(const SkinInfo& info)
+std::wstring SkinInfoText(const SkinInfo& info)
 {
-    std::string about;
-    for (char c : info.about) {
-        if (c == '|')
-            about += "\r\n";
+    std::wstring about;
+    for (wchar_t c : info.about) {
+        if (c == L'|')
+            about += L"\r\n";
         else
             about += c;
     }
-    return "Name : " + info.name + "\r\nAuthor: " + info.author + "\r\nEmail: " + info.email +
-           "\r\nURL: " + info.url + "\r\nAbout: " + about;
+    return L"Name : " + info.name + L"\r\nAuthor: " + info.author + L"\r\nEmail: " + info.email +
+           L"\r\nURL: " + info.url + L"\r\nAbout: " + about;
 }
 
-bool IsListedSkin(const std::string& name, bool directory, bool system)
+bool IsListedSkin(const std::wstring& name, bool directory, bool system)
 {
-    return directory && !system && name != "." && name != "..";
+    return directory && !system && name != L"." && name != L"..";
 }
 
-bool IsDefaultSkin(const std::string& name) { return name == kDefaultSkin; }
+bool IsDefaultSkin(const std::wstring& name) { return name == kDefaultSkin; }
 
-std::string FolderContentsPattern(const std::string& folder)
+std::wstring FolderContentsPattern(const std::wstring& folder)
 {
     if (folder.empty())
         return {};
-    std::string pattern = folder + "\\*";
-    pattern.push_back('\0');
-    pattern.push_back('\0');
+    std::wstring pattern = folder + L"\\*";
+    pattern.push_back(L'\0');
+    pattern.push_back(L'\0');
     return pattern;
 }
 

@@ -1,6 +1,6 @@
 // The skin selector's rules that need no window: which folder entries are skins, the
 // text of the info box, which skin may not be deleted and the pattern handed to the
-// shell to empty a skin folder.
+// shell to empty a skin folder. Texts are UTF-16, as the wide Win32 functions take them.
 #pragma once
 
 #include <string>
@@ -9,27 +9,27 @@ namespace options {
 
 // The five values of a skin's [Info] section.
 struct SkinInfo {
-    std::string name;
-    std::string author;
-    std::string email;
-    std::string url;
-    std::string about;
+    std::wstring name;
+    std::wstring author;
+    std::wstring email;
+    std::wstring url;
+    std::wstring about;
 };
 
 // "Name : ...", "Author: ...", "Email: ...", "URL: ...", "About: ..." joined by CR LF,
 // with every "|" of the About value turned into a CR LF of its own.
-std::string SkinInfoText(const SkinInfo& info);
+std::wstring SkinInfoText(const SkinInfo& info);
 
 // An entry of the Skin folder is listed when it is a folder without the system
 // attribute, other than "." and "..".
-bool IsListedSkin(const std::string& name, bool directory, bool system);
+bool IsListedSkin(const std::wstring& name, bool directory, bool system);
 
 // The skin that ships with the program: never deleted.
-constexpr const char* kDefaultSkin = "Quillblue";
-bool IsDefaultSkin(const std::string& name);
+constexpr const wchar_t* kDefaultSkin = L"Quillblue";
+bool IsDefaultSkin(const std::wstring& name);
 
 // "<folder>\*" followed by the two NULs that end the shell's list of one source;
 // empty when `folder` is empty (the pattern would name the root of the drive).
-std::string FolderContentsPattern(const std::string& folder);
+std::wstring FolderContentsPattern(const std::wstring& folder);
 
 } // namespace options

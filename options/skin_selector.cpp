@@ -4,12 +4,13 @@
 #include "docs/editor_settings.h"
 #include "options/options_host.h"
 #include "options/skin_choice.h"
+#include "platform/ansi_text.h"
 #include "platform/config.h"
+#include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "skin/skinned_frame.h"
 
 #include <shellapi.h>
-#include <cstring>
 
 namespace options {
 namespace {
@@ -24,8 +25,8 @@ constexpr int kWidth = 391;
 constexpr int kHeightBelowCaption = 190;
 
 struct ControlLayout {
-    const char* className;
-    const char* caption;
+    const wchar_t* className;
+    const wchar_t* caption;
     DWORD style;  // besides WS_CHILD | WS_VISIBLE
     bool clientEdge;
     int x, y, width, height, id;
@@ -34,58 +35,64 @@ struct ControlLayout {
 
 // In creation order.
 constexpr ControlLayout kControls[] = {
-    {"ListBox", "", WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY, true, 8, 8, 180, 150,
+    {L"ListBox", L"", WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY, true, 8, 8, 180, 150,
      kListId, "Failed to create the Skin Selection List"},
-    {"Edit", "", ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, true, 196, 8, 180, 150, kInfoId,
+    {L"Edit", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, true, 196, 8, 180, 150, kInfoId,
      "Failed to create the Skin Selection Edit Box"},
-    {"Button", "Auto apply selected skin", BS_AUTOCHECKBOX, false, 8, 161, 140, 20, kAutoApplyId,
+    {L"Button", L"Auto apply selected skin", BS_AUTOCHECKBOX, false, 8, 161, 140, 20, kAutoApplyId,
      "Failed to create the Skin Selection Check Box"},
-    {"Button", "Delete Skin", BS_PUSHBUTTON, false, 196, 161, 70, 20, kDeleteId,
+    {L"Button", L"Delete Skin", BS_PUSHBUTTON, false, 196, 161, 70, 20, kDeleteId,
      "Failed to create the Skin Selection Delete Button"},
-    {"Button", "Apply Skin", BS_PUSHBUTTON, false, 306, 161, 70, 20, kApplyId,
+    {L"Button", L"Apply Skin", BS_PUSHBUTTON, false, 306, 161, 70, 20, kApplyId,
      "Failed to create the Skin Selection Apply Button"},
 };
 
-std::string InfoValue(const std::string& iniPath, const char* key)
+// Skin.ini is ANSI text (or text with a byte-order mark): the wide profile functions read
+// it through the ANSI code page, as the skin loader's narrow ones see it.
+std::wstring InfoValue(const std::wstring& iniPath, const wchar_t* key)
 {
-    char value[config::kValueBufferSize] = "";
-    GetPrivateProfileStringA("Info", key, "", value, sizeof value, iniPath.c_str());
+    wchar_t value[config::kValueBufferSize] = L"";
+    GetPrivateProfileStringW(L"Info", key, L"", value, config::kValueBufferSize, iniPath.c_str());
     return value;
 }
 
-SkinInfo ReadSkinInfo(const std::string& iniPath)
+SkinInfo ReadSkinInfo(const std::wstring& iniPath)
 {
-    return {InfoValue(iniPath, "Name"), InfoValue(iniPath, "Author"), InfoValue(iniPath, "Email"),
-            InfoValue(iniPath, "URL"), InfoValue(iniPath, "About")};
+    return {InfoValue(iniPath, L"Name"), InfoValue(iniPath, L"Author"), InfoValue(iniPath, L"Email"),
+            InfoValue(iniPath, L"URL"), InfoValue(iniPath, L"About")};
 }
+
+// A skin's name as the skin loader and [Main] Skin take it, in the ANSI code page; false
+// when the code page cannot hold it exactly.
+bool AnsiSkinName(const std::wstring& name, std::string& ansi) { return AnsiCodePage().ToAnsi(name, ansi); }
 
 // Empties `folder` through the shell (its 8.3 form, "\*": every file and subfolder,
 // permanently and without any window) and removes it; false when anything failed.
-bool DeleteSkinFolder(const std::string& folder)
+bool DeleteSkinFolder(const std::wstring& folder)
 {
-    char shortPath[MAX_PATH] = "";
-    const DWORD length = GetShortPathNameA(folder.c_str(), shortPath, sizeof shortPath);
+    wchar_t shortPath[MAX_PATH] = L"";
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
     // Without the short form the pattern would be "\*": the root of the current drive.
-    if (length == 0 || length >= sizeof shortPath)
+    if (length == 0 || length >= MAX_PATH)
         return false;
-    const std::string pattern = FolderContentsPattern(shortPath);
+    const std::wstring pattern = FolderContentsPattern(shortPath);
     if (pattern.empty())
         return false;
-    SHFILEOPSTRUCTA operation = {};
+    SHFILEOPSTRUCTW operation = {};
     operation.hwnd = GetDesktopWindow();
     operation.wFunc = FO_DELETE;
     operation.pFrom = pattern.c_str();
     operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
-    if (SHFileOperationA(&operation) != 0)
+    if (SHFileOperationW(&operation) != 0)
         return false;
-    return RemoveDirectoryA(folder.c_str()) != FALSE;
+    return RemoveDirectoryW(folder.c_str()) != FALSE;
 }
 
 SkinSelector g_selector;
 
 } // namespace
 
-std::string SkinSelector::SkinsFolder() const { return Host().AppFolder() + "Skin\\"; }
+std::wstring SkinSelector::SkinsFolder() const { return Host().AppFolder() + L"Skin\\"; }
 
 void SkinSelector::Show()
 {
@@ -93,7 +100,7 @@ void SkinSelector::Show()
         return;
     RefillList();
     HWND main = Host().MainWindow();
-    const bool topmost = main && (GetWindowLongPtrA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const bool topmost = main && (GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
     SetWindowPos(handle_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
@@ -103,7 +110,7 @@ bool SkinSelector::Create()
     // A left of 0 asks for the system's default position, which then sets the top too.
     const int left = config::ReadNumber("Position", "SkinLeft");
     const int top = config::ReadNumber("Position", "SkinTop");
-    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, "Quillet", "Quillet Skin Selector",
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Quillet", L"Quillet Skin Selector",
                               WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU,
                               left ? left : CW_USEDEFAULT, left ? top : 0, kWidth,
                               GetSystemMetrics(SM_CYSMCAPTION) + kHeightBelowCaption, nullptr, nullptr,
@@ -122,7 +129,7 @@ bool SkinSelector::Create()
     Attach(handle_);
     const HFONT font = Host().UiFont();
     for (HWND control = GetWindow(handle_, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return true;
 }
 
@@ -131,14 +138,14 @@ bool SkinSelector::CreateControls()
     if (!(list_ = AddControl(0)) || !(info_ = AddControl(1)) || !(autoApply_ = AddControl(2)))
         return false;
     if (config::ReadFlag("Main", "AutoApplySkin"))
-        SendMessageA(autoApply_, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageW(autoApply_, BM_SETCHECK, BST_CHECKED, 0);
     return AddControl(3) && AddControl(4);
 }
 
 HWND SkinSelector::AddControl(int index)
 {
     const ControlLayout& c = kControls[index];
-    HWND control = CreateWindowExA(c.clientEdge ? WS_EX_CLIENTEDGE : 0, c.className, c.caption,
+    HWND control = CreateWindowExW(c.clientEdge ? WS_EX_CLIENTEDGE : 0, c.className, c.caption,
                                    WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width, c.height, handle_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Host().Instance(), nullptr);
     if (!control)
@@ -146,32 +153,37 @@ HWND SkinSelector::AddControl(int index)
     return control;
 }
 
-void SkinSelector::AddLine(const char* text)
+void SkinSelector::AddLine(const std::wstring& text)
 {
-    SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void SkinSelector::RefillList()
 {
-    SendMessageA(list_, LB_RESETCONTENT, 0, 0);
-    SetWindowTextA(info_, "");
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    SetWindowTextW(info_, L"");
     selected_.clear();
 
-    WIN32_FIND_DATAA entry = {};
-    HANDLE search = FindFirstFileA((SkinsFolder() + "*").c_str(), &entry);
+    const std::wstring folder = SkinsFolder();
+    WIN32_FIND_DATAW entry = {};
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) {
-        AddLine("You don't have any skins");
+        AddLine(L"You don't have any skins");
         EnableWindow(list_, FALSE);
         return;
     }
     do {
+        // A skin whose folder name the ANSI code page cannot hold could be neither loaded
+        // nor found again at the next start (see AnsiSkinName): it is skipped.
+        std::string ansi;
         if (IsListedSkin(entry.cFileName, entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY,
-                         entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM))
+                         entry.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) &&
+            AnsiSkinName(entry.cFileName, ansi))
             AddLine(entry.cFileName);
-    } while (FindNextFileA(search, &entry));
+    } while (FindNextFileW(search, &entry));
 
     if (GetLastError() != ERROR_NO_MORE_FILES) {
-        AddLine("Error: couldn't find next file");
+        AddLine(L"Error: couldn't find next file");
         EnableWindow(list_, FALSE);
         FindClose(search);
     } else if (!FindClose(search)) {
@@ -181,20 +193,21 @@ void SkinSelector::RefillList()
 
 void SkinSelector::OnPick()
 {
-    const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(list_, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR)
         return;
-    const LRESULT length = SendMessageA(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR)
         return;
-    std::string name(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&name[0]));
-    name.resize(std::strlen(name.c_str()));
+    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&name[0]));
+    name.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
     selected_ = name;
 
-    const SkinInfo info = ReadSkinInfo(SkinsFolder() + name + "\\Skin.ini");
-    SetWindowTextA(info_, SkinInfoText(info).c_str());
-    if (SendMessageA(autoApply_, BM_GETCHECK, 0, 0) == BST_CHECKED)
+    const SkinInfo info = ReadSkinInfo(SkinsFolder() + name + L"\\Skin.ini");
+    SetWindowTextW(info_, SkinInfoText(info).c_str());
+    if (SendMessageW(autoApply_, BM_GETCHECK, 0, 0) == BST_CHECKED)
         Apply();
 }
 
@@ -205,11 +218,16 @@ void SkinSelector::Apply()
         ui::Message(handle_, "Select a skin from the list first.", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (!MainSkin().LoadSkin(Host().MainWindow(), Host().Instance(), SkinsFolder() + selected_, true))
+    // The skin loader takes an ANSI folder: the Skin folder's exact or short form.
+    const std::string skins = AnsiPathOf(SkinsFolder());
+    std::string name;
+    if (skins.empty() || !AnsiSkinName(selected_, name))
+        return;  // only skins whose names fit are listed; without an ANSI Skin folder none loads
+    if (!MainSkin().LoadSkin(Host().MainWindow(), Host().Instance(), skins + name, true))
         return;
     if (Document* active = ActiveDocument())
         SaveEditorSettings(active->control);
-    config::WriteString("Main", "Skin", selected_);
+    config::WriteText("Main", "Skin", selected_);
 }
 
 // Any skin but the default one may go, the one in use too; failures are silent.
@@ -223,7 +241,7 @@ void SkinSelector::DeleteSelected()
         ui::Message(handle_, "Cannot delete the default skin", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (ui::Message(handle_, "Are you sure you want to delete the skin '" + selected_ + "' ?",
+    if (ui::Message(handle_, L"Are you sure you want to delete the skin '" + selected_ + L"' ?",
                     MB_YESNO | MB_ICONINFORMATION) != IDYES)
         return;
     if (DeleteSkinFolder(SkinsFolder() + selected_))
@@ -245,7 +263,7 @@ void SkinSelector::OnDestroy()
     GetWindowRect(handle_, &rect);
     config::WriteNumber("Position", "SkinLeft", rect.left);
     config::WriteNumber("Position", "SkinTop", rect.top);
-    config::WriteFlag("Main", "AutoApplySkin", SendMessageA(autoApply_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    config::WriteFlag("Main", "AutoApplySkin", SendMessageW(autoApply_, BM_GETCHECK, 0, 0) == BST_CHECKED);
     DeleteObject(windowBrush_);
     windowBrush_ = nullptr;
     Detach();

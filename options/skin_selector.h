@@ -34,20 +34,20 @@ private:
     bool CreateControls();
     HWND AddControl(int index);
     void RefillList();
-    void AddLine(const char* text);
+    void AddLine(const std::wstring& text);
     void OnPick();
     void Apply();
     void DeleteSelected();
     void OnClose();
     void OnDestroy();
-    std::string SkinsFolder() const;
+    std::wstring SkinsFolder() const;
 
     HWND handle_ = nullptr;     // the selector
     HWND list_ = nullptr;       // 200
     HWND info_ = nullptr;       // 201
     HWND autoApply_ = nullptr;  // 202
     HBRUSH windowBrush_ = nullptr;
-    std::string selected_;      // the skin picked last; empty after every refill
+    std::wstring selected_;     // the skin picked last; empty after every refill
 };
 
 } // namespace options

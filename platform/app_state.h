@@ -6,8 +6,9 @@
 
 struct AppState {
     HINSTANCE instance = nullptr;
-    std::string appFolder;   // folder of Quillet.exe, ending in a backslash
-    std::string configPath;  // appFolder + "Config.ini"
+    std::wstring appFolder;  // folder of Quillet.exe, ending in a backslash
+    // appFolder + "Config.ini" in the form the narrow profile functions open (see AnsiPathOf).
+    std::string configPath;
     bool isWin9x = false;
     bool isNT5x = false;
     // Remembered state of the file dialogs ([Main] OpenDir, SaveDir, OFFilter, SFFilter).

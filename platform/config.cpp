@@ -69,6 +69,7 @@ void WriteNumber(const char* section, const char* key, int value)
 
 void DeleteSection(const char* section)
 {
+    // Config.ini is ANSI bytes: the narrow profile functions leave the rest of it as it is.
     WritePrivateProfileStringA(section, nullptr, nullptr, g_path.c_str());
 }
 

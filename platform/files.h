@@ -3,5 +3,12 @@
 
 #include <string>
 
-// True when `path` names an existing file (not a folder).
+// True when `path` names an existing file (not a folder); a narrow path is ANSI.
+bool FileExists(const std::wstring& path);
 bool FileExists(const std::string& path);
+
+// A path for the functions that only take ANSI paths (the profile functions that keep
+// Config.ini's and skin.ini's bytes): the path itself when the code page spells it
+// exactly, else its short (8.3) form when that is spelt exactly; "" when neither is.
+// The file or folder must exist for a short form.
+std::string AnsiPathOf(const std::wstring& path);

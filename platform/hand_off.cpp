@@ -4,7 +4,7 @@
 
 namespace handoff {
 
-HWND FindEditorWindow() { return FindWindowA("Quillet", "Quillet"); }
+HWND FindEditorWindow() { return FindWindowW(L"Quillet", L"Quillet"); }
 
 bool SendPath(HWND editor, const std::wstring& path)
 {

@@ -1,6 +1,11 @@
 #include "platform/registry.h"
 
+#include "platform/ansi_text.h"
+#include "platform/stored_text.h"
+
 #include <windows.h>
+
+#include <cwchar>
 
 namespace registry {
 namespace {
@@ -9,10 +14,13 @@ namespace {
 // KEY_NOTIFY | READ_CONTROL
 constexpr REGSAM kAccess = 0x2001F;
 
+// Key and value names are ASCII.
+std::wstring Name(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
 HKEY CreateChild(HKEY parent, const std::string& name)
 {
     HKEY child = nullptr;
-    if (RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr, &child,
+    if (RegCreateKeyExW(parent, Name(name).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr, &child,
                         nullptr) != ERROR_SUCCESS)
         return nullptr;
     return child;
@@ -22,7 +30,7 @@ HKEY CreateChild(HKEY parent, const std::string& name)
 HKEY OpenChain(const KeyPath& key, bool withSection)
 {
     HKEY software = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, kAccess, &software) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software", 0, kAccess, &software) != ERROR_SUCCESS)
         return nullptr;
     HKEY maker = CreateChild(software, key.maker);
     RegCloseKey(software);
@@ -42,12 +50,13 @@ bool ReadRaw(const KeyPath& key, const char* value, std::vector<unsigned char>& 
     HKEY section = OpenChain(key, true);
     if (!section)
         return false;
+    const std::wstring name = Name(value);
     DWORD size = 0;
-    bool read = RegQueryValueExA(section, value, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
+    bool read = RegQueryValueExW(section, name.c_str(), nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
     if (read) {
         data.assign(size, 0);
-        read = RegQueryValueExA(section, value, nullptr, nullptr, data.empty() ? nullptr : data.data(), &size) ==
-               ERROR_SUCCESS;
+        read = RegQueryValueExW(section, name.c_str(), nullptr, nullptr, data.empty() ? nullptr : data.data(),
+                                &size) == ERROR_SUCCESS;
         data.resize(size);
     }
     RegCloseKey(section);
@@ -60,7 +69,7 @@ bool WriteRaw(const KeyPath& key, const char* value, DWORD type, const void* dat
     if (!section)
         return false;
     const bool written =
-        RegSetValueExA(section, value, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+        RegSetValueExW(section, Name(value).c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
     RegCloseKey(section);
     return written;
 }
@@ -82,11 +91,13 @@ std::string RegReadString(const KeyPath& key, const char* value, const char* fal
     std::vector<unsigned char> data;
     if (!ReadRaw(key, value, data))
         return fallback;
-    char buffer[kStringBufferSize] = {};
-    const std::size_t kept = data.size() < kStringBufferSize - 1 ? data.size() : kStringBufferSize - 1;
-    CopyMemory(buffer, data.data(), kept);
-    buffer[kStringBufferSize - 1] = '\0';
-    return buffer;
+    std::wstring text(data.size() / sizeof(wchar_t), L'\0');
+    CopyMemory(&text[0], data.data(), text.size() * sizeof(wchar_t));
+    text.resize(std::wcslen(text.c_str()));
+    std::string stored = stored::Encode(text, AnsiCodePage());
+    if (stored.size() > kStringBufferSize - 1)
+        stored.resize(kStringBufferSize - 1);
+    return stored;
 }
 
 bool RegReadBinary(const KeyPath& key, const char* value, std::vector<unsigned char>& data)
@@ -107,7 +118,7 @@ bool RegWriteString(const KeyPath& key, const char* value, const char* data)
         HKEY product = OpenChain(key, false);
         if (!product)
             return false;
-        const bool deleted = RegDeleteKeyA(product, key.section.c_str()) == ERROR_SUCCESS;
+        const bool deleted = RegDeleteKeyW(product, Name(key.section).c_str()) == ERROR_SUCCESS;
         RegCloseKey(product);
         return deleted;
     }
@@ -115,11 +126,12 @@ bool RegWriteString(const KeyPath& key, const char* value, const char* data)
         HKEY section = OpenChain(key, true);
         if (!section)
             return false;
-        const bool deleted = RegDeleteValueA(section, value) == ERROR_SUCCESS;
+        const bool deleted = RegDeleteValueW(section, Name(value).c_str()) == ERROR_SUCCESS;
         RegCloseKey(section);
         return deleted;
     }
-    return WriteRaw(key, value, REG_SZ, data, static_cast<DWORD>(lstrlenA(data) + 1));
+    const std::wstring text = stored::Decode(data, AnsiCodePage());
+    return WriteRaw(key, value, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 bool RegWriteBinary(const KeyPath& key, const char* value, const void* data, unsigned long size)

@@ -20,6 +20,10 @@ struct KeyPath {
 
 constexpr int kStringBufferSize = 1025;  // strings are read into this, at most 1024 bytes kept
 
+// Strings are held in the registry as UTF-16 and exchanged here in the form Quillet stores
+// text (platform/stored_text.h): ANSI bytes when the code page holds the text, else the
+// UTF-8 signature and UTF-8.
+
 unsigned long RegReadDword(const KeyPath& key, const char* value, unsigned long fallback);
 std::string RegReadString(const KeyPath& key, const char* value, const char* fallback);
 // The stored bytes; false when the value is absent or unreadable.

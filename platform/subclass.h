@@ -16,6 +16,15 @@
 
 #include <windows.h>
 
+#include <string>
+
+// Property names are ASCII literals; the wide property functions take them widened
+// (a property is one atom whichever form names it).
+inline std::wstring PropertyName(const char* ascii)
+{
+    return ascii ? std::wstring(ascii, ascii + std::char_traits<char>::length(ascii)) : std::wstring();
+}
+
 // One attachment of an object to a window: the property that holds the object, the
 // window's previous procedure and the procedure installed in its place. Subclass<Self>
 // below is the usual way to use it; an object that drives several windows keeps one of
@@ -25,13 +34,14 @@ public:
     // Does nothing when the window is gone or already carries the property.
     void Attach(HWND window, const char* property, void* object, WNDPROC procedure)
     {
-        if (!IsWindow(window) || GetPropA(window, property))
+        const std::wstring name = PropertyName(property);
+        if (!IsWindow(window) || GetPropW(window, name.c_str()))
             return;
-        SetPropA(window, property, static_cast<HANDLE>(object));
+        SetPropW(window, name.c_str(), static_cast<HANDLE>(object));
         window_ = window;
-        property_ = property;
+        property_ = name;
         previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
     }
 
     // Only while the window exists and a previous procedure is kept.
@@ -39,8 +49,8 @@ public:
     {
         if (!window_ || !IsWindow(window_) || !previous_)
             return;
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-        RemovePropA(window_, property_);
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+        RemovePropW(window_, property_.c_str());
         previous_ = nullptr;
         window_ = nullptr;
     }
@@ -50,14 +60,14 @@ public:
 
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const
     {
-        return previous_ ? CallWindowProcA(previous_, window_, message, wParam, lParam)
-                         : DefWindowProcA(window_, message, wParam, lParam);
+        return previous_ ? CallWindowProcW(previous_, window_, message, wParam, lParam)
+                         : DefWindowProcW(window_, message, wParam, lParam);
     }
 
 private:
     HWND window_ = nullptr;
     WNDPROC previous_ = nullptr;
-    const char* property_ = nullptr;
+    std::wstring property_;
 };
 
 template <class Self>
@@ -85,9 +95,10 @@ protected:
 private:
     static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        auto* self = static_cast<Self*>(GetPropA(window, Self::kProperty));
+        static const std::wstring name = PropertyName(Self::kProperty);
+        auto* self = static_cast<Self*>(GetPropW(window, name.c_str()));
         if (!self || !self->Attached())
-            return DefWindowProcA(window, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
         return self->WindowProc(message, wParam, lParam);
     }
 
@@ -97,27 +108,29 @@ private:
 // The procedure-style form: the property holds the previous procedure.
 inline void AttachProcedure(HWND window, const char* property, WNDPROC procedure)
 {
-    if (!IsWindow(window) || GetPropA(window, property))
+    const std::wstring name = PropertyName(property);
+    if (!IsWindow(window) || GetPropW(window, name.c_str()))
         return;
     WNDPROC previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-    SetPropA(window, property, reinterpret_cast<HANDLE>(previous));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+    SetPropW(window, name.c_str(), reinterpret_cast<HANDLE>(previous));
 }
 
 inline LRESULT CallPreviousProcedure(const char* property, HWND window, UINT message,
                                      WPARAM wParam, LPARAM lParam)
 {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, property));
+    auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, PropertyName(property).c_str()));
     if (!previous)
-        return DefWindowProcA(window, message, wParam, lParam);
-    return CallWindowProcA(previous, window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
+    return CallWindowProcW(previous, window, message, wParam, lParam);
 }
 
 inline void DetachProcedure(HWND window, const char* property)
 {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, property));
+    const std::wstring name = PropertyName(property);
+    auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, name.c_str()));
     if (!IsWindow(window) || !previous)
         return;
-    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    RemovePropA(window, property);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropW(window, name.c_str());
 }

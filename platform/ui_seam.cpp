@@ -14,7 +14,7 @@ int Message(HWND owner, const std::string& text, UINT type)
 {
     if (g_messageHandler)
         return g_messageHandler(owner, text, type);
-    return MessageBoxA(owner, text.c_str(), kCaption, type);
+    return MessageBoxW(owner, WidenAnsi(text).c_str(), L"Quillet", type);
 }
 
 int Message(HWND owner, const std::wstring& text, UINT type)
@@ -42,15 +42,16 @@ bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record)
 {
     if (g_notifyIconHandler)
         return g_notifyIconHandler(action, record);
-    return Shell_NotifyIconA(action, &record) != FALSE;
+    return Shell_NotifyIconA(action, &record) != FALSE; // the tray record is the narrow shell 5.0 one
 }
 
-bool OpenWithShell(HWND owner, const std::string& path)
+bool OpenWithShell(HWND owner, const std::wstring& path)
 {
     if (g_shellOpenHandler)
-        return g_shellOpenHandler(owner, path);
+        return g_shellOpenHandler(owner, NarrowToAnsi(path));
     // Values above 32 mean success.
-    return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+    return reinterpret_cast<INT_PTR>(
+               ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 void SetMessageHandler(MessageHandler handler) { g_messageHandler = std::move(handler); }

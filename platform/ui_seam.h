@@ -28,12 +28,13 @@ bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record);
 
 // Opens a file with the program the shell associates with it (ShellExecute "open");
 // false when the shell could not.
-bool OpenWithShell(HWND owner, const std::string& path);
+bool OpenWithShell(HWND owner, const std::wstring& path);
 
 using MessageHandler = std::function<int(HWND owner, const std::string& text, UINT type)>;
 using FileDialogHandler = std::function<bool(bool save, OPENFILENAMEW& request)>;
 
 using NotifyIconHandler = std::function<bool(DWORD action, const NOTIFYICONDATAA& record)>;
+// The handler is given the path in ANSI, as the tests compare it.
 using ShellOpenHandler = std::function<bool(HWND owner, const std::string& path)>;
 
 // Replace the real dialogs and shell calls (an empty function restores them).

@@ -19,7 +19,7 @@ namespace {
 constexpr const wchar_t* kApprovedKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 constexpr const wchar_t* kApprovedText = L"Quillet Shell Extension";
 
-std::wstring Wide(const char* ascii) { return std::wstring(ascii, ascii + lstrlenA(ascii)); }
+std::wstring Wide(const char* ascii) { return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii)); }
 
 std::wstring ClassKey() { return L"CLSID\\" + Wide(kClassIdText); }
 const wchar_t* const kHandlerKey = L"*\\shellex\\ContextMenuHandlers\\Quillet";

@@ -24,7 +24,7 @@ const char* HelpTextFor(std::size_t count)
 VantrixMenu::VantrixMenu()
 {
     LockModule();
-    bitmap_ = static_cast<HBITMAP>(LoadImageA(Module(), MAKEINTRESOURCEA(kMenuBitmap), IMAGE_BITMAP, 0, 0, 0));
+    bitmap_ = static_cast<HBITMAP>(LoadImageW(Module(), MAKEINTRESOURCEW(kMenuBitmap), IMAGE_BITMAP, 0, 0, 0));
 }
 
 VantrixMenu::~VantrixMenu()
@@ -172,7 +172,7 @@ STDMETHODIMP VantrixMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId,
 {
     if (flags & CMF_DEFAULTONLY)
         return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 0);
-    InsertMenuA(menu, index, MF_STRING | MF_BYPOSITION, firstId, "Open with Quillet");
+    InsertMenuW(menu, index, MF_STRING | MF_BYPOSITION, firstId, L"Open with Quillet");
     if (bitmap_)
         SetMenuItemBitmaps(menu, index, MF_BYPOSITION, bitmap_, nullptr);
     return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 1);
@@ -185,7 +185,7 @@ STDMETHODIMP VantrixMenu::GetCommandString(UINT_PTR command, UINT flags, UINT*, 
     return Guarded([&] {
         const char* text = HelpTextFor(files_.size());
         if (flags == GCS_HELPTEXTA) {
-            lstrcpynA(buffer, text, static_cast<int>(size));
+            lstrcpynA(buffer, text, static_cast<int>(size)); // Explorer asked for the narrow help text
             return S_OK;
         }
         const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);

@@ -6,14 +6,14 @@
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
 
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
 
 constexpr const char* kOwnerProperty = "CFlatMenusProc";
 constexpr const char* kPopupProperty = "CMenuHookProc";
-constexpr const char* kPopupMenuClass = "#32768";
+constexpr const wchar_t* kPopupMenuClass = L"#32768";
 constexpr int kBorderShrink = 4;  // the system's raised border, two pixels each side
 
 struct FlatMenu {
@@ -110,12 +110,12 @@ void AttachPopup(int index, HWND popup)
     if (index < 0 || index >= static_cast<int>(g_registry.size()) || !IsWindow(popup))
         return;
     g_registry[static_cast<std::size_t>(index)].popup = popup;
-    if (GetPropA(popup, kPopupProperty))
+    if (GetPropW(popup, PropertyName(kPopupProperty).c_str()))
         return;
     AttachProcedure(popup, kPopupProperty, &MenuHookProc);
-    SetWindowLongA(popup, GWL_STYLE, GetWindowLongA(popup, GWL_STYLE) & ~WS_BORDER);
-    SetWindowLongA(popup, GWL_EXSTYLE,
-                   GetWindowLongA(popup, GWL_EXSTYLE) & ~(WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME));
+    SetWindowLongW(popup, GWL_STYLE, GetWindowLongW(popup, GWL_STYLE) & ~WS_BORDER);
+    SetWindowLongW(popup, GWL_EXSTYLE,
+                   GetWindowLongW(popup, GWL_EXSTYLE) & ~(WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME));
 }
 
 LRESULT CALLBACK FlatMenusProc(HWND owner, UINT message, WPARAM wParam, LPARAM lParam)
@@ -150,9 +150,9 @@ LRESULT CALLBACK FlatMenusProc(HWND owner, UINT message, WPARAM wParam, LPARAM l
 
 bool IsPopupMenuWindow(HWND window)
 {
-    char name[261] = "";
-    GetClassNameA(window, name, sizeof name);
-    return std::strcmp(name, kPopupMenuClass) == 0;
+    wchar_t name[261] = L"";
+    GetClassNameW(window, name, static_cast<int>(sizeof name / sizeof name[0]));
+    return std::wcscmp(name, kPopupMenuClass) == 0;
 }
 
 LRESULT CALLBACK CallWindowHook(int code, WPARAM wParam, LPARAM lParam)
@@ -190,7 +190,7 @@ HMENU FlatMenuOfPopup(HWND popup)
 void InstallSkinnedMenuHook()
 {
     if (!g_hook)
-        g_hook = SetWindowsHookExA(WH_CALLWNDPROC, &CallWindowHook, nullptr, GetCurrentThreadId());
+        g_hook = SetWindowsHookExW(WH_CALLWNDPROC, &CallWindowHook, nullptr, GetCurrentThreadId());
 }
 
 void RemoveSkinnedMenuHook()

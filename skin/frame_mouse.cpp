@@ -30,13 +30,13 @@ void CSkin::ButtonClick(bool pressed, skin::FrameButton button)
     HWND window = Window();
     switch (button) {
     case skin::FrameButton::Close:
-        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     case skin::FrameButton::MaxRestore:
-        PostMessageA(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
+        PostMessageW(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
         break;
     case skin::FrameButton::Minimise:
-        PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         break;
     case skin::FrameButton::Menu:
         skin::Host().OpenMainMenu();
@@ -90,7 +90,7 @@ LRESULT CSkin::OnMouse(UINT message, WPARAM wParam, LPARAM lParam)
         if (onCaption) {
             const POINT screen = CursorOf(window, lParam);
             ReleaseCapture();
-            PostMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+            PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
             return 0;
         }
         if (onButton) {

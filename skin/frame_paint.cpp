@@ -2,6 +2,7 @@
 // bitmap slot) and reaches the screen in one to four copies.
 #include "skin/skinned_frame.h"
 
+#include "platform/ansi_text.h"
 #include "platform/app_state.h"
 #include "skin/frame_caption.h"
 #include "skin/skin_profile.h"
@@ -14,7 +15,7 @@ using TransparentBltFunction = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, 
 TransparentBltFunction TransparentCopy()
 {
     static TransparentBltFunction function = [] {
-        HMODULE library = LoadLibraryA("msimg32.dll");
+        HMODULE library = LoadLibraryW(L"msimg32.dll");
         FARPROC address = library ? GetProcAddress(library, "TransparentBlt") : nullptr;
         return reinterpret_cast<TransparentBltFunction>(reinterpret_cast<void (*)()>(address));
     }();
@@ -54,15 +55,17 @@ void CSkin::DrawCaption(HDC dc, const skin::Size& window)
     HFONT font = skin::CreateSkinFont(caption.font, skin::CaptionEscapement(side));
     HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
-    const int length = static_cast<int>(caption.text.size());
+    // The skin's caption is ANSI text, as skin.ini holds it.
+    const std::wstring text = WidenAnsi(caption.text);
+    const int length = static_cast<int>(text.size());
     SIZE extent = {};
-    GetTextExtentPoint32A(dc, caption.text.c_str(), length, &extent);
+    GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
     const skin::Point origin = skin::CaptionTextOrigin(skin::ParseCaptionAlignment(caption.position), side, window,
                                                        skin::Size{extent.cx, extent.cy}, caption.offset);
     SetTextColor(dc, skin::ColourRef(active_ ? caption.activeShadow : caption.inactiveShadow));
-    TextOutA(dc, origin.x + 1, origin.y + 1, caption.text.c_str(), length);
+    TextOutW(dc, origin.x + 1, origin.y + 1, text.c_str(), length);
     SetTextColor(dc, skin::ColourRef(active_ ? caption.active : caption.inactive));
-    TextOutA(dc, origin.x, origin.y, caption.text.c_str(), length);
+    TextOutW(dc, origin.x, origin.y, text.c_str(), length);
     if (previous)
         SelectObject(dc, previous);
     if (font)

@@ -11,12 +11,12 @@ void CSkin::SetShowOnTaskbar(bool on)
     HWND window = Window();
     if (window) {
         if (IsIconic(window))
-            PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+            PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
         const bool visible = IsWindowVisible(window) != FALSE;
         if (visible)
             ShowWindow(window, SW_HIDE);
-        const LONG style = GetWindowLongA(window, GWL_EXSTYLE);
-        SetWindowLongA(window, GWL_EXSTYLE, on ? (style | WS_EX_APPWINDOW) : (style & ~WS_EX_APPWINDOW));
+        const LONG style = GetWindowLongW(window, GWL_EXSTYLE);
+        SetWindowLongW(window, GWL_EXSTYLE, on ? (style | WS_EX_APPWINDOW) : (style & ~WS_EX_APPWINDOW));
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         if (visible)

@@ -24,7 +24,7 @@ struct MenuSkin {
     // Given by the program: its UI font, which measures the items and draws them without
     // a skin, and where a hot toolbar button shows its description.
     HFONT uiFont = nullptr;
-    void (*showHint)(const char* text) = nullptr;
+    void (*showHint)(const wchar_t* text) = nullptr;
 };
 
 MenuSkin& Menus();

@@ -1,5 +1,6 @@
 #include "skin/skin_bitmap.h"
 
+#include "platform/ansi_text.h"
 #include "skin/bitmap_file_check.h"
 
 #include <fstream>
@@ -24,12 +25,12 @@ bool CSkinBitmap::Adopt(HBITMAP bitmap)
     if (!bitmap)
         return false;
     BITMAP info = {};
-    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     HDC memory = display ? CreateCompatibleDC(display) : nullptr;
     HGDIOBJ previous = memory ? SelectObject(memory, bitmap) : nullptr;
     if (display)
         DeleteDC(display);
-    if (!memory || !previous || !GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
+    if (!memory || !previous || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
         if (memory) {
             if (previous)
                 SelectObject(memory, previous);
@@ -51,13 +52,13 @@ bool CSkinBitmap::LoadFromFile(const std::string& path)
     Release();
     if (!HoldsWholeBitmap(path))
         return false;
-    return Adopt(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    return Adopt(static_cast<HBITMAP>(LoadImageW(nullptr, WidenAnsi(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
 }
 
 bool CSkinBitmap::LoadFromResource(HINSTANCE instance, int id)
 {
     Release();
-    return Adopt(static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
+    return Adopt(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
 }
 
 bool CSkinBitmap::CreateBlank(int width, int height)
@@ -65,7 +66,7 @@ bool CSkinBitmap::CreateBlank(int width, int height)
     Release();
     if (width <= 0 || height <= 0)
         return false;
-    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
     if (!display)
         return false;
     HBITMAP bitmap = CreateCompatibleBitmap(display, width, height);

@@ -74,12 +74,12 @@ void CSkin::LoadBackground()
 
 void CSkin::AttachFirstTime(HWND window)
 {
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
     style_.hasSystemMenu = (style & WS_SYSMENU) != 0;
     style_.hasMaximiseBox = (style & WS_MAXIMIZEBOX) != 0;
     style_.hasMinimiseBox = (style & WS_MINIMIZEBOX) != 0;
     if ((style & WS_CAPTION) == WS_CAPTION)
-        SetWindowLongA(window, GWL_STYLE, style & ~WS_CAPTION);
+        SetWindowLongW(window, GWL_STYLE, style & ~WS_CAPTION);
     showOnTaskbar_ = config::ReadFlag("Main", "TaskbarShow", true);
     realTimeResize_ = config::ReadFlag("Main", "RealTimeResize");
     Attach(window);
@@ -148,7 +148,7 @@ bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterL
 
     if (showAfterLoad) {
         if (IsIconic(window))
-            PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+            PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
         ShowWindow(window, SW_SHOWNA);
     }
     loaded_ = true;

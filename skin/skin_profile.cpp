@@ -1,5 +1,6 @@
 #include "skin/skin_profile.h"
 
+#include "platform/ansi_text.h"
 #include "skin/skin_files.h"
 #include "skin/skin_values.h"
 
@@ -10,6 +11,7 @@ SkinLookup ProfileLookup(const std::string& folder)
     const std::string ini = folder + kSkinIniFileName;
     return [ini](const char* section, const char* key) -> std::optional<std::string> {
         char buffer[kMaxValueLength + 1] = {};
+        // skin.ini holds ANSI bytes, which the skin's values keep as they are.
         GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, ini.c_str());
         if (!buffer[0])
             return std::nullopt;
@@ -33,9 +35,10 @@ HFONT CreateSkinFont(const FontDescription& font, int escapement)
     const int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen)
         ReleaseDC(nullptr, screen);
-    return CreateFontA(FontHeightForPoints(font.points, pixelsPerInch), 0, escapement, escapement, font.weight, FALSE,
+    // The face name is ANSI text, as skin.ini holds it.
+    return CreateFontW(FontHeightForPoints(font.points, pixelsPerInch), 0, escapement, escapement, font.weight, FALSE,
                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                       DEFAULT_PITCH, font.face.c_str());
+                       DEFAULT_PITCH, WidenAnsi(font.face).c_str());
 }
 
 }  // namespace skin

@@ -1,5 +1,6 @@
 #include "skin/skin_tooltip.h"
 
+#include "platform/ansi_text.h"
 #include "platform/app_state.h"
 #include "platform/ui_seam.h"
 
@@ -28,7 +29,7 @@ bool CSkinToolTip::Create(HWND)
     // The tip window has no owner: an owned topmost popup would keep the main window
     // out of the topmost band when "always on top" is switched on (so it is under
     // Wine). The frame destroys the tip together with its window.
-    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+    window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                               App().instance, nullptr);
     if (!window_) {
@@ -39,9 +40,9 @@ bool CSkinToolTip::Create(HWND)
     return true;
 }
 
-TOOLINFOA CSkinToolTip::Tool(HWND window, UINT_PTR id, bool wholeWindow) const
+TTTOOLINFOW CSkinToolTip::Tool(HWND window, UINT_PTR id, bool wholeWindow) const
 {
-    TOOLINFOA tool = {};
+    TTTOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.hwnd = window;
     if (wholeWindow) {
@@ -54,59 +55,69 @@ TOOLINFOA CSkinToolTip::Tool(HWND window, UINT_PTR id, bool wholeWindow) const
     return tool;
 }
 
-bool CSkinToolTip::AddTool(HWND window, UINT_PTR id, const std::string& text, bool wholeWindow)
+bool CSkinToolTip::AddTool(HWND window, UINT_PTR id, const std::wstring& text, bool wholeWindow)
 {
     if (!window_)
         return false;
-    TOOLINFOA tool = Tool(window, id, wholeWindow);
-    if (SendMessageA(window_, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)))
+    TTTOOLINFOW tool = Tool(window, id, wholeWindow);
+    if (SendMessageW(window_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
         return true;
     tool = Tool(window, id, wholeWindow);
     GetWindowRect(window, &tool.rect);
     OffsetRect(&tool.rect, -tool.rect.left, -tool.rect.top);
-    std::string copy = text;
+    std::wstring copy = text;
     tool.lpszText = &copy[0];
     wholeWindow_ = wholeWindow;
-    return SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    return SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
 }
 
-std::string CSkinToolTip::GetText(HWND window, UINT_PTR id) const
+bool CSkinToolTip::AddTool(HWND window, UINT_PTR id, const std::string& text, bool wholeWindow)
+{
+    return AddTool(window, id, WidenAnsi(text), wholeWindow);
+}
+
+std::wstring CSkinToolTip::GetText(HWND window, UINT_PTR id) const
 {
     if (!window_)
-        return "";
-    char buffer[kTextLimit + 1] = {};
-    TOOLINFOA tool = Tool(window, id, wholeWindow_);
+        return L"";
+    wchar_t buffer[kTextLimit + 1] = {};
+    TTTOOLINFOW tool = Tool(window, id, wholeWindow_);
     tool.lpszText = buffer;
-    SendMessageA(window_, TTM_GETTEXTA, kTextLimit, reinterpret_cast<LPARAM>(&tool));
-    buffer[kTextLimit] = '\0';
+    SendMessageW(window_, TTM_GETTEXTW, kTextLimit, reinterpret_cast<LPARAM>(&tool));
+    buffer[kTextLimit] = L'\0';
     return buffer;
+}
+
+void CSkinToolTip::SetText(HWND window, UINT_PTR id, const std::wstring& text)
+{
+    if (!window_)
+        return;
+    TTTOOLINFOW tool = Tool(window, id, wholeWindow_);
+    std::wstring copy = text;
+    tool.lpszText = &copy[0];
+    SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void CSkinToolTip::SetText(HWND window, UINT_PTR id, const std::string& text)
 {
-    if (!window_)
-        return;
-    TOOLINFOA tool = Tool(window, id, wholeWindow_);
-    std::string copy = text;
-    tool.lpszText = &copy[0];
-    SendMessageA(window_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SetText(window, id, WidenAnsi(text));
 }
 
 COLORREF CSkinToolTip::GetBackColour() const
 {
-    return window_ ? static_cast<COLORREF>(SendMessageA(window_, TTM_GETTIPBKCOLOR, 0, 0)) : kNoColour;
+    return window_ ? static_cast<COLORREF>(SendMessageW(window_, TTM_GETTIPBKCOLOR, 0, 0)) : kNoColour;
 }
 
 COLORREF CSkinToolTip::GetTextColour() const
 {
-    return window_ ? static_cast<COLORREF>(SendMessageA(window_, TTM_GETTIPTEXTCOLOR, 0, 0)) : kNoColour;
+    return window_ ? static_cast<COLORREF>(SendMessageW(window_, TTM_GETTIPTEXTCOLOR, 0, 0)) : kNoColour;
 }
 
 bool UseUnthemedTooltip(HWND tooltip)
 {
     using SetThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     static const SetThemeFunction setTheme = []() -> SetThemeFunction {
-        HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
+        HMODULE uxtheme = LoadLibraryW(L"uxtheme.dll");
         return uxtheme ? reinterpret_cast<SetThemeFunction>(
                              reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")))
                        : nullptr;
@@ -119,7 +130,7 @@ void CSkinToolTip::SetBackColour(COLORREF colour)
     if (!window_)
         return;
     UseUnthemedTooltip(window_);
-    SendMessageA(window_, TTM_SETTIPBKCOLOR, colour, 0);
+    SendMessageW(window_, TTM_SETTIPBKCOLOR, colour, 0);
 }
 
 void CSkinToolTip::SetTextColour(COLORREF colour)
@@ -127,11 +138,11 @@ void CSkinToolTip::SetTextColour(COLORREF colour)
     if (!window_)
         return;
     UseUnthemedTooltip(window_);
-    SendMessageA(window_, TTM_SETTIPTEXTCOLOR, colour, 0);
+    SendMessageW(window_, TTM_SETTIPTEXTCOLOR, colour, 0);
 }
 
 void CSkinToolTip::SetMaxWidth(int pixels)
 {
     if (window_)
-        SendMessageA(window_, TTM_SETMAXTIPWIDTH, 0, pixels);
+        SendMessageW(window_, TTM_SETMAXTIPWIDTH, 0, pixels);
 }

@@ -26,8 +26,12 @@ public:
     void Destroy();
     // A whole-window tool is the window itself; any other tool is `id` inside it, shown
     // by tracking. Tools the control already knows are not added again.
+    // Texts are UTF-16, so a tip may hold any character; the narrow forms take text of
+    // the ANSI code page.
+    bool AddTool(HWND window, UINT_PTR id, const std::wstring& text, bool wholeWindow);
     bool AddTool(HWND window, UINT_PTR id, const std::string& text, bool wholeWindow);
-    std::string GetText(HWND window, UINT_PTR id) const;
+    std::wstring GetText(HWND window, UINT_PTR id) const;
+    void SetText(HWND window, UINT_PTR id, const std::wstring& text);
     void SetText(HWND window, UINT_PTR id, const std::string& text);
     COLORREF GetBackColour() const;
     COLORREF GetTextColour() const;
@@ -38,7 +42,7 @@ public:
     HWND Window() const { return window_; }
 
 private:
-    TOOLINFOA Tool(HWND window, UINT_PTR id, bool wholeWindow) const;
+    TTTOOLINFOW Tool(HWND window, UINT_PTR id, bool wholeWindow) const;
 
     HWND window_ = nullptr;
     bool wholeWindow_ = false;  // the flag of the last tool added

@@ -89,7 +89,7 @@ LRESULT CSkin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return OnMouse(message, wParam, lParam);
     case WM_GETMINMAXINFO: {
         RECT work = {};
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         const skin::TrackingLimits limits = skin::FrameTrackingLimits(
             skin::Rect{work.left, work.top, work.right, work.bottom}, description_.general.minimumSize);
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -1,5 +1,6 @@
 #include "skin/skinned_menus.h"
 
+#include "platform/ansi_text.h"
 #include "platform/app_state.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_frame.h"
@@ -24,10 +25,10 @@ const char* CaptionOf(ULONG_PTR itemData)
     return caption ? caption : "";
 }
 
-void ShowToolbarHint(const char* text)
+void ShowToolbarHint(const std::wstring& text)
 {
     if (Menus().showHint)
-        Menus().showHint(text);
+        Menus().showHint(text.c_str());
 }
 
 bool SkinnedItems() { return Menus().loaded && Menus().item.Loaded(); }
@@ -36,12 +37,13 @@ HGDIOBJ UiFont() { return Menus().uiFont ? Menus().uiFont : GetStockObject(DEFAU
 
 HGDIOBJ MenuFont() { return Menus().font ? Menus().font : UiFont(); }
 
+// Captions are the program's own text in the ANSI code page (items carry them as data).
 int TextWidth(HGDIOBJ font, const char* text, UINT format)
 {
     HDC dc = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font);
     RECT rect = {};
-    DrawTextA(dc, text, -1, &rect, format | DT_SINGLELINE | DT_CALCRECT);
+    DrawTextW(dc, WidenAnsi(text).c_str(), -1, &rect, format | DT_SINGLELINE | DT_CALCRECT);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
     return rect.right - rect.left;
@@ -66,7 +68,7 @@ void DrawText(HDC dc, const char* text, RECT rect, COLORREF colour, HGDIOBJ font
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previous = SelectObject(dc, font);
-    DrawTextA(dc, text, -1, &rect, format);
+    DrawTextW(dc, WidenAnsi(text).c_str(), -1, &rect, format);
     SelectObject(dc, previous);
 }
 
@@ -210,19 +212,20 @@ LRESULT DrawToolbarButton(NMTBCUSTOMDRAW* draw)
     const int command = static_cast<int>(draw->nmcd.dwItemSpec);
     // Each button shows the column of `toolbar.bmp` at its own position on the bar.
     const int column = static_cast<int>(
-        SendMessageA(draw->nmcd.hdr.hwndFrom, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0));
+        SendMessageW(draw->nmcd.hdr.hwndFrom, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0));
     if (column < 0 || column >= kToolbarColumns)
         return CDRF_SKIPDEFAULT;
     const UINT state = draw->nmcd.uItemState;
     const int row = (state & CDIS_SELECTED) ? 1 : (state & CDIS_HOT) ? 2 : 0;
     if (row == 2 && describedButton != command) {
-        char description[256] = "";
-        LoadStringA(App().instance, static_cast<UINT>(command), description, sizeof description);
+        wchar_t description[256] = L"";
+        LoadStringW(App().instance, static_cast<UINT>(command), description,
+                    static_cast<int>(sizeof description / sizeof description[0]));
         ShowToolbarHint(description);
         describedButton = command;
     } else if (row != 2 && describedButton == command) {
         // Only the button that put its description there takes it away again.
-        ShowToolbarHint("");
+        ShowToolbarHint(L"");
         describedButton = -1;
     }
     const int cellWidth = cells.Width() / kToolbarColumns;
@@ -240,6 +243,6 @@ void ColourToolbarTooltips(HWND tooltips)
     if (!tooltips || !frameTips.Window())
         return;
     UseUnthemedTooltip(tooltips);
-    SendMessageA(tooltips, TTM_SETTIPBKCOLOR, frameTips.GetBackColour(), 0);
-    SendMessageA(tooltips, TTM_SETTIPTEXTCOLOR, frameTips.GetTextColour(), 0);
+    SendMessageW(tooltips, TTM_SETTIPBKCOLOR, frameTips.GetBackColour(), 0);
+    SendMessageW(tooltips, TTM_SETTIPTEXTCOLOR, frameTips.GetTextColour(), 0);
 }

@@ -10,7 +10,7 @@
 #include "skin/sliced_row.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -33,7 +33,7 @@ HWND CreateSkinnedStatusBar(HWND parent, int id)
         ui::Message(nullptr, "Failed to create the Statusbar Image List", MB_OK | MB_ICONERROR);
         return nullptr;
     }
-    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
+    HWND bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
     if (bar)
         g_bar.Attach(bar);
@@ -65,15 +65,15 @@ void CSkinnedStatusBar::DrawPart(HDC dc, int part, RECT rect)
 {
     // SB_GETTEXT takes no buffer size: the buffer is made as long as the text, which
     // is then cut to the longest text a part shows.
-    const std::size_t length = LOWORD(SendMessageA(Window(), SB_GETTEXTLENGTHA, part, 0));
+    const std::size_t length = LOWORD(SendMessageW(Window(), SB_GETTEXTLENGTHW, part, 0));
     if (length == 0)
         return;
-    std::string text(length + 1, '\0');
-    SendMessageA(Window(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(std::min<std::size_t>(std::strlen(text.c_str()), kTextLimit));
+    std::wstring text(length + 1, L'\0');
+    SendMessageW(Window(), SB_GETTEXTW, part, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(std::min<std::size_t>(std::wcslen(text.c_str()), kTextLimit));
     if (text.empty())
         return;
-    HICON icon = reinterpret_cast<HICON>(SendMessageA(Window(), SB_GETICON, part, 0));
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(Window(), SB_GETICON, part, 0));
     if (icon && rect.right - rect.left >= kSmallestPartWithIcon && icons_) {
         if (ImageList_GetImageCount(icons_) > 0)
             ImageList_ReplaceIcon(icons_, 0, icon);
@@ -85,9 +85,9 @@ void CSkinnedStatusBar::DrawPart(HDC dc, int part, RECT rect)
     SetBkMode(dc, TRANSPARENT);
     if (part == 0) {
         RECT text0 = {rect.left + kFirstPartTextX, rect.top + 1, rect.right, rect.bottom};
-        DrawTextA(dc, text.c_str(), -1, &text0, DT_SINGLELINE);
+        DrawTextW(dc, text.c_str(), -1, &text0, DT_SINGLELINE);
     } else {
-        DrawTextA(dc, text.c_str(), -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+        DrawTextW(dc, text.c_str(), -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
     }
 }
 
@@ -98,7 +98,7 @@ void CSkinnedStatusBar::Paint()
             FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
         DrawSlicedRow(buffer, 0, 0, client.right, background_.Height(),
                       SlicedRow{&background_, 0, leftWidth_, rightWidth_});
-        const int parts = static_cast<int>(SendMessageA(Window(), SB_GETPARTS, 0, 0));
+        const int parts = static_cast<int>(SendMessageW(Window(), SB_GETPARTS, 0, 0));
         if (parts <= 0)
             return;
         HGDIOBJ font = font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT);
@@ -106,7 +106,7 @@ void CSkinnedStatusBar::Paint()
         SetTextColor(buffer, textNormal_);
         for (int part = 0; part < parts; ++part) {
             RECT rect = {}, meets = {};
-            SendMessageA(Window(), SB_GETRECT, part, reinterpret_cast<LPARAM>(&rect));
+            SendMessageW(Window(), SB_GETRECT, part, reinterpret_cast<LPARAM>(&rect));
             if (rect.right >= 0 && IntersectRect(&meets, &rect, &client))
                 DrawPart(buffer, part, rect);
         }

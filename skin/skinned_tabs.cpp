@@ -10,7 +10,7 @@
 
 #include <commctrl.h>
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
 
 namespace {
 CSkinnedTabs g_tabs;
@@ -25,7 +25,7 @@ HWND CreateSkinnedTabs(HWND parent, int id)
 {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
-    HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+    HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 App().instance, nullptr);
     if (tabs)
@@ -51,9 +51,9 @@ void CSkinnedTabs::Reload()
     if (Window()) {
         // The control measures its tabs with the font they are drawn in, and leaves
         // room for the text offset on both sides of the text.
-        SendMessageA(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         const int padding = std::max(static_cast<int>(text_.x), rightWidth_ + kTextGap);
-        SendMessageA(Window(), TCM_SETPADDING, 0, MAKELPARAM(std::max(padding, 0), kVerticalPadding));
+        SendMessageW(Window(), TCM_SETPADDING, 0, MAKELPARAM(std::max(padding, 0), kVerticalPadding));
         Redraw();
     }
 }
@@ -69,7 +69,7 @@ int CSkinnedTabs::TabAt(LPARAM point) const
 {
     TCHITTESTINFO hit = {};
     hit.pt = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
-    return static_cast<int>(SendMessageA(Window(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return static_cast<int>(SendMessageW(Window(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
 void CSkinnedTabs::DrawTab(HDC dc, int index, const RECT& rect)
@@ -101,8 +101,9 @@ void CSkinnedTabs::DrawTab(HDC dc, int index, const RECT& rect)
 
 void CSkinnedTabs::AdoptArrows(HWND child)
 {
-    char name[64] = "";
-    if (!child || !GetClassNameA(child, name, sizeof name) || std::strcmp(name, UPDOWN_CLASSA) != 0)
+    wchar_t name[64] = L"";
+    if (!child || !GetClassNameW(child, name, static_cast<int>(sizeof name / sizeof name[0])) ||
+        std::wcscmp(name, UPDOWN_CLASSW) != 0)
         return;
     arrows_.Take(child, &buttons_, &back_);
     InvalidateRect(child, nullptr, FALSE);
@@ -111,14 +112,14 @@ void CSkinnedTabs::AdoptArrows(HWND child)
 void CSkinnedTabs::Paint()
 {
     if (!arrows_.Window())
-        AdoptArrows(FindWindowExA(Window(), nullptr, UPDOWN_CLASSA, nullptr));
+        AdoptArrows(FindWindowExW(Window(), nullptr, UPDOWN_CLASSW, nullptr));
     PaintBuffered(Window(), buffer_, [this](HDC buffer, const RECT& client, const RECT& toPaint) {
         HBRUSH brush = CreateSolidBrush(back_);
         FillRect(buffer, &client, brush);
-        const int count = static_cast<int>(SendMessageA(Window(), TCM_GETITEMCOUNT, 0, 0));
+        const int count = static_cast<int>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
         for (int index = 0; index < count; ++index) {
             RECT rect = {}, meets = {};
-            SendMessageA(Window(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+            SendMessageW(Window(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
             // Tabs scrolled out of view have no width (or a negative left edge).
             if (rect.left >= 0 && rect.right > rect.left && IntersectRect(&meets, &rect, &toPaint))
                 DrawTab(buffer, index, rect);
@@ -181,11 +182,11 @@ LRESULT CSkinnedTabs::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case TCM_SETCURSEL:
     case TCM_SETCURFOCUS:
-        if (SendMessageA(Window(), TCM_GETITEMCOUNT, 0, 0) > 0)
+        if (SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0) > 0)
             selected_ = static_cast<int>(wParam);
         break;
     case TCM_DELETEITEM: {
-        const int count = static_cast<int>(SendMessageA(Window(), TCM_GETITEMCOUNT, 0, 0));
+        const int count = static_cast<int>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
         if (count == 1)
             selected_ = hover_ = -1;
         else if (static_cast<int>(wParam) == selected_)
@@ -196,13 +197,13 @@ LRESULT CSkinnedTabs::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) == WM_CREATE)
             AdoptArrows(reinterpret_cast<HWND>(lParam));
         break;
-    case TCM_INSERTITEMA:
+    case TCM_INSERTITEMA:  // a sender may still insert a tab by its narrow form
     case TCM_INSERTITEMW: {
         // Not every tab control announces its arrows: they are looked for whenever
         // a tab more may have brought them.
         const LRESULT result = CallPrevious(message, wParam, lParam);
         if (!arrows_.Window())
-            AdoptArrows(FindWindowExA(Window(), nullptr, UPDOWN_CLASSA, nullptr));
+            AdoptArrows(FindWindowExW(Window(), nullptr, UPDOWN_CLASSW, nullptr));
         return result;
     }
     case WM_DESTROY: {

@@ -17,10 +17,10 @@ void Hide(HWND window) { ShowWindow(window, SW_HIDE); }
 
 bool AboutWindow::Create()
 {
-    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Quillet", "Quillet About",
+    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Quillet", L"Quillet About",
                               WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, AboutLeft(GetSystemMetrics(SM_CXSCREEN)),
                               AboutTop(GetSystemMetrics(SM_CYSCREEN)), kAboutPictureWidth + kShadowBand,
-                              kAboutPictureHeight + kShadowBand, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                              kAboutPictureHeight + kShadowBand, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!handle_) {
         ui::Message(nullptr, "Failed to create the About Dialog", MB_OK | MB_ICONERROR);
         return false;

@@ -13,7 +13,7 @@ constexpr char kPopupProperty[] = "CCVSubcls";
 constexpr char kListProperty[] = "CCLSubcls";
 
 const PopupListStyle kClipStyle = {
-    "Quillet ClipViewer",
+    L"Quillet ClipViewer",
     "Failed to create the ClipViewer window",
     "Failed to create the ClipViewer Listbox control",
     kPopupProperty,
@@ -87,13 +87,13 @@ bool ClipViewer::OnPopupMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case WM_DRAWCLIPBOARD:
         Capture();
         if (nextViewer_)
-            SendMessageA(nextViewer_, message, wParam, lParam);
+            SendMessageW(nextViewer_, message, wParam, lParam);
         break;
     case WM_CHANGECBCHAIN:
         if (reinterpret_cast<HWND>(wParam) == nextViewer_)
             nextViewer_ = reinterpret_cast<HWND>(lParam);
         else if (nextViewer_)
-            SendMessageA(nextViewer_, message, wParam, lParam);
+            SendMessageW(nextViewer_, message, wParam, lParam);
         break;
     default:
         return false;
@@ -112,7 +112,7 @@ void ClipViewer::Capture()
     if (!got || (!history_.empty() && history_.front() == text))
         return;  // no text, or the same text again
     history_.insert(history_.begin(), std::move(text));
-    SendMessageA(List(), LB_INSERTSTRING, 0, 0);
+    SendMessageW(List(), LB_INSERTSTRING, 0, 0);  // a data-less row: the history holds the text
 }
 
 void ClipViewer::EraseEntry(int index)
@@ -127,7 +127,7 @@ void ClipViewer::PasteChosen(HWND control)
     if (!control || chosen < 0 || chosen >= EntryCount())
         return;
     int record[4] = {};
-    SendMessageA(control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+    SendMessageW(control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
     SendMessageW(control, corvex::SaveRecordWide, reinterpret_cast<WPARAM>(record),
                  reinterpret_cast<LPARAM>(history_[static_cast<std::size_t>(chosen)].c_str()));
 }
@@ -135,13 +135,13 @@ void ClipViewer::PasteChosen(HWND control)
 void ClipViewer::DeleteChosen()
 {
     if (marks_.chosen != -1 && List())
-        SendMessageA(List(), LB_DELETESTRING, static_cast<WPARAM>(marks_.chosen), 0);
+        SendMessageW(List(), LB_DELETESTRING, static_cast<WPARAM>(marks_.chosen), 0);
 }
 
 void ClipViewer::DeleteAll()
 {
     if (List())
-        SendMessageA(List(), LB_RESETCONTENT, 0, 0);
+        SendMessageW(List(), LB_RESETCONTENT, 0, 0);
 }
 
 void ClipViewer::DrawEntry(HDC dc, int index, const RECT&, const RECT& inner, bool hot)
@@ -173,7 +173,7 @@ void ClipViewer::DrawEmptyMessage(HDC dc, const RECT& client)
     SelectObject(dc, Host().UiFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Menus().border2);
-    DrawTextA(dc, "The Clipboard is empty, Copy or Cut text to add items.", -1, &rect, DT_CENTER | DT_WORDBREAK);
+    DrawTextW(dc, L"The Clipboard is empty, Copy or Cut text to add items.", -1, &rect, DT_CENTER | DT_WORDBREAK);
     RestoreDC(dc, saved);
 }
 

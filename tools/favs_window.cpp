@@ -11,7 +11,7 @@ constexpr char kPopupProperty[] = "CMFSubcls";
 constexpr char kListProperty[] = "CLSubcls";
 
 const PopupListStyle kFavsStyle = {
-    "Quillet /Favs",
+    L"Quillet /Favs",
     "Failed to create the Favs window",
     "Failed to create the Favs Listbox control",
     kPopupProperty,
@@ -36,11 +36,11 @@ enum : UINT { kOpen = 800, kOpenAll = 801, kDelete = 804, kOpenOnStartup = 808 }
 
 void SetItemState(HMENU menu, UINT command, UINT state)
 {
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STATE;
     info.fState = state;
-    SetMenuItemInfoA(menu, command, FALSE, &info);
+    SetMenuItemInfoW(menu, command, FALSE, &info);
 }
 
 } // namespace
@@ -72,6 +72,7 @@ void FavsWindow::Save()
     if (!loaded_)
         return;
     const std::string file = Host().ConfigPath();
+    // Config.ini holds bytes: [Favs] goes through the narrow profile functions, as it is read.
     WritePrivateProfileStringA(kSection, nullptr, nullptr, file.c_str());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const std::string bytes = stored::Encode(StoredForm(entries_[i]), AnsiCodePage());
@@ -87,7 +88,7 @@ void FavsWindow::Add(const std::wstring& stored)
 {
     entries_.push_back(ParseFavourite(stored));
     if (List())
-        SendMessageA(List(), LB_INSERTSTRING, 0, 0);
+        SendMessageW(List(), LB_INSERTSTRING, 0, 0);  // a data-less row: the entries hold the paths
 }
 
 void FavsWindow::EraseEntry(int index)
@@ -118,19 +119,19 @@ void FavsWindow::OpenMarked() { OpenPaths(true); }
 void FavsWindow::DeleteChosen()
 {
     if (marks_.chosen != -1 && List())
-        SendMessageA(List(), LB_DELETESTRING, static_cast<WPARAM>(marks_.chosen), 0);
+        SendMessageW(List(), LB_DELETESTRING, static_cast<WPARAM>(marks_.chosen), 0);
 }
 
 void FavsWindow::DeleteAll()
 {
     if (List())
-        SendMessageA(List(), LB_RESETCONTENT, 0, 0);
+        SendMessageW(List(), LB_RESETCONTENT, 0, 0);
 }
 
 void FavsWindow::ToggleChosen()
 {
     if (marks_.chosen != -1 && List())
-        SendMessageA(List(), kToggleStartupMessage, 0, 0);
+        SendMessageW(List(), kToggleStartupMessage, 0, 0);
 }
 
 bool FavsWindow::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
@@ -205,7 +206,7 @@ void FavsWindow::DrawEmptyMessage(HDC dc, const RECT& client)
     SelectObject(dc, Menus().font ? Menus().font : Host().UiFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Menus().border2);
-    DrawTextA(dc, "The Favourites list is empty, click the add... menu to add items.", -1, &rect,
+    DrawTextW(dc, L"The Favourites list is empty, click the add... menu to add items.", -1, &rect,
               DT_CENTER | DT_WORDBREAK);
     RestoreDC(dc, saved);
 }

@@ -14,17 +14,17 @@ void Shrink(RECT& rect, int by) { InflateRect(&rect, -by, -by); }
 
 bool RegisterPopupClass()
 {
-    WNDCLASSA existing = {};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), kPopupClass, &existing))
+    WNDCLASSW existing = {};
+    if (GetClassInfoW(GetModuleHandleW(nullptr), kPopupClass, &existing))
         return true;
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kPopupClass;
-    return RegisterClassA(&windowClass) != 0;
+    return RegisterClassW(&windowClass) != 0;
 }
 
 void ReportFailure(const char* text) { ui::Message(nullptr, text, MB_OK | MB_ICONERROR); }
@@ -37,12 +37,12 @@ bool FollowDropShadowSetting(HWND popup)
     constexpr UINT kGetDropShadow = 0x1024;     // SPI_GETDROPSHADOW
     constexpr LONG_PTR kDropShadow = 0x20000;   // CS_DROPSHADOW
     BOOL on = FALSE;
-    SystemParametersInfoA(kGetDropShadow, 0, &on, 0);
-    const LONG_PTR style = static_cast<LONG_PTR>(GetClassLongPtrA(popup, GCL_STYLE));
+    SystemParametersInfoW(kGetDropShadow, 0, &on, 0);
+    const LONG_PTR style = static_cast<LONG_PTR>(GetClassLongPtrW(popup, GCL_STYLE));
     if (on && !(style & kDropShadow))
-        SetClassLongPtrA(popup, GCL_STYLE, style | kDropShadow);
+        SetClassLongPtrW(popup, GCL_STYLE, style | kDropShadow);
     else if (!on && (style & kDropShadow))
-        SetClassLongPtrA(popup, GCL_STYLE, style & ~kDropShadow);
+        SetClassLongPtrW(popup, GCL_STYLE, style & ~kDropShadow);
     return on != FALSE;
 }
 
@@ -51,7 +51,7 @@ bool FollowDropShadowSetting(HWND popup)
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
 {
     const COLORREF previous = SetBkColor(dc, colour);
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
 }
 
@@ -63,20 +63,20 @@ bool PopupList::Create()
         ReportFailure("Failed to register the Popup class");
         return false;
     }
-    popup_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, style_.title,
+    popup_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, style_.title,
                              WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, kPopupWidth, kPopupHeight,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!popup_) {
         ReportFailure(style_.windowFailure);
         return false;
     }
     popupSubclass_.Attach(popup_, style_.popupProperty, this, style_.popupProcedure);
 
-    list_ = CreateWindowExA(0, "LISTBOX", nullptr,
+    list_ = CreateWindowExW(0, L"LISTBOX", nullptr,
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NODATA | LBS_NOINTEGRALHEIGHT |
                                 LBS_OWNERDRAWFIXED | LBS_NOTIFY,
                             1, 1, kPopupWidth - 2, kPopupHeight - 2, popup_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPopupListId)), GetModuleHandleA(nullptr),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPopupListId)), GetModuleHandleW(nullptr),
                             nullptr);
     if (!list_) {
         ReportFailure(style_.listFailure);
@@ -96,7 +96,7 @@ void PopupList::Show(bool show, HWND anchorBar, int anchorCommand)
         return;
     const bool shadow = FollowDropShadowSetting(popup_);
     RECT anchor = {};
-    if (!SendMessageA(anchorBar, TB_GETRECT, static_cast<WPARAM>(anchorCommand), reinterpret_cast<LPARAM>(&anchor)))
+    if (!SendMessageW(anchorBar, TB_GETRECT, static_cast<WPARAM>(anchorCommand), reinterpret_cast<LPARAM>(&anchor)))
         return;
     anchor.bottom = 20;  // hangs from a fixed line under the bar, whatever the button's height
     MapWindowPoints(anchorBar, nullptr, reinterpret_cast<POINT*>(&anchor), 2);
@@ -177,7 +177,7 @@ void PopupList::Repaint()
 void PopupList::Close()
 {
     if (popup_)
-        SendMessageA(popup_, WM_ACTIVATE, WA_INACTIVE, 0);
+        SendMessageW(popup_, WM_ACTIVATE, WA_INACTIVE, 0);
 }
 
 // ---- the popup ------------------------------------------------------------------------
@@ -248,7 +248,7 @@ int PopupList::RowAtPoint(POINT point) const
 {
     RECT client = {};
     GetClientRect(list_, &client);
-    const int top = static_cast<int>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
+    const int top = static_cast<int>(SendMessageW(list_, LB_GETTOPINDEX, 0, 0));
     return RowAt(point.y, point.x > client.right, style_.itemHeight, top, EntryCount());
 }
 
@@ -257,7 +257,7 @@ bool PopupList::OnButtonOfHotRow(POINT point) const
     if (marks_.hot < 0)
         return false;
     RECT button = {};
-    if (SendMessageA(list_, LB_GETITEMRECT, static_cast<WPARAM>(marks_.hot), reinterpret_cast<LPARAM>(&button)) ==
+    if (SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(marks_.hot), reinterpret_cast<LPARAM>(&button)) ==
         LB_ERR)
         return false;
     button.top += 3;
@@ -270,13 +270,13 @@ bool PopupList::OnButtonOfHotRow(POINT point) const
 void PopupList::Activate(int row)
 {
     marks_.selected = marks_.chosen = row;
-    SendMessageA(Host().MainWindow(), WM_COMMAND, style_.activateCommand, 0);
+    SendMessageW(Host().MainWindow(), WM_COMMAND, style_.activateCommand, 0);
 }
 
 void PopupList::OpenItemMenu(int row)
 {
     RECT rect = {};
-    SendMessageA(list_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
     MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     marks_.chosen = row;
     menuOpen_ = true;
@@ -309,7 +309,7 @@ LRESULT PopupList::OnKeyDown(WPARAM key, LPARAM lParam)
     case VK_RIGHT:
         if (marks_.hot == -1) {
             // The menu bar moves on to its neighbouring menu.
-            SendMessageA(Host().MenuBar(), WM_KEYDOWN, key, lParam);
+            SendMessageW(Host().MenuBar(), WM_KEYDOWN, key, lParam);
             Close();
         } else if (key == VK_LEFT) {
             if (onButton_) {
@@ -378,7 +378,7 @@ LRESULT PopupList::ListProc(UINT message, WPARAM wParam, LPARAM lParam)
         const int index = static_cast<int>(wParam);
         if (index < 0 || index >= EntryCount())
             return LB_ERR;  // only an existing entry can go
-        marks_.EntryDeleting(index, static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)));
+        marks_.EntryDeleting(index, static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0)));
         EraseEntry(index);
         break;
     }
@@ -387,7 +387,7 @@ LRESULT PopupList::ListProc(UINT message, WPARAM wParam, LPARAM lParam)
         EraseAll();
         break;
     case LB_SETCURSEL:
-        marks_.SetCurrent(static_cast<int>(wParam), static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0)));
+        marks_.SetCurrent(static_cast<int>(wParam), static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0)));
         break;
     case WM_KEYDOWN:
         return OnKeyDown(wParam, lParam);
@@ -471,11 +471,11 @@ void PopupList::PaintList()
             DrawEmptyMessage(dc, client);
             return;
         }
-        const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
-        const int top = static_cast<int>(SendMessageA(list_, LB_GETTOPINDEX, 0, 0));
+        const int count = static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
+        const int top = static_cast<int>(SendMessageW(list_, LB_GETTOPINDEX, 0, 0));
         for (int i = top; i < count && i < EntryCount(); ++i) {
             RECT row = {};
-            if (SendMessageA(list_, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&row)) == LB_ERR)
+            if (SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&row)) == LB_ERR)
                 break;
             if (row.top >= client.bottom)
                 break;

@@ -12,14 +12,15 @@
 #include "tools/tool_host.h"
 
 #include <windows.h>
+#include <string>
 
 namespace tools {
 
-constexpr const char* kPopupClass = "Quillet Popup";
+constexpr const wchar_t* kPopupClass = L"Quillet Popup";
 constexpr int kPopupListId = 100;
 
 struct PopupListStyle {
-    const char* title;          // window title
+    const wchar_t* title;       // window title
     const char* windowFailure;  // message when the popup cannot be created
     const char* listFailure;    // message when its list cannot be created
     const char* popupProperty;  // subclass property of the popup
@@ -58,14 +59,16 @@ public:
     template <const char* Property>
     static LRESULT CALLBACK PopupProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        auto* self = static_cast<PopupList*>(GetPropA(window, Property));
-        return self ? self->PopupProc(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+        static const std::wstring name = PropertyName(Property);
+        auto* self = static_cast<PopupList*>(GetPropW(window, name.c_str()));
+        return self ? self->PopupProc(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
     }
     template <const char* Property>
     static LRESULT CALLBACK ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        auto* self = static_cast<PopupList*>(GetPropA(window, Property));
-        return self ? self->ListProc(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+        static const std::wstring name = PropertyName(Property);
+        auto* self = static_cast<PopupList*>(GetPropW(window, name.c_str()));
+        return self ? self->ListProc(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
     }
 
 protected:

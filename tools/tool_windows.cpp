@@ -19,7 +19,7 @@ public:
     bool DropShadowPlatform() const override { return false; }
     std::string ConfigPath() const override { return {}; }
     void OpenPath(const std::wstring&) override {}
-    HINSTANCE Resources() const override { return GetModuleHandleA(nullptr); }
+    HINSTANCE Resources() const override { return GetModuleHandleW(nullptr); }
 };
 
 HostSlot<ToolHost, NoHost> g_host;

@@ -1,4 +1,5 @@
 #include "corvex/dialogs/colour_page.h"
+#include "corvex/dialogs/wide_text.h"
 
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/setting_names.h"
@@ -32,19 +33,19 @@ void ColourPage::load(const ControlSettings& settings)
 {
     colours_ = settings.colours;
     HWND list = item(kColourList);
-    if (SendMessageA(list, LB_GETCOUNT, 0, 0) == 0) {
+    if (SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
         // WM_MEASUREITEM comes before the page object is attached.
-        SendMessageA(list, LB_SETITEMHEIGHT, 0, kItemHeight);
+        SendMessageW(list, LB_SETITEMHEIGHT, 0, kItemHeight);
         for (int i = 0; i < kColourCount; ++i)
-            SendMessageA(list, LB_ADDSTRING, 0, i);
-        SendMessageA(list, LB_SETCURSEL, 0, 0);
+            SendMessageW(list, LB_ADDSTRING, 0, i); // owner-drawn without strings: the item is its index
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
     }
     InvalidateRect(list, nullptr, TRUE);
 }
 
 void ColourPage::changeSelected()
 {
-    const LRESULT index = SendDlgItemMessageA(hwnd_, kColourList, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendDlgItemMessageW(hwnd_, kColourList, LB_GETCURSEL, 0, 0);
     if (index < 0 || index >= kColourCount)
         return;
     COLORREF colour = colours_[index];
@@ -69,7 +70,7 @@ void ColourPage::draw(const DRAWITEMSTRUCT& item) const
     text.left += kSwatchWidth + 9;
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    DrawTextA(item.hDC, ColourName(static_cast<int>(item.itemID)), -1, &text,
+    DrawTextW(item.hDC, WideFromUtf8(ColourName(static_cast<int>(item.itemID))).c_str(), -1, &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(item.hDC, &item.rcItem);

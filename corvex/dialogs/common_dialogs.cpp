@@ -1,5 +1,7 @@
 #include "corvex/dialogs/common_dialogs.h"
 
+#include "corvex/dialogs/wide_text.h"
+
 #include <commdlg.h>
 
 namespace corvex::dialogs {
@@ -7,19 +9,19 @@ namespace {
 
 int SystemMessage(HWND owner, const std::string& text, const std::string& caption, UINT type)
 {
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(), type);
 }
 
 bool SystemColour(HWND owner, COLORREF& colour)
 {
     static COLORREF custom[16] = {};
-    CHOOSECOLORA choose{};
+    CHOOSECOLORW choose{};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = owner;
     choose.rgbResult = colour;
     choose.lpCustColors = custom;
     choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorA(&choose))
+    if (!ChooseColorW(&choose))
         return false;
     colour = choose.rgbResult;
     return true;
@@ -33,7 +35,7 @@ bool SystemFont(HWND owner, LOGFONTA& font)
     choose.hwndOwner = owner;
     choose.lpLogFont = &chosen;
     choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
-    if (!ChooseFontA(&choose))
+    if (!ChooseFontA(&choose)) // the control's font settings are a LOGFONTA
         return false;
     font = chosen;
     return true;

@@ -8,6 +8,7 @@
 
 namespace corvex::dialogs {
 
+// Texts are UTF-8.
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type);
 // Lets the user change `colour`; false when cancelled.
 bool PickColour(HWND owner, COLORREF& colour);

@@ -14,20 +14,21 @@ std::vector<HFONT>& CreatedFonts()
     return fonts;
 }
 
-// The font a control shows text in when it was given none.
+// The font a control shows text in when it was given none, as the LOGFONTA the control's
+// settings carry.
 LOGFONTA FontOf(HWND control)
 {
     LOGFONTA font{};
-    auto handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    if (!handle || GetObjectA(handle, sizeof font, &font) != sizeof font)
-        GetObjectA(GetStockObject(ANSI_FIXED_FONT), sizeof font, &font);
+    auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    if (!handle || GetObjectA(handle, sizeof font, &font) != sizeof font) // the settings' LOGFONTA
+        GetObjectA(GetStockObject(ANSI_FIXED_FONT), sizeof font, &font);     // the settings' LOGFONTA
     return font;
 }
 
 template <typename Block>
 void Read(HWND control, UINT message, Block& block)
 {
-    SendMessageA(control, message, 0, reinterpret_cast<LPARAM>(&block));
+    SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(&block));
 }
 
 template <typename Block>
@@ -35,7 +36,7 @@ bool WriteIfChanged(HWND control, UINT message, const Block& before, const Block
 {
     if (std::memcmp(&before, &after, sizeof after) == 0)
         return false;
-    SendMessageA(control, message, 0, reinterpret_cast<LPARAM>(&after));
+    SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(&after));
     return true;
 }
 
@@ -70,7 +71,7 @@ ControlSettings ReadControlSettings(HWND control)
     for (int id = 0; id < kOptionCount; ++id) {
         const OptionMessages& m = kOptionMessages[id];
         const WPARAM wParam = m.selector < 0 ? 0 : static_cast<WPARAM>(m.selector);
-        settings.options[id] = static_cast<int>(SendMessageA(control, m.get, wParam, 0));
+        settings.options[id] = static_cast<int>(SendMessageW(control, m.get, wParam, 0));
     }
     Read(control, GetColours, settings.colours);
     Read(control, GetFontStyles, settings.fontStyles);
@@ -89,17 +90,17 @@ bool WriteChangedSettings(HWND control, const ControlSettings& before, const Con
         const OptionMessages& m = kOptionMessages[id];
         const int value = after.options[id];
         if (m.selector < 0)
-            SendMessageA(control, m.set, static_cast<WPARAM>(value), 0);
+            SendMessageW(control, m.set, static_cast<WPARAM>(value), 0);
         else
-            SendMessageA(control, m.set, static_cast<WPARAM>(m.selector), value);
+            SendMessageW(control, m.set, static_cast<WPARAM>(m.selector), value);
         wrote = true;
     }
     wrote |= WriteIfChanged(control, SetColours, before.colours, after.colours);
     wrote |= WriteIfChanged(control, SetFontStyles, before.fontStyles, after.fontStyles);
     if (std::memcmp(&before.font, &after.font, sizeof after.font) != 0) {
-        if (HFONT font = CreateFontIndirectA(&after.font)) {
+        if (HFONT font = CreateFontIndirectA(&after.font)) { // the settings' LOGFONTA
             CreatedFonts().push_back(font);
-            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
             wrote = true;
         }
     }

@@ -1,5 +1,7 @@
 #include "corvex/dialogs/dialog_window.h"
 
+#include "corvex/dialogs/wide_text.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -9,8 +11,8 @@ namespace corvex::dialogs {
 HINSTANCE DialogModule()
 {
     HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&DialogModule), &module);
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&DialogModule), &module);
     return module;
 }
 
@@ -28,7 +30,7 @@ void InitDialogControls()
 DialogWindow::~DialogWindow()
 {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
         DestroyWindow(hwnd_);
     }
 }
@@ -36,39 +38,44 @@ DialogWindow::~DialogWindow()
 INT_PTR DialogWindow::runModal(const DialogTemplate& dialog, HWND owner)
 {
     InitDialogControls();
-    return DialogBoxIndirectParamA(DialogModule(), dialog.get(), owner, Procedure,
+    return DialogBoxIndirectParamW(DialogModule(), dialog.get(), owner, Procedure,
                                    reinterpret_cast<LPARAM>(this));
 }
 
 HWND DialogWindow::create(const DialogTemplate& dialog, HWND parent)
 {
     InitDialogControls();
-    return CreateDialogIndirectParamA(DialogModule(), dialog.get(), parent, Procedure,
+    return CreateDialogIndirectParamW(DialogModule(), dialog.get(), parent, Procedure,
                                       reinterpret_cast<LPARAM>(this));
 }
 
 std::string DialogWindow::itemText(int id) const
 {
     HWND control = item(id);
-    const int length = control ? GetWindowTextLengthA(control) : 0;
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    const int length = control ? GetWindowTextLengthW(control) : 0;
+    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
     if (control)
-        GetWindowTextA(control, text.data(), length + 1);
-    return text.data();
+        GetWindowTextW(control, text.data(), length + 1);
+    return Utf8FromWide(text.data());
+}
+
+void DialogWindow::setItemText(int id, const std::string& text) const
+{
+    SetDlgItemTextW(hwnd_, id, WideFromUtf8(text).c_str());
 }
 
 INT_PTR CALLBACK DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         reinterpret_cast<DialogWindow*>(lParam)->hwnd_ = hwnd;
     }
-    auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self)
         return FALSE;
     const INT_PTR handled = self->handle(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->hwnd_ = nullptr;
     }
     return handled;

@@ -31,8 +31,9 @@ protected:
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
     bool isChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
     void setChecked(int id, bool checked) const { CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+    // An item's text, in UTF-8.
     std::string itemText(int id) const;
-    void setItemText(int id, const std::string& text) const { SetDlgItemTextA(hwnd_, id, text.c_str()); }
+    void setItemText(int id, const std::string& text) const;
 
     HWND hwnd_ = nullptr;
 

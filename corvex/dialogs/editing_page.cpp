@@ -46,8 +46,8 @@ void EditingPage::load(const ControlSettings& settings)
     const int mode = settings.options[OptAutoIndent];
     for (int m = AutoIndentNone; m <= AutoIndentSmart; ++m)
         setChecked(kIndentItems[m], m == mode);
-    SendDlgItemMessageA(hwnd_, kTabSizeSpin, UDM_SETRANGE32, kMinTabSize, kMaxTabSize);
-    SendDlgItemMessageA(hwnd_, kTabSizeSpin, UDM_SETPOS32, 0, settings.options[OptTabSize]);
+    SendDlgItemMessageW(hwnd_, kTabSizeSpin, UDM_SETRANGE32, kMinTabSize, kMaxTabSize);
+    SendDlgItemMessageW(hwnd_, kTabSizeSpin, UDM_SETPOS32, 0, settings.options[OptTabSize]);
     setChecked(kTabExpandItem, settings.options[OptTabExpand] != 0);
     LoadChecks(hwnd_, CheckGroups(), settings);
 }

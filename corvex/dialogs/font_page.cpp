@@ -1,4 +1,5 @@
 #include "corvex/dialogs/font_page.h"
+#include "corvex/dialogs/wide_text.h"
 
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/setting_names.h"
@@ -58,10 +59,10 @@ void FontPage::load(const ControlSettings& settings)
     font_ = settings.font;
     styles_ = settings.fontStyles;
     HWND list = item(kStyleList);
-    if (SendMessageA(list, LB_GETCOUNT, 0, 0) == 0) {
+    if (SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
         for (int i = 0; i < kFontStylesSize; ++i)
-            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FontStyleName(i)));
-        SendMessageA(list, LB_SETCURSEL, 0, 0);
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(FontStyleName(i)).c_str()));
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
     }
     showFont();
     showStyle();
@@ -76,8 +77,8 @@ void FontPage::store(ControlSettings& settings) const
 void FontPage::showFont()
 {
     setItemText(kFontDescription, std::string(font_.lfFaceName) + ", " + std::to_string(PointSize(font_)) + " pt");
-    HFONT sample = CreateFontIndirectA(&font_);
-    SendDlgItemMessageA(hwnd_, kFontSample, WM_SETFONT, reinterpret_cast<WPARAM>(sample), TRUE);
+    HFONT sample = CreateFontIndirectA(&font_); // the control's font settings are a LOGFONTA
+    SendDlgItemMessageW(hwnd_, kFontSample, WM_SETFONT, reinterpret_cast<WPARAM>(sample), TRUE);
     if (sample_)
         DeleteObject(sample_);
     sample_ = sample;
@@ -85,7 +86,7 @@ void FontPage::showFont()
 
 int FontPage::selectedStyle() const
 {
-    const LRESULT index = SendDlgItemMessageA(hwnd_, kStyleList, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendDlgItemMessageW(hwnd_, kStyleList, LB_GETCURSEL, 0, 0);
     return index >= 0 && index < kFontStylesSize ? static_cast<int>(index) : -1;
 }
 

@@ -51,7 +51,7 @@ void GoToLineDialog::accept()
     ShowMessage(hwnd_, "Enter a line number between 1 and " + std::to_string(lineCount_) + ".", kTitle,
                 MB_OK | MB_ICONEXCLAMATION);
     SetFocus(item(kLineNumber));
-    SendDlgItemMessageA(hwnd_, kLineNumber, EM_SETSEL, 0, -1);
+    SendDlgItemMessageW(hwnd_, kLineNumber, EM_SETSEL, 0, -1);
 }
 
 INT_PTR GoToLineDialog::handle(UINT message, WPARAM wParam, LPARAM)
@@ -62,7 +62,7 @@ INT_PTR GoToLineDialog::handle(UINT message, WPARAM wParam, LPARAM)
         int current = target_.currentLine();
         setItemText(kLineNumber, std::to_string(current >= 1 && current <= lineCount_ ? current : 1));
         SetFocus(item(kLineNumber));
-        SendDlgItemMessageA(hwnd_, kLineNumber, EM_SETSEL, 0, -1);
+        SendDlgItemMessageW(hwnd_, kLineNumber, EM_SETSEL, 0, -1);
         return FALSE;
     }
     case WM_COMMAND:

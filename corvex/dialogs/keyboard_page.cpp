@@ -1,4 +1,5 @@
 #include "corvex/dialogs/keyboard_page.h"
+#include "corvex/dialogs/wide_text.h"
 
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/setting_names.h"
@@ -13,19 +14,21 @@ using formats::EditorCommand;
 
 void AddColumn(HWND list, int index, const char* title, int width)
 {
-    LVCOLUMNA column{};
+    std::wstring text = WideFromUtf8(title);
+    LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(title);
+    column.pszText = &text[0];
     column.cx = width;
-    SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
 void SetCell(HWND list, int row, int column, const std::string& text)
 {
-    LVITEMA item{};
+    std::wstring wide = WideFromUtf8(text);
+    LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    item.pszText = &wide[0];
+    SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
 }
 
 // "Ctrl+W, Ctrl+F4"
@@ -40,7 +43,7 @@ std::string KeysText(const formats::HotKeyTable& table, const EditorCommand& com
 // The key shown by the key field; key 0 when it is empty.
 formats::HotKey FieldKey(HWND field)
 {
-    const auto value = static_cast<WORD>(SendMessageA(field, HKM_GETHOTKEY, 0, 0));
+    const auto value = static_cast<WORD>(SendMessageW(field, HKM_GETHOTKEY, 0, 0));
     const BYTE flags = HIBYTE(value);
     formats::HotKey key;
     key.key = LOBYTE(value);
@@ -75,7 +78,7 @@ DialogTemplate KeyboardPage::buildTemplate() const
 void KeyboardPage::load(const ControlSettings& settings)
 {
     table_ = settings.hotKeys;
-    if (SendDlgItemMessageA(hwnd_, kHotKeyList, LVM_GETITEMCOUNT, 0, 0) == 0)
+    if (SendDlgItemMessageW(hwnd_, kHotKeyList, LVM_GETITEMCOUNT, 0, 0) == 0)
         addRows();
     showKeys();
 }
@@ -86,17 +89,17 @@ void KeyboardPage::addRows()
     RECT client{};
     GetClientRect(list, &client);
     const int commandWidth = (client.right - client.left) / 2;
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, "Command", commandWidth);
     AddColumn(list, 1, "Key", client.right - client.left - commandWidth - GetSystemMetrics(SM_CXVSCROLL));
     const auto& commands = formats::knownCommands();
     for (int row = 0; row < static_cast<int>(commands.size()); ++row) {
-        const std::string name = CommandName(commands[row]);
-        LVITEMA item{};
+        std::wstring name = WideFromUtf8(CommandName(commands[row]));
+        LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = row;
-        item.pszText = const_cast<char*>(name.c_str());
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        item.pszText = &name[0];
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -109,7 +112,7 @@ void KeyboardPage::showKeys()
 
 int KeyboardPage::selectedRow() const
 {
-    const auto row = static_cast<int>(SendDlgItemMessageA(hwnd_, kHotKeyList, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+    const auto row = static_cast<int>(SendDlgItemMessageW(hwnd_, kHotKeyList, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
     return row >= 0 && row < static_cast<int>(formats::knownCommands().size()) ? row : -1;
 }
 

@@ -22,8 +22,8 @@ void LineNumberingPage::load(const ControlSettings& settings)
     const LineNumbering& numbering = settings.lineNumbering;
     setChecked(kShowLineNumbers, numbering.shown != 0);
     SetDlgItemInt(hwnd_, kFirstLineNumber, static_cast<UINT>(numbering.firstNumber), TRUE);
-    SendDlgItemMessageA(hwnd_, kMinimumDigitsSpin, UDM_SETRANGE32, kMinDigits, kMaxDigits);
-    SendDlgItemMessageA(hwnd_, kMinimumDigitsSpin, UDM_SETPOS32, 0, numbering.minimumDigits);
+    SendDlgItemMessageW(hwnd_, kMinimumDigitsSpin, UDM_SETRANGE32, kMinDigits, kMaxDigits);
+    SendDlgItemMessageW(hwnd_, kMinimumDigitsSpin, UDM_SETPOS32, 0, numbering.minimumDigits);
 }
 
 void LineNumberingPage::store(ControlSettings& settings) const

@@ -1,6 +1,7 @@
 #include "corvex/dialogs/search_dialog.h"
 
 #include "corvex/dialogs/search_session.h"
+#include "corvex/dialogs/wide_text.h"
 #include "corvex/include/corvex.h"
 
 namespace corvex::dialogs {
@@ -26,7 +27,7 @@ void SearchDialog::show(HWND control, SearchTarget& target, const std::string& t
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
     SetFocus(item(kFindText));
-    SendDlgItemMessageA(hwnd_, kFindText, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    SendDlgItemMessageW(hwnd_, kFindText, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
 void SearchDialog::hide() const
@@ -46,9 +47,9 @@ void SearchDialog::refreshFromControl()
 void SearchDialog::fillHistory(int id, const search::SearchHistory& history) const
 {
     const std::string text = itemText(id);
-    SendDlgItemMessageA(hwnd_, id, CB_RESETCONTENT, 0, 0);
+    SendDlgItemMessageW(hwnd_, id, CB_RESETCONTENT, 0, 0);
     for (const std::string& entry : history.entries())
-        SendDlgItemMessageA(hwnd_, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        SendDlgItemMessageW(hwnd_, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(entry).c_str()));
     setItemText(id, text);
 }
 

@@ -2,6 +2,7 @@
 
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/dialog_host.h"
+#include "corvex/dialogs/wide_text.h"
 #include "corvex/include/corvex.h"
 
 #include <algorithm>
@@ -23,29 +24,61 @@ search::SearchHistory& ReplaceHistory()
 
 search::SearchHistory& HistoryList(int list) { return list == 1 ? FindHistory() : ReplaceHistory(); }
 
+// The exports exchange a history in the form the program stores it: ANSI bytes when the
+// code page holds every character (as always), else the UTF-8 signature EF BB BF and UTF-8.
+// Inside, the entries are UTF-8.
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string StoredForm(const std::string& utf8)
+{
+    if (utf8.compare(0, kUtf8Mark.size(), kUtf8Mark) != 0)
+        if (std::optional<std::string> ansi = AnsiFromWide(WideFromUtf8(utf8)))
+            return *ansi;
+    return std::string(kUtf8Mark) + utf8;
+}
+
+} // namespace
+
 void SetHistoryText(int list, const char* text)
 {
-    HistoryList(list).split(text ? std::string_view(text, strnlen(text, kHistoryBufferSize - 1)) : std::string_view());
+    const std::string_view stored =
+        text ? std::string_view(text, strnlen(text, kHistoryBufferSize - 1)) : std::string_view();
+    if (stored.compare(0, kUtf8Mark.size(), kUtf8Mark) == 0)
+        HistoryList(list).split(stored.substr(kUtf8Mark.size()));
+    else
+        HistoryList(list).split(Utf8FromWide(WideFromAnsi(stored)));
 }
 
 int GetHistoryText(int list, char* buffer)
 {
     if (!buffer)
         return 0;
-    const std::string joined = HistoryList(list).join();
-    const std::size_t length = std::min<std::size_t>(joined.size(), kHistoryBufferSize - 1);
-    std::memcpy(buffer, joined.data(), length);
-    buffer[length] = '\0';
-    return static_cast<int>(length);
+    // The newest entries that fit the caller's buffer in the stored form.
+    const std::vector<std::string>& entries = HistoryList(list).entries();
+    std::string stored;
+    std::string joined;
+    for (const std::string& entry : entries) {
+        const std::string longer = joined.empty() ? entry : joined + search::SearchHistory::kSeparator + entry;
+        std::string form = StoredForm(longer);
+        if (form.size() > static_cast<std::size_t>(kHistoryBufferSize - 1))
+            break;
+        joined = longer;
+        stored = std::move(form);
+    }
+    std::memcpy(buffer, stored.data(), stored.size());
+    buffer[stored.size()] = '\0';
+    return static_cast<int>(stored.size());
 }
 
 SearchSettings SearchSettingsOf(HWND control)
 {
     SearchSettings settings;
     if (control) {
-        settings.options.caseSensitive = SendMessageA(control, GetCaseSensitive, 0, 0) != 0;
-        settings.options.wholeWord = SendMessageA(control, GetWholeWord, 0, 0) != 0;
-        settings.preserveCase = SendMessageA(control, GetPreserveCase, 0, 0) != 0;
+        settings.options.caseSensitive = SendMessageW(control, GetCaseSensitive, 0, 0) != 0;
+        settings.options.wholeWord = SendMessageW(control, GetWholeWord, 0, 0) != 0;
+        settings.preserveCase = SendMessageW(control, GetPreserveCase, 0, 0) != 0;
     }
     return settings;
 }
@@ -53,7 +86,7 @@ SearchSettings SearchSettingsOf(HWND control)
 void SetSearchOption(HWND control, UINT setMessage, bool on)
 {
     if (control)
-        SendMessageA(control, setMessage, on ? 1 : 0, 0);
+        SendMessageW(control, setMessage, on ? 1 : 0, 0);
 }
 
 bool IsSearchableSelection(const std::string& selected)

@@ -1,4 +1,5 @@
 #include "corvex/dialogs/setting_names.h"
+#include "corvex/dialogs/wide_text.h"
 
 #include "corvex/include/corvex.h"
 
@@ -87,10 +88,10 @@ std::string BareKeyName(std::uint16_t key)
     for (const KeyLabel& label : kKeyLabels)
         if (label.key == key)
             return label.name;
-    char name[32] = {};
-    const UINT scan = MapVirtualKeyA(key, 0);
-    if (scan && GetKeyNameTextA(static_cast<LONG>(scan << 16), name, sizeof name) > 0)
-        return name;
+    wchar_t name[32] = {};
+    const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+    if (scan && GetKeyNameTextW(static_cast<LONG>(scan << 16), name, 32) > 0)
+        return Utf8FromWide(name);
     return "Key " + std::to_string(key);
 }
 

@@ -1,4 +1,5 @@
 #include "corvex/dialogs/settings_dialog.h"
+#include "corvex/dialogs/wide_text.h"
 
 #include "corvex/dialogs/check_list_page.h"
 #include "corvex/dialogs/colour_page.h"
@@ -31,7 +32,7 @@ void NotifySettingsChanged(HWND control)
     header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
     header.code = corvex::NotifySettingsChanged;
     if (HWND parent = GetParent(control))
-        SendMessageA(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+        SendMessageW(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
 } // namespace
@@ -53,7 +54,7 @@ bool SettingsDialog::run()
     SettingsDialog* outer = g_running;
     HHOOK outerFilter = g_keyFilter;
     g_running = this;
-    g_keyFilter = SetWindowsHookExA(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
+    g_keyFilter = SetWindowsHookExW(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
     const bool accepted = runModal(dialog, owner) == IDOK;
     if (g_keyFilter)
         UnhookWindowsHookEx(g_keyFilter);
@@ -98,16 +99,17 @@ void SettingsDialog::createPages()
     pages_.push_back(MiscellaneousPage());
 
     HWND tabs = item(kSettingsTabs);
-    SendMessageA(tabs, WM_SETFONT, SendMessageA(hwnd_, WM_GETFONT, 0, 0), FALSE);
+    SendMessageW(tabs, WM_SETFONT, SendMessageW(hwnd_, WM_GETFONT, 0, 0), FALSE);
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        TCITEMA tab{};
+        std::wstring name = WideFromUtf8(pages_[i]->name());
+        TCITEMW tab{};
         tab.mask = TCIF_TEXT;
-        tab.pszText = const_cast<char*>(pages_[i]->name());
-        SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
+        tab.pszText = &name[0];
+        SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&tab));
     }
     RECT area{};
     GetClientRect(tabs, &area);
-    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     for (const auto& page : pages_) {
         HWND window = page->createIn(tabs);
         SetWindowPos(window, HWND_BOTTOM, area.left, area.top, area.right - area.left, area.bottom - area.top,
@@ -120,7 +122,7 @@ void SettingsDialog::select(int index)
 {
     if (index < 0 || index >= static_cast<int>(pages_.size()))
         index = 0;
-    SendDlgItemMessageA(hwnd_, kSettingsTabs, TCM_SETCURSEL, index, 0);
+    SendDlgItemMessageW(hwnd_, kSettingsTabs, TCM_SETCURSEL, index, 0);
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
         ShowWindow(pages_[i]->hwnd(), i == index ? SW_SHOW : SW_HIDE);
     g_lastPage = index;
@@ -147,7 +149,7 @@ INT_PTR SettingsDialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == kSettingsTabs && header->code == TCN_SELCHANGE)
-            select(static_cast<int>(SendDlgItemMessageA(hwnd_, kSettingsTabs, TCM_GETCURSEL, 0, 0)));
+            select(static_cast<int>(SendDlgItemMessageW(hwnd_, kSettingsTabs, TCM_GETCURSEL, 0, 0)));
         return FALSE;
     }
     case WM_COMMAND:

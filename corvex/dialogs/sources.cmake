@@ -21,6 +21,7 @@ set(CORVEX_DIALOG_SOURCES
   ${CORVEX_DIALOGS_DIR}/search_dialog.cpp
   ${CORVEX_DIALOGS_DIR}/search_session.cpp
   ${CORVEX_DIALOGS_DIR}/setting_names.cpp
+  ${CORVEX_DIALOGS_DIR}/wide_text.cpp
   ${CORVEX_DIALOGS_DIR}/settings_dialog.cpp
 )
 set(CORVEX_DIALOG_RESOURCES)

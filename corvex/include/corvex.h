@@ -87,7 +87,7 @@ enum Message : UINT {
     GetText = 5320,        // buffer size, char* buffer -> byte size of the text (null buffer: size only);
                            // copies min(size, buffer size) raw bytes, no terminator
     GetLinesLexed = 5330,  // 0, 0 -> how many lines the lexer was run on so far
-    FindText = 5340,       // 1 backwards / 0 forwards, const char* text: selects the next match
+    FindText = 5340,       // 1 backwards / 0 forwards, const char* text (ANSI): selects the next match
                            // with the control's search options -> 1 found
     ReplaceText = 5341,    // 0, const ReplaceRequest* -> replacements made
     GetEncoding = 5350,    // 0, 0 -> the FileEncoding the next save writes

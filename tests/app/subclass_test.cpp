@@ -21,7 +21,7 @@ struct Tracer : Subclass<Tracer<Tag>> {
 
 HWND MakeWindow()
 {
-    return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST(Subclass, TheLastAttachedSeesMessagesFirstAndAttachingTwiceDoesNothing)
@@ -65,15 +65,34 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 TEST(Subclass, ProcedureFormKeepsThePreviousProcedureInTheProperty)
 {
     HWND window = MakeWindow();
-    const LONG_PTR original = GetWindowLongPtrA(window, GWLP_WNDPROC);
+    const LONG_PTR original = GetWindowLongPtrW(window, GWLP_WNDPROC);
     AttachProcedure(window, "TestProc", &CountingProc);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(GetPropA(window, "TestProc")), original);
     g_trace.clear();
     SendMessageA(window, WM_USER + 7, 0, 0);
     EXPECT_EQ(g_trace, "P");
     DetachProcedure(window, "TestProc");
-    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), original);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), original);
     DestroyWindow(window);
+}
+
+// A subclassed edit box stays a Unicode window: text outside the code page is typed into
+// it and read back whole, through the subclass and both procedures.
+TEST(Subclass, ASubclassedEditBoxKeepsTextOutsideTheCodePage)
+{
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
+    Tracer<'A'> a;
+    a.Attach(edit);
+    AttachProcedure(edit, "TestProc", &CountingProc);
+    EXPECT_TRUE(IsWindowUnicode(edit));
+    for (wchar_t unit : std::wstring(L"\u65E5\u672C\u8A9E \U0001F600"))
+        SendMessageW(edit, WM_CHAR, unit, 1);
+    wchar_t text[32] = {};
+    GetWindowTextW(edit, text, 32);
+    EXPECT_EQ(std::wstring(text), L"\u65E5\u672C\u8A9E \U0001F600");
+    DetachProcedure(edit, "TestProc");
+    a.Detach();
+    DestroyWindow(edit);
 }
 
 } // namespace

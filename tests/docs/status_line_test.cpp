@@ -90,6 +90,15 @@ TEST_F(StatusLineTest, TheCaretFieldShowsTheReportedPositionOrNothing)
     EXPECT_EQ(StatusText(2), "");
 }
 
+TEST_F(StatusLineTest, AFieldHoldsANameOutsideTheCodePageWhole)
+{
+    const std::wstring name = L"C:\\\u03A9\u03BC\u03AD\u03B3\u03B1\\\u65E5\u672C \U0001F600.txt";
+    status::SetStatusText(0, name);
+    wchar_t shown[64] = L"";
+    SendMessageW(Main().StatusBar(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown), name);
+}
+
 TEST_F(StatusLineTest, TheFieldsSpanTheBarWithoutADocumentAndSplitWithOne)
 {
     const int w = ClientWidth();

@@ -84,7 +84,7 @@ std::string InProcessApp::Config(const char* section, const char* key) const
 
 bool InProcessApp::Start()
 {
-    started_ = Startup(folder_ + "Quillet.exe");
+    started_ = Startup(WidenAnsi(folder_) + L"Quillet.exe");
     if (started_)
         OpenCommandLine(L"");  // the end of start-up: handed-over paths open from now on
     Pump();

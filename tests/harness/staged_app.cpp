@@ -135,24 +135,30 @@ std::string MakeTempFolder(const char* prefix)
     }
 }
 
-void CopyFolder(const std::string& from, const std::string& to)
+namespace {
+
+void CopyWideFolder(const std::wstring& from, const std::wstring& to)
 {
-    CreateDirectoryA(to.c_str(), nullptr);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((from + "*").c_str(), &found);
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((from + L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..")
             continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyFolder(from + name + "\\", to + name + "\\");
+            CopyWideFolder(from + name + L"\\", to + name + L"\\");
         else
-            CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
-    } while (FindNextFileA(search, &found));
+            CopyFileW((from + name).c_str(), (to + name).c_str(), FALSE);
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
+
+} // namespace
+
+void CopyFolder(const std::string& from, const std::string& to) { CopyWideFolder(WidenAnsi(from), WidenAnsi(to)); }
 
 void RemoveFolder(const std::string& folder)
 {
@@ -238,9 +244,9 @@ bool WaitUntil(const std::function<bool()>& condition, int ms)
         // Wakes early for a message of this thread; the other process gives no signal.
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
 }
@@ -284,10 +290,10 @@ namespace {
 
 // Starts a program of the staged folder; the child inherits the settings-key variable,
 // and this process's own value is put back at once.
-bool StartStaged(const std::string& folder, const char* program, const std::wstring& arguments,
+bool StartStaged(const std::wstring& folder, const wchar_t* program, const std::wstring& arguments,
                  const std::string& settingsProduct, PROCESS_INFORMATION& process)
 {
-    std::wstring commandLine = L"\"" + WidenAnsi(folder + program) + L"\"";
+    std::wstring commandLine = L"\"" + folder + program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;
     STARTUPINFOW startup = {};
@@ -297,7 +303,7 @@ bool StartStaged(const std::string& folder, const char* program, const std::wstr
     const DWORD previousLength = GetEnvironmentVariableA(kVariable, previous, sizeof previous);
     SetEnvironmentVariableA(kVariable, settingsProduct.c_str());
     const bool started = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                        WidenAnsi(folder).c_str(), &startup, &process) != FALSE;
+                                        folder.c_str(), &startup, &process) != FALSE;
     SetEnvironmentVariableA(kVariable, previousLength > 0 && previousLength < sizeof previous ? previous : nullptr);
     return started;
 }
@@ -308,7 +314,15 @@ bool StagedApp::Launch(const std::string& arguments) { return Launch(WidenAnsi(a
 
 bool StagedApp::Launch(const std::wstring& arguments)
 {
-    return StartStaged(folder_, "Quillet.exe", arguments, settingsProduct_, process_);
+    return StartStaged(WidenAnsi(folder_), L"Quillet.exe", arguments, settingsProduct_, process_);
+}
+
+std::wstring StagedApp::LaunchCopyIn(const std::wstring& name)
+{
+    const std::wstring copy = WidenAnsi(folder_) + name + L"\\";
+    CopyWideFolder(WidenAnsi(DistFolder()), copy);
+    CopyFileW(WidenAnsi(ConfigPath()).c_str(), (copy + L"Config.ini").c_str(), FALSE);
+    return StartStaged(copy, L"Quillet.exe", L"", settingsProduct_, process_) ? copy : std::wstring();
 }
 
 HANDLE StagedApp::StartLauncher(const std::string& arguments) { return StartLauncher(WidenAnsi(arguments)); }
@@ -316,7 +330,7 @@ HANDLE StagedApp::StartLauncher(const std::string& arguments) { return StartLaun
 HANDLE StagedApp::StartLauncher(const std::wstring& arguments)
 {
     PROCESS_INFORMATION launcher = {};
-    if (!StartStaged(folder_, "Lanchet.exe", arguments, settingsProduct_, launcher))
+    if (!StartStaged(WidenAnsi(folder_), L"Lanchet.exe", arguments, settingsProduct_, launcher))
         return nullptr;
     CloseHandle(launcher.hThread);
     return launcher.hProcess;

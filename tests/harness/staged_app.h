@@ -101,6 +101,9 @@ public:
     // of this StagedApp (removed again by the destructor).
     bool Launch(const std::string& arguments = "");
     bool Launch(const std::wstring& arguments);
+    // Copies the staged program into a folder `name` (any script) inside the staged one
+    // and starts it from there; gives that folder, ending in a backslash ("" on failure).
+    std::wstring LaunchCopyIn(const std::wstring& name);
     // "Software\Brightmoor Tests\<product>\Editor Settings": where the program keeps its
     // editor settings, under HKEY_LOCAL_MACHINE.
     std::string SettingsSectionPath() const { return e2e::SettingsSectionPath(settingsProduct_); }

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "docs/documents.h"
 #include "options/skin_selector.h"
+#include "platform/ansi_text.h"
 #include "skin/skinned_frame.h"
 #include "tests/harness/in_process_app.h"
 #include "tests/harness/staged_app.h"
@@ -193,6 +194,32 @@ TEST_F(SkinSelectorTest, SystemFoldersAndPlainFilesAreNotListed)
     ASSERT_TRUE(CreateDirectoryA((skins + "Amber").c_str(), nullptr));
     ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(ListItems(), (std::vector<std::string>{"Amber", "Graphite", "Pebble", "Quillblue"}));
+}
+
+// The skin loader and [Main] Skin take a skin's name in the ANSI code page: a skin the
+// code page spells is listed, applied and stored in its ANSI bytes; one it cannot spell
+// is left out.
+TEST_F(SkinSelectorTest, SkinsAreListedWhenTheCodePageSpellsTheirNames)
+{
+    const std::wstring greek = L"\u0395\u03BB";  // Ελ
+    const std::wstring latin = L"Caf\u00E9";      // Café
+    std::string greekBytes, latinBytes;
+    if (AnsiCodePage().ToAnsi(greek, greekBytes) || !AnsiCodePage().ToAnsi(latin, latinBytes))
+        GTEST_SKIP() << "needs a Western ANSI code page";
+    ASSERT_TRUE(CreateDirectoryW((WidenAnsi(app.Folder()) + L"Skin\\" + greek).c_str(), nullptr));
+    e2e::CopyFolder(SkinFolder("Quillblue"), SkinFolder(latinBytes));
+    const std::string ini = SkinFolder(latinBytes) + "Skin.ini";
+    WritePrivateProfileStringA("Info", "Name", "Caf\xE9 cr\xE8me", ini.c_str());  // Skin.ini is ANSI
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(ListItems(), (std::vector<std::string>{latinBytes, "Graphite", "Pebble", "Quillblue"}));
+    Pick(latinBytes);
+    wchar_t info[256] = L"";
+    GetWindowTextW(Control(kInfo), info, 256);
+    EXPECT_EQ(std::wstring(info).find(L"Name : Caf\u00E9 cr\u00E8me\r\nAuthor"), 0u);
+    Click(kApply);
+    EXPECT_TRUE(app.messages.empty());
+    EXPECT_EQ(MainSkin().Folder(), SkinFolder(latinBytes));
+    EXPECT_EQ(app.Config("Main", "Skin"), latinBytes);
 }
 
 TEST_F(SkinSelectorTest, EveryOpeningListsTheSkinsFolderAsItIsNow)

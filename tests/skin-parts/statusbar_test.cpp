@@ -1,6 +1,7 @@
 // The status bar painted from `statusbar.bmp` with its parts, and the tooltip colours
 // of the frame buttons and the toolbar.
 #include "app/main_window.h"
+#include "platform/ansi_text.h"
 #include "skin/skinned_frame.h"
 #include "skin/three_slice.h"
 #include "tests/skin-parts/parts_fixture.h"
@@ -108,6 +109,26 @@ TEST_F(StatusBarTest, APartNarrowerThanEighteenPixelsShowsItsTextWithoutItsIcon)
     EXPECT_GT(changed, 0);
 }
 
+// The bar paints the text it holds, not its ANSI form: a name in another script does not
+// come out as the code page's question marks and best fits.
+TEST_F(StatusBarTest, APartPaintsANameOutsideTheCodePageAsItIs)
+{
+    SetParts({200, -1});
+    const std::wstring greek = L"\u03A9\u03BC\u03AD\u03B3\u03B1.txt";
+    const std::wstring asAnsi = WidenAnsi(NarrowToAnsi(greek));
+    ASSERT_NE(asAnsi, greek);
+    SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(greek.c_str()));
+    const Picture whole = Painted();
+    SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(asAnsi.c_str()));
+    const Picture narrowed = Painted();
+    const RECT part = PartRect(0);
+    int changed = 0;
+    for (int y = part.top; y < part.bottom; ++y)
+        for (int x = part.left; x < part.right; ++x)
+            changed += whole.At(x, y) != narrowed.At(x, y);
+    EXPECT_GT(changed, 10);
+}
+
 TEST_F(StatusBarTest, WithoutTextTheBarShowsOnlyTheSkinBackground)
 {
     SetParts({-1});
@@ -146,6 +167,20 @@ TEST_F(StatusBarTest, TooltipsTakeTheSkinsColoursOrTheSystemsWithoutThem)
     EXPECT_EQ(SendMessageA(Main().ToolbarTips(), TTM_GETTIPTEXTCOLOR, 0, 0), static_cast<LRESULT>(RGB(255, 0, 0)));
     EXPECT_EQ(SendMessageA(Main().ToolbarTips(), TTM_GETTIPBKCOLOR, 0, 0),
               static_cast<LRESULT>(frameTips.GetBackColour()));
+}
+
+TEST_F(StatusBarTest, ATipHoldsATextOutsideTheCodePageWhole)
+{
+    CSkinToolTip tip;
+    ASSERT_TRUE(tip.Create(Main().Frame()));
+    const std::wstring greek = L"\u03A9\u03BC\u03AD\u03B3\u03B1.txt";
+    ASSERT_TRUE(tip.AddTool(Main().Frame(), 7, greek, false));
+    EXPECT_EQ(tip.GetText(Main().Frame(), 7), greek);
+    const std::wstring other = L"\u65E5\u672C\u8A9E \U0001F600";
+    tip.SetText(Main().Frame(), 7, other);
+    EXPECT_EQ(tip.GetText(Main().Frame(), 7), other);
+    tip.SetText(Main().Frame(), 7, std::string("Close"));
+    EXPECT_EQ(tip.GetText(Main().Frame(), 7), L"Close") << "the narrow form takes ANSI text";
 }
 
 } // namespace

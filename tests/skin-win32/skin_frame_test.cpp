@@ -151,7 +151,7 @@ TEST_F(FrameTest, TheCaptionAndTheButtonsDriveTheWindow)
     HitAt(mx, my);
     SendMessageA(Frame(), WM_MOUSEMOVE, 0, clientPoint(mx, my));
     EXPECT_EQ(MainSkin().ButtonStateOf(skin::FrameButton::MaxRestore), skin::ButtonState::Hover);
-    EXPECT_EQ(MainSkin().ButtonTips().GetText(Frame(), 0), "Restore Down");
+    EXPECT_EQ(MainSkin().ButtonTips().GetText(Frame(), 0), L"Restore Down");
     SendMessageA(Frame(), WM_LBUTTONDOWN, MK_LBUTTON, clientPoint(mx, my));
     EXPECT_EQ(MainSkin().ButtonStateOf(skin::FrameButton::MaxRestore), skin::ButtonState::Pressed);
     SendMessageA(Frame(), WM_LBUTTONUP, 0, clientPoint(mx, my));
@@ -163,11 +163,11 @@ TEST_F(FrameTest, TheCaptionAndTheButtonsDriveTheWindow)
     const skin::Rect close = *MainSkin().ButtonRects()[skin::ButtonIndex(skin::FrameButton::Close)];
     HitAt(close.left + 2, close.top + 2);
     SendMessageA(Frame(), WM_MOUSEMOVE, 0, clientPoint(close.left + 2, close.top + 2));
-    EXPECT_EQ(MainSkin().ButtonTips().GetText(Frame(), 0), "Close");
+    EXPECT_EQ(MainSkin().ButtonTips().GetText(Frame(), 0), L"Close");
     HitAt(w.cx / 2, 12);
     SendMessageA(Frame(), WM_MOUSEMOVE, 0, clientPoint(w.cx / 2, 12));
     EXPECT_EQ(MainSkin().ButtonStateOf(skin::FrameButton::Close), skin::ButtonState::Normal);
-    EXPECT_EQ(MainSkin().ButtonTips().GetText(Frame(), 0), "");
+    EXPECT_EQ(MainSkin().ButtonTips().GetText(Frame(), 0), L"");
 
     const skin::Rect min = *MainSkin().ButtonRects()[skin::ButtonIndex(skin::FrameButton::Minimise)];
     HitAt(min.left + 2, min.top + 2);

@@ -147,6 +147,58 @@ TEST_F(FavouritesTest, NamesOutsideTheCodePageOfAnyLengthComeBackWhole)
     favourites.Destroy();
 }
 
+// The pixels of a window's client area, painted anew.
+std::vector<DWORD> Painted(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT client = {};
+    GetClientRect(window, &client);
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = client.right;
+    format.bmiHeader.biHeight = -client.bottom;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(client.right * client.bottom));
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(client.bottom), pixels.data(), &format, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+// A favourite named in another script shows as it is, not as the code page's question
+// marks and best fits.
+TEST_F(FavouritesTest, AFavouriteOutsideTheCodePageShowsAsItIs)
+{
+    const std::wstring greek = L"C:\\\u03A9\u03BC\u03AD\u03B3\u03B1.txt";
+    const std::wstring asAnsi = WidenAnsi(NarrowToAnsi(greek));
+    ASSERT_NE(asAnsi, greek);
+    tools::FavsWindow favourites;
+    favourites.Show(false, nullptr, 0);
+    ASSERT_NE(favourites.List(), nullptr);
+    SetWindowPos(favourites.Popup(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    favourites.Add(greek);
+    const std::vector<DWORD> whole = Painted(favourites.List());
+    favourites.DeleteAll();
+    favourites.Add(asAnsi);
+    const std::vector<DWORD> narrowed = Painted(favourites.List());
+    ShowWindow(favourites.Popup(), SW_HIDE);
+    ASSERT_EQ(whole.size(), narrowed.size());
+    int changed = 0;
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        changed += whole[i] != narrowed[i];
+    EXPECT_GT(changed, 10);
+    favourites.Destroy();
+}
+
 TEST_F(FavouritesTest, AClickOnAnEntryOpensItThroughTheMainWindow)
 {
     Write("0", "C:\\a.txt");
