@@ -10,9 +10,11 @@
 #include "app/resource_ids.h"
 #include "app/tray_icon.h"
 #include "corvex/include/corvex.h"
+#include "docs/backups.h"
 #include "docs/document_commands.h"
 #include "docs/document_saving.h"
 #include "docs/documents.h"
+#include "docs/outside_changes.h"
 #include "docs/editor_settings.h"
 #include "docs/status_line.h"
 #include "options/options_dialog.h"
@@ -240,6 +242,14 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             DestroyWindow(frame_);
         }
         return 0;
+    case WM_ACTIVATEAPP:
+        // Asked once the activation is over, not in the middle of it.
+        if (wParam)
+            PostMessageW(frame_, kCheckFilesMessage, 0, 0);
+        break;
+    case kCheckFilesMessage:
+        CheckFilesChangedOutside();
+        return 0;
     case WM_SETFOCUS:
         // The frame gets the focus back when it is activated again (after a message
         // box, a dialog or another program): it belongs to the active editor.
@@ -412,7 +422,8 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The menus are owner-drawn, so the system cannot match their mnemonics itself.
     HMENU menu = reinterpret_cast<HMENU>(lParam);
-    const char typed = static_cast<char>(LOWORD(wParam));
+    // The typed character is UTF-16; the captions are the program's ANSI literals.
+    const wchar_t typed = static_cast<wchar_t>(LOWORD(wParam));
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOW info = {};
@@ -425,8 +436,9 @@ LRESULT MainWindow::OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam)
         const char* caption = reinterpret_cast<const char*>(info.dwItemData);
         if (IsSeparatorCaption(caption))
             continue;
-        for (const char* amp = caption; (amp = std::strchr(amp, '&')) != nullptr; ++amp) {
-            if (amp[1] == typed)
+        const std::wstring wide = WidenAnsi(caption);
+        for (std::size_t amp = wide.find(L'&'); amp != std::wstring::npos; amp = wide.find(L'&', amp + 1)) {
+            if (amp + 1 < wide.size() && wide[amp + 1] == typed)
                 return MAKELRESULT(position, MNC_EXECUTE);
         }
     }
@@ -444,6 +456,7 @@ void MainWindow::OnTabSelectionChange()
     SetFocus(active->control);
     UpdateWindow(active->control);
     status::UpdateAll();
+    PostMessageW(frame_, kCheckFilesMessage, 0, 0);
 }
 
 LRESULT MainWindow::OnNotify(NMHDR* header)
@@ -491,7 +504,7 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
         }
     } else if (header->hwndFrom == menuBar_) {
         if (header->code == TBN_DROPDOWN) {
-            PostMessageW(frame_, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARA*>(header)->iItem, 0);
+            PostMessageW(frame_, kOpenMenuBarMessage, reinterpret_cast<NMTOOLBARW*>(header)->iItem, 0);
             return 0;
         }
         if (header->code == NM_CUSTOMDRAW)
@@ -532,7 +545,7 @@ LRESULT MainWindow::OnNotify(NMHDR* header)
     }
     // A tooltip control that asks in the narrow form gets the same resource number.
     if (header->code == TTN_GETDISPINFOA && toolbarTips_ && header->hwndFrom == toolbarTips_) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);  // the narrow form of the same notification
         info->hinst = App().instance;
         info->lpszText = reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(header->idFrom)));
         info->uFlags |= TTF_DI_SETITEM;
@@ -559,6 +572,7 @@ void MainWindow::OnDestroy()
             CloseDocument();
         }
     }
+    backups::Stop();
     for (HMENU& menu : menus_) {
         if (menu)
             DestroyMenu(menu);

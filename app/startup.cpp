@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "platform/files.h"
 #include "platform/ui_seam.h"
+#include "docs/backups.h"
 #include "docs/documents.h"
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"
@@ -60,6 +61,21 @@ void ShowMainWindow()
     ShowWindow(frame, SW_SHOW);
 }
 
+// Backups of unsaved work from now on; the documents of a run that did not end normally
+// come back first. Windows is asked to start the program again after it restarts for an
+// update (from Vista on; bound at run time), and the recovery brings the documents back.
+void StartBackups()
+{
+    backups::Start(StoredBackupSeconds());
+    using RegisterRestart = HRESULT(WINAPI*)(PCWSTR, DWORD);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    const auto registerRestart = reinterpret_cast<RegisterRestart>(
+        reinterpret_cast<void*>(kernel ? GetProcAddress(kernel, "RegisterApplicationRestart") : nullptr));
+    if (registerRestart)
+        registerRestart(L"", 0);
+    backups::RecoverDocuments();
+}
+
 } // namespace
 
 std::wstring ApplicationFolderOf(const std::wstring& programPath)
@@ -104,6 +120,7 @@ bool Startup(const std::wstring& programPath)
     else
         OpenSkinSelector();
 
+    StartBackups();
     OpenStartupFavourites();
     if (IsOpenLastFilesChecked()) {
         for (const std::wstring& path : config::ReadTextList("StartupFiles"))

@@ -21,7 +21,7 @@ static_assert(kRecordSize == 488, "the shell 5.0 NOTIFYICONDATA");
 // its only text is the constant tip "Quillet".
 NOTIFYICONDATAA Record(bool withIcon)
 {
-    NOTIFYICONDATAA record = {};
+    NOTIFYICONDATAA record = {};  // the narrow shell 5.0 record
     record.cbSize = kRecordSize;
     record.hWnd = Main().Frame();
     record.uID = kTrayIconId;
@@ -38,7 +38,7 @@ NOTIFYICONDATAA Record(bool withIcon)
 
 void AddTrayIcon()
 {
-    NOTIFYICONDATAA record = Record(true);
+    NOTIFYICONDATAA record = Record(true);  // the narrow shell 5.0 record
     ui::NotifyIcon(NIM_ADD, record);  // without a taskbar yet, "TaskbarCreated" adds it later
     if (record.hIcon)
         DestroyIcon(record.hIcon);    // the shell keeps its own copy
@@ -53,7 +53,7 @@ void RemoveTrayIconAndRemember()
 
 void RemoveTrayIcon()
 {
-    NOTIFYICONDATAA record = Record(false);
+    NOTIFYICONDATAA record = Record(false);  // the narrow shell 5.0 record
     ui::NotifyIcon(NIM_DELETE, record);
 }
 

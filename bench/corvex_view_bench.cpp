@@ -182,6 +182,16 @@ public:
         return text;
     }
 
+    // One step of the backup at `path`, at most `budget` bytes: its time, and whether
+    // more is to come (`more`), or -1 when it failed.
+    double BackupStep(const std::wstring& path, std::size_t budget, bool& more)
+    {
+        const Clock::time_point start = Clock::now();
+        const LRESULT result = Send(corvex::BackupStep, budget, reinterpret_cast<LPARAM>(path.c_str()));
+        more = result == 1;
+        return result < 0 ? -1 : MillisecondsSince(start);
+    }
+
     double Save(const std::string& path)
     {
         const Clock::time_point start = Clock::now();
@@ -554,6 +564,55 @@ void Saving(Bench& bench, const Inputs& in, bench::Report& report)
     DeleteFileA(in.savePath.c_str());
 }
 
+// The program writes a modified document's backup a megabyte at a time while the user is
+// idle; a key pressed meanwhile waits at most for the step being written, and then starts
+// the backup over. Here: the step a key arrives in, plus the key itself.
+void Backup(Bench& bench, const Inputs& in, bench::Report& report)
+{
+    constexpr std::size_t kSlice = 1 << 20;  // as the program writes it
+    std::printf("Backing up the %.0f MB C++ file, %zu KB a step, while keys arrive:\n",
+                static_cast<double>(in.bytes) / (1 << 20), kSlice / 1024);
+    bench.NewControl(true);
+    if (!report.Check(bench.Load(in.utf8Path) >= 0, "the file loads for its backup"))
+        return;
+    bench.Place(bench.Size() / 2);
+    bench.Type(L'x');
+    const std::wstring path = std::wstring(in.savePath.begin(), in.savePath.end()) + L".backup";
+    std::vector<double> steps, keys, whole;
+    for (int run = 0; run < 7; ++run) {
+        bool more = true;
+        double total = 0;
+        const int stepsBeforeKey = 5 + run * 15;
+        for (int k = 0; more && k < stepsBeforeKey; ++k) {
+            const double step = bench.BackupStep(path, kSlice, more);
+            if (!report.Check(step >= 0, "a backup step"))
+                return;
+            steps.push_back(step);
+            total += step;
+        }
+        if (!more) {
+            whole.push_back(total);
+            continue;
+        }
+        const double step = bench.BackupStep(path, kSlice, more);
+        keys.push_back(step + bench.Type(static_cast<wchar_t>(L'a' + run)));
+    }
+    bool more = true;
+    double total = 0;
+    while (more)
+        total += bench.BackupStep(path, kSlice, more);
+    whole.push_back(total);
+    const std::string text = bench.Text();
+    const std::string bytes = ReadWholeFile(std::string(in.savePath) + ".backup");
+    const std::size_t header = bytes.find('\n') + 1;
+    report.Check(bytes.size() == header + text.size() && bench::HashOf(bytes.substr(header)) == bench::HashOf(text),
+                 "the backup holds the text");
+    report.Times("one step of the backup", steps, 2, 16);
+    report.Times("a key that arrives during a step, with that step", keys, 2, 16);
+    report.Times("the whole backup, when nothing is typed", whole, 1000, 0);
+    DeleteFileW(path.c_str());
+}
+
 void SingleLine(Bench& bench, const Inputs& in, bench::Report& report)
 {
     std::printf("A 10 MB file of a single line, each character with its repaint:\n");
@@ -640,6 +699,7 @@ int main(int argc, char** argv)
         StateChange(bench, in, report);
         ReplaceAll(bench, in, report);
         Saving(bench, in, report);
+        Backup(bench, in, report);
         SingleLine(bench, in, report);
         std::printf("With word wrap on, the same (rows computed only for the screen and the caret):\n");
         bench.SetWrap(true);

@@ -320,6 +320,23 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         const std::wstring wide = path ? path : L"";
         return message == LoadFileWide ? LoadDocument(wide) : SaveDocument(wide);
     }
+    case BackupStep:
+    case RestoreBackup: {
+        const auto* path = reinterpret_cast<const wchar_t*>(lParam);
+        const std::wstring wide = path ? path : L"";
+        return message == BackupStep ? WriteBackupStep(wide, static_cast<std::size_t>(wParam)) : ReadBackup(wide);
+    }
+    case GetEditCount:
+        return static_cast<LRESULT>(editCount_);
+    case SetCaretLine: {
+        const std::size_t last = Text().lineCount() - 1;
+        MoveCaret(Text().lineStart(std::min<std::size_t>(static_cast<std::size_t>(wParam), last)), false);
+        ScrollToCaret();
+        return 1;
+    }
+    case MarkModified:
+        doc_.forgetSavePoint();
+        return 1;
     case SaveRecord:
         return ReplaceRecord(reinterpret_cast<const int*>(wParam), AnsiToWide(reinterpret_cast<const char*>(lParam)));
     case SaveRecordWide: {

@@ -3,6 +3,8 @@
 #include "corvex/editor.h"
 #include "corvex/file_io.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace corvex {
@@ -34,8 +36,15 @@ LRESULT Editor::LoadDocument(const std::wstring& path)
     lineEnd_ = decoded.lineEnd;
     utf16Fallback_ = decoded.utf16Fallback;
     documentName_ = FileNameOf(path);
+    ShowNewText(0);
+    return 1;
+}
+
+// After the whole text was replaced: the view starts over with the caret at `caret`.
+void Editor::ShowNewText(std::size_t caret)
+{
     columnMode_ = false;
-    selection_ = Selection(0);
+    selection_ = Selection(std::min<std::size_t>(caret, Text().size()));
     preferredColumn_ = 0;
     topLine_ = leftColumn_ = 0;
     topRow_ = otherTopRow_ = 0;
@@ -46,8 +55,55 @@ LRESULT Editor::LoadDocument(const std::wstring& path)
     ForgetMarksFrom(kUnknownEditStart);
     NoteLongestLine();
     UpdateScrollBars();
+    if (caret > 0)
+        ScrollToCaret();
     PlaceCaret();
     InvalidateRect(window_, nullptr, FALSE);
+}
+
+namespace {
+
+constexpr char kBackupMark[] = "Corvex backup 1 ";
+
+} // namespace
+
+LRESULT Editor::WriteBackupStep(const std::wstring& path, std::size_t budget)
+{
+    char header[64];
+    std::snprintf(header, sizeof header, "%s%d %d %lu\n", kBackupMark, static_cast<int>(encoding_),
+                  static_cast<int>(lineEnd_), static_cast<unsigned long>(selection_.caret));
+    switch (backup_.Step(path, Text(), editCount_, header, budget)) {
+    case BackupWriter::Result::Done: return 0;
+    case BackupWriter::Result::More: return 1;
+    case BackupWriter::Result::Failed: break;
+    }
+    return -1;
+}
+
+LRESULT Editor::ReadBackup(const std::wstring& path)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
+        return 0;
+    const std::size_t lineEnd = bytes.find('\n');
+    const std::size_t markLength = sizeof kBackupMark - 1;
+    if (lineEnd == std::string::npos || bytes.compare(0, markLength, kBackupMark) != 0)
+        return 0;
+    int encoding = -1, style = -1;
+    unsigned long caret = 0;
+    char rest = 0;
+    const std::string header = bytes.substr(markLength, lineEnd - markLength);
+    if (std::sscanf(header.c_str(), "%d %d %lu%c", &encoding, &style, &caret, &rest) != 3 || encoding < 0 ||
+        encoding > static_cast<int>(Encoding::CodePage) || style < 0 || style > static_cast<int>(LineEnd::CR))
+        return 0;
+    bytes.erase(0, lineEnd + 1);
+    doc_.load(std::move(bytes), {});
+    doc_.forgetSavePoint();
+    encoding_ = static_cast<Encoding>(encoding);
+    lineEnd_ = static_cast<LineEnd>(style);
+    utf16Fallback_ = false;
+    ShowNewText(caret);
+    backup_.MarkWritten(path, editCount_);
     return 1;
 }
 

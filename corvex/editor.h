@@ -21,6 +21,7 @@
 //   brace_view.cpp     the highlighted bracket pair at the caret
 #pragma once
 
+#include "corvex/backup_writer.h"
 #include "corvex/bookmarks.h"
 #include "corvex/dialogs/dialog_host.h"
 #include "corvex/dialogs/wide_text.h"
@@ -368,6 +369,12 @@ private:
     // ---- document_file.cpp
     LRESULT LoadDocument(const std::wstring& path);
     LRESULT SaveDocument(const std::wstring& path);
+    // One step of writing the backup at `path` (backup_writer.h): 0 written (or already
+    // current), 1 more to do, -1 failed.
+    LRESULT WriteBackupStep(const std::wstring& path, std::size_t budget);
+    // Takes the document from the backup at `path`, modified; 0 when it cannot be read.
+    LRESULT ReadBackup(const std::wstring& path);
+    void ShowNewText(std::size_t caret);
 
     // ---- clipboard.cpp
     bool CopySelection();
@@ -397,6 +404,7 @@ private:
     bool overwrite_ = false;
     bool whitespaceShown_ = false;
     unsigned long editCount_ = 0;
+    BackupWriter backup_;
     wchar_t pendingSurrogate_ = 0;
     bool swallowChar_ = false;
 

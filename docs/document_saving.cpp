@@ -1,10 +1,12 @@
 #include "docs/document_saving.h"
 
+#include "docs/backups.h"
 #include "docs/docs_host.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "docs/file_dialogs.h"
+#include "docs/outside_changes.h"
 #include "docs/tab_strip.h"
 
 #include <commdlg.h>
@@ -35,6 +37,15 @@ bool WriteDocumentTo(const std::wstring& path)
     Document* active = ActiveDocument();
     if (!active || path.empty())
         return false;
+    if (path == active->path) {
+        const HWND control = active->control;
+        if (!MayOverwriteFile(*active))
+            return false;
+        // The question let other messages through (a file handed over opens a tab).
+        active = ActiveDocument();
+        if (!active || active->control != control)
+            return false;
+    }
     const LRESULT encodingBefore = editor::Send(active->control, corvex::GetEncoding);
     if (editor::Send(active->control, corvex::SaveFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())) != 1) {
         // The document keeps its name, path and caption: nothing was written.
@@ -42,7 +53,9 @@ bool WriteDocumentTo(const std::wstring& path)
         return false;
     }
     active->path = path;
+    active->stamp = StampOf(path);
     editor::Send(active->control, corvex::ClearModified);
+    backups::Forget(active->control);
     tabs::SetCaption(currentIndex, FileNameOf(path));
     if (encodingBefore == corvex::EncodingAnsi &&
         editor::Send(active->control, corvex::GetEncoding) == corvex::EncodingUtf8) {

@@ -1,5 +1,6 @@
 #include "docs/documents.h"
 
+#include "docs/backups.h"
 #include "docs/docs_host.h"
 #include "platform/ui_seam.h"
 #include "docs/editor_control.h"
@@ -113,8 +114,11 @@ void OpenDocument(std::wstring path)
     tabs::Insert(index, L"Untitled");
 
     if (!path.empty()) {
+        // Taken before reading: a change while it is read shows as a change afterwards.
+        const FileStamp stamp = StampOf(path);
         if (editor::Send(control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1) {
             DocumentList[index].path = path;
+            DocumentList[index].stamp = stamp;
             tabs::SetCaption(index, FileNameOf(path));
             SelectLanguageForPath();
         } else {
@@ -140,6 +144,7 @@ void CloseDocument()
         return;
     const int index = currentIndex;
     SendMessageW(docs::Host().TabStrip(), TCM_DELETEITEM, index, 0);
+    backups::Forget(active->control);
     DestroyWindow(active->control);
     DocumentList.erase(DocumentList.begin() + index);
     if (!DocumentList.empty()) {

@@ -1,6 +1,8 @@
 // The open documents: one editor control and one tab each, in tab order.
 #pragma once
 
+#include "docs/file_stamp.h"
+
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -9,6 +11,8 @@
 struct Document {
     HWND control = nullptr;
     std::wstring path;  // "" while untitled
+    FileStamp stamp;    // the file as the document last read, wrote or was told of it
+    bool asking = false;  // a question about the file changing on disk is on screen
 };
 
 extern std::vector<Document> DocumentList;

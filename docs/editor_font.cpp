@@ -10,7 +10,7 @@ std::vector<HFONT> g_givenUp;
 
 HFONT Current() { return g_current; }
 
-void CreateFrom(const LOGFONTA& font)
+void CreateFrom(const LOGFONTA& font)  // the registry's FONT value is a LOGFONTA
 {
     if (!g_current)
         g_current = CreateFontIndirectA(&font);  // the registry's FONT value is a LOGFONTA

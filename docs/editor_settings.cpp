@@ -91,8 +91,8 @@ void LoadFont(HWND control)
 {
     if (!editor_font::Current()) {
         std::vector<unsigned char> data;
-        if (registry::RegReadBinary(g_key, kFontValue, data) && data.size() == sizeof(LOGFONTA)) {
-            LOGFONTA font;
+        if (registry::RegReadBinary(g_key, kFontValue, data) && data.size() == sizeof(LOGFONTA)) {  // the registry's FONT value is a LOGFONTA
+            LOGFONTA font;  // the registry's FONT value is a LOGFONTA
             CopyMemory(&font, data.data(), sizeof font);
             editor_font::CreateFrom(font);
         }

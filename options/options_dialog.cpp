@@ -1,5 +1,6 @@
 #include "options/options_dialog.h"
 
+#include "docs/backups.h"
 #include "docs/documents.h"
 #include "options/association_page.h"
 #include "options/dialog_controls.h"
@@ -27,6 +28,9 @@ enum Ids : int {
     kEditorSettingsId = 106,
     kSkinOverrideId = 107,
     kOpenLastFilesId = 113,
+    kBackupLabelId = 114,
+    kBackupSecondsId = 115,
+    kBackupUnitId = 116,
     kGeneralPageId = 200,
     kAssociationPageId = 201,
     kStartupPageId = 202,
@@ -74,7 +78,16 @@ const ControlSpec kGeneralControls[] = {
      "Failed to create the Skin Override Check Box"},
     {L"Button", L"Editor Settings", BS_PUSHBUTTON, 0, 66, 93, 105, 20, kEditorSettingsId,
      "Failed to create the Editor Settings Button"},
+    {L"Static", L"Back Up Unsaved Work Every", 0, 0, 0, 121, 140, 17, kBackupLabelId,
+     "Failed to create the Backup Label"},
+    {L"Edit", L"", ES_NUMBER | ES_RIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE, 140, 118, 36, 20, kBackupSecondsId,
+     "Failed to create the Backup Seconds Box"},
+    {L"Static", L"seconds (0: off)", 0, 0, 180, 121, 65, 17, kBackupUnitId, "Failed to create the Backup Unit Label"},
 };
+
+// Seconds after the last change of a document before its backup is written.
+constexpr int kDefaultBackupSeconds = 7;
+constexpr int kMostBackupSeconds = 3600;
 
 const ControlSpec kStartupControls[] = {
     {L"Button", L"Minimise Main Window On Startup", BS_AUTOCHECKBOX, 0, 0, 3, 220, 17, kMinimiseId,
@@ -246,6 +259,7 @@ void OptionsDialog::Load()
 {
     for (const OptionRow& row : kOptionRows)
         Check(row.box, Stored(row));
+    SetDlgItemInt(pages_[0], kBackupSecondsId, static_cast<UINT>(StoredBackupSeconds()), FALSE);
     EnableApply(false);
 }
 
@@ -268,8 +282,16 @@ void OptionsDialog::Apply(bool force)
             break;
         }
     }
+    BOOL read = FALSE;
+    const UINT typed = GetDlgItemInt(pages_[0], kBackupSecondsId, &read, FALSE);
+    const int seconds = read ? static_cast<int>(std::min<UINT>(typed, kMostBackupSeconds)) : StoredBackupSeconds();
+    if (seconds != StoredBackupSeconds())
+        config::WriteNumber("Main", "BackupSeconds", seconds);
+    SetDlgItemInt(pages_[0], kBackupSecondsId, static_cast<UINT>(seconds), FALSE);
+    backups::SetInterval(seconds);
     EnableApply(false);
 }
+
 
 void OptionsDialog::ApplyShellExtension(bool box, bool stored, bool force)
 {
@@ -378,6 +400,10 @@ LRESULT OptionsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
         const bool clicked = code == BN_CLICKED && id != kPageListId;
+        if (id == kBackupSecondsId && code == EN_CHANGE && IsWindowVisible(window_)) {
+            EnableApply(true);
+            return 0;
+        }
         if (clicked || (id == kPageListId && code == LBN_SELCHANGE)) {
             OnCommand(id, code);
             return 0;
@@ -414,6 +440,12 @@ void ShowOptionsDialog(bool topmost) { g_dialog.Show(true, topmost); }
 void DestroyOptionsDialog() { g_dialog.Destroy(); }
 HWND OptionsDialogWindow() { return g_dialog.Handle(); }
 bool IsOptionsDialogVisible() { return g_dialog.Handle() && IsWindowVisible(g_dialog.Handle()); }
+
+int StoredBackupSeconds()
+{
+    const int seconds = config::ReadNumber("Main", "BackupSeconds", kDefaultBackupSeconds);
+    return seconds < 0 ? kDefaultBackupSeconds : std::min(seconds, kMostBackupSeconds);
+}
 
 bool IsMinimiseOnStartupChecked()
 {

@@ -21,3 +21,6 @@ HWND OptionsDialogWindow();
 bool IsMinimiseOnStartupChecked();   // "Minimise Main Window On Startup"
 bool IsOpenLastFilesChecked();       // "Open Last Files Used On Startup"
 bool IsSkinOverrideChecked();        // "Allow Skins To Override Editor Settings"
+// [Main] BackupSeconds: seconds after a document's last change before its backup is
+// written (0: none), 7 when not set.
+int StoredBackupSeconds();

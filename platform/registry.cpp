@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 
 namespace registry {
@@ -15,7 +16,7 @@ namespace {
 constexpr REGSAM kAccess = 0x2001F;
 
 // Key and value names are ASCII.
-std::wstring Name(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+std::wstring Name(const std::string& ascii) { return WidenAnsi(ascii); }
 
 HKEY CreateChild(HKEY parent, const std::string& name)
 {
@@ -94,9 +95,15 @@ std::string RegReadString(const KeyPath& key, const char* value, const char* fal
     std::wstring text(data.size() / sizeof(wchar_t), L'\0');
     CopyMemory(&text[0], data.data(), text.size() * sizeof(wchar_t));
     text.resize(std::wcslen(text.c_str()));
+    // What does not fit is cut off whole characters at a time.
     std::string stored = stored::Encode(text, AnsiCodePage());
-    if (stored.size() > kStringBufferSize - 1)
-        stored.resize(kStringBufferSize - 1);
+    while (stored.size() > kStringBufferSize - 1 && !text.empty()) {
+        std::size_t keep = text.size() - std::max<std::size_t>(1, (stored.size() - (kStringBufferSize - 1)) / 4);
+        if (keep > 0 && text[keep - 1] >= 0xD800 && text[keep - 1] <= 0xDBFF)
+            --keep;  // never half of a surrogate pair
+        text.resize(keep);
+        stored = stored::Encode(text, AnsiCodePage());
+    }
     return stored;
 }
 

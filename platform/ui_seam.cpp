@@ -38,7 +38,7 @@ bool SaveFileDialog(OPENFILENAMEW& request)
     return GetSaveFileNameW(&request) != FALSE;
 }
 
-bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record)
+bool NotifyIcon(DWORD action, NOTIFYICONDATAA& record)  // the narrow shell 5.0 record
 {
     if (g_notifyIconHandler)
         return g_notifyIconHandler(action, record);

@@ -33,7 +33,7 @@ bool OpenWithShell(HWND owner, const std::wstring& path);
 using MessageHandler = std::function<int(HWND owner, const std::string& text, UINT type)>;
 using FileDialogHandler = std::function<bool(bool save, OPENFILENAMEW& request)>;
 
-using NotifyIconHandler = std::function<bool(DWORD action, const NOTIFYICONDATAA& record)>;
+using NotifyIconHandler = std::function<bool(DWORD action, const NOTIFYICONDATAA& record)>;  // the narrow shell 5.0 record
 // The handler is given the path in ANSI, as the tests compare it.
 using ShellOpenHandler = std::function<bool(HWND owner, const std::string& path)>;
 

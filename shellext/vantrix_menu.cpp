@@ -180,11 +180,11 @@ STDMETHODIMP VantrixMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId,
 
 STDMETHODIMP VantrixMenu::GetCommandString(UINT_PTR command, UINT flags, UINT*, CHAR* buffer, UINT size)
 {
-    if (command != 0 || (flags != GCS_HELPTEXTA && flags != GCS_HELPTEXTW) || !buffer || size == 0)
+    if (command != 0 || (flags != GCS_HELPTEXTA && flags != GCS_HELPTEXTW) || !buffer || size == 0)  // Explorer asks for the narrow or the wide help text
         return E_INVALIDARG;
     return Guarded([&] {
         const char* text = HelpTextFor(files_.size());
-        if (flags == GCS_HELPTEXTA) {
+        if (flags == GCS_HELPTEXTA) {  // Explorer asked for the narrow help text
             lstrcpynA(buffer, text, static_cast<int>(size)); // Explorer asked for the narrow help text
             return S_OK;
         }

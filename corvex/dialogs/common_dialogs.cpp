@@ -27,10 +27,10 @@ bool SystemColour(HWND owner, COLORREF& colour)
     return true;
 }
 
-bool SystemFont(HWND owner, LOGFONTA& font)
+bool SystemFont(HWND owner, LOGFONTA& font)  // the control's font settings are a LOGFONTA
 {
-    LOGFONTA chosen = font;
-    CHOOSEFONTA choose{};
+    LOGFONTA chosen = font;  // the settings' LOGFONTA
+    CHOOSEFONTA choose{};  // the settings' LOGFONTA
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = owner;
     choose.lpLogFont = &chosen;
@@ -53,7 +53,7 @@ int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
 }
 
 bool PickColour(HWND owner, COLORREF& colour) { return g_colour(owner, colour); }
-bool PickFont(HWND owner, LOGFONTA& font) { return g_font(owner, font); }
+bool PickFont(HWND owner, LOGFONTA& font) { return g_font(owner, font); }  // the settings' LOGFONTA
 
 void SetMessageFunction(MessageFunction function) { g_message = function ? function : SystemMessage; }
 void SetColourFunction(ColourFunction function) { g_colour = function ? function : SystemColour; }

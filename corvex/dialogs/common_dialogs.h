@@ -17,7 +17,7 @@ bool PickFont(HWND owner, LOGFONTA& font);
 
 using MessageFunction = int (*)(HWND owner, const std::string& text, const std::string& caption, UINT type);
 using ColourFunction = bool (*)(HWND owner, COLORREF& colour);
-using FontFunction = bool (*)(HWND owner, LOGFONTA& font);
+using FontFunction = bool (*)(HWND owner, LOGFONTA& font);  // the settings' LOGFONTA
 // Null restores the system's dialog.
 void SetMessageFunction(MessageFunction function);
 void SetColourFunction(ColourFunction function);

@@ -18,7 +18,7 @@ std::vector<HFONT>& CreatedFonts()
 // settings carry.
 LOGFONTA FontOf(HWND control)
 {
-    LOGFONTA font{};
+    LOGFONTA font{};  // the settings' LOGFONTA
     auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     if (!handle || GetObjectA(handle, sizeof font, &font) != sizeof font) // the settings' LOGFONTA
         GetObjectA(GetStockObject(ANSI_FIXED_FONT), sizeof font, &font);     // the settings' LOGFONTA

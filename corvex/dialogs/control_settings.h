@@ -33,7 +33,7 @@ struct ControlSettings {
     std::array<COLORREF, kColourCount> colours{};
     std::array<BYTE, kFontStylesSize> fontStyles{};
     LineNumbering lineNumbering;
-    LOGFONTA font{};
+    LOGFONTA font{};  // the control's font settings are a LOGFONTA
     formats::HotKeyTable hotKeys;
 };
 

@@ -112,7 +112,7 @@ void DialogTemplate::edit(WORD id, short x, short y, short width, DWORD extraSty
 void DialogTemplate::spinEdit(WORD editId, WORD spinId, short x, short y, short width)
 {
     edit(editId, x, y, width, ES_NUMBER);
-    add(UPDOWN_CLASSA, "", spinId,
+    add("msctls_updown32", "", spinId,
         UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0,
         0, 0);
 }

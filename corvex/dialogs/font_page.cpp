@@ -15,7 +15,7 @@ constexpr StyleCheck kStyleChecks[] = {
     {kStyleBold, StyleBold}, {kStyleItalic, StyleItalic}, {kStyleUnderline, StyleUnderline},
 };
 
-int PointSize(const LOGFONTA& font)
+int PointSize(const LOGFONTA& font)  // the settings' LOGFONTA
 {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -76,7 +76,8 @@ void FontPage::store(ControlSettings& settings) const
 
 void FontPage::showFont()
 {
-    setItemText(kFontDescription, std::string(font_.lfFaceName) + ", " + std::to_string(PointSize(font_)) + " pt");
+    setItemText(kFontDescription, Utf8FromWide(WideFromAnsi(font_.lfFaceName)) + ", " +
+                                      std::to_string(PointSize(font_)) + " pt");
     HFONT sample = CreateFontIndirectA(&font_); // the control's font settings are a LOGFONTA
     SendDlgItemMessageW(hwnd_, kFontSample, WM_SETFONT, reinterpret_cast<WPARAM>(sample), TRUE);
     if (sample_)
@@ -115,7 +116,7 @@ INT_PTR FontPage::handle(UINT message, WPARAM wParam, LPARAM)
     const WORD id = LOWORD(wParam);
     switch (id) {
     case kChooseFont: {
-        LOGFONTA font = font_;
+        LOGFONTA font = font_;  // the settings' LOGFONTA
         if (PickFont(GetAncestor(hwnd_, GA_ROOT), font)) {
             font_ = font;
             showFont();

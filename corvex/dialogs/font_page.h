@@ -28,7 +28,7 @@ private:
     void storeStyle(WORD checkBox);
     int selectedStyle() const;
 
-    LOGFONTA font_{};
+    LOGFONTA font_{};  // the control's font settings are a LOGFONTA
     std::array<BYTE, kFontStylesSize> styles_{};
     HFONT sample_ = nullptr;
 };

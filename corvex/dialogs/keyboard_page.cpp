@@ -63,11 +63,11 @@ DialogTemplate KeyboardPage::buildTemplate() const
     constexpr short removeLeft = assignLeft + smallButton + gap, resetLeft = removeLeft + smallButton + gap;
     DialogTemplate dialog = PageTemplate();
     dialog.label("&Commands:", kMargin, 5, 100);
-    dialog.add(WC_LISTVIEWA, "", kHotKeyList,
+    dialog.add("SysListView32", "", kHotKeyList,
                LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
                kMargin, listTop, kFullWidth, rowTop - listTop - 6);
     dialog.label("New &key:", kMargin, rowTop + 1, labelWidth - 2);
-    dialog.add(HOTKEY_CLASSA, "", kNewKeyField, WS_BORDER | WS_TABSTOP | WS_GROUP, fieldLeft, rowTop + 1,
+    dialog.add("msctls_hotkey32", "", kNewKeyField, WS_BORDER | WS_TABSTOP | WS_GROUP, fieldLeft, rowTop + 1,
                fieldWidth, DialogTemplate::kEditHeight);
     dialog.button("&Assign", kAssignKey, assignLeft, rowTop, false, smallButton);
     dialog.button("&Remove", kRemoveKeys, removeLeft, rowTop, false, smallButton);

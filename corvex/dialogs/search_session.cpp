@@ -31,11 +31,13 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+// ANSI bytes that happen to begin with the mark are stored as UTF-8 too, so the two forms
+// never mix.
 std::string StoredForm(const std::string& utf8)
 {
-    if (utf8.compare(0, kUtf8Mark.size(), kUtf8Mark) != 0)
-        if (std::optional<std::string> ansi = AnsiFromWide(WideFromUtf8(utf8)))
-            return *ansi;
+    const std::optional<std::string> ansi = AnsiFromWide(WideFromUtf8(utf8));
+    if (ansi && ansi->compare(0, kUtf8Mark.size(), kUtf8Mark) != 0)
+        return *ansi;
     return std::string(kUtf8Mark) + utf8;
 }
 
@@ -55,15 +57,26 @@ int GetHistoryText(int list, char* buffer)
 {
     if (!buffer)
         return 0;
-    // The newest entries that fit the caller's buffer in the stored form.
+    // The newest entries that fit the caller's buffer in the stored form; a newest entry
+    // too long for it on its own is cut, between characters, to what fits.
     const std::vector<std::string>& entries = HistoryList(list).entries();
     std::string stored;
     std::string joined;
     for (const std::string& entry : entries) {
         const std::string longer = joined.empty() ? entry : joined + search::SearchHistory::kSeparator + entry;
         std::string form = StoredForm(longer);
-        if (form.size() > static_cast<std::size_t>(kHistoryBufferSize - 1))
+        if (form.size() > static_cast<std::size_t>(kHistoryBufferSize - 1)) {
+            if (!joined.empty())
+                break;
+            std::size_t cut = kHistoryBufferSize - 1 - kUtf8Mark.size();
+            while (cut > 0 && (static_cast<unsigned char>(entry[cut]) & 0xC0) == 0x80)
+                --cut;
+            form = StoredForm(entry.substr(0, cut));
+            if (form.size() > static_cast<std::size_t>(kHistoryBufferSize - 1))
+                break;
+            stored = std::move(form);
             break;
+        }
         joined = longer;
         stored = std::move(form);
     }

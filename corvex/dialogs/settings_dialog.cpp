@@ -43,7 +43,7 @@ bool SettingsDialog::run()
 {
     written_ = ReadControlSettings(control_);
     DialogTemplate dialog(kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, kWidth, kHeight);
-    dialog.add(WC_TABCONTROLA, "", kSettingsTabs, WS_TABSTOP | WS_CLIPCHILDREN, kMargin, kMargin, kTabsWidth,
+    dialog.add("SysTabControl32", "", kSettingsTabs, WS_TABSTOP | WS_CLIPCHILDREN, kMargin, kMargin, kTabsWidth,
                kTabsHeight, WS_EX_CONTROLPARENT);
     const short gap = 4, step = DialogTemplate::kButtonWidth + gap;
     const short right = kWidth - kMargin - DialogTemplate::kButtonWidth;

@@ -119,6 +119,9 @@ public:
     void setSavePoint();
     // Forgets every step; the current text counts as saved.
     void clearHistory();
+    // No point of the history counts as saved: the text is modified until the next
+    // setSavePoint() (a document brought back from a backup).
+    void forgetSavePoint() { savePoint_ = kNoSavePoint; open_ = false; }
 
     // Heap bytes of the undo history (approximate).
     std::size_t historyBytes() const;

@@ -95,6 +95,18 @@ enum Message : UINT {
                            // to the code page)
     LoadFileWide = 5380,   // as LoadFile and SaveFile, with a const wchar_t* path: any file
     SaveFileWide = 5381,   // name, also one the ANSI code page cannot spell
+    // Backups of unsaved work. A backup is a file of the control's own (its text, encoding,
+    // line-end style and caret), always whole on disk.
+    BackupStep = 5382,     // budget in bytes, const wchar_t* path: writes at most the budget
+                           // of the backup -> 0 written (or already current for the text as
+                           // it stands), 1 more to do (call again; an edit in between starts
+                           // the write over), -1 failed
+    RestoreBackup = 5383,  // 0, const wchar_t* path: the document becomes the backup's, with its
+                           // encoding, line ends and caret, modified -> 1, or 0 when unreadable
+    GetEditCount = 5384,   // 0, 0 -> a number that changes with every change of the text
+    SetCaretLine = 5385,   // 0-based line (clipped), 0: the caret goes to the line's start,
+                           // which is scrolled into view -> 1
+    MarkModified = 5386,   // 0, 0: the text counts as modified until the next save -> 1
 };
 
 // How the control writes its file. A file in the ANSI code page is written back in it

@@ -3,6 +3,7 @@
 #include "platform/app_state.h"
 #include "platform/ansi_text.h"
 #include "platform/hand_off.h"
+#include "corvex/include/corvex.h"
 #include "docs/document_saving.h"
 #include "app/main_window.h"
 #include "docs/documents.h"
@@ -309,6 +310,44 @@ TEST_F(MainWindowTest, AStartupListWithAGapReopensOnlyTheFilesBeforeIt)
     app.SetConfig("StartupFiles", "2", c);
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(Captions(), std::vector<std::string>{"a.txt"});
+}
+
+} // namespace
+
+namespace {
+
+// The program becoming active again looks at its files: a file another program rewrote
+// is asked about once (No keeps the text and the question does not come back for the
+// same change), and a document with no change is not asked about at all.
+TEST_F(MainWindowTest, BecomingActiveAsksOnceAboutAFileChangedByAnotherProgram)
+{
+    const std::string path = MakeFile("watched.txt", "before\r\n");
+    const std::string quiet = MakeFile("quiet.txt", "same\r\n");
+    ASSERT_TRUE(app.Start());
+    OpenDocument(path);
+    OpenDocument(quiet);
+    app.messages.clear();
+    harness::WriteFile(path, "after, longer\r\n");
+    for (int round = 0; round < 2; ++round) {
+        app.answers.push_back(IDNO);
+        SendMessageW(app.Frame(), WM_ACTIVATEAPP, TRUE, 0);
+        InProcessApp::Pump();
+    }
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_EQ(app.messages[0].text, "watched.txt was changed by another program. Reload it?");
+    EXPECT_EQ(app.messages[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    // Yes at the next change reloads the file.
+    harness::WriteFile(path, "after again\r\n");
+    app.answers.clear();
+    app.answers.push_back(IDYES);
+    SendMessageW(app.Frame(), WM_ACTIVATEAPP, TRUE, 0);
+    InProcessApp::Pump();
+    ASSERT_EQ(app.messages.size(), 2u);
+    char text[64] = {};
+    const LRESULT size = SendMessageW(DocumentList[0].control, corvex::GetText, sizeof text, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::string(text, static_cast<std::size_t>(size)), "after again\n");
+    EXPECT_EQ(SendMessageW(DocumentList[0].control, corvex::IsModified, 0, 0), 0);
+    app.Close();
 }
 
 } // namespace

@@ -251,6 +251,46 @@ TEST_F(SearchDialogsTest, HistoryExportsTakeAndGiveOneStringThatFitsTheBuffer)
     EXPECT_EQ(std::string(buffer.c_str()), "first\nsecond");
 }
 
+// The exports give a history in the form the program stores it: ANSI when the code page
+// holds every character, else the UTF-8 mark and UTF-8; ANSI bytes that look like the mark
+// are stored marked, so they come back as they were; an entry too long for the buffer on
+// its own is cut between characters, never lost whole.
+TEST_F(SearchDialogsTest, HistoryExportsKeepAnsiTextsAnsiAndOthersWhole)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the texts below are Windows-1252";
+    char buffer[kHistoryBufferSize] = {};
+    FindHistory().add("caf\xC3\xA9");
+    EXPECT_EQ(GetHistoryText(1, buffer), 4);
+    EXPECT_STREQ(buffer, "caf\xE9");
+
+    const std::string japanese = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+    const std::string lookalike = "\xC3\xAF\xC2\xBB\xC2\xBFx";  // "ï»¿x"
+    FindHistory().add(japanese);
+    GetHistoryText(1, buffer);
+    EXPECT_EQ(std::string(buffer), "\xEF\xBB\xBF" + japanese + "\ncaf\xC3\xA9");
+    FindHistory().clear();
+    SetHistoryText(1, buffer);
+    EXPECT_EQ(FindHistory().entries(), (std::vector<std::string>{japanese, "caf\xC3\xA9"}));
+
+    FindHistory().clear();
+    FindHistory().add(lookalike);
+    GetHistoryText(1, buffer);
+    FindHistory().clear();
+    SetHistoryText(1, buffer);
+    EXPECT_EQ(FindHistory().entries(), std::vector<std::string>{lookalike});
+
+    FindHistory().clear();
+    std::string longest;
+    for (int i = 0; i < 341; ++i)
+        longest += japanese.substr(0, 3);  // 1023 bytes, 1026 marked: more than the buffer takes
+    FindHistory().add(longest);
+    GetHistoryText(1, buffer);
+    EXPECT_EQ(std::string(buffer), "\xEF\xBB\xBF" + longest.substr(0, 1020));
+    SetHistoryText(1, "caf\xE9\nplain");
+    EXPECT_EQ(FindHistory().entries(), (std::vector<std::string>{"caf\xC3\xA9", "plain"}));
+}
+
 TEST_F(SearchDialogsTest, FindAgainRepeatsTheLastSearch)
 {
     EXPECT_FALSE(FindAgain(false)); // no active control

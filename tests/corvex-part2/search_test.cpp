@@ -55,6 +55,19 @@ TEST_F(SearchTest, FindHonoursCaseAndWholeWord)
     EXPECT_EQ(Send(corvex::FindText, 0, reinterpret_cast<LPARAM>("absent")), 0);
 }
 
+// The messages' texts are ANSI: a character beyond ASCII is found in a UTF-8 document,
+// and one the code page lacks is in no such text at all.
+TEST_F(SearchTest, TheMessagesTakeAnsiTextAndFindItInAUtf8Document)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the texts below are Windows-1252";
+    Type("caf\xC3\xA9 and caf\xC3\xA9");
+    Options(false, false);
+    EXPECT_EQ(Matches("caf\xE9"), (std::vector<int>{0, 10}));
+    EXPECT_EQ(ReplaceAll("caf\xE9", "na\xEFve"), 2);
+    EXPECT_EQ(Text(), "na\xC3\xAFve and na\xC3\xAFve");
+}
+
 TEST_F(SearchTest, FindPreviousStepsBackwardsAndWraps)
 {
     Type(kSample);

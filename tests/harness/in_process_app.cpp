@@ -18,6 +18,8 @@ InProcessApp::InProcessApp(bool withConfig) : folder_(e2e::MakeTempFolder("quill
     e2e::CopyFolder(e2e::DistFolder(), folder_);
     if (!withConfig)
         DeleteFileA(ConfigPath().c_str());
+    // Backups of this program's runs stay in its own folder, apart from any other test's.
+    SetEnvironmentVariableW(L"QUILLET_BACKUP_FOLDER", (WidenAnsi(folder_) + L"Backups\\").c_str());
 
     App() = AppState{};
     App().instance = GetModuleHandleA(nullptr);

@@ -160,26 +160,32 @@ void CopyWideFolder(const std::wstring& from, const std::wstring& to)
 
 void CopyFolder(const std::string& from, const std::string& to) { CopyWideFolder(WidenAnsi(from), WidenAnsi(to)); }
 
-void RemoveFolder(const std::string& folder)
+namespace {
+
+void RemoveWideFolder(const std::wstring& folder)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            const std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring path = folder + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveFolder(path + "\\");
+                RemoveWideFolder(path + L"\\");
             else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
+
+} // namespace
+
+void RemoveFolder(const std::string& folder) { RemoveWideFolder(WidenAnsi(folder)); }
 
 void WriteTextFile(const std::string& path, const std::string& text)
 {
@@ -288,11 +294,32 @@ void StagedApp::SetConfig(const char* section, const char* key, const std::strin
 
 namespace {
 
-// Starts a program of the staged folder; the child inherits the settings-key variable,
-// and this process's own value is put back at once.
+// Sets an environment variable until the end of the scope, then puts the previous value back.
+class ScopedVariable {
+public:
+    ScopedVariable(const wchar_t* name, const std::wstring& value) : name_(name)
+    {
+        const DWORD length = GetEnvironmentVariableW(name, previous_, 512);
+        had_ = length > 0 && length < 512;
+        SetEnvironmentVariableW(name, value.c_str());
+    }
+    ~ScopedVariable() { SetEnvironmentVariableW(name_, had_ ? previous_ : nullptr); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const wchar_t* name_;
+    wchar_t previous_[512] = {};
+    bool had_ = false;
+};
+
+// Starts a program of the staged folder; the child inherits the settings-key variable and
+// the backup folder of this staged program, and this process's own values are put back
+// at once.
 bool StartStaged(const std::wstring& folder, const wchar_t* program, const std::wstring& arguments,
-                 const std::string& settingsProduct, PROCESS_INFORMATION& process)
+                 const std::string& settingsProduct, const std::wstring& backupFolder, PROCESS_INFORMATION& process)
 {
+    const ScopedVariable backups(L"QUILLET_BACKUP_FOLDER", backupFolder);
     std::wstring commandLine = L"\"" + folder + program + L"\"";
     if (!arguments.empty())
         commandLine += L" " + arguments;
@@ -310,11 +337,13 @@ bool StartStaged(const std::wstring& folder, const wchar_t* program, const std::
 
 } // namespace
 
+std::wstring StagedApp::BackupFolder() const { return WidenAnsi(folder_) + L"Backups\\"; }
+
 bool StagedApp::Launch(const std::string& arguments) { return Launch(WidenAnsi(arguments)); }
 
 bool StagedApp::Launch(const std::wstring& arguments)
 {
-    return StartStaged(WidenAnsi(folder_), L"Quillet.exe", arguments, settingsProduct_, process_);
+    return StartStaged(WidenAnsi(folder_), L"Quillet.exe", arguments, settingsProduct_, BackupFolder(), process_);
 }
 
 std::wstring StagedApp::LaunchCopyIn(const std::wstring& name)
@@ -322,7 +351,8 @@ std::wstring StagedApp::LaunchCopyIn(const std::wstring& name)
     const std::wstring copy = WidenAnsi(folder_) + name + L"\\";
     CopyWideFolder(WidenAnsi(DistFolder()), copy);
     CopyFileW(WidenAnsi(ConfigPath()).c_str(), (copy + L"Config.ini").c_str(), FALSE);
-    return StartStaged(copy, L"Quillet.exe", L"", settingsProduct_, process_) ? copy : std::wstring();
+    return StartStaged(copy, L"Quillet.exe", L"", settingsProduct_, BackupFolder(), process_) ? copy
+                                                                                                : std::wstring();
 }
 
 HANDLE StagedApp::StartLauncher(const std::string& arguments) { return StartLauncher(WidenAnsi(arguments)); }
@@ -330,7 +360,7 @@ HANDLE StagedApp::StartLauncher(const std::string& arguments) { return StartLaun
 HANDLE StagedApp::StartLauncher(const std::wstring& arguments)
 {
     PROCESS_INFORMATION launcher = {};
-    if (!StartStaged(WidenAnsi(folder_), L"Lanchet.exe", arguments, settingsProduct_, launcher))
+    if (!StartStaged(WidenAnsi(folder_), L"Lanchet.exe", arguments, settingsProduct_, BackupFolder(), launcher))
         return nullptr;
     CloseHandle(launcher.hThread);
     return launcher.hProcess;

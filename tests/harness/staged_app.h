@@ -95,6 +95,8 @@ public:
 
     const std::string& Folder() const { return folder_; }
     std::string ConfigPath() const { return folder_ + "Config.ini"; }
+    // Where the programs started from here keep their backups of unsaved work.
+    std::wstring BackupFolder() const;
     void SetConfig(const char* section, const char* key, const std::string& value);
 
     // Starts Quillet.exe with an optional command line, its editor settings in the key
