@@ -18,8 +18,20 @@ bool WriteAll(HANDLE file, const std::string& bytes)
 
 } // namespace
 
+bool BackupWriter::JoinFinisher()
+{
+    if (!finisher_.joinable())
+        return false;
+    finisher_.join();
+    return finished_ == 1;
+}
+
 void BackupWriter::Abandon()
 {
+    if (finisher_.joinable()) {
+        JoinFinisher();
+        complete_ = false;
+    }
     if (file_ != INVALID_HANDLE_VALUE) {
         CloseHandle(file_);
         file_ = INVALID_HANDLE_VALUE;
@@ -40,10 +52,29 @@ BackupWriter::Result BackupWriter::Step(const std::wstring& path, const TextSour
 {
     if (path.empty())
         return Result::Failed;
+    if (finisher_.joinable()) {
+        if (finished_ == 0)
+            return Result::More;  // still flushing: nothing to wait for here
+        const bool placed = JoinFinisher();
+        complete_ = placed;
+        if (!placed)
+            return Result::Failed;
+    }
     if (complete_ && path == path_ && edits == edits_)
         return Result::Done;
-    if (file_ != INVALID_HANDLE_VALUE && (path != path_ || edits != edits_))
-        Abandon();  // the text changed under the write: it starts over
+    if (file_ != INVALID_HANDLE_VALUE && path == path_ && edits != edits_) {
+        // The text changed under the write: it starts over in the same file, which is
+        // cut to its new length at the end (deleting a large file can take a while).
+        LARGE_INTEGER start = {};
+        edits_ = edits;
+        written_ = 0;
+        if (!SetFilePointerEx(file_, start, nullptr, FILE_BEGIN) || !WriteAll(file_, header)) {
+            Abandon();
+            return Result::Failed;
+        }
+    } else if (file_ != INVALID_HANDLE_VALUE && path != path_) {
+        Abandon();
+    }
     if (file_ == INVALID_HANDLE_VALUE) {
         complete_ = false;
         path_ = path;
@@ -70,16 +101,18 @@ BackupWriter::Result BackupWriter::Step(const std::wstring& path, const TextSour
     written_ += slice;
     if (written_ < size)
         return Result::More;
-    const bool flushed = FlushFileBuffers(file_) != FALSE;
-    CloseHandle(file_);
+    finished_ = 0;
+    finisher_ = std::thread([this, file = file_, temporary = temporary_, target = path] {
+        const bool flushed = SetEndOfFile(file) && FlushFileBuffers(file);
+        CloseHandle(file);
+        const bool placed =
+            flushed && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!placed)
+            DeleteFileW(temporary.c_str());
+        finished_ = placed ? 1 : -1;
+    });
     file_ = INVALID_HANDLE_VALUE;
-    if (!flushed ||
-        !MoveFileExW(temporary_.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temporary_.c_str());
-        return Result::Failed;
-    }
-    complete_ = true;
-    return Result::Done;
+    return Result::More;
 }
 
 } // namespace corvex

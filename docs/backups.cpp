@@ -257,9 +257,11 @@ bool AdoptBackup(HWND control)
     if (backup.id == 0)
         backup.id = g_run.nextId++;
     const std::wstring path = TextPath(g_run.folder, backup.id);
-    LRESULT step = 1;
-    while (step == 1)
+    LRESULT step = editor::Send(control, corvex::BackupStep, 64 << 20, reinterpret_cast<LPARAM>(path.c_str()));
+    while (step == 1) {
+        Sleep(1);  // the last steps wait for the flush
         step = editor::Send(control, corvex::BackupStep, 64 << 20, reinterpret_cast<LPARAM>(path.c_str()));
+    }
     if (step != 0 || !WriteRecord(control, backup))
         return false;
     backup.onDisk = true;

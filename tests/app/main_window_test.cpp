@@ -351,3 +351,30 @@ TEST_F(MainWindowTest, BecomingActiveAsksOnceAboutAFileChangedByAnotherProgram)
 }
 
 } // namespace
+
+namespace {
+
+// A backup left by a run that is over, but broken: the start names it and leaves it where
+// it is, and the documents that could be read come back beside it.
+TEST_F(MainWindowTest, ABackupThatCannotBeReadIsNamedAndKept)
+{
+    const std::wstring run = WidenAnsi(app.Folder()) + L"Backups\\run-1-1\\";
+    ASSERT_EQ(SHCreateDirectoryExW(nullptr, run.c_str(), nullptr), ERROR_SUCCESS);
+    harness::WriteFile(NarrowToAnsi(run) + "doc1.record", "Quillet backup record 1\norder=0\npath=\n");
+    harness::WriteFile(NarrowToAnsi(run) + "doc1.text", "not a backup at all");
+    harness::WriteFile(NarrowToAnsi(run) + "doc2.record", "Quillet backup record 1\norder=1\npath=\n");
+    harness::WriteFile(NarrowToAnsi(run) + "doc2.text", "Corvex backup 1 1 0 5\nkept text");
+    ASSERT_TRUE(app.Start());
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_NE(app.messages[0].text.find("could not be read"), std::string::npos) << app.messages[0].text;
+    EXPECT_NE(app.messages[0].text.find("doc1.text"), std::string::npos) << app.messages[0].text;
+    EXPECT_EQ(harness::ReadFile(NarrowToAnsi(run) + "doc1.text"), "not a backup at all");
+    ASSERT_EQ(DocumentList.size(), 1u);
+    char text[32] = {};
+    const LRESULT size = SendMessageW(DocumentList[0].control, corvex::GetText, sizeof text, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::string(text, static_cast<std::size_t>(size)), "kept text");
+    EXPECT_EQ(SendMessageW(DocumentList[0].control, corvex::IsModified, 0, 0), 1);
+    app.Close();
+}
+
+} // namespace
