@@ -78,11 +78,12 @@ const ControlSpec kGeneralControls[] = {
      "Failed to create the Skin Override Check Box"},
     {L"Button", L"Editor Settings", BS_PUSHBUTTON, 0, 66, 93, 105, 20, kEditorSettingsId,
      "Failed to create the Editor Settings Button"},
-    {L"Static", L"Back Up Unsaved Work Every", 0, 0, 0, 121, 140, 17, kBackupLabelId,
+    {L"Static", L"Back Up Work Every", SS_LEFTNOWORDWRAP, 0, 0, 121, 118, 17, kBackupLabelId,
      "Failed to create the Backup Label"},
-    {L"Edit", L"", ES_NUMBER | ES_RIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE, 140, 118, 36, 20, kBackupSecondsId,
+    {L"Edit", L"", ES_NUMBER | ES_RIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE, 120, 118, 34, 20, kBackupSecondsId,
      "Failed to create the Backup Seconds Box"},
-    {L"Static", L"seconds (0: off)", 0, 0, 180, 121, 65, 17, kBackupUnitId, "Failed to create the Backup Unit Label"},
+    {L"Static", L"Seconds", SS_LEFTNOWORDWRAP, 0, 158, 121, 87, 17, kBackupUnitId,
+     "Failed to create the Backup Unit Label"},
 };
 
 // Seconds after the last change of a document before its backup is written.
