@@ -248,8 +248,16 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             PostMessageW(frame_, kCheckFilesMessage, 0, 0);
         break;
     case kCheckFilesMessage:
-        CheckFilesChangedOutside();
+        // Not while a message box or a dialog of this window is up: its questions and
+        // saves go on with the documents as they were when it opened.
+        filesCheckWaiting_ = !IsWindowEnabled(frame_);
+        if (!filesCheckWaiting_)
+            CheckFilesChangedOutside();
         return 0;
+    case WM_ENABLE:
+        if (wParam && filesCheckWaiting_)
+            PostMessageW(frame_, kCheckFilesMessage, 0, 0);
+        break;
     case WM_SETFOCUS:
         // The frame gets the focus back when it is activated again (after a message
         // box, a dialog or another program): it belongs to the active editor.

@@ -61,6 +61,7 @@ private:
     HMENU menus_[kMenuCount] = {};
 
     bool exitConfirmed_ = false;  // the changes were asked about before the destruction
+    bool filesCheckWaiting_ = false;  // a look at the files waits for a modal window to close
     // Start-up calls out of the process (the shell, the Explorer extension), and a path
     // handed over meanwhile arrives in the middle of it: such paths wait here.
     bool takingPaths_ = false;

@@ -66,14 +66,17 @@ void ShowMainWindow()
 // update (from Vista on; bound at run time), and the recovery brings the documents back.
 void StartBackups()
 {
-    backups::Start(StoredBackupSeconds());
+    const bool backingUp = backups::Start(StoredBackupSeconds());
     using RegisterRestart = HRESULT(WINAPI*)(PCWSTR, DWORD);
     HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
     const auto registerRestart = reinterpret_cast<RegisterRestart>(
         reinterpret_cast<void*>(kernel ? GetProcAddress(kernel, "RegisterApplicationRestart") : nullptr));
     if (registerRestart)
         registerRestart(L"", 0);
-    backups::RecoverDocuments();
+    // Without a folder of its own the documents could not be kept again: their backups
+    // stay where they are for a start that can.
+    if (backingUp)
+        backups::RecoverDocuments();
 }
 
 } // namespace

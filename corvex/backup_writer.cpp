@@ -3,6 +3,7 @@
 #include "corvex/engine/text_source.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace corvex {
 
@@ -102,7 +103,7 @@ BackupWriter::Result BackupWriter::Step(const std::wstring& path, const TextSour
     if (written_ < size)
         return Result::More;
     finished_ = 0;
-    finisher_ = std::thread([this, file = file_, temporary = temporary_, target = path] {
+    auto finish = [this, file = file_, temporary = temporary_, target = path] {
         const bool flushed = SetEndOfFile(file) && FlushFileBuffers(file);
         CloseHandle(file);
         const bool placed =
@@ -110,8 +111,15 @@ BackupWriter::Result BackupWriter::Step(const std::wstring& path, const TextSour
         if (!placed)
             DeleteFileW(temporary.c_str());
         finished_ = placed ? 1 : -1;
-    });
+    };
     file_ = INVALID_HANDLE_VALUE;
+    try {
+        finisher_ = std::thread(finish);
+    } catch (const std::system_error&) {
+        finish();  // no thread to be had: the flush waits here instead
+        complete_ = finished_ == 1;
+        return complete_ ? Result::Done : Result::Failed;
+    }
     return Result::More;
 }
 

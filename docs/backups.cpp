@@ -236,11 +236,21 @@ LRESULT CALLBACK KeeperProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// A folder of a run that is over: its lock is gone or can be removed.
-bool RunIsOver(const std::wstring& folder)
+// A lock file held for as long as the handle is open, and removed when it closes however
+// the process ends; invalid when the file is there already (another run holds it).
+HANDLE TakeLock(const std::wstring& folder)
 {
-    const std::wstring lock = folder + kLockName;
-    return DeleteFileW(lock.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    return CreateFileW((folder + kLockName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+}
+
+// The folder of a run that is over, taken for this run to recover (the lock is held until
+// the recovery is done); invalid when its run still holds it or another start took it
+// first. A lock left behind by a power cut is held by nobody and can be removed.
+HANDLE ClaimRunThatIsOver(const std::wstring& folder)
+{
+    DeleteFileW((folder + kLockName).c_str());
+    return TakeLock(folder);
 }
 
 struct Kept {
@@ -298,12 +308,21 @@ bool Start(int seconds)
     if (root.empty())
         return false;
     SHCreateDirectoryExW(nullptr, root.c_str(), nullptr);
-    g_run.folder = root + L"run-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                   std::to_wstring(GetTickCount()) + L"\\";
-    if (!CreateDirectoryW(g_run.folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    // A folder of this run's own, made new and locked before anything goes into it, so that
+    // no other start takes it for one that is over.
+    for (int attempt = 0; attempt < 10 && g_run.lock == INVALID_HANDLE_VALUE; ++attempt) {
+        const std::wstring folder = root + L"run-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                    std::to_wstring(GetTickCount() + static_cast<DWORD>(attempt)) + L"\\";
+        if (!CreateDirectoryW(folder.c_str(), nullptr))
+            continue;
+        g_run.lock = TakeLock(folder);
+        if (g_run.lock == INVALID_HANDLE_VALUE)
+            RemoveDirectoryW(folder.c_str());
+        else
+            g_run.folder = folder;
+    }
+    if (g_run.lock == INVALID_HANDLE_VALUE)
         return false;
-    g_run.lock = CreateFileW((g_run.folder + kLockName).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     WNDCLASSW keeperClass = {};
     keeperClass.lpfnWndProc = &KeeperProcedure;
     keeperClass.hInstance = GetModuleHandleW(nullptr);
@@ -327,7 +346,10 @@ void RecoverDocuments()
     std::wstring recovered, unreadable;
     for (const std::wstring& name : FilesIn(root, L"run-*", true)) {
         const std::wstring folder = root + name + L"\\";
-        if (folder == g_run.folder || !RunIsOver(folder))
+        if (folder == g_run.folder)
+            continue;
+        const HANDLE claim = ClaimRunThatIsOver(folder);
+        if (claim == INVALID_HANDLE_VALUE)
             continue;
         std::vector<Kept> kept;
         for (const std::wstring& recordName : FilesIn(folder, L"*.record", false)) {
@@ -371,9 +393,17 @@ void RecoverDocuments()
                 DeleteFileW(backup.recordFile.c_str());
             }
         }
-        // A write that was cut off never replaced its backup: what it left is of no use.
+        // A write that was cut off never replaced its backup, and a text without its record
+        // belongs to no document (its document was saved or closed as it was written):
+        // neither is of any use.
         for (const std::wstring& partial : FilesIn(folder, L"*.writing", false))
             DeleteFileW((folder + partial).c_str());
+        for (const std::wstring& text : FilesIn(folder, L"*.text", false)) {
+            const std::wstring base = folder + text.substr(0, text.size() - 5);
+            if (GetFileAttributesW((base + L".record").c_str()) == INVALID_FILE_ATTRIBUTES)
+                DeleteFileW((base + L".text").c_str());
+        }
+        CloseHandle(claim);  // the lock goes with it
         if (FilesIn(folder, L"*", false).empty())
             RemoveDirectoryW(folder.c_str());
     }

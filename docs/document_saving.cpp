@@ -102,7 +102,15 @@ bool AskToSaveActive()
         return true;
     std::wstring caption = tabs::Caption(currentIndex);
     caption.erase(caption.find_last_not_of(L'*') + 1);
-    switch (ui::Message(docs::Host().Frame(), L"Save changes to " + caption + L" ?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    const HWND control = active->control;
+    const int answer =
+        ui::Message(docs::Host().Frame(), L"Save changes to " + caption + L" ?", MB_YESNOCANCEL | MB_ICONQUESTION);
+    // The question let other messages through (a file handed over opens a tab): the
+    // answer is for the document it asked about, which must still be the active one.
+    active = ActiveDocument();
+    if (!active || active->control != control)
+        return false;
+    switch (answer) {
     case IDNO:
         return true;
     case IDYES:

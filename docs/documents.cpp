@@ -144,8 +144,10 @@ void CloseDocument()
         return;
     const int index = currentIndex;
     SendMessageW(docs::Host().TabStrip(), TCM_DELETEITEM, index, 0);
-    backups::Forget(active->control);
-    DestroyWindow(active->control);
+    // The control first: destroying it ends a backup write still under way.
+    const HWND control = active->control;
+    DestroyWindow(control);
+    backups::Forget(control);
     DocumentList.erase(DocumentList.begin() + index);
     if (!DocumentList.empty()) {
         currentIndex = -1;

@@ -1,6 +1,7 @@
 #include "docs/outside_changes.h"
 
 #include "docs/docs_host.h"
+#include "docs/document_saving.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
 #include "platform/ui_seam.h"
@@ -15,8 +16,9 @@ int Ask(const std::wstring& question, UINT icon)
 }
 
 // Reads the file again; the caret stays on its line.
-void Reload(Document& document, const FileStamp& now)
+void Reload(Document& document)
 {
+    const FileStamp now = StampOf(document.path);  // as it is read, not as it was asked about
     int position[4] = {};
     editor::Send(document.control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(position));
     if (editor::Send(document.control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(document.path.c_str())) != 1) {
@@ -71,12 +73,12 @@ bool AskAbout(HWND control)
             editor::Send(control, corvex::MarkModified);
             return true;
         }
+        // Closed as any document is: unsaved changes are asked about first.
         ActivateDocument(index);
-        CloseDocument();
-        return false;
+        return !CloseWithPrompt();
     }
     if (answer == IDYES)
-        Reload(*document, now);
+        Reload(*document);
     else
         document->stamp = now;  // asked again only when the file changes again
     return true;
