@@ -2,6 +2,8 @@
 
 #include "platform/stored_text.h"
 
+#include <algorithm>
+
 namespace backups {
 
 namespace {
@@ -106,7 +108,9 @@ std::optional<BackupRecord> ParseRecord(std::string_view bytes)
             record.fileSize = *size;
             record.fileWritten = *written;
         } else if (key == "path") {
-            if (!IsUtf8(value))
+            // No file name holds a control character (a line end among them).
+            if (!IsUtf8(value) ||
+                std::any_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
                 return std::nullopt;
             record.path = stored::Utf16FromUtf8(std::string(value));
         }

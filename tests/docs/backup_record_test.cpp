@@ -51,7 +51,8 @@ TEST(BackupRecord, RefusesWhatIsNotAWholeRecord)
                               "Quillet backup record 1\norder=1\npath=\xC3(\n",
                               "Quillet backup record 1\norder=1\npath=\xF5\x80\x80\x80\n",
                               "Quillet backup record 1\norder=1\nfile=2 1 1\n", "Quillet backup record 1\norder=1\nfile=1 1\n",
-                              "Quillet backup record 1\norder=1\nfile=1 x 1\n"})
+                              "Quillet backup record 1\norder=1\nfile=1 x 1\n",
+                              "Quillet backup record 1\norder=1\npath=a\r\r\n", "Quillet backup record 1\norder=1\npath=a\tb\n"})
         EXPECT_FALSE(ParseRecord(bytes).has_value()) << bytes;
 }
 
