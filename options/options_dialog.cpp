@@ -308,8 +308,12 @@ void OptionsDialog::ApplyShellExtension(bool box, bool stored, bool force)
 
 void OptionsDialog::ShowPage(int index)
 {
+    // The others go first: never two pages on the screen at once, not even between two calls.
     for (int i = 0; i < kPageCount; ++i)
-        ShowWindow(pages_[i], i == index ? SW_SHOW : SW_HIDE);
+        if (i != index)
+            ShowWindow(pages_[i], SW_HIDE);
+    if (index >= 0 && index < kPageCount)
+        ShowWindow(pages_[index], SW_SHOW);
 }
 
 // The taskbar button and the tray icon: never both off.

@@ -25,4 +25,16 @@ struct MenuPage {
     MenuPageItem items[64];
 };
 
+// The menus a watched process opens and closes (menu_reader_hook.dll's MenuWatchHook on
+// its thread counts each WM_INITMENUPOPUP and WM_EXITMENULOOP there), in the block
+// "QuilletMenuWatch-<that process>".
+constexpr const char* kMenuWatchName = "QuilletMenuWatch-%lu";
+constexpr const char* kMenuWatchHook = "MenuWatchHook";
+
+struct MenuWatch {
+    LONG opened;        // popup menus opened (the window menu's not counted)
+    UINT firstIds[32];  // the command of the first item of each, in order
+    LONG loopsEnded;    // menu loops ended
+};
+
 } // namespace e2e

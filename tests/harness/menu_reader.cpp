@@ -8,9 +8,17 @@
 
 namespace e2e {
 
+namespace {
+HMODULE HookLibrary()
+{
+    static HMODULE library = LoadLibraryA(FromTestProgramFolder("menu_reader_hook.dll").c_str());
+    return library;
+}
+} // namespace
+
 std::vector<MenuItem> ReadMenu(HWND menuWindow)
 {
-    static HMODULE hookLibrary = LoadLibraryA(FromTestProgramFolder("menu_reader_hook.dll").c_str());
+    HMODULE hookLibrary = HookLibrary();
     static LONG requests = 0;
     const auto hook = reinterpret_cast<HOOKPROC>(
         reinterpret_cast<void*>(GetProcAddress(hookLibrary, kMenuReaderHook)));
@@ -53,6 +61,40 @@ const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, UINT id)
         if (item.id == id)
             return &item;
     return nullptr;
+}
+
+MenuOpenings::MenuOpenings(HWND window)
+{
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    const auto hook = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(HookLibrary(), kMenuWatchHook)));
+    char name[64] = "";
+    std::snprintf(name, sizeof name, kMenuWatchName, static_cast<unsigned long>(process));
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(MenuWatch), name);
+    if (mapping_)
+        watch_ = static_cast<const MenuWatch*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, sizeof(MenuWatch)));
+    if (watch_ && hook && thread)
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, hook, HookLibrary(), thread);
+}
+
+MenuOpenings::~MenuOpenings()
+{
+    if (hook_)
+        UnhookWindowsHookEx(hook_);
+    if (watch_)
+        UnmapViewOfFile(watch_);
+    if (mapping_)
+        CloseHandle(mapping_);
+}
+
+int MenuOpenings::Count() const { return watch_ ? static_cast<int>(watch_->opened) : 0; }
+int MenuOpenings::LoopsEnded() const { return watch_ ? static_cast<int>(watch_->loopsEnded) : 0; }
+
+UINT MenuOpenings::FirstItemOf(int index) const
+{
+    const int capacity = static_cast<int>(sizeof watch_->firstIds / sizeof watch_->firstIds[0]);
+    return watch_ && index >= 0 && index < Count() && index < capacity ? watch_->firstIds[index] : 0;
 }
 
 } // namespace e2e

@@ -1,6 +1,8 @@
 // The items of a popup menu that another process tracks, read inside that process.
 #pragma once
 
+#include "tests/harness/menu_page.h"
+
 #include <windows.h>
 
 #include <string>
@@ -19,5 +21,25 @@ struct MenuItem {
 std::vector<MenuItem> ReadMenu(HWND menuWindow);
 // The item with command `id`, or null.
 const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, UINT id);
+
+// Watches the popup menus a window's thread opens, from the watcher's making: a menu the
+// system closes again at once is seen too.
+class MenuOpenings {
+public:
+    explicit MenuOpenings(HWND window);
+    ~MenuOpenings();
+    MenuOpenings(const MenuOpenings&) = delete;
+    MenuOpenings& operator=(const MenuOpenings&) = delete;
+    bool Watching() const { return hook_ != nullptr; }
+    int Count() const;
+    int LoopsEnded() const;
+    // The command of the first item of the menu opened `index`-th (from 0), or 0.
+    UINT FirstItemOf(int index) const;
+
+private:
+    HANDLE mapping_ = nullptr;
+    const MenuWatch* watch_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
 
 } // namespace e2e

@@ -2,7 +2,8 @@
 // popup menu in another process. The system loads this library into that process; on the
 // test's message the hook reads the menu there, where menu handles are valid (a menu
 // cannot be read from outside its process under Wine), and leaves the items in the
-// test's shared memory block.
+// test's shared memory block. Its second hook, set for a whole test, counts the popup
+// menus the program opens, however soon they close again.
 #include "tests/harness/menu_page.h"
 
 #include <cstdio>
@@ -50,7 +51,55 @@ void ReadMenuInto(HWND window, WPARAM asker, LPARAM request)
     CloseHandle(mapping);
 }
 
+e2e::MenuWatch* OpenMenuWatch(HANDLE& mapping)
+{
+    char name[64] = "";
+    std::snprintf(name, sizeof name, e2e::kMenuWatchName, static_cast<unsigned long>(GetCurrentProcessId()));
+    mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, name);
+    if (!mapping)
+        return nullptr;
+    auto* watch = static_cast<e2e::MenuWatch*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(e2e::MenuWatch)));
+    if (!watch)
+        CloseHandle(mapping);
+    return watch;
+}
+
+void CountMenuLoopEnd()
+{
+    HANDLE mapping = nullptr;
+    if (e2e::MenuWatch* watch = OpenMenuWatch(mapping)) {
+        InterlockedIncrement(&watch->loopsEnded);
+        UnmapViewOfFile(watch);
+        CloseHandle(mapping);
+    }
+}
+
+void CountMenuOpening(HMENU menu)
+{
+    HANDLE mapping = nullptr;
+    if (e2e::MenuWatch* watch = OpenMenuWatch(mapping)) {
+        const LONG index = watch->opened;
+        if (index >= 0 && index < static_cast<LONG>(sizeof watch->firstIds / sizeof watch->firstIds[0]))
+            watch->firstIds[index] = GetMenuItemID(menu, 0);
+        InterlockedIncrement(&watch->opened);
+        UnmapViewOfFile(watch);
+        CloseHandle(mapping);
+    }
+}
+
 } // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK MenuWatchHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (call->message == WM_INITMENUPOPUP && !HIWORD(call->lParam))
+            CountMenuOpening(reinterpret_cast<HMENU>(call->wParam));
+        else if (call->message == WM_EXITMENULOOP)
+            CountMenuLoopEnd();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MenuReaderHook(int code, WPARAM wParam, LPARAM lParam)
 {

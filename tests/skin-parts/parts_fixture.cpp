@@ -4,7 +4,9 @@
 #include "docs/documents.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 
 namespace skintest {
 
@@ -130,8 +132,18 @@ Picture PartsTest::Bitmap(const std::string& skin, const char* file) const
 
 void PartsTest::OpenDocuments(int count)
 {
-    while (static_cast<int>(DocumentList.size()) < count)
+    while (static_cast<int>(DocumentList.size()) < count) {
+        const std::size_t before = DocumentList.size();
         OpenDocument("");
+        if (DocumentList.size() == before) {
+            std::string said;
+            for (const std::string& message : TakeMessages())
+                said += " '" + message + "'";
+            ADD_FAILURE() << "document " << before + 1 << " did not open (error " << GetLastError()
+                          << "); the program said:" << said;
+            break;
+        }
+    }
     harness::InProcessApp::Pump();
 }
 
