@@ -108,20 +108,12 @@ void RemoveBackupFiles(const std::wstring& folder, int id)
     DeleteFileW(RecordPath(folder, id).c_str());
 }
 
-int OrderOf(HWND control)
-{
-    for (std::size_t i = 0; i < DocumentList.size(); ++i)
-        if (DocumentList[i].control == control)
-            return static_cast<int>(i);
-    return -1;
-}
-
 bool IsModified(HWND control) { return editor::Send(control, corvex::IsModified) != 0; }
 
 // The record of a document whose text is on disk; false when it could not be written.
 bool WriteRecord(HWND control, const DocumentBackup& backup)
 {
-    const int order = OrderOf(control);
+    const int order = IndexOfControl(control);
     if (order < 0)
         return false;
     const Document& document = DocumentList[static_cast<std::size_t>(order)];
@@ -155,7 +147,7 @@ bool WriteStep()
         HWND control = g_run.queue.front();
         auto found = g_run.documents.find(control);
         const LRESULT edits = found != g_run.documents.end() ? editor::Send(control, corvex::GetEditCount) : -1;
-        if (found == g_run.documents.end() || OrderOf(control) < 0 || edits != found->second.seenEdits) {
+        if (found == g_run.documents.end() || IndexOfControl(control) < 0 || edits != found->second.seenEdits) {
             // Gone, or changed again: it is due again a few seconds after its last change.
             g_run.queue.erase(g_run.queue.begin());
             continue;
@@ -191,7 +183,7 @@ void Check()
 {
     const DWORD now = GetTickCount();
     for (auto it = g_run.documents.begin(); it != g_run.documents.end();) {
-        if (OrderOf(it->first) < 0) {
+        if (IndexOfControl(it->first) < 0) {
             RemoveBackupFiles(g_run.folder, it->second.id);
             it = g_run.documents.erase(it);
         } else {

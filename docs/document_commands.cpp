@@ -42,9 +42,9 @@ void CloseOtherTabs()
         if (!CloseWithPrompt())
             break;
     }
-    for (std::size_t i = 0; i < DocumentList.size(); ++i)
-        if (DocumentList[i].control == kept)
-            ActivateDocument(static_cast<int>(i));
+    const int index = IndexOfControl(kept);
+    if (index >= 0)
+        ActivateDocument(index);
 }
 
 void SaveAllDocuments()

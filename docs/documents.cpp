@@ -74,6 +74,14 @@ void ActivateDocument(int index)
     SendMessageW(docs::Host().Frame(), WM_NOTIFY, static_cast<WPARAM>(tabsId), reinterpret_cast<LPARAM>(&header));
 }
 
+int IndexOfControl(HWND control)
+{
+    for (std::size_t i = 0; i < DocumentList.size(); ++i)
+        if (DocumentList[i].control == control)
+            return static_cast<int>(i);
+    return -1;
+}
+
 bool FindOpenDocument(const std::wstring& path)
 {
     const std::wstring wanted = LowerAZ(path);

@@ -30,19 +30,10 @@ void Reload(Document& document)
     editor::Send(document.control, corvex::SetCaretLine, static_cast<WPARAM>(position[2] < 0 ? 0 : position[2]));
 }
 
-// The index of the document with this control, -1 when it is gone.
-int IndexOf(HWND control)
-{
-    for (std::size_t i = 0; i < DocumentList.size(); ++i)
-        if (DocumentList[i].control == control)
-            return static_cast<int>(i);
-    return -1;
-}
-
 // Asks about one document; false when it was closed.
 bool AskAbout(HWND control)
 {
-    int index = IndexOf(control);
+    int index = IndexOfControl(control);
     if (index < 0)
         return false;
     Document* document = &DocumentList[static_cast<std::size_t>(index)];
@@ -62,7 +53,7 @@ bool AskAbout(HWND control)
     else
         answer = Ask(name + L" was changed by another program. Reload it?", MB_ICONQUESTION);
     // The question let other messages through: the document may have gone meanwhile.
-    index = IndexOf(control);
+    index = IndexOfControl(control);
     if (index < 0)
         return false;
     document = &DocumentList[static_cast<std::size_t>(index)];
@@ -109,7 +100,7 @@ bool MayOverwriteFile(Document& document)
     const int answer = Ask(FileNameOf(document.path) +
                                L" was changed by another program since it was opened. Save over those changes?",
                            MB_ICONWARNING);
-    const int index = IndexOf(control);
+    const int index = IndexOfControl(control);
     if (index >= 0)
         DocumentList[static_cast<std::size_t>(index)].asking = false;
     return answer == IDYES;

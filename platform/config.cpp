@@ -9,7 +9,19 @@
 namespace config {
 namespace {
 std::string g_path;
+
+void WriteStringTo(const std::string& file, const char* section, const char* key, const std::string& value)
+{
+    // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
+    WritePrivateProfileStringA(section, key, value.c_str(), file.c_str());
 }
+
+void DeleteSectionOf(const std::string& file, const char* section)
+{
+    // Config.ini is ANSI bytes: the narrow profile functions leave the rest of it as it is.
+    WritePrivateProfileStringA(section, nullptr, nullptr, file.c_str());
+}
+} // namespace
 
 void SetPath(const std::string& path) { g_path = path; }
 const std::string& Path() { return g_path; }
@@ -51,8 +63,7 @@ std::vector<std::string> ReadList(const char* section)
 
 void WriteString(const char* section, const char* key, const std::string& value)
 {
-    // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
-    WritePrivateProfileStringA(section, key, value.c_str(), g_path.c_str());
+    WriteStringTo(g_path, section, key, value);
 }
 
 void WriteFlag(const char* section, const char* key, bool on)
@@ -67,11 +78,7 @@ void WriteNumber(const char* section, const char* key, int value)
     WriteString(section, key, text);
 }
 
-void DeleteSection(const char* section)
-{
-    // Config.ini is ANSI bytes: the narrow profile functions leave the rest of it as it is.
-    WritePrivateProfileStringA(section, nullptr, nullptr, g_path.c_str());
-}
+void DeleteSection(const char* section) { DeleteSectionOf(g_path, section); }
 
 void WriteList(const char* section, const std::vector<std::string>& entries)
 {
@@ -86,13 +93,14 @@ namespace {
 
 // The stored bytes of a value, which the narrow profile functions hand over unconverted
 // (the stored form is bytes: ANSI, or marked UTF-8). `fallback` when the key is missing.
-std::string ReadStoredBytes(const char* section, const char* key, const std::string& fallback)
+std::string ReadStoredBytes(const std::string& file, const char* section, const char* key,
+                            const std::string& fallback)
 {
     std::string buffer(kValueBufferSize, '\0');
     for (;;) {
         // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
         const DWORD length = GetPrivateProfileStringA(section, key, fallback.c_str(), &buffer[0],
-                                                      static_cast<DWORD>(buffer.size()), g_path.c_str());
+                                                      static_cast<DWORD>(buffer.size()), file.c_str());
         if (length + 1 < buffer.size() || buffer.size() >= 1u << 20) {
             buffer.resize(length);
             return buffer;
@@ -101,24 +109,42 @@ std::string ReadStoredBytes(const char* section, const char* key, const std::str
     }
 }
 
+std::wstring ReadTextFrom(const std::string& file, const char* section, const char* key,
+                         const std::wstring& fallback = {})
+{
+    const stored::CodePage& ansi = AnsiCodePage();
+    return stored::Decode(ReadStoredBytes(file, section, key, stored::Encode(fallback, ansi)), ansi);
+}
+
+void WriteTextTo(const std::string& file, const char* section, const char* key, const std::wstring& value)
+{
+    WriteStringTo(file, section, key, stored::Encode(value, AnsiCodePage()));
+}
+
 } // namespace
 
 std::wstring ReadText(const char* section, const char* key, const std::wstring& fallback)
 {
-    const stored::CodePage& ansi = AnsiCodePage();
-    return stored::Decode(ReadStoredBytes(section, key, stored::Encode(fallback, ansi)), ansi);
+    return ReadTextFrom(g_path, section, key, fallback);
 }
 
 void WriteText(const char* section, const char* key, const std::wstring& value)
 {
-    WriteString(section, key, stored::Encode(value, AnsiCodePage()));
+    WriteTextTo(g_path, section, key, value);
 }
 
-std::vector<std::wstring> ReadTextList(const char* section)
+std::vector<std::wstring> ReadTextList(const char* section) { return ReadTextList(g_path, section); }
+
+void WriteTextList(const char* section, const std::vector<std::wstring>& entries)
+{
+    WriteTextList(g_path, section, entries);
+}
+
+std::vector<std::wstring> ReadTextList(const std::string& file, const char* section)
 {
     std::vector<std::wstring> entries;
     for (int i = 0;; ++i) {
-        std::wstring value = ReadText(section, std::to_string(i).c_str());
+        std::wstring value = ReadTextFrom(file, section, std::to_string(i).c_str());
         if (value.empty())
             break;
         entries.push_back(value);
@@ -126,13 +152,13 @@ std::vector<std::wstring> ReadTextList(const char* section)
     return entries;
 }
 
-void WriteTextList(const char* section, const std::vector<std::wstring>& entries)
+void WriteTextList(const std::string& file, const char* section, const std::vector<std::wstring>& entries)
 {
-    DeleteSection(section);
+    DeleteSectionOf(file, section);
     int index = 0;
     for (const std::wstring& entry : entries)
         if (!entry.empty())
-            WriteText(section, std::to_string(index++).c_str(), entry);
+            WriteTextTo(file, section, std::to_string(index++).c_str(), entry);
 }
 
 } // namespace config

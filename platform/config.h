@@ -39,6 +39,9 @@ std::wstring ReadText(const char* section, const char* key, const std::wstring& 
 void WriteText(const char* section, const char* key, const std::wstring& value);
 std::vector<std::wstring> ReadTextList(const char* section);
 void WriteTextList(const char* section, const std::vector<std::wstring>& entries);
+// The same lists in a file of the same form handed over by its keeper.
+std::vector<std::wstring> ReadTextList(const std::string& file, const char* section);
+void WriteTextList(const std::string& file, const char* section, const std::vector<std::wstring>& entries);
 
 // Pure parts of the conventions, shared with callers that already hold the text.
 bool ParseFlag(const std::string& text);

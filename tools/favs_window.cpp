@@ -1,7 +1,6 @@
 #include "tools/favs_window.h"
 
-#include "platform/ansi_text.h"
-#include "platform/stored_text.h"
+#include "platform/config.h"
 #include "skin/menu_skin.h"
 
 namespace tools {
@@ -27,9 +26,6 @@ const PopupListStyle kFavsStyle = {
 
 constexpr const char* kSection = "Favs";
 constexpr int kMarkerBitmap = 504;
-// Room for the longest stored favourite: a path of MAX_PATH UTF-16 units takes up to three
-// bytes a unit in its marked UTF-8 form, behind the three-byte mark and before the "|".
-constexpr int kValueBufferSize = 4 + 3 * MAX_PATH + 2;
 constexpr COLORREF kMarkerKey = RGB(255, 0, 255);  // the marker's see-through colour
 
 enum : UINT { kOpen = 800, kOpenAll = 801, kDelete = 804, kOpenOnStartup = 808 };
@@ -55,15 +51,8 @@ void FavsWindow::Created()
 
 void FavsWindow::Load()
 {
-    const std::string file = Host().ConfigPath();
-    for (int n = 0;; ++n) {
-        char value[kValueBufferSize] = "";
-        // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
-        GetPrivateProfileStringA(kSection, std::to_string(n).c_str(), "", value, sizeof value, file.c_str());
-        if (!value[0])
-            break;
-        Add(stored::Decode(value, AnsiCodePage()));
-    }
+    for (const std::wstring& stored : config::ReadTextList(Host().ConfigPath(), kSection))
+        Add(stored);
     loaded_ = true;
 }
 
@@ -71,14 +60,10 @@ void FavsWindow::Save()
 {
     if (!loaded_)
         return;
-    const std::string file = Host().ConfigPath();
-    // Config.ini holds bytes: [Favs] goes through the narrow profile functions, as it is read.
-    WritePrivateProfileStringA(kSection, nullptr, nullptr, file.c_str());
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const std::string bytes = stored::Encode(StoredForm(entries_[i]), AnsiCodePage());
-        // Config.ini holds bytes (ANSI, or marked UTF-8): the narrow profile functions keep them as they are.
-        WritePrivateProfileStringA(kSection, std::to_string(i).c_str(), bytes.c_str(), file.c_str());
-    }
+    std::vector<std::wstring> stored;
+    for (const Favourite& entry : entries_)
+        stored.push_back(StoredForm(entry));
+    config::WriteTextList(Host().ConfigPath(), kSection, stored);
     entries_.clear();
 }
 

@@ -486,6 +486,56 @@ struct TabItem32 {
 
 } // namespace
 
+namespace {
+
+// Tab captions read through a block of the program's memory: a TCITEMW in the program's
+// own layout, then room for the text.
+class RemoteTabCaptions {
+public:
+    explicit RemoteTabCaptions(HWND main)
+        : tabs_(GetDlgItem(main, 100)), owner_(main), narrow_(ProgramIsWow64()),
+          itemSize_(narrow_ ? sizeof(TabItem32) : sizeof(TCITEMW)),
+          memory_(owner_.Handle(), itemSize_ + kCapacity * sizeof(wchar_t))
+    {
+    }
+    int Count() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETITEMCOUNT, 0, 0)); }
+    // The caption of tab `index`; a text that starts with `unread` when the control wrote
+    // nothing. `answered` tells whether the control took the request.
+    std::wstring Read(int index, wchar_t unread = L'\0', bool* answered = nullptr)
+    {
+        auto* const remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(memory_.Address()) + itemSize_);
+        if (narrow_) {
+            TabItem32 item = {TCIF_TEXT, 0, 0, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText)),
+                              kCapacity, 0, 0};
+            memory_.Write(&item, sizeof item);
+        } else {
+            TCITEMW item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = remoteText;
+            item.cchTextMax = kCapacity;
+            memory_.Write(&item, sizeof item);
+        }
+        wchar_t text[kCapacity] = {unread};
+        memory_.Write(text, sizeof text, itemSize_);
+        const bool took = SendMessageW(tabs_, TCM_GETITEMW, static_cast<WPARAM>(index), memory_.AsLParam()) != 0;
+        if (answered)
+            *answered = took;
+        memory_.Read(text, sizeof text, itemSize_);
+        text[kCapacity - 1] = L'\0';
+        return text;
+    }
+
+private:
+    static constexpr int kCapacity = 260;
+    HWND tabs_;
+    const WindowProcess owner_;
+    const bool narrow_;
+    const std::size_t itemSize_;
+    RemoteMemory memory_;
+};
+
+} // namespace
+
 std::vector<std::string> TabCaptionsOf(HWND main)
 {
     std::vector<std::string> captions;
@@ -496,32 +546,10 @@ std::vector<std::string> TabCaptionsOf(HWND main)
 
 std::vector<std::wstring> WideTabCaptionsOf(HWND main)
 {
+    RemoteTabCaptions tabs(main);
     std::vector<std::wstring> captions;
-    HWND tabs = GetDlgItem(main, 100);
-    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    const WindowProcess owner(main);
-    const bool narrow = ProgramIsWow64();
-    const std::size_t itemSize = narrow ? sizeof(TabItem32) : sizeof(TCITEMW);
-    RemoteMemory memory(owner.Handle(), itemSize + 260 * sizeof(wchar_t));
-    auto* const remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(memory.Address()) + itemSize);
-    for (int i = 0; i < count; ++i) {
-        if (narrow) {
-            TabItem32 item = {TCIF_TEXT, 0, 0, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText)), 260, 0, 0};
-            memory.Write(&item, sizeof item);
-        } else {
-            TCITEMW item = {};
-            item.mask = TCIF_TEXT;
-            item.pszText = remoteText;
-            item.cchTextMax = 260;
-            memory.Write(&item, sizeof item);
-        }
-        wchar_t text[260] = {};
-        memory.Write(text, sizeof text, itemSize);
-        SendMessageW(tabs, TCM_GETITEMW, i, memory.AsLParam());
-        memory.Read(text, sizeof text, itemSize);
-        text[259] = L'\0';
-        captions.push_back(text);
-    }
+    for (int i = 0, count = tabs.Count(); i < count; ++i)
+        captions.push_back(tabs.Read(i));
     return captions;
 }
 
@@ -532,33 +560,16 @@ int TabCount(HWND main)
 
 bool TabCaptionsReadable(HWND main)
 {
-    HWND tabs = GetDlgItem(main, 100);
-    if (SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) < 1)
+    // A caption is never empty: a first character the control did not overwrite means
+    // that what this process writes to the program's memory and reads back is not what
+    // the program sees.
+    RemoteTabCaptions tabs(main);
+    if (tabs.Count() < 1)
         return true;
-    // A caption is never empty: a first byte the control did not overwrite means that
-    // what this process writes to the program's memory and reads back is not what the
-    // program sees.
-    const WindowProcess owner(main);
-    const bool narrow = ProgramIsWow64();
-    const std::size_t itemSize = narrow ? sizeof(TabItem32) : sizeof(TCITEMA);
-    RemoteMemory memory(owner.Handle(), itemSize + 260);
-    char* const remoteText = static_cast<char*>(memory.Address()) + itemSize;
-    TabItem32 narrowItem = {TCIF_TEXT, 0, 0, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(remoteText)), 260, 0, 0};
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = remoteText;
-    item.cchTextMax = 260;
-    if (narrow)
-        memory.Write(&narrowItem, sizeof narrowItem);
-    else
-        memory.Write(&item, sizeof item);
-    const char sentinel = '\x7F';
-    memory.Write(&sentinel, 1, itemSize);
-    if (!SendMessageA(tabs, TCM_GETITEMA, 0, memory.AsLParam()))
-        return true;
-    char first = sentinel;
-    memory.Read(&first, 1, itemSize);
-    return first != sentinel;
+    const wchar_t sentinel = L'\x7F';
+    bool answered = false;
+    const std::wstring first = tabs.Read(0, sentinel, &answered);
+    return !answered || first.empty() || first[0] != sentinel;
 }
 
 std::string StagedApp::StatusText(HWND main, int field) const
