@@ -17,6 +17,20 @@ public:
     {
         return Main().Menu(which == tools::ItemMenu::Clipboard ? kClipboardItemMenu : kFavouritesItemMenu);
     }
+    UINT CommandOf(tools::ItemMenu menu, tools::ItemCommand command) const override
+    {
+        // The item menus' numbers (command_table.cpp): paste 700; open 800, open all 801,
+        // delete 804, open on start-up 808.
+        if (menu == tools::ItemMenu::Clipboard)
+            return command == tools::ItemCommand::Activate ? 700 : 0;
+        switch (command) {
+        case tools::ItemCommand::Activate: return 800;
+        case tools::ItemCommand::OpenAll: return 801;
+        case tools::ItemCommand::Delete: return 804;
+        case tools::ItemCommand::OpenOnStartup: return 808;
+        }
+        return 0;
+    }
     HFONT UiFont() const override { return Main().UiFont(); }
     bool DropShadowPlatform() const override { return App().isNT5x; }
     std::string ConfigPath() const override { return config::Path(); }

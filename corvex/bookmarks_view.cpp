@@ -10,22 +10,22 @@ void Editor::RunBookmarkCommand(int code)
     std::optional<std::size_t> target;
     switch (code) {
     case CmdToggleBookmark:
-        bookmarks_.toggle(line);
+        session_.bookmarks().toggle(line);
         InvalidateLines(line, line);
         return;
     case CmdClearBookmarks:
-        bookmarks_.clear();
+        session_.bookmarks().clear();
         InvalidateRect(window_, nullptr, FALSE);
         return;
     case CmdPreviousBookmark:
-        target = bookmarks_.previous(line);
+        target = session_.bookmarks().previous(line);
         break;
     default:
-        target = bookmarks_.next(line);
+        target = session_.bookmarks().next(line);
         break;
     }
     if (target)
-        MoveCaret(Text().lineStart(*target), false);
+        session_.moveCaret(Text().lineStart(*target), false);
 }
 
 } // namespace corvex

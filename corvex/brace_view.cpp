@@ -22,8 +22,8 @@ void Editor::RefreshBraceHighlight()
     std::size_t brace = kNoBrace, match = kNoBrace;
     const TextBuffer& text = Text();
     braceWaits_ = false;
-    if (!columnMode_ && selection_.empty()) {
-        const std::optional<std::size_t> touched = search::braceNear(text, selection_.caret);
+    if (!session_.columnMode() && session_.selection().empty()) {
+        const std::optional<std::size_t> touched = search::braceNear(text, session_.selection().caret);
         const std::size_t line = touched ? text.lineOfOffset(*touched) : 0;
         const bool lexed = lexStates_.lexer() != nullptr;
         braceWaits_ = touched && lexed && !lexStates_.knows(line);

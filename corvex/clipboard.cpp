@@ -53,11 +53,11 @@ std::vector<std::string> LinesOf(const std::string& text)
 
 } // namespace
 
-std::wstring Editor::TransferText() const { return DisplayText(WithCrLf(SelectedText())); }
+std::wstring Editor::TransferText() const { return DisplayText(WithCrLf(session_.selectedText())); }
 
 bool Editor::CopySelection()
 {
-    if (!HasSelection())
+    if (!session_.hasSelection())
         return false;
     const std::wstring text = TransferText();
     HGLOBAL memory = GlobalUnicodeText(text);
@@ -78,7 +78,7 @@ bool Editor::CopySelection()
             if (!SetClipboardData(CF_TEXT, ansi))
                 GlobalFree(ansi);
     }
-    if (placed && columnMode_) {
+    if (placed && session_.columnMode()) {
         if (HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, 1)) {
             *static_cast<char*>(GlobalLock(mark)) = 1;
             GlobalUnlock(mark);
@@ -94,7 +94,7 @@ bool Editor::CutSelection()
 {
     if (!CopySelection())
         return false;
-    ReplaceSelection("", EditKind::Other);
+    session_.replaceSelection("", EditKind::Other);
     return true;
 }
 
@@ -113,10 +113,10 @@ bool Editor::PasteClipboard()
     const std::string bytes = DocumentText(text);
     if (bytes.empty() && !text.empty())
         return false;
-    if (column || columnMode_)
-        PasteAsColumn(LinesOf(normaliseAllLineEnds(bytes)));
+    if (column || session_.columnMode())
+        session_.pasteAsColumn(LinesOf(normaliseAllLineEnds(bytes)));
     else
-        ReplaceSelection(normaliseAllLineEnds(bytes), EditKind::Other);
+        session_.replaceSelection(normaliseAllLineEnds(bytes), EditKind::Other);
     return true;
 }
 

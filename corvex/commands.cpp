@@ -22,13 +22,13 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         RecordCommand(formats::CommandTarget::Control, code);
     switch (code) {
     case CmdUpperCase:
-        ChangeSelectionCase(CaseChange::Upper);
+        session_.changeCase(CaseChange::Upper);
         return 1;
     case CmdLowerCase:
-        ChangeSelectionCase(CaseChange::Lower);
+        session_.changeCase(CaseChange::Lower);
         return 1;
     case CmdSelectAll:
-        SelectAll();
+        session_.selectAll();
         return 1;
     case CmdMatchBrace:
         MatchBrace();

@@ -38,7 +38,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 Editor::Editor(HWND window) : window_(window)
 {
     CreateFonts();
-    doc_.setListener(this);
+    session_.setLineListener(this);
 }
 
 Editor::~Editor()
@@ -58,10 +58,10 @@ Editor::~Editor()
 // the insert/overwrite mode.
 LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const Selection selection = selection_;
-    const unsigned long edits = editCount_;
-    const bool modified = doc_.isModified();
-    const bool overwrite = overwrite_;
+    const Selection selection = session_.selection();
+    const unsigned long edits = session_.editCount();
+    const bool modified = session_.document().isModified();
+    const bool overwrite = session_.overwrite();
     LRESULT result = 0;
     try {
         result = Dispatch(message, wParam, lParam);
@@ -69,11 +69,11 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         // Out of memory in an edit: the document keeps its last complete state.
         result = 0;
     }
-    if (overwrite != overwrite_)
+    if (overwrite != session_.overwrite())
         Notify(NotifyOverwriteChanged);
-    if (modified != doc_.isModified())
+    if (modified != session_.document().isModified())
         Notify(NotifyModifiedChanged);
-    if (selection != selection_ || edits != editCount_) {
+    if (selection != session_.selection() || edits != session_.editCount()) {
         RefreshBraceHighlight();
         Notify(NotifyCaretMoved);
     }
@@ -101,30 +101,42 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     OptionEffect effect = OptionEffect::None;
     if (HandleOptionMessage(options_, message, wParam, lParam, result, effect)) {
-        if (effect == OptionEffect::Relayout)
-            Relayout();
-        else if (effect == OptionEffect::ScrollBars)
-            UpdateScrollBars();
-        else if (effect == OptionEffect::Repaint)
-            InvalidateRect(window_, nullptr, FALSE);
-        else if (effect == OptionEffect::Wrap)
-            ApplyWordWrap();
-        else if (effect == OptionEffect::Skin)
-            ApplySkin();
-        if (message == SetLanguage)
-            ResetLexer();
-        if (!options_.horizontalSplitter)
-            Unsplit();
-        if (!options_.verticalSplitter)
-            UnsplitColumns();
-        if (message == SetSplitter || message == SetSplitterColour)
-            InvalidateRect(window_, nullptr, FALSE);
-        if (message == SetTooltipColour && tooltip_) {
-            SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, options_.tooltipText, 0);
-            SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, options_.tooltipBackground, 0);
-        }
+        AfterOptionMessage(message, effect);
         return result;
     }
+    // The control's own messages are numbered from WM_USER on.
+    return message >= WM_USER ? ControlMessage(message, wParam, lParam) : WindowMessage(message, wParam, lParam);
+}
+
+// What depends on an option that a message just set.
+void Editor::AfterOptionMessage(UINT message, OptionEffect effect)
+{
+    if (effect == OptionEffect::Relayout)
+        Relayout();
+    else if (effect == OptionEffect::ScrollBars)
+        UpdateScrollBars();
+    else if (effect == OptionEffect::Repaint)
+        InvalidateRect(window_, nullptr, FALSE);
+    else if (effect == OptionEffect::Wrap)
+        ApplyWordWrap();
+    else if (effect == OptionEffect::Skin)
+        ApplySkin();
+    if (message == SetLanguage)
+        ResetLexer();
+    if (!options_.horizontalSplitter)
+        Unsplit();
+    if (!options_.verticalSplitter)
+        UnsplitColumns();
+    if (message == SetSplitter || message == SetSplitterColour)
+        InvalidateRect(window_, nullptr, FALSE);
+    if (message == SetTooltipColour && tooltip_) {
+        SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, options_.tooltipText, 0);
+        SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, options_.tooltipBackground, 0);
+    }
+}
+
+LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
     case WM_CREATE:
         Relayout();
@@ -166,7 +178,7 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         dialogs::SetActiveSearchTarget(this, window_);
         hasFocus_ = true;
-        CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
+        CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
         PlaceCaret();
         ShowCaret(window_);
         return 0;
@@ -303,13 +315,23 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
                 return TRUE;
             }
             const bool overText = point.x - ColumnLeft(ColumnAt(point.x)) >= PaneTextLeft();
-            const bool overSelection = options_.dragDrop && overText && !columnMode_ &&
-                                       InSelection(OffsetAtPoint(point)) && drag_ == Drag::None;
+            const bool overSelection = options_.dragDrop && overText && !session_.columnMode() &&
+                                       session_.inSelection(OffsetAtPoint(point)) && drag_ == Drag::None;
             SetCursor(LoadCursorW(nullptr, overSelection || !overText ? MAKEINTRESOURCEW(32512) : MAKEINTRESOURCEW(32513)));
             return TRUE;
         }
         return DefWindowProcW(window_, message, wParam, lParam);
 
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// The control's messages. A macro being recorded takes the editing ones as it runs them.
+LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
     case LoadFile:
         return LoadDocument(AnsiToWide(reinterpret_cast<const char*>(lParam)));
     case SaveFile:
@@ -327,15 +349,15 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return message == BackupStep ? WriteBackupStep(wide, static_cast<std::size_t>(wParam)) : ReadBackup(wide);
     }
     case GetEditCount:
-        return static_cast<LRESULT>(editCount_);
+        return static_cast<LRESULT>(session_.editCount());
     case SetCaretLine: {
         const std::size_t last = Text().lineCount() - 1;
-        MoveCaret(Text().lineStart(std::min<std::size_t>(static_cast<std::size_t>(wParam), last)), false);
+        session_.moveCaret(Text().lineStart(std::min<std::size_t>(static_cast<std::size_t>(wParam), last)), false);
         ScrollToCaret();
         return 1;
     }
     case MarkModified:
-        doc_.forgetSavePoint();
+        session_.document().forgetSavePoint();
         return 1;
     case SaveRecord:
         return ReplaceRecord(reinterpret_cast<const int*>(wParam), AnsiToWide(reinterpret_cast<const char*>(lParam)));
@@ -346,7 +368,7 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case GetPosition:
         return GetPositionRecord(wParam, reinterpret_cast<int*>(lParam));
     case IsModified:
-        return doc_.isModified() ? 1 : 0;
+        return session_.document().isModified() ? 1 : 0;
     case GetEncoding:
         switch (encoding_) {
         case Encoding::Utf8: return EncodingUtf8;
@@ -358,44 +380,38 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return EncodingAnsi;
     case ClearModified:
-        doc_.setSavePoint();
+        session_.document().setSavePoint();
         return 0;
     case Command:
         return RunCommand(static_cast<int>(wParam), lParam);
     case IsOverwrite:
-        return overwrite_ ? 1 : 0;
+        return session_.overwrite() ? 1 : 0;
     case Print:
         return PrintDocument();
     case Undo:
-    case Redo:
-    case Cut:
-    case Copy:
-    case Paste:
         RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
-        break;
-    default:
-        break;
-    }
-    switch (message) {
-    case Undo:
-        ApplyUndo(doc_.undo());
+        session_.undo();
         return 1;
     case Redo:
-        ApplyUndo(doc_.redo());
+        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        session_.redo();
         return 1;
     case Cut:
+        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         return CutSelection() ? 1 : 0;
     case Copy:
+        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         return CopySelection() ? 1 : 0;
     case Paste:
+        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         return PasteClipboard() ? 1 : 0;
     case CanUndo:
-        return doc_.canUndo() ? 1 : 0;
+        return session_.document().canUndo() ? 1 : 0;
     case CanRedo:
-        return doc_.canRedo() ? 1 : 0;
+        return session_.document().canRedo() ? 1 : 0;
     case CanCut:
     case CanCopy:
-        return HasSelection() ? 1 : 0;
+        return session_.hasSelection() ? 1 : 0;
     case CanPaste:
         return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT) ? 1 : 0;
     case ShowWhitespace:
@@ -414,8 +430,8 @@ LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case GetLinesLexed:
         return static_cast<LRESULT>(lexStates_.linesLexed() + paintLexed_);
     case SelectRange:
-        doc_.breakGroup();
-        SetSelection(static_cast<std::size_t>(wParam), static_cast<std::size_t>(lParam));
+        session_.document().breakGroup();
+        session_.setSelection(static_cast<std::size_t>(wParam), static_cast<std::size_t>(lParam));
         return 1;
     case GetText:
         return CopyText(static_cast<std::size_t>(wParam), reinterpret_cast<char*>(lParam));
@@ -431,8 +447,8 @@ LRESULT Editor::GetPositionRecord(WPARAM shown, int* record) const
 {
     if (!record)
         return 0;
-    record[0] = static_cast<int>(selection_.start());
-    record[1] = static_cast<int>(selection_.end());
+    record[0] = static_cast<int>(session_.selection().start());
+    record[1] = static_cast<int>(session_.selection().end());
     const int base = shown == 1 ? 1 : 0;
     record[2] = static_cast<int>(CaretLine()) + base;
     record[3] = static_cast<int>(CaretColumn()) + base;
@@ -443,19 +459,19 @@ LRESULT Editor::ReplaceRecord(const int* record, const std::wstring& wide)
 {
     if (!record || record[0] < 0 || record[1] < 0)
         return 0;
-    const std::size_t size = doc_.size();
+    const std::size_t size = session_.document().size();
     const std::size_t a = std::min<std::size_t>(static_cast<std::size_t>(record[0]), size);
     const std::size_t b = std::min<std::size_t>(static_cast<std::size_t>(record[1]), size);
-    columnMode_ = false;
-    doc_.breakGroup();
-    SetSelection(std::min(a, b), std::max(a, b));
-    ReplaceSelection(normaliseAllLineEnds(DocumentText(wide)), EditKind::Other);
+    session_.endColumnMode();
+    session_.document().breakGroup();
+    session_.setSelection(std::min(a, b), std::max(a, b));
+    session_.replaceSelection(normaliseAllLineEnds(DocumentText(wide)), EditKind::Other);
     return 1;
 }
 
 LRESULT Editor::CopyText(std::size_t capacity, char* buffer) const
 {
-    const std::size_t size = doc_.size();
+    const std::size_t size = session_.document().size();
     if (buffer)
         Text().copyOut(0, std::min(size, capacity), buffer);
     return static_cast<LRESULT>(size);

@@ -31,7 +31,7 @@ LRESULT Editor::LoadDocument(const std::wstring& path)
         const std::size_t size = bytes.size();
         decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size), SystemCodePage());
     }
-    doc_.load(std::move(decoded.text), std::move(decoded.lineEndKinds));
+    session_.document().load(std::move(decoded.text), std::move(decoded.lineEndKinds));
     encoding_ = decoded.encoding;
     lineEnd_ = decoded.lineEnd;
     utf16Fallback_ = decoded.utf16Fallback;
@@ -43,15 +43,15 @@ LRESULT Editor::LoadDocument(const std::wstring& path)
 // After the whole text was replaced: the view starts over with the caret at `caret`.
 void Editor::ShowNewText(std::size_t caret)
 {
-    columnMode_ = false;
-    selection_ = Selection(std::min<std::size_t>(caret, Text().size()));
-    preferredColumn_ = 0;
+    session_.endColumnMode();
+    session_.placeSelection(Selection(std::min<std::size_t>(caret, Text().size())));
+    session_.setPreferredColumn(0);
     topLine_ = leftColumn_ = 0;
     topRow_ = otherTopRow_ = 0;
     wrap_.clear();
-    bookmarks_.clear();
+    session_.bookmarks().clear();
     ResetLexer();
-    ++editCount_;
+    session_.noteNewText();
     ForgetMarksFrom(kUnknownEditStart);
     NoteLongestLine();
     UpdateScrollBars();
@@ -71,8 +71,8 @@ LRESULT Editor::WriteBackupStep(const std::wstring& path, std::size_t budget)
 {
     char header[64];
     std::snprintf(header, sizeof header, "%s%d %d %lu\n", kBackupMark, static_cast<int>(encoding_),
-                  static_cast<int>(lineEnd_), static_cast<unsigned long>(selection_.caret));
-    switch (backup_.Step(path, Text(), editCount_, header, budget)) {
+                  static_cast<int>(lineEnd_), static_cast<unsigned long>(session_.selection().caret));
+    switch (backup_.Step(path, Text(), session_.editCount(), header, budget)) {
     case BackupWriter::Result::Done: return 0;
     case BackupWriter::Result::More: return 1;
     case BackupWriter::Result::Failed: break;
@@ -97,13 +97,13 @@ LRESULT Editor::ReadBackup(const std::wstring& path)
         encoding > static_cast<int>(Encoding::CodePage) || style < 0 || style > static_cast<int>(LineEnd::CR))
         return 0;
     bytes.erase(0, lineEnd + 1);
-    doc_.load(std::move(bytes), {});
-    doc_.forgetSavePoint();
+    session_.document().load(std::move(bytes), {});
+    session_.document().forgetSavePoint();
     encoding_ = static_cast<Encoding>(encoding);
     lineEnd_ = static_cast<LineEnd>(style);
     utf16Fallback_ = false;
     ShowNewText(caret);
-    backup_.MarkWritten(path, editCount_);
+    backup_.MarkWritten(path, session_.editCount());
     return 1;
 }
 
@@ -133,7 +133,7 @@ LRESULT Editor::SaveDocument(const std::wstring& path)
     if (!saved)
         return 0;
     encoding_ = written;
-    doc_.setSavePoint();
+    session_.document().setSavePoint();
     documentName_ = FileNameOf(path);
     return 1;
 }

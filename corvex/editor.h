@@ -1,10 +1,13 @@
-// One editing control: the document, its caret and selection, the view's scroll state
-// and fonts, and the mouse state. The window procedure (control_window.cpp) owns one
-// Editor per "Corvex" window; the member functions live in files by concern:
+// One editing control's window: the view and controller of an edit session (the
+// document, its selection and the editing rules, engine/edit_session.h), with the view's
+// scroll state and fonts, and the mouse state. The window procedure (control_window.cpp)
+// owns one Editor per "Corvex" window; the member functions live in files by concern:
 //   view_layout.cpp    fonts, metrics, line/column/pixel mapping, scrolling, scroll bars
 //   view_paint.cpp     double-buffered painting of the visible lines
-//   selection.cpp      caret and selection moves, column selection
-//   editing.cpp        typing, deleting, auto-indent, case, replacing
+//   selection.cpp      caret moves by lines, the gap following the caret
+//   editing.cpp        text typed in UTF-16, in the document's form
+//   column_editing.cpp column selection from the keyboard
+//   session_view.cpp   the view's side of the edit session
 //   keyboard.cpp       keys and hot keys
 //   mouse.cpp          clicks, drags, drag and drop, wheel
 //   document_file.cpp  load and save through the file codec
@@ -22,9 +25,10 @@
 #pragma once
 
 #include "corvex/backup_writer.h"
-#include "corvex/bookmarks.h"
+#include "corvex/engine/bookmarks.h"
 #include "corvex/dialogs/dialog_host.h"
 #include "corvex/dialogs/wide_text.h"
+#include "corvex/engine/edit_session.h"
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
@@ -42,12 +46,6 @@
 
 namespace corvex {
 
-// A rectangular selection: lines [firstLine, lastLine], columns [leftColumn, rightColumn).
-struct ColumnBlock {
-    std::size_t firstLine = 0, lastLine = 0;
-    std::size_t leftColumn = 0, rightColumn = 0;
-};
-
 // The timer that scrolls while a mouse drag is outside the window.
 constexpr UINT_PTR kDragTimer = 1;
 // The timer that learns lexer states towards the screen after a far jump.
@@ -60,7 +58,11 @@ constexpr std::size_t kFarFromGap = 1u << 20;
 // narrowed it.
 constexpr UINT_PTR kWidthTimer = 4;
 
-class Editor : public dialogs::SearchTarget, private LineChangeListener, private DropHost, private ScrollBarHost {
+class Editor : public dialogs::SearchTarget,
+               private SessionView,
+               private LineChangeListener,
+               private DropHost,
+               private ScrollBarHost {
 public:
     explicit Editor(HWND window);
     ~Editor() override;
@@ -75,8 +77,8 @@ public:
                           const search::SearchOptions& options, bool preserveCase) override;
     int replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
                    bool preserveCase, bool inSelection) override;
-    bool hasSelection() const override { return HasSelection(); }
-    std::string selectedText() const override { return Utf8FromWide(DisplayText(SelectedText())); }
+    bool hasSelection() const override { return session_.hasSelection(); }
+    std::string selectedText() const override { return Utf8FromWide(DisplayText(session_.selectedText())); }
     // ... and the same work on texts in the document's own form (macros, the messages).
     bool FindInDocument(const std::string& text, const search::SearchOptions& options, bool backwards);
     bool ReplaceSelectionInDocument(const std::string& text, const std::string& replacement,
@@ -186,6 +188,9 @@ private:
 
     // ---- control_window.cpp
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void AfterOptionMessage(UINT message, OptionEffect effect);
+    LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Notify(UINT code);
     void SendKeyCommand(WORD command);
     LRESULT RunCommand(int code, LPARAM argument = 0);
@@ -298,52 +303,27 @@ private:
 
     // ---- selection.cpp
     bool Utf8() const { return isUtf8Text(encoding_); }
-    const TextBuffer& Text() const { return doc_.buffer(); }
-    void SetSelection(std::size_t anchor, std::size_t caret, bool keepColumn = false);
-    void MoveCaret(std::size_t caret, bool extend, bool keepColumn = false);
-    void SelectAll();
+    const TextBuffer& Text() const { return session_.text(); }
     void MoveVertically(long lines, bool extend);
-    std::size_t LineEndOffset(std::size_t line) const;
-    std::size_t SmartHome(std::size_t caret) const;
-    void StartColumnBlock(std::size_t line, std::size_t column);
-    void ExtendColumnBlock(std::size_t line, std::size_t column);
-    ColumnBlock Block() const;
-    std::string SelectedText() const;
-    bool HasSelection() const { return columnMode_ || !selection_.empty(); }
-    bool InSelection(std::size_t offset) const;
+
+    // ---- session_view.cpp: SessionView, the view's side of the edit session
+    EditRules rules() const override;
+    std::size_t columnOf(std::size_t offset) const override { return ColumnOf(offset); }
+    std::size_t caretColumnToKeep() const override;
+    void beforeReplace(std::size_t pos, std::size_t length, std::size_t inserted) override;
+    void replaceFailed() override;
+    void edited(std::size_t firstLine, bool linesChanged, std::size_t editStart) override;
+    void repaintLines(std::size_t first, std::size_t last) override { InvalidateLines(first, last); }
+    void repaintFrom(std::size_t first) override { InvalidateFrom(first); }
+    void repaintAll() override;
+    void selectionMoved(std::size_t first, std::size_t last) override;
+    void showCaret() override { ScrollToCaret(); }
+    void columnBlockStarted() override;
 
     // ---- editing.cpp
-    void ReplaceSelection(std::string_view text, EditKind kind);
-    void ReplaceRange(std::size_t pos, std::size_t length, std::string_view text, EditKind kind);
-    void DeleteColumnBlock();
-    // Column editing (column_editing.cpp).
-    // The offset of `column` in `line`; a line ending before it is padded with spaces
-    // when `pad` (the insertion recorded with `before`), else its end is given.
-    std::size_t ColumnOffset(std::size_t line, std::size_t column, bool pad, Selection before);
-    // Takes the block's columns out of every line it spans (inside a compound edit).
-    void EraseColumns(const ColumnBlock& block, Selection before);
-    // Replaces columns [left, right) on every line of the block by `text` (one undo step).
-    void ReplaceColumns(std::size_t left, std::size_t right, std::string_view text);
-    void TypeIntoColumns(std::string_view text);
-    void DeleteInColumns(bool forward);
-    // Puts line k of `lines` into line k of the block (or from the caret down), as a column.
-    void PasteAsColumn(const std::vector<std::string>& lines);
     // Alt+Shift with an arrow or page key: starts or extends the column block.
     bool ExtendColumnByKey(UINT key);
-    void TypeText(std::string_view text);
     void TypeCharacter(wchar_t unit);
-    void NewLine();
-    void InsertTab(bool outdent);
-    void ShiftLines(bool outdent);
-    void Backspace(bool word);
-    void DeleteForward(bool word);
-    void ChangeSelectionCase(CaseChange mode);
-    void MoveSelectedText(std::size_t to, bool copy);
-    // After a change of the text that starts at `editStart` (unknown: every column mark goes).
-    void AfterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart = kUnknownEditStart);
-    static constexpr std::size_t kUnknownEditStart = static_cast<std::size_t>(-1);
-    void ApplyUndo(const UndoResult& result);
-    std::string IndentOf(std::size_t line, std::size_t upTo) const;
     std::string DocumentText(const std::wstring& text) const;
     std::wstring DisplayText(std::string_view text) const;
     // UTF-8 text in the document's form; nothing when the document's code page lacks a
@@ -389,21 +369,14 @@ private:
     void HideLineTooltip();
 
     HWND window_;
-    TextDocument doc_;
+    EditSession session_{*this};
     Encoding encoding_ = Encoding::Utf8;
     LineEnd lineEnd_ = LineEnd::CRLF;
     bool utf16Fallback_ = false;
     std::wstring documentName_;
     Options options_;
-
-    Selection selection_;
-    bool columnMode_ = false;
-    std::size_t blockAnchorLine_ = 0, blockAnchorColumn_ = 0;
-    std::size_t blockCaretLine_ = 0, blockCaretColumn_ = 0;
-    std::size_t preferredColumn_ = 0;
-    bool overwrite_ = false;
     bool whitespaceShown_ = false;
-    unsigned long editCount_ = 0;
+
     BackupWriter backup_;
     wchar_t pendingSurrogate_ = 0;
     bool swallowChar_ = false;
@@ -488,8 +461,6 @@ private:
     std::size_t guessLine_ = 0;       // edit above that line happened since
     lex::LexState guessState_ = 0;
     std::size_t paintLexed_ = 0;      // lines lexed by paints from guessed states
-
-    Bookmarks bookmarks_;
 
     // The splits: a horizontal bar makes an upper and a lower row, a vertical bar a left
     // and a right column; both make four panes.

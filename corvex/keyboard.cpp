@@ -40,36 +40,36 @@ bool Editor::RunHotKey(UINT key)
 void Editor::Navigate(formats::MoveKind kind, bool extend)
 {
     using formats::MoveKind;
-    const std::size_t caret = selection_.caret;
-    const bool collapse = !extend && !selection_.empty() && !columnMode_;
+    const std::size_t caret = session_.selection().caret;
+    const bool collapse = !extend && !session_.selection().empty() && !session_.columnMode();
     switch (kind) {
     case MoveKind::Left:
-        MoveCaret(collapse ? selection_.start() : prevCharOffset(Text(), caret, Utf8()), extend);
+        session_.moveCaret(collapse ? session_.selection().start() : prevCharOffset(Text(), caret, Utf8()), extend);
         break;
     case MoveKind::Right:
-        MoveCaret(collapse ? selection_.end() : nextCharOffset(Text(), caret, Utf8()), extend);
+        session_.moveCaret(collapse ? session_.selection().end() : nextCharOffset(Text(), caret, Utf8()), extend);
         break;
     case MoveKind::WordLeft:
-        MoveCaret(wordLeft(Text(), caret), extend);
+        session_.moveCaret(wordLeft(Text(), caret), extend);
         break;
     case MoveKind::WordRight:
-        MoveCaret(wordRight(Text(), caret), extend);
+        session_.moveCaret(wordRight(Text(), caret), extend);
         break;
     case MoveKind::Up:
     case MoveKind::Down:
         MoveVertically(kind == MoveKind::Up ? -1 : 1, extend);
         break;
     case MoveKind::LineStart:
-        MoveCaret(Wrapping() ? RowHome(caret) : SmartHome(caret), extend);
+        session_.moveCaret(Wrapping() ? RowHome(caret) : session_.smartHome(caret), extend);
         break;
     case MoveKind::LineEnd:
-        MoveCaret(Wrapping() ? RowEnd(caret) : LineEndOffset(CaretLine()), extend);
+        session_.moveCaret(Wrapping() ? RowEnd(caret) : Text().lineEnd(CaretLine()), extend);
         break;
     case MoveKind::DocumentStart:
-        MoveCaret(0, extend);
+        session_.moveCaret(0, extend);
         break;
     case MoveKind::DocumentEnd:
-        MoveCaret(doc_.size(), extend);
+        session_.moveCaret(session_.document().size(), extend);
         break;
     case MoveKind::PageUp:
     case MoveKind::PageDown: {
@@ -90,10 +90,10 @@ void Editor::Navigate(formats::MoveKind kind, bool extend)
 
 void Editor::ToggleOverwrite()
 {
-    overwrite_ = !overwrite_;
+    session_.toggleOverwrite();
     if (hasFocus_) {
         DestroyCaret();
-        CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
+        CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
         PlaceCaret();
         ShowCaret(window_);
     }
@@ -150,13 +150,13 @@ bool Editor::OnKeyDown(UINT key)
             key == VK_BACK ? formats::MacroOp::DeleteBackward : formats::MacroOp::DeleteForward, MoveKind::Left,
             static_cast<std::uint8_t>(ctrl ? formats::kWholeWordUnit : 0)));
         if (key == VK_BACK)
-            Backspace(ctrl);
+            session_.backspace(ctrl);
         else
-            DeleteForward(ctrl);
+            session_.deleteForward(ctrl);
         return true;
     case VK_ESCAPE:
-        if (columnMode_)
-            MoveCaret(selection_.caret, false);
+        if (session_.columnMode())
+            session_.moveCaret(session_.selection().caret, false);
         return true;
     default:
         return false;
@@ -171,18 +171,18 @@ void Editor::OnChar(wchar_t unit)
         return;
     if (unit == L'\r') {
         Record(formats::MacroAction::Simple(formats::MacroOp::Newline, formats::MoveKind::Left, 0));
-        NormalizeKeywordCase(selection_.caret);
-        NewLine();
+        NormalizeKeywordCase(session_.selection().caret);
+        session_.newLine();
     } else if (unit == L'\t') {
         if (!Down(VK_SHIFT))
             Record(formats::MacroAction::Simple(formats::MacroOp::Tab, formats::MoveKind::Left, 0));
-        InsertTab(Down(VK_SHIFT));
+        session_.insertTab(Down(VK_SHIFT));
     } else if (unit >= 0x20 && unit != 0x7F) {
         if (recordingSlot_ >= 0 && (unit < 0xD800 || unit > 0xDFFF))
             recording_.addText(DocumentText(std::wstring(1, unit)));
         TypeCharacter(unit);
-        if (selection_.caret > 0)
-            NormalizeKeywordCase(selection_.caret - 1);
+        if (session_.selection().caret > 0)
+            NormalizeKeywordCase(session_.selection().caret - 1);
     }
 }
 

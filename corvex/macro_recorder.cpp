@@ -47,11 +47,11 @@ void Editor::PlayMacro(int slot)
     if (!macro)
         return;
     ++playing_;
-    doc_.breakGroup();
-    doc_.beginCompound(selection_);
+    session_.document().breakGroup();
+    session_.document().beginCompound(session_.selection());
     for (const formats::MacroAction& action : macro->actions)
         PlayAction(action);
-    doc_.endCompound(selection_);
+    session_.document().endCompound(session_.selection());
     --playing_;
 }
 
@@ -60,22 +60,22 @@ void Editor::PlayAction(const formats::MacroAction& action)
     using formats::MacroOp;
     switch (action.op) {
     case MacroOp::InsertText:
-        TypeText(action.text);
+        session_.typeText(action.text);
         break;
     case MacroOp::DeleteBackward:
-        Backspace((action.flags & formats::kWholeWordUnit) != 0);
+        session_.backspace((action.flags & formats::kWholeWordUnit) != 0);
         break;
     case MacroOp::DeleteForward:
-        DeleteForward((action.flags & formats::kWholeWordUnit) != 0);
+        session_.deleteForward((action.flags & formats::kWholeWordUnit) != 0);
         break;
     case MacroOp::Move:
         Navigate(action.move, (action.flags & formats::kExtendSelection) != 0);
         break;
     case MacroOp::Newline:
-        NewLine();
+        session_.newLine();
         break;
     case MacroOp::Tab:
-        InsertTab(false);
+        session_.insertTab(false);
         break;
     case MacroOp::ToggleOverwrite:
         ToggleOverwrite();

@@ -47,23 +47,23 @@ void Editor::OnButtonDown(POINT point, WPARAM keys, bool doubleClick)
         const std::size_t line = LineAtY(point.y);
         dragOrigin_ = text.lineStart(line);
         dragOriginEnd_ = line + 1 < text.lineCount() ? text.lineStart(line + 1) : text.size();
-        MoveCaret(dragOrigin_, false);
-        SetSelection(dragOrigin_, dragOriginEnd_);
+        session_.moveCaret(dragOrigin_, false);
+        session_.setSelection(dragOrigin_, dragOriginEnd_);
         drag_ = Drag::Lines;
     } else if (clickCount_ == 2) {
         const TextRange word = wordAt(text, offset);
         dragOrigin_ = word.start;
         dragOriginEnd_ = word.end;
-        MoveCaret(word.start, false);
-        SetSelection(word.start, word.end);
+        session_.moveCaret(word.start, false);
+        session_.setSelection(word.start, word.end);
         drag_ = Drag::Words;
     } else if (alt && options_.columnSelect && !Wrapping()) {  // wrapped rows share no columns
-        StartColumnBlock(LineAtY(point.y), ColumnAtX(point.x));
+        session_.startColumnBlock(LineAtY(point.y), ColumnAtX(point.x));
         drag_ = Drag::Column;
-    } else if (!shift && options_.dragDrop && InSelection(offset)) {
+    } else if (!shift && options_.dragDrop && session_.inSelection(offset)) {
         drag_ = Drag::PendingMove;
     } else {
-        MoveCaret(offset, shift);
+        session_.moveCaret(offset, shift);
         drag_ = Drag::Select;
     }
     SetCapture(window_);
@@ -76,26 +76,26 @@ void Editor::DragTo(POINT point)
     const TextBuffer& text = Text();
     switch (drag_) {
     case Drag::Select:
-        SetSelection(selection_.anchor, offset);
+        session_.setSelection(session_.selection().anchor, offset);
         break;
     case Drag::Words: {
         const TextRange word = wordAt(text, offset);
         if (offset < dragOrigin_)
-            SetSelection(dragOriginEnd_, word.start);
+            session_.setSelection(dragOriginEnd_, word.start);
         else
-            SetSelection(dragOrigin_, std::max(word.end, dragOriginEnd_));
+            session_.setSelection(dragOrigin_, std::max(word.end, dragOriginEnd_));
         break;
     }
     case Drag::Lines: {
         const std::size_t line = LineAtY(point.y);
         if (text.lineStart(line) < dragOrigin_)
-            SetSelection(dragOriginEnd_, text.lineStart(line));
+            session_.setSelection(dragOriginEnd_, text.lineStart(line));
         else
-            SetSelection(dragOrigin_, line + 1 < text.lineCount() ? text.lineStart(line + 1) : text.size());
+            session_.setSelection(dragOrigin_, line + 1 < text.lineCount() ? text.lineStart(line + 1) : text.size());
         break;
     }
     case Drag::Column:
-        ExtendColumnBlock(LineAtY(point.y), ColumnAtX(point.x));
+        session_.extendColumnBlock(LineAtY(point.y), ColumnAtX(point.x));
         break;
     case Drag::PendingMove:
         if (std::abs(point.x - dragStart_.x) < GetSystemMetrics(SM_CXDRAG) &&
@@ -140,9 +140,9 @@ void Editor::OnButtonUp(POINT point, WPARAM keys)
     if (GetCapture() == window_)
         ReleaseCapture();
     if (drag == Drag::PendingMove) {
-        MoveCaret(OffsetAtPoint(point), false);
+        session_.moveCaret(OffsetAtPoint(point), false);
     } else if (drag == Drag::Move) {
-        MoveSelectedText(OffsetAtPoint(point), (keys & MK_CONTROL) != 0);
+        session_.moveSelectedText(OffsetAtPoint(point), (keys & MK_CONTROL) != 0);
         InvalidateRect(window_, nullptr, FALSE);
     }
 }
@@ -177,8 +177,8 @@ void Editor::OnRightButtonDown(POINT point)
     SetFocus(window_);
     ActivatePane(RowAt(point.y), ColumnAt(point.x));
     const std::size_t offset = OffsetAtPoint(point);
-    if (!InSelection(offset) && !columnMode_)
-        MoveCaret(offset, false);
+    if (!session_.inSelection(offset) && !session_.columnMode())
+        session_.moveCaret(offset, false);
 }
 
 void Editor::OnWheel(int delta, bool horizontal)

@@ -13,7 +13,7 @@ void Editor::DragOut()
     if (GetCapture() == window_)
         ReleaseCapture();
     InvalidateRect(window_, nullptr, FALSE);
-    if (!oleReady_ || !HasSelection())
+    if (!oleReady_ || !session_.hasSelection())
         return;
     IDataObject* data = NewTextDataObject(TransferText());
     IDropSource* source = NewDropSource();
@@ -25,7 +25,7 @@ void Editor::DragOut()
     source->Release();
     data->Release();
     if (selfDropped_)
-        MoveSelectedText(selfDropOffset_, selfDropCopy_);
+        session_.moveSelectedText(selfDropOffset_, selfDropCopy_);
 }
 
 void Editor::ShowDropPoint(POINT client)
@@ -55,11 +55,11 @@ void Editor::DropText(POINT client, const std::wstring& text, bool copy)
     const std::string bytes = normaliseAllLineEnds(DocumentText(text));
     if (bytes.empty())
         return;
-    doc_.breakGroup();
-    MoveCaret(offset, false);
-    ReplaceSelection(bytes, EditKind::Other);
-    doc_.breakGroup();
-    SetSelection(offset, offset + bytes.size());
+    session_.document().breakGroup();
+    session_.moveCaret(offset, false);
+    session_.replaceSelection(bytes, EditKind::Other);
+    session_.document().breakGroup();
+    session_.setSelection(offset, offset + bytes.size());
 }
 
 } // namespace corvex

@@ -30,8 +30,8 @@ formats::MacroAction ReplaceAction(const std::string& text, const std::string& r
 
 void Editor::SelectMatch(std::size_t start, std::size_t end)
 {
-    MoveCaret(start, false);
-    SetSelection(start, end);
+    session_.moveCaret(start, false);
+    session_.setSelection(start, end);
 }
 
 bool Editor::FindInDocument(const std::string& text, const search::SearchOptions& options, bool backwards)
@@ -46,11 +46,11 @@ bool Editor::FindInDocument(const std::string& text, const search::SearchOptions
                                              (backwards ? formats::kFindBackwards : 0));
     Record(std::move(action));
     const std::optional<search::Match> match =
-        backwards ? search::findPrevious(Text(), text, selection_.start(), options)
-                  : search::findNext(Text(), text, selection_.end(), options);
+        backwards ? search::findPrevious(Text(), text, session_.selection().start(), options)
+                  : search::findNext(Text(), text, session_.selection().end(), options);
     if (!match)
         return false;
-    columnMode_ = false;
+    session_.endColumnMode();
     SelectMatch(match->start, match->end());
     return true;
 }
@@ -58,15 +58,15 @@ bool Editor::FindInDocument(const std::string& text, const search::SearchOptions
 bool Editor::ReplaceSelectionInDocument(const std::string& text, const std::string& replacement,
                                         const search::SearchOptions& options, bool preserveCase)
 {
-    if (columnMode_ || text.empty())
+    if (session_.columnMode() || text.empty())
         return false;
     Record(ReplaceAction(text, replacement, options, preserveCase, false, false));
     const std::optional<search::TextEdit> edit = search::planReplace(
-        Text(), text, replacement, selection_.start(), selection_.end() - selection_.start(), options, preserveCase);
+        Text(), text, replacement, session_.selection().start(), session_.selection().end() - session_.selection().start(), options, preserveCase);
     if (!edit)
         return false;
-    doc_.breakGroup();
-    ReplaceRange(edit->start, edit->length, edit->text, EditKind::Other);
+    session_.document().breakGroup();
+    session_.replaceRange(edit->start, edit->length, edit->text, EditKind::Other);
     return true;
 }
 
@@ -76,10 +76,10 @@ int Editor::ReplaceAllInDocument(const std::string& text, const std::string& rep
     if (text.empty())
         return 0;
     Record(ReplaceAction(text, replacement, options, preserveCase, true, inSelection));
-    columnMode_ = false;
-    const bool selectionOnly = inSelection && !selection_.empty();
-    const std::size_t begin = selectionOnly ? selection_.start() : 0;
-    const std::size_t end = selectionOnly ? selection_.end() : doc_.size();
+    session_.endColumnMode();
+    const bool selectionOnly = inSelection && !session_.selection().empty();
+    const std::size_t begin = selectionOnly ? session_.selection().start() : 0;
+    const std::size_t end = selectionOnly ? session_.selection().end() : session_.document().size();
     const std::vector<search::TextEdit> edits =
         search::planReplaceAll(Text(), text, replacement, begin, end, options, preserveCase);
     if (edits.empty())
@@ -131,14 +131,14 @@ int Editor::replaceAll(const std::string& text, const std::string& replacement, 
 void Editor::ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after)
 {
     const std::size_t firstLine = Text().lineOfOffset(edits.front().start);
-    doc_.breakGroup();
-    doc_.beginCompound(selection_);
+    session_.document().breakGroup();
+    session_.document().beginCompound(session_.selection());
     for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
-        doc_.replace(edit->start, edit->length, edit->text, selection_, after, EditKind::Other);
-    doc_.endCompound(after);
-    selection_ = after;
+        session_.document().replace(edit->start, edit->length, edit->text, session_.selection(), after, EditKind::Other);
+    session_.document().endCompound(after);
+    session_.placeSelection(after);
     InvalidateRect(window_, nullptr, FALSE);
-    AfterEdit(firstLine, true);
+    session_.afterEdit(firstLine, true);
 }
 
 // FindText and ReplaceText: the dialogs' work without the dialogs, with the control's
@@ -172,21 +172,21 @@ void Editor::goToLine(int line)
     Record(std::move(action));
     const std::size_t count = Text().lineCount();
     const std::size_t target = static_cast<std::size_t>(std::clamp<long long>(line, 1, static_cast<long long>(count))) - 1;
-    MoveCaret(Text().lineStart(target), false);
+    session_.moveCaret(Text().lineStart(target), false);
 }
 
 // The caret goes to the bracket matching the one it touches, on the same side of it:
 // before the partner when it was before the bracket, after it when it was after.
 void Editor::MatchBrace()
 {
-    const std::size_t caret = selection_.caret;
+    const std::size_t caret = session_.selection().caret;
     const std::optional<std::size_t> bracket = search::braceNear(Text(), caret);
     if (!bracket)
         return;
     const std::optional<std::size_t> partner = search::matchBrace(Text(), *bracket, &lexStates_);
     if (!partner)
         return;
-    MoveCaret(*bracket == caret ? *partner : *partner + 1, false);
+    session_.moveCaret(*bracket == caret ? *partner : *partner + 1, false);
 }
 
 } // namespace corvex

@@ -30,7 +30,6 @@ void Editor::linesReplaced(std::size_t first, std::size_t oldCount, std::size_t 
     lexStates_.replaceLines(first, oldCount, newCount);
     if (first < guessLine_)
         guessValid_ = false;
-    bookmarks_.linesReplaced(first, oldCount, newCount);
     // The longest line may have been shortened or removed: measured again once idle, so
     // that the horizontal range shrinks with it. Lines below the edit only move.
     if (longestLine_ >= first && longestLine_ < first + oldCount)
@@ -100,7 +99,7 @@ void Editor::OnLexTimer()
 void Editor::NormalizeKeywordCase(std::size_t end)
 {
     const lex::Lexer* lexer = lexStates_.lexer();
-    if (!options_.normalizeCase || !lexer || HasSelection() || columnMode_)
+    if (!options_.normalizeCase || !lexer || session_.hasSelection() || session_.columnMode())
         return;
     const TextBuffer& text = Text();
     if (end < text.size() && IsWordByte(text.at(end)))
@@ -125,10 +124,10 @@ void Editor::NormalizeKeywordCase(std::size_t end)
             keyword = span.kind == lex::TokenKind::Keyword;
     if (!keyword)
         return;
-    doc_.breakGroup();
-    doc_.replace(start, word.size(), canonical, selection_, selection_, EditKind::Other);
-    doc_.breakGroup();
-    AfterEdit(line, false);
+    session_.document().breakGroup();
+    session_.document().replace(start, word.size(), canonical, session_.selection(), session_.selection(), EditKind::Other);
+    session_.document().breakGroup();
+    session_.afterEdit(line, false);
 }
 
 } // namespace corvex

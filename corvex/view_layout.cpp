@@ -86,13 +86,13 @@ void Editor::ApplyWordWrap()
     // The top stays on the line it showed; the caret comes into view.
     topRow_ = otherTopRow_ = 0;
     leftColumn_ = otherLeft_ = 0;
-    if (Wrapping() && columnMode_)
-        MoveCaret(selection_.caret, false);
+    if (Wrapping() && session_.columnMode())
+        session_.moveCaret(session_.selection().caret, false);
     UpdateScrollBars();
     InvalidateRect(window_, nullptr, FALSE);
     ScrollToCaret();
     if (!Wrapping())
-        preferredColumn_ = CaretColumn();
+        session_.setPreferredColumn(CaretColumn());
 }
 
 void Editor::Relayout()
@@ -108,7 +108,7 @@ void Editor::Relayout()
     ascent_ = metrics.tmAscent;
     if (hasFocus_) {
         DestroyCaret();
-        CreateCaret(window_, nullptr, overwrite_ ? charWidth_ : 2, lineHeight_);
+        CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
         ShowCaret(window_);
     }
     UpdateScrollBars();
@@ -173,16 +173,16 @@ int Editor::YOfLine(std::size_t line) const
     return ViewTop() + static_cast<int>((static_cast<long long>(line) - static_cast<long long>(topLine_)) * lineHeight_);
 }
 
-std::size_t Editor::CaretLine() const { return Text().lineOfOffset(selection_.caret); }
+std::size_t Editor::CaretLine() const { return Text().lineOfOffset(session_.selection().caret); }
 
 // The caret's column is asked for several times per keystroke; on a very long line each
 // answer walks the line, so the last one is kept until the text, caret or tab size change.
 std::size_t Editor::CaretColumn() const
 {
     CaretColumnCache& cache = caretColumnCache_;
-    if (!cache.valid || cache.edits != editCount_ || cache.offset != selection_.caret ||
+    if (!cache.valid || cache.edits != session_.editCount() || cache.offset != session_.selection().caret ||
         cache.tabSize != options_.tabWidth()) {
-        cache = {true, editCount_, selection_.caret, options_.tabWidth(), ColumnOf(selection_.caret)};
+        cache = {true, session_.editCount(), session_.selection().caret, options_.tabWidth(), ColumnOf(session_.selection().caret)};
     }
     return cache.column;
 }
@@ -293,8 +293,8 @@ void Editor::ScrollToCaret()
         ScrollToCaretRow();
         return;
     }
-    const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
-    const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
+    const std::size_t line = session_.columnMode() ? session_.blockCaretLine() : CaretLine();
+    const std::size_t column = session_.columnMode() ? session_.blockCaretColumn() : CaretColumn();
     const std::size_t visible = VisibleLines();
     const std::size_t columns = VisibleColumns();
     std::size_t top = topLine_, left = leftColumn_;
@@ -473,11 +473,11 @@ void Editor::PlaceCaret()
 {
     if (!hasFocus_)
         return;
-    const std::size_t line = columnMode_ ? blockCaretLine_ : CaretLine();
-    const std::size_t column = columnMode_ ? blockCaretColumn_ : CaretColumn();
+    const std::size_t line = session_.columnMode() ? session_.blockCaretLine() : CaretLine();
+    const std::size_t column = session_.columnMode() ? session_.blockCaretColumn() : CaretColumn();
     int x = -100, y = -100;
     if (Wrapping()) {
-        const long long rows = RowsFromTop(RowOfOffset(selection_.caret), static_cast<long long>(VisibleLines()));
+        const long long rows = RowsFromTop(RowOfOffset(session_.selection().caret), static_cast<long long>(VisibleLines()));
         if (rows >= 0 && rows < static_cast<long long>(VisibleLines())) {
             x = TextLeft() + static_cast<int>(CaretViewColumn()) * charWidth_;
             y = ViewTop() + static_cast<int>(rows) * lineHeight_;

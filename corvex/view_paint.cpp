@@ -153,9 +153,9 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
         margin.left = rect.right;
         margin.right = margin.left + marginWidth;
         Fill(dc, margin, colours[ColourLeftMargin]);
-        if (line < Text().lineCount() && !continuation && bookmarks_.has(line))
+        if (line < Text().lineCount() && !continuation && session_.bookmarks().has(line))
             DrawBookmark(dc, margin, colours[ColourBookmark]);
-    } else if (line < Text().lineCount() && !continuation && bookmarks_.has(line)) {
+    } else if (line < Text().lineCount() && !continuation && session_.bookmarks().has(line)) {
         RECT mark = row;
         mark.right = mark.left + 4;
         Fill(dc, mark, colours[ColourBookmark]);
@@ -163,7 +163,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
     RECT padding = row;
     padding.left = row.left + GutterWidth();
     padding.right = row.left + PaneTextLeft();
-    const bool highlighted = options_.lineHighlight && !columnMode_ && line == CaretLine();
+    const bool highlighted = options_.lineHighlight && !session_.columnMode() && line == CaretLine();
     Fill(dc, padding, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
     RECT divider = {padding.left, row.top, padding.left + 1, row.bottom};
     Fill(dc, divider, colours[ColourMarginDivider]);
@@ -176,7 +176,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     const int left = row.left + PaneTextLeft();
     RECT rect = {left, row.top, row.right, row.bottom};
     const bool exists = line < Text().lineCount();
-    const bool highlighted = exists && options_.lineHighlight && !columnMode_ && line == CaretLine();
+    const bool highlighted = exists && options_.lineHighlight && !session_.columnMode() && line == CaretLine();
     Fill(dc, rect, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
     if (!exists || clip.right <= left)
         return;
@@ -201,15 +201,15 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
 
     // The selected columns of this line: [selectedFrom, selectedTo).
     std::size_t selectedFrom = 0, selectedTo = 0;
-    if (columnMode_) {
-        const ColumnBlock block = Block();
+    if (session_.columnMode()) {
+        const ColumnBlock block = session_.block();
         if (line >= block.firstLine && line <= block.lastLine) {
             selectedFrom = block.leftColumn;
             selectedTo = block.rightColumn;
         }
-    } else if (!selection_.empty()) {
-        const std::size_t start = Text().lineStart(line), end = LineEndOffset(line);
-        const std::size_t selStart = selection_.start(), selEnd = selection_.end();
+    } else if (!session_.selection().empty()) {
+        const std::size_t start = Text().lineStart(line), end = Text().lineEnd(line);
+        const std::size_t selStart = session_.selection().start(), selEnd = session_.selection().end();
         if (selStart <= end && selEnd >= start) {
             selectedFrom = selStart <= start ? 0 : ColumnOf(selStart);
             selectedTo = selEnd > end ? ColumnOf(end) + 1 : ColumnOf(selEnd);
@@ -231,7 +231,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
         fillColumns(selectedFrom, selectedTo, colours[ColourSelection]);
     // The bracket at the caret and its partner, where they are not selected.
     for (const std::size_t brace : {brace_, braceMatch_}) {
-        if (brace == kNoBrace || brace >= Text().size() || Text().lineOfOffset(brace) != line || InSelection(brace))
+        if (brace == kNoBrace || brace >= Text().size() || Text().lineOfOffset(brace) != line || session_.inSelection(brace))
             continue;
         const std::size_t braceColumn = ColumnOf(brace);
         fillColumns(braceColumn, braceColumn + 1, colours[ColourMatchedBrace]);

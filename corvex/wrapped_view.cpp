@@ -88,7 +88,7 @@ std::size_t Editor::OffsetInRow(RowPos pos, std::size_t viewColumn) const
 
 std::size_t Editor::CaretViewColumn() const
 {
-    const WrapRows::Row row = Rows().rowOf(Text(), selection_.caret);
+    const WrapRows::Row row = Rows().rowOf(Text(), session_.selection().caret);
     const std::size_t column = CaretColumn();
     return column > row.column ? column - row.column : 0;
 }
@@ -112,7 +112,7 @@ void Editor::ScrollRows(long long rows) { ScrollToRow(StepRows(RowPos{topLine_, 
 
 void Editor::ScrollToCaretRow()
 {
-    const RowPos caret = RowOfOffset(selection_.caret);
+    const RowPos caret = RowOfOffset(session_.selection().caret);
     const long long visible = static_cast<long long>(VisibleLines());
     const long long distance = RowsFromTop(caret, visible);
     if (distance < 0)
@@ -124,14 +124,14 @@ void Editor::ScrollToCaretRow()
 
 void Editor::MoveByRows(long long rows, bool extend)
 {
-    const RowPos target = StepRows(RowOfOffset(selection_.caret), rows);
-    MoveCaret(OffsetInRow(target, preferredColumn_), extend, true);
+    const RowPos target = StepRows(RowOfOffset(session_.selection().caret), rows);
+    session_.moveCaret(OffsetInRow(target, session_.preferredColumn()), extend, true);
 }
 
 std::size_t Editor::RowHome(std::size_t caret) const
 {
     const WrapRows::Row row = Rows().rowOf(Text(), caret);
-    return row.index == 0 ? SmartHome(caret) : row.start;
+    return row.index == 0 ? session_.smartHome(caret) : row.start;
 }
 
 std::size_t Editor::RowEnd(std::size_t caret) const

@@ -1,5 +1,6 @@
 #include "tools/about_window.h"
 
+#include "platform/picture_ids.h"
 #include "platform/ui_seam.h"
 #include "tools/about_shadow.h"
 #include "tools/tool_host.h"
@@ -9,7 +10,6 @@
 namespace tools {
 namespace {
 
-constexpr int kPictureBitmap = 501;
 
 void Hide(HWND window) { ShowWindow(window, SW_HIDE); }
 
@@ -25,7 +25,7 @@ bool AboutWindow::Create()
         ui::Message(nullptr, "Failed to create the About Dialog", MB_OK | MB_ICONERROR);
         return false;
     }
-    picture_.LoadFromResource(Host().Resources(), kPictureBitmap);
+    picture_.LoadFromResource(Host().Resources(), IDB_ABOUT);
     const int width = (picture_.Loaded() ? picture_.Width() : kAboutPictureWidth) + kShadowBand;
     const int height = (picture_.Loaded() ? picture_.Height() : kAboutPictureHeight) + kShadowBand;
     composite_.CreateBlank(width, height);

@@ -22,7 +22,6 @@ const PopupListStyle kClipStyle = {
     &PopupList::ListProcedure<kListProperty>,
     60,
     23,
-    700,
     ItemMenu::Clipboard,
     true,
 };

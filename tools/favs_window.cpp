@@ -1,6 +1,7 @@
 #include "tools/favs_window.h"
 
 #include "platform/config.h"
+#include "platform/picture_ids.h"
 #include "skin/menu_skin.h"
 
 namespace tools {
@@ -19,16 +20,13 @@ const PopupListStyle kFavsStyle = {
     &PopupList::ListProcedure<kListProperty>,
     30,
     8,
-    800,
     ItemMenu::Favourites,
     false,
 };
 
 constexpr const char* kSection = "Favs";
-constexpr int kMarkerBitmap = 504;
 constexpr COLORREF kMarkerKey = RGB(255, 0, 255);  // the marker's see-through colour
 
-enum : UINT { kOpen = 800, kOpenAll = 801, kDelete = 804, kOpenOnStartup = 808 };
 
 void SetItemState(HMENU menu, UINT command, UINT state)
 {
@@ -45,7 +43,7 @@ FavsWindow::FavsWindow() : PopupList(kFavsStyle) {}
 
 void FavsWindow::Created()
 {
-    marker_.LoadFromResource(Host().Resources(), kMarkerBitmap);
+    marker_.LoadFromResource(Host().Resources(), IDB_STARTUP_MARK);
     Load();
 }
 
@@ -135,8 +133,9 @@ bool FavsWindow::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
         POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (RowAtPoint(point) == -1) {
             HMENU menu = ItemMenuHandle();
-            for (UINT command : {kOpen, kOpenAll, kDelete, kOpenOnStartup})
-                EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
+            for (ItemCommand command :
+                 {ItemCommand::Activate, ItemCommand::OpenAll, ItemCommand::Delete, ItemCommand::OpenOnStartup})
+                EnableMenuItem(menu, Host().CommandOf(ItemMenu::Favourites, command), MF_BYCOMMAND | MF_GRAYED);
             ClientToScreen(List(), &point);
             menuOpen_ = true;
             TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, point.x, point.y, 0, Host().MainWindow(), nullptr);
@@ -148,10 +147,10 @@ bool FavsWindow::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
 
 void FavsWindow::PrepareItemMenu(HMENU menu, int chosen)
 {
-    for (UINT command : {kOpen, kOpenAll, kDelete})
-        EnableMenuItem(menu, command, MF_BYCOMMAND | MF_ENABLED);
+    for (ItemCommand command : {ItemCommand::Activate, ItemCommand::OpenAll, ItemCommand::Delete})
+        EnableMenuItem(menu, Host().CommandOf(ItemMenu::Favourites, command), MF_BYCOMMAND | MF_ENABLED);
     const bool marked = chosen >= 0 && chosen < EntryCount() && entries_[static_cast<std::size_t>(chosen)].openOnStartup;
-    SetItemState(menu, kOpenOnStartup, marked ? MFS_CHECKED : MFS_UNCHECKED);  // enabled again after a right click
+    SetItemState(menu, Host().CommandOf(ItemMenu::Favourites, ItemCommand::OpenOnStartup), marked ? MFS_CHECKED : MFS_UNCHECKED);  // enabled again after a right click
 }
 
 void FavsWindow::DrawEntry(HDC dc, int index, const RECT& row, const RECT& inner, bool hot)

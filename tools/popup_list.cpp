@@ -270,7 +270,7 @@ bool PopupList::OnButtonOfHotRow(POINT point) const
 void PopupList::Activate(int row)
 {
     marks_.selected = marks_.chosen = row;
-    SendMessageW(Host().MainWindow(), WM_COMMAND, style_.activateCommand, 0);
+    SendMessageW(Host().MainWindow(), WM_COMMAND, Host().CommandOf(style_.menu, ItemCommand::Activate), 0);
 }
 
 void PopupList::OpenItemMenu(int row)

@@ -29,7 +29,6 @@ struct PopupListStyle {
     WNDPROC listProcedure;      // PopupList::ListProcedure<listProperty>
     int itemHeight;             // pixels per row
     int triangleTop;            // arrow triangle: upper edge below the button's top
-    UINT activateCommand;       // sent to the main window when a row is activated
     ItemMenu menu;              // the item menu of the arrow buttons
     bool newestFirst;           // entries arrive at the top (the remembered rows move down)
 };

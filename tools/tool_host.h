@@ -8,6 +8,9 @@
 namespace tools {
 
 enum class ItemMenu { Clipboard, Favourites };
+// The commands of the item menus that a drop-down sends or enables: activating a row
+// (paste, open), and the favourites' open all, delete and open on start-up.
+enum class ItemCommand { Activate, OpenAll, Delete, OpenOnStartup };
 
 class ToolHost {
 public:
@@ -19,6 +22,8 @@ public:
     virtual HWND MenuBar() const = 0;
     // The item menu a drop-down tracks from a row's arrow button (owner-drawn by the main window).
     virtual HMENU Menu(ItemMenu which) const = 0;
+    // The number of an item-menu command, as the main window's menus and commands know it.
+    virtual UINT CommandOf(ItemMenu menu, ItemCommand command) const = 0;
     // The program's UI font (Tahoma, 13 pixels).
     virtual HFONT UiFont() const = 0;
     // True on Windows 2000 and later, where drop-downs may cast a shadow.

@@ -15,6 +15,7 @@ public:
     HWND MainWindow() const override { return nullptr; }
     HWND MenuBar() const override { return nullptr; }
     HMENU Menu(ItemMenu) const override { return nullptr; }
+    UINT CommandOf(ItemMenu, ItemCommand) const override { return 0; }
     HFONT UiFont() const override { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
     bool DropShadowPlatform() const override { return false; }
     std::string ConfigPath() const override { return {}; }

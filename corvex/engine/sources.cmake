@@ -4,6 +4,8 @@
 set(CORVEX_ENGINE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/text_buffer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_document.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/edit_session.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bookmarks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_ops.cpp
   ${CMAKE_CURRENT_LIST_DIR}/word_wrap.cpp

@@ -204,9 +204,14 @@ TEST(KeepingWorkE2E, AFileChangedByAnotherProgramIsAskedAbout)
         e2e::Sync(main);
         return gone;
     };
+    // Brings tab `index` to the keyboard; becoming active again makes the editor look at
+    // its files, which it has done (two round trips) before the test changes one.
     const auto typeInto = [&](LRESULT index) {
         showTab(index);
-        return currentTab() == index && e2e::FocusForInput(main, e2e::ActiveEditor(main));
+        const bool ready = currentTab() == index && e2e::FocusForInput(main, e2e::ActiveEditor(main));
+        e2e::Sync(main);
+        e2e::Sync(main);
+        return ready;
     };
 
     // Unmodified in the editor: Yes reloads, the caret stays on its line.

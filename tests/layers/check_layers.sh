@@ -9,7 +9,12 @@
 #   platform/            nothing of ours
 #
 # The control (corvex/) stands apart: nothing of the program inside it, and the program
-# sees only corvex/include/. The launcher and the Explorer extension use platform/ only.
+# sees only corvex/include/. Its engine (corvex/engine/) builds without Windows and uses
+# nothing of the control outside it. The launcher and the Explorer extension use
+# platform/ only.
+#
+# Our headers are included by their path from the repository root, in quotes: never with
+# "../", never in angle brackets. Only headers, sources and resource scripts include.
 # Usage: check_layers.sh [repository root]   (prints every offending include)
 set -u
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
@@ -29,25 +34,41 @@ allowed() {  # room -> the rooms its files may include
 }
 
 status=0
+ours=" platform skin docs tools options app launcher shellext corvex corvex/include corvex/engine "
+offend() { echo "$1"; status=1; }
 for room in platform skin docs tools options app launcher shellext corvex; do
   [ -d "$room" ] || continue
   rooms=" $(allowed "$room") "
-  while IFS=: read -r file line header; do
-    header="${header#*\"}"; header="${header%\"*}"
-    top="${header%%/*}"
-    case "$header" in corvex/include/*) top="corvex/include" ;; esac
-    # Our own rooms only; system and standard headers have no folder of ours.
-    case " platform skin docs tools options app launcher shellext corvex corvex/include " in
-      *" $top "*) ;;
-      *) continue ;;
+  while IFS=: read -r file line text; do
+    case "$file" in
+      *.h|*.cpp|*.rc|*.rc.in) ;;
+      *) offend "$file:$line: only headers, sources and resource scripts include: $text"; continue ;;
     esac
-    [ "$room" = corvex ] && [ "$top" = corvex/include ] && continue
-    if [[ "$rooms" != *" $top "* ]]; then
-      echo "$file:$line: $room/ may not include $header"
-      status=1
+    if [[ "$text" =~ \<([a-z_]+)/ ]] && [[ "$ours" == *" ${BASH_REMATCH[1]} "* ]]; then
+      offend "$file:$line: our headers are included in quotes: $text"
+      continue
     fi
-  done < <(grep -rn --include='*.h' --include='*.cpp' --include='*.rc' '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[a-z_]*/' "$room" \
-             | sed 's/^\([^:]*\):\([0-9]*\):.*\(".*"\).*/\1:\2:\3/')
+    [[ "$text" =~ \"([^\"]*)\" ]] || continue
+    header="${BASH_REMATCH[1]}"
+    case "$header" in
+      ../*|*/../*|./*) offend "$file:$line: included by its path from the root, not with ../ or ./: $header"; continue ;;
+    esac
+    top="${header%%/*}"
+    [ "$top" = "$header" ] && continue  # beside the file (a resource script's ids)
+    case "$header" in corvex/include/*) top="corvex/include" ;; corvex/engine/*) top="corvex/engine" ;; esac
+    # Our own rooms only; system and standard headers have no folder of ours.
+    [[ "$ours" == *" $top "* ]] || continue
+    case "$file" in
+      corvex/engine/*)
+        [ "$top" = corvex/engine ] || offend "$file:$line: corvex/engine/ may not include $header"
+        continue ;;
+    esac
+    [ "$room" = corvex ] && [[ "$top" == corvex/* ]] && continue
+    [ "$top" = corvex/engine ] && top=corvex
+    if [[ "$rooms" != *" $top "* ]]; then
+      offend "$file:$line: $room/ may not include $header"
+    fi
+  done < <(grep -rnI '^[[:space:]]*#[[:space:]]*include' "$room")
 done
 [ "$status" = 0 ] || echo "check_layers: includes against the direction of the layers (see the table in this script)" >&2
 exit $status

@@ -36,6 +36,16 @@ expect fail platform/a.h '#include "skin/skin_types.h"'
 expect fail corvex/a.cpp '#include "platform/config.h"'
 expect fail launcher/a.cpp '#include "docs/documents.h"'
 expect fail skin/a.cpp '  #  include "app/main_window.h"'
+expect pass corvex/engine/a.cpp '#include "corvex/engine/text_buffer.h"'
+expect pass app/quillet.rc '#include "resource_ids.h"'
+expect fail app/a.cpp '#include "../docs/documents.h"'
+expect fail docs/a.cpp '#include "docs/../app/menus.h"'
+expect fail docs/a.cpp '#include <app/menus.h>'
+expect fail skin/a.cpp '#include <platform/subclass.h>'
+expect fail docs/a.inl '#include "skin/skin_parts.h"'
+expect fail docs/a.ipp '#include "skin/skin_parts.h"'
+expect fail corvex/engine/a.cpp '#include "corvex/view_layout.h"'
+expect fail corvex/engine/a.h '#include "corvex/include/corvex.h"'
 
 [ "$failures" = 0 ] && echo "layer check: all cases as expected"
 exit $((failures > 0))

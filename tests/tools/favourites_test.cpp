@@ -50,6 +50,10 @@ public:
     HWND MainWindow() const override { return main_; }
     HWND MenuBar() const override { return nullptr; }
     HMENU Menu(tools::ItemMenu) const override { return nullptr; }
+    UINT CommandOf(tools::ItemMenu menu, tools::ItemCommand command) const override
+    {
+        return (menu == tools::ItemMenu::Clipboard ? 700 : 800) + static_cast<UINT>(command);
+    }
     HFONT UiFont() const override { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
     bool DropShadowPlatform() const override { return false; }
     std::string ConfigPath() const override { return config_; }

@@ -1,4 +1,4 @@
-#include "corvex/bookmarks.h"
+#include "corvex/engine/bookmarks.h"
 
 #include <algorithm>
 

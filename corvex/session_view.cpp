@@ -1,0 +1,71 @@
+// The view's side of the edit session: the rules in force, and what the screen does when
+// the text, the caret or the selection changed.
+#include "corvex/editor.h"
+
+namespace corvex {
+
+EditRules Editor::rules() const
+{
+    EditRules rules;
+    rules.tabWidth = options_.tabWidth();
+    rules.expandTabs = options_.tabExpand != 0;
+    rules.autoIndent = options_.autoIndent == AutoIndentNone   ? AutoIndentRule::None
+                       : options_.autoIndent == AutoIndentSmart ? AutoIndentRule::Smart
+                                                                : AutoIndentRule::Keep;
+    rules.utf8 = Utf8();
+    rules.wrapped = Wrapping();
+    return rules;
+}
+
+std::size_t Editor::caretColumnToKeep() const { return Wrapping() ? CaretViewColumn() : CaretColumn(); }
+
+void Editor::beforeReplace(std::size_t pos, std::size_t length, std::size_t inserted)
+{
+    NoteRowsBeforeEdit(pos, length, inserted);
+}
+
+void Editor::replaceFailed() { rowsBeforeEdit_.valid = false; }
+
+void Editor::edited(std::size_t firstLine, bool linesChanged, std::size_t editStart)
+{
+    lastEditStart_ = editStart;
+    ForgetMarksFrom(editStart);
+    if (editStart == kUnknownEditStart)
+        wrap_.clear();
+    else
+        wrap_.forgetFrom(editStart);
+    if (linesChanged || GutterWidth() != paintedGutter_) {
+        InvalidateFrom(firstLine);
+        if (GutterWidth() != paintedGutter_)
+            InvalidateRect(window_, nullptr, FALSE);
+        paintedGutter_ = GutterWidth();
+        UpdateScrollBars();
+    } else {
+        invalidatingEdit_ = true;
+        InvalidateLines(firstLine, firstLine);
+        invalidatingEdit_ = false;
+    }
+    rowsBeforeEdit_.valid = false;
+    NoteLineWidth(CaretLine());
+}
+
+void Editor::repaintAll() { InvalidateRect(window_, nullptr, FALSE); }
+
+void Editor::selectionMoved(std::size_t first, std::size_t last)
+{
+    // A far jump (Ctrl+End, a click far down, go to line): the gap follows the caret while
+    // the user is idle (a timer comes after every input and paint), not on the keystroke.
+    if (Text().gapDistance(session_.selection().caret) > kFarFromGap)
+        SetTimer(window_, kGapTimer, USER_TIMER_MINIMUM, nullptr);
+    InvalidateLines(first, last);
+    if (Wrapping())
+        NoteCaretLineRows();
+}
+
+void Editor::columnBlockStarted()
+{
+    InvalidateRect(window_, nullptr, FALSE);
+    PlaceCaret();
+}
+
+} // namespace corvex
