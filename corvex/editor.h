@@ -119,6 +119,7 @@ private:
     void StopRecording();
     void Record(formats::MacroAction action);
     void RecordCommand(formats::CommandTarget target, int code);
+    void stepTaken(const EditStep& step) override;
     void PlayMacro(int slot);
     void PlayAction(const formats::MacroAction& action);
 

@@ -141,14 +141,10 @@ bool Editor::OnKeyDown(UINT key)
     case VK_INSERT:
         if (ctrl || shift)
             return false;
-        Record(formats::MacroAction::Simple(formats::MacroOp::ToggleOverwrite, MoveKind::Left, 0));
         ToggleOverwrite();
         return true;
     case VK_DELETE:
     case VK_BACK:
-        Record(formats::MacroAction::Simple(
-            key == VK_BACK ? formats::MacroOp::DeleteBackward : formats::MacroOp::DeleteForward, MoveKind::Left,
-            static_cast<std::uint8_t>(ctrl ? formats::kWholeWordUnit : 0)));
         if (key == VK_BACK)
             session_.backspace(ctrl);
         else
@@ -170,16 +166,11 @@ void Editor::OnChar(wchar_t unit)
     if (swallow)
         return;
     if (unit == L'\r') {
-        Record(formats::MacroAction::Simple(formats::MacroOp::Newline, formats::MoveKind::Left, 0));
         NormalizeKeywordCase(session_.selection().caret);
         session_.newLine();
     } else if (unit == L'\t') {
-        if (!Down(VK_SHIFT))
-            Record(formats::MacroAction::Simple(formats::MacroOp::Tab, formats::MoveKind::Left, 0));
         session_.insertTab(Down(VK_SHIFT));
     } else if (unit >= 0x20 && unit != 0x7F) {
-        if (recordingSlot_ >= 0 && (unit < 0xD800 || unit > 0xDFFF))
-            recording_.addText(DocumentText(std::wstring(1, unit)));
         TypeCharacter(unit);
         if (session_.selection().caret > 0)
             NormalizeKeywordCase(session_.selection().caret - 1);

@@ -1,5 +1,6 @@
 // Recording and playing macros. While a control records, its typed text, deletions,
-// caret moves, commands, searches, replacements and go-to-lines are collected; the second
+// caret moves, commands, searches, replacements and go-to-lines are collected (the edit
+// session tells of the steps it takes); the second
 // record command (or its hot key) stores them in the library's slot and tells the parent that the settings
 // changed, so the program saves them. Playing repeats the actions at the caret as one
 // undo step; macros never record or play macros.
@@ -29,6 +30,23 @@ void Editor::Record(formats::MacroAction action)
 {
     if (recordingSlot_ >= 0 && !playing_ && formats::isValidAction(action))
         recording_.add(std::move(action));
+}
+
+// The session's steps go into the macro being recorded as they are taken.
+void Editor::stepTaken(const EditStep& step)
+{
+    using formats::MacroAction;
+    using formats::MacroOp;
+    const MacroOp ops[] = {MacroOp::InsertText, MacroOp::DeleteBackward, MacroOp::DeleteForward, MacroOp::Newline,
+                           MacroOp::Tab, MacroOp::ToggleOverwrite};
+    const MacroOp op = ops[static_cast<int>(step.kind)];
+    if (op == MacroOp::InsertText) {
+        if (recordingSlot_ >= 0 && !playing_)
+            recording_.addText(step.text);
+        return;
+    }
+    Record(MacroAction::Simple(op, formats::MoveKind::Left,
+                               static_cast<std::uint8_t>(step.word ? formats::kWholeWordUnit : 0)));
 }
 
 void Editor::RecordCommand(formats::CommandTarget target, int code)

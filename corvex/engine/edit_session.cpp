@@ -121,6 +121,12 @@ void EditSession::extendColumnBlock(std::size_t line, std::size_t column)
     view_.showCaret();
 }
 
+void EditSession::toggleOverwrite()
+{
+    view_.stepTaken(EditStep{EditStep::Kind::ToggleOverwrite, false, {}});
+    overwrite_ = !overwrite_;
+}
+
 std::size_t EditSession::smartHome(std::size_t caret) const
 {
     const TextBuffer& buffer = text();
@@ -169,6 +175,7 @@ void EditSession::typeText(std::string_view typed)
 {
     if (typed.empty())
         return;
+    view_.stepTaken(EditStep{EditStep::Kind::Text, false, typed});
     if (columnMode_) {
         typeIntoColumns(typed);
         return;
@@ -225,6 +232,7 @@ std::string EditSession::indentOf(std::size_t line, std::size_t upTo) const
 
 void EditSession::newLine()
 {
+    view_.stepTaken(EditStep{EditStep::Kind::NewLine, false, {}});
     const EditRules rules = view_.rules();
     std::string inserted = "\n";
     if (rules.autoIndent != AutoIndentRule::None && !columnMode_) {
@@ -245,6 +253,8 @@ void EditSession::newLine()
 
 void EditSession::insertTab(bool outdent)
 {
+    if (!outdent)
+        view_.stepTaken(EditStep{EditStep::Kind::Tab, false, {}});
     const TextBuffer& buffer = text();
     if (outdent ||
         (!columnMode_ && buffer.lineOfOffset(selection_.start()) != buffer.lineOfOffset(selection_.end()))) {
@@ -305,6 +315,7 @@ void EditSession::shiftLines(bool outdent)
 
 void EditSession::backspace(bool word)
 {
+    view_.stepTaken(EditStep{EditStep::Kind::Backspace, word, {}});
     if (columnMode_) {
         deleteInColumns(false);
         return;
@@ -322,6 +333,7 @@ void EditSession::backspace(bool word)
 
 void EditSession::deleteForward(bool word)
 {
+    view_.stepTaken(EditStep{EditStep::Kind::Delete, word, {}});
     if (columnMode_) {
         deleteInColumns(true);
         return;

@@ -39,6 +39,16 @@ struct ColumnBlock {
     std::size_t leftColumn = 0, rightColumn = 0;
 };
 
+// A step of the user's that a macro repeats, as the session takes it: typed text (in the
+// document's form), Backspace and Delete (by character or by word), Enter, Tab, and the
+// switch between insert and overwrite.
+struct EditStep {
+    enum class Kind { Text, Backspace, Delete, NewLine, Tab, ToggleOverwrite };
+    Kind kind = Kind::Text;
+    bool word = false;
+    std::string_view text;
+};
+
 // The view of a session: told what changed, asked what it measures.
 class SessionView {
 public:
@@ -65,6 +75,8 @@ public:
     virtual void showCaret() = 0;
     // A column block began: the caret is placed at its corner.
     virtual void columnBlockStarted() = 0;
+    // A step a macro repeats is being taken (told before it changes anything).
+    virtual void stepTaken(const EditStep& step) = 0;
 };
 
 constexpr std::size_t kUnknownEditStart = static_cast<std::size_t>(-1);
@@ -108,7 +120,7 @@ public:
     void startColumnBlock(std::size_t line, std::size_t column);
     void extendColumnBlock(std::size_t line, std::size_t column);
     void setPreferredColumn(std::size_t column) { preferredColumn_ = column; }
-    void toggleOverwrite() { overwrite_ = !overwrite_; }
+    void toggleOverwrite();
     // After a load: counted as a change of the text.
     void noteNewText() { ++editCount_; }
     // Home: the first non-blank character of the line, or its start from there.
@@ -119,6 +131,7 @@ public:
     void replaceRange(std::size_t pos, std::size_t length, std::string_view text, EditKind kind);
     void typeText(std::string_view text);
     void newLine();
+    // Tab, or Shift+Tab with `outdent` (which no macro repeats).
     void insertTab(bool outdent);
     void shiftLines(bool outdent);
     void backspace(bool word);

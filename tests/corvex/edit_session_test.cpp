@@ -256,4 +256,28 @@ TEST_F(EditSessionTest, TheCaretKeepsItsColumnOverShortLinesAndTheViewIsToldOfEa
     EXPECT_EQ(session.preferredColumn(), 3u) << "an edit takes the caret's new column";
 }
 
+TEST_F(EditSessionTest, TheStepsAMacroRepeatsAreToldAndTakenAgainGiveTheSameText)
+{
+    view.given.autoIndent = AutoIndentRule::Keep;
+    view.recording = true;
+    Type("  ab\rc\t");
+    session.backspace(false);
+    session.typeText("\xF0\x9F\x98\x80");  // a character outside the BMP, whole
+    const std::size_t steps = view.steps.size();
+    session.insertTab(true);  // Shift+Tab: not a step a macro repeats
+    EXPECT_EQ(view.steps.size(), steps);
+    session.undo();
+    view.recording = false;
+    const std::string recorded = Text();
+    ASSERT_EQ(view.steps.size(), 9u);
+    EXPECT_EQ(view.steps[4].kind, EditStep::Kind::NewLine);
+    EXPECT_EQ(view.steps[8].text, "\xF0\x9F\x98\x80");
+    session.selectAll();
+    session.deleteForward(false);
+    for (const corvex_test::TakenStep& step : view.steps)
+        corvex_test::Replay(session, step);
+    EXPECT_EQ(Text(), "  ab\n  c\xF0\x9F\x98\x80");
+    EXPECT_EQ(recorded, "  ab\n  c\xF0\x9F\x98\x80");
+}
+
 } // namespace

@@ -119,7 +119,7 @@ std::string fuzzSession(const std::uint8_t* data, std::size_t size)
         ++step;
         const std::size_t length = session.text().size();
         const std::size_t lines = session.text().lineCount();
-        const unsigned action = in.byte() % 20;
+        const unsigned action = in.byte() % 22;
         switch (action) {
         case 0:
         case 1: {
@@ -175,7 +175,32 @@ std::string fuzzSession(const std::uint8_t* data, std::size_t size)
         case 16: session.insertTab(in.byte() % 3 == 0); break;
         case 17: session.toggleOverwrite(); break;
         case 18: session.moveSelectedText(in.upTo(length), in.byte() % 2 != 0); break;
-        default: session.selectAll(); break;
+        case 19: session.selectAll(); break;
+        case 20:
+            view.recording = !view.recording;
+            if (view.recording)
+                view.steps.clear();
+            break;
+        default: {
+            if (view.recording || view.steps.empty())
+                break;
+            // A macro plays as one undo step.
+            const std::string before = session.text().text();
+            const std::vector<corvex_test::TakenStep> macro = view.steps;
+            session.document().breakGroup();
+            session.document().beginCompound(session.selection());
+            for (const corvex_test::TakenStep& taken : macro)
+                corvex_test::Replay(session, taken);
+            session.document().endCompound(session.selection());
+            const std::string after = session.text().text();
+            if (after != before) {
+                session.undo();
+                SESSION_CHECK(session.text().text() == before, "one undo takes a played macro back whole");
+                session.redo();
+                SESSION_CHECK(session.text().text() == after, "one redo plays it again");
+            }
+            break;
+        }
         }
         const std::string failed = CheckState(session, step);
         if (!failed.empty())
