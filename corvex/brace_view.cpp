@@ -25,14 +25,14 @@ void Editor::RefreshBraceHighlight()
     if (!session_.columnMode() && session_.selection().empty()) {
         const std::optional<std::size_t> touched = search::braceNear(text, session_.selection().caret);
         const std::size_t line = touched ? text.lineOfOffset(*touched) : 0;
-        const bool lexed = lexStates_.lexer() != nullptr;
-        braceWaits_ = touched && lexed && !lexStates_.knows(line);
-        if (touched && (!lexed || lexStates_.knows(line))) {
+        const bool lexed = paintLexer_.states().lexer() != nullptr;
+        braceWaits_ = touched && lexed && !paintLexer_.states().knows(line);
+        if (touched && (!lexed || paintLexer_.states().knows(line))) {
             search::BraceOptions options;
             options.maxLines = VisibleLines() + kBraceMargin;
             options.maxLineLength = kBraceLineLength;
             const std::optional<std::size_t> partner =
-                search::matchBrace(text, *touched, lexed ? &lexStates_ : nullptr, options);
+                search::matchBrace(text, *touched, lexed ? &paintLexer_.states() : nullptr, options);
             if (partner) {
                 brace = *touched;
                 match = *partner;

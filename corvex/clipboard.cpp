@@ -53,7 +53,7 @@ std::vector<std::string> LinesOf(const std::string& text)
 
 } // namespace
 
-std::wstring Editor::TransferText() const { return DisplayText(WithCrLf(session_.selectedText())); }
+std::wstring Editor::TransferText() const { return DisplayTextOf(WithCrLf(session_.selectedText()), encoding_); }
 
 bool Editor::CopySelection()
 {

@@ -1,7 +1,11 @@
 // The Command message (3724) and the hot keys that run the same codes: case changes,
-// select all, the dialogs, searching again, bookmarks, macros and match brace.
+// select all, the dialogs, searching again, bookmarks, macros and match brace. While a
+// control records, its commands go into the macro (the second record command stores it
+// in the library's slot and tells the parent that the settings changed, so the program
+// saves them); a macro played asks the control for its moves and commands.
 #include "corvex/dialogs/dialogs.h"
 #include "corvex/editor.h"
+#include "corvex/macro_store.h"
 
 namespace corvex {
 
@@ -19,7 +23,7 @@ bool OpensDialog(int code)
 LRESULT Editor::RunCommand(int code, LPARAM argument)
 {
     if (code != CmdRecordMacro && (code < CmdPlayMacro1 || code > CmdPlayMacro10) && !OpensDialog(code))
-        RecordCommand(formats::CommandTarget::Control, code);
+        recorder_.recordCommand(formats::CommandTarget::Control, code);
     switch (code) {
     case CmdUpperCase:
         session_.changeCase(CaseChange::Upper);
@@ -31,20 +35,20 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         session_.selectAll();
         return 1;
     case CmdMatchBrace:
-        MatchBrace();
+        search_.matchBrace(&paintLexer_.states());
         return 1;
     case CmdGoToLine:
-        dialogs::SetActiveSearchTarget(this, window_);
-        return dialogs::ShowGoToLineDialog(window_, *this) ? 1 : 0;
+        dialogs::SetActiveSearchTarget(&dialogSearch_, window_);
+        return dialogs::ShowGoToLineDialog(window_, dialogSearch_) ? 1 : 0;
     case CmdFindDialog:
-        dialogs::ShowFindDialog(window_, *this);
+        dialogs::ShowFindDialog(window_, dialogSearch_);
         return 1;
     case CmdReplaceDialog:
-        dialogs::ShowReplaceDialog(window_, *this);
+        dialogs::ShowReplaceDialog(window_, dialogSearch_);
         return 1;
     case CmdFindNext:
     case CmdFindPrevious:
-        dialogs::SetActiveSearchTarget(this, window_);
+        dialogs::SetActiveSearchTarget(&dialogSearch_, window_);
         return dialogs::FindAgain(code == CmdFindPrevious, GetAncestor(window_, GA_ROOT)) ? 1 : 0;
     case CmdToggleBookmark:
     case CmdPreviousBookmark:
@@ -53,10 +57,10 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         RunBookmarkCommand(code);
         return 1;
     case CmdRecordMacro:
-        if (recordingSlot_ >= 0)
+        if (recorder_.recording())
             StopRecording();
-        else if (!playing_)
-            StartRecording(argument >= 1 && argument <= 10 ? static_cast<int>(argument) - 1 : 0);
+        else if (!recorder_.playing())
+            recorder_.start(argument >= 1 && argument <= 10 ? static_cast<int>(argument) - 1 : 0);
         return 1;
     case CmdSettingsDialog:
         return dialogs::ShowSettingsDialog(window_) ? 1 : 0;
@@ -66,11 +70,29 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         return 1;
     default:
         if (code >= CmdPlayMacro1 && code <= CmdPlayMacro10) {
-            PlayMacro(code - CmdPlayMacro1);
+            if (const std::optional<formats::Macro> macro = StoredMacro(code - CmdPlayMacro1))
+                PlayMacro(*macro, session_, search_, recorder_, *this);
             return 1;
         }
         return 0;
     }
+}
+
+void Editor::StopRecording()
+{
+    const std::pair<int, formats::Macro> recorded = recorder_.stop();
+    StoreMacro(recorded.first, recorded.second);
+    Notify(NotifySettingsChanged);
+}
+
+void Editor::runMacroCommand(const formats::EditorCommand& command)
+{
+    if (command.target == formats::CommandTarget::Control)
+        RunCommand(command.code, formats::commandArgument(command.code) == -1 ? -1 : 0);
+    else if (command.target == formats::CommandTarget::Program)
+        SendKeyCommand(command.code);
+    else
+        Dispatch(command.code, 0, 0);
 }
 
 } // namespace corvex

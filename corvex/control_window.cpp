@@ -35,24 +35,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-Editor::Editor(HWND window) : window_(window)
-{
-    CreateFonts();
-    session_.setLineListener(this);
-}
-
-Editor::~Editor()
-{
-    HideLineTooltip();
-    if (tooltip_)
-        DestroyWindow(tooltip_);
-    if (backDc_) {
-        SelectObject(backDc_, backOld_);
-        DeleteObject(backBitmap_);
-        DeleteDC(backDc_);
-    }
-    ReleaseFonts();
-}
+Editor::Editor(HWND window) : window_(window) { session_.setLineListener(this); }
 
 // Runs the message and then tells the parent what changed: the caret, the modified flag,
 // the insert/overwrite mode.
@@ -129,9 +112,8 @@ void Editor::AfterOptionMessage(UINT message, OptionEffect effect)
         UnsplitColumns();
     if (message == SetSplitter || message == SetSplitterColour)
         InvalidateRect(window_, nullptr, FALSE);
-    if (message == SetTooltipColour && tooltip_) {
-        SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, options_.tooltipText, 0);
-        SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, options_.tooltipBackground, 0);
+    if (message == SetTooltipColour) {
+        lineTooltip_.SetColours(options_.tooltipText, options_.tooltipBackground);
     }
 }
 
@@ -152,7 +134,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (oleReady_)
             OleUninitialize();
         oleReady_ = false;
-        if (recordingSlot_ >= 0)
+        if (recorder_.recording())
             StopRecording();
         dialogs::ClearActiveSearchTarget(window_);
         return 0;
@@ -176,7 +158,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
     case WM_SETFOCUS:
-        dialogs::SetActiveSearchTarget(this, window_);
+        dialogs::SetActiveSearchTarget(&dialogSearch_, window_);
         hasFocus_ = true;
         CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
         PlaceCaret();
@@ -190,7 +172,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(givenFont_ ? givenFont_ : ownFont_);
+        return reinterpret_cast<LRESULT>(fonts_.Base());
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         swallowChar_ = false;
@@ -389,21 +371,21 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case Print:
         return PrintDocument();
     case Undo:
-        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         session_.undo();
         return 1;
     case Redo:
-        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         session_.redo();
         return 1;
     case Cut:
-        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         return CutSelection() ? 1 : 0;
     case Copy:
-        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         return CopySelection() ? 1 : 0;
     case Paste:
-        RecordCommand(formats::CommandTarget::Message, static_cast<int>(message));
+        recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         return PasteClipboard() ? 1 : 0;
     case CanUndo:
         return session_.document().canUndo() ? 1 : 0;
@@ -421,14 +403,14 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case IsWhitespaceShown:
         return whitespaceShown_ ? 1 : 0;
     case MacroRecording:
-        return recordingSlot_ >= 0 ? 1 : 0;
+        return recorder_.recording() ? 1 : 0;
     case MacroPlaying:
-        return playing_ ? 1 : 0;
+        return recorder_.playing() ? 1 : 0;
     case FindText:
     case ReplaceText:
-        return SearchMessage(message, wParam, lParam);
+        return dialogSearch_.SearchMessage(message == FindText, wParam, lParam, options_);
     case GetLinesLexed:
-        return static_cast<LRESULT>(lexStates_.linesLexed() + paintLexed_);
+        return static_cast<LRESULT>(paintLexer_.linesLexed());
     case SelectRange:
         session_.document().breakGroup();
         session_.setSelection(static_cast<std::size_t>(wParam), static_cast<std::size_t>(lParam));

@@ -52,7 +52,7 @@ void Editor::ShowNewText(std::size_t caret)
     session_.bookmarks().clear();
     ResetLexer();
     session_.noteNewText();
-    ForgetMarksFrom(kUnknownEditStart);
+    columnMarks_.forgetAll();
     NoteLongestLine();
     UpdateScrollBars();
     if (caret > 0)

@@ -1,11 +1,12 @@
 // One editing control's window: the view and controller of an edit session (the
 // document, its selection and the editing rules, engine/edit_session.h), with the view's
 // scroll state and fonts, and the mouse state. The window procedure (control_window.cpp)
-// owns one Editor per "Corvex" window; the member functions live in files by concern:
+// owns one Editor per "Corvex" window. Beside the session it keeps the macro recorder and
+// the session's search (session/), and the dialogs' view of that search
+// (dialog_search_target.h). Its member functions live in files by concern:
 //   view_layout.cpp    fonts, metrics, line/column/pixel mapping, scrolling, scroll bars
 //   view_paint.cpp     double-buffered painting of the visible lines
 //   selection.cpp      caret moves by lines, the gap following the caret
-//   editing.cpp        text typed in UTF-16, in the document's form
 //   column_editing.cpp column selection from the keyboard
 //   session_view.cpp   the view's side of the edit session
 //   keyboard.cpp       keys and hot keys
@@ -13,32 +14,39 @@
 //   document_file.cpp  load and save through the file codec
 //   clipboard.cpp      cut, copy, paste
 //   printing.cpp       the print command
-//   line_tooltip.cpp   the line number shown while the thumb is dragged
 //   syntax.cpp         the language, the lexer states and keyword case
 //   bookmarks_view.cpp bookmark commands
-//   macro_recorder.cpp recording and playing macros
-//   search_target.cpp  find, replace, go to line and match brace for the dialogs
-//   commands.cpp       the Command message
+//   commands.cpp       the Command message, and the host of a macro being played
 //   splitter.cpp       the splits into two or four panes
 //   pane_scroll_bars.cpp  the control's own scroll bars (with a skin, or split panes)
 //   brace_view.cpp     the highlighted bracket pair at the caret
 #pragma once
 
+#include "corvex/back_buffer.h"
 #include "corvex/backup_writer.h"
+#include "corvex/dialog_search_target.h"
 #include "corvex/engine/bookmarks.h"
+#include "corvex/engine/column_marks.h"
 #include "corvex/dialogs/dialog_host.h"
 #include "corvex/dialogs/wide_text.h"
 #include "corvex/engine/edit_session.h"
 #include "corvex/engine/file_codec.h"
+#include "corvex/engine/row_walk.h"
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
 #include "corvex/engine/word_wrap.h"
 #include "corvex/formats/macro.h"
+#include "corvex/line_tooltip.h"
 #include "corvex/lex/lex_state_cache.h"
 #include "corvex/ole_drag_drop.h"
 #include "corvex/options.h"
 #include "corvex/own_scroll_bars.h"
-#include "corvex/search/replace_plan.h"
+#include "corvex/session/macro_player.h"
+#include "corvex/session/macro_recorder.h"
+#include "corvex/session/paint_lexer.h"
+#include "corvex/session/session_search.h"
+#include "corvex/text_form.h"
+#include "corvex/view_fonts.h"
 
 #include <cstddef>
 #include <string>
@@ -58,36 +66,17 @@ constexpr std::size_t kFarFromGap = 1u << 20;
 // narrowed it.
 constexpr UINT_PTR kWidthTimer = 4;
 
-class Editor : public dialogs::SearchTarget,
-               private SessionView,
+class Editor : private SessionView,
+               private MacroActionHost,
                private LineChangeListener,
                private DropHost,
                private ScrollBarHost {
 public:
     explicit Editor(HWND window);
-    ~Editor() override;
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
 
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // ---- search_target.cpp: dialogs::SearchTarget, whose texts are UTF-8 ...
-    bool findNext(const std::string& text, const search::SearchOptions& options, bool backwards) override;
-    bool replaceSelection(const std::string& text, const std::string& replacement,
-                          const search::SearchOptions& options, bool preserveCase) override;
-    int replaceAll(const std::string& text, const std::string& replacement, const search::SearchOptions& options,
-                   bool preserveCase, bool inSelection) override;
-    bool hasSelection() const override { return session_.hasSelection(); }
-    std::string selectedText() const override { return Utf8FromWide(DisplayText(session_.selectedText())); }
-    // ... and the same work on texts in the document's own form (macros, the messages).
-    bool FindInDocument(const std::string& text, const search::SearchOptions& options, bool backwards);
-    bool ReplaceSelectionInDocument(const std::string& text, const std::string& replacement,
-                                    const search::SearchOptions& options, bool preserveCase);
-    int ReplaceAllInDocument(const std::string& text, const std::string& replacement,
-                             const search::SearchOptions& options, bool preserveCase, bool inSelection);
-    int lineCount() const override { return static_cast<int>(Text().lineCount()); }
-    int currentLine() const override { return static_cast<int>(CaretLine()) + 1; }
-    void goToLine(int line) override;
 
 private:
     // ---- syntax.cpp
@@ -104,30 +93,17 @@ private:
     // The state at the start of `line` for painting: exact, or a guess after a far jump
     // (then the lex timer learns the way there).
     lex::LexState PaintStartState(std::size_t line);
-    // Spans of `line` lexed from `start`; returns the state at its end.
-    lex::LexState LexForPaint(std::size_t line, lex::LexState start, std::vector<lex::Span>& spans);
     void OnLexTimer();
     void OnGapTimer();
     void OnWidthTimer();
-    void NormalizeKeywordCase(std::size_t end);
 
     // ---- bookmarks_view.cpp
     void RunBookmarkCommand(int code);
 
-    // ---- macro_recorder.cpp
-    void StartRecording(int slot);
+    // ---- commands.cpp: macros
+    // Stores the macro recorded and tells the parent that the settings changed.
     void StopRecording();
-    void Record(formats::MacroAction action);
-    void RecordCommand(formats::CommandTarget target, int code);
-    void stepTaken(const EditStep& step) override;
-    void PlayMacro(int slot);
-    void PlayAction(const formats::MacroAction& action);
-
-    // ---- search_target.cpp
-    void MatchBrace();
-    LRESULT SearchMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void SelectMatch(std::size_t start, std::size_t end);
-    void ApplyEdits(const std::vector<search::TextEdit>& edits, Selection after);
+    void runMacroCommand(const formats::EditorCommand& command) override;
 
     // ---- splitter.cpp
     // The panes: rows 0 (upper, only with a horizontal split) and 1, columns 0 (left,
@@ -184,8 +160,8 @@ private:
     void RefreshBraceHighlight();
 
     // ---- keyboard.cpp
-    void Navigate(formats::MoveKind kind, bool extend);
-    void ToggleOverwrite();
+    void navigate(formats::MoveKind kind, bool extend) override;
+    void toggleOverwrite() override;
 
     // ---- control_window.cpp
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -200,9 +176,6 @@ private:
     LRESULT CopyText(std::size_t capacity, char* buffer) const;
 
     // ---- view_layout.cpp
-    void CreateFonts();
-    void ReleaseFonts();
-    HFONT StyledFont(BYTE style);
     void SetFont(HFONT font, bool redraw);
     void Relayout();
     void ApplyWordWrap();  // after the option changed
@@ -252,28 +225,14 @@ private:
 
     // ---- wrapped_view.cpp: the view with word wrap on
     bool Wrapping() const { return options_.wordWrap != 0; }
-    struct RowPos {
-        std::size_t line = 0;
-        std::size_t row = 0;  // within the line
-    };
     WrapRows& Rows() const;  // laid out for the view's present width
-    WrapRows::Row RowAt(RowPos pos) const;
-    RowPos RowOfOffset(std::size_t offset) const;
-    // `delta` rows on (or back), stopping at the document's first and last rows.
-    RowPos StepRows(RowPos from, long long delta) const;
+    RowWalk Walk() const { return RowWalk(Text(), Rows()); }
     RowPos RowAtY(int y) const;
-    // Rows from the active pane's top to `pos` (negative above it), or limit + 1 (negative
-    // above) when it is further.
-    long long RowsFromTop(RowPos pos, long long limit) const;
-    // The offset at `viewColumn` columns into the row; past the row's end its last character.
-    std::size_t OffsetInRow(RowPos pos, std::size_t viewColumn) const;
     std::size_t CaretViewColumn() const;
     void ScrollToRow(RowPos top);
     void ScrollRows(long long rows);
     void ScrollToCaretRow();
     void MoveByRows(long long rows, bool extend);
-    std::size_t RowHome(std::size_t caret) const;
-    std::size_t RowEnd(std::size_t caret) const;
     int YOfRowPos(RowPos pos) const;
     void DrawWrappedPaneRows(const Pane& pane, const RECT& clip);
     void InvalidateWrappedLines(std::size_t first, std::size_t last);
@@ -285,22 +244,7 @@ private:
     std::size_t lastEditStart_ = kUnknownEditStart;  // where the last edit began
     bool invalidatingEdit_ = false;                  // the invalidation is an edit's
     void NoteCaretLineRows();                        // wrapCheck_ for the caret's line
-    // The rows of a long line from the row before an edit on, taken just before the edit:
-    // rows below that the edit only shifted (same start column, same text after them) are
-    // not painted again.
-    struct RowsBeforeEdit {
-        bool valid = false;
-        std::size_t line = 0;
-        std::size_t firstIndex = 0;       // the index of starts[0] within the line
-        std::vector<ColumnMark> starts;   // offsets before the edit
-        std::size_t editEnd = 0;          // the end of the replaced text, before the edit
-        long long delta = 0;              // bytes added by the edit (negative: removed)
-    };
     RowsBeforeEdit rowsBeforeEdit_;
-    void NoteRowsBeforeEdit(std::size_t pos, std::size_t length, std::size_t inserted);
-    // The first row of the edited line, at or after the row `from`, that the edit left as it
-    // was (only moved by the edit's size); -1 when none on the screen is.
-    long long FirstUnchangedRow(std::size_t line, std::size_t from) const;
 
     // ---- selection.cpp
     bool Utf8() const { return isUtf8Text(encoding_); }
@@ -320,16 +264,12 @@ private:
     void selectionMoved(std::size_t first, std::size_t last) override;
     void showCaret() override { ScrollToCaret(); }
     void columnBlockStarted() override;
+    void stepTaken(const EditStep& step) override { recorder_.recordStep(step); }
 
-    // ---- editing.cpp
+    // ---- column_editing.cpp
     // Alt+Shift with an arrow or page key: starts or extends the column block.
     bool ExtendColumnByKey(UINT key);
-    void TypeCharacter(wchar_t unit);
-    std::string DocumentText(const std::wstring& text) const;
-    std::wstring DisplayText(std::string_view text) const;
-    // UTF-8 text in the document's form; nothing when the document's code page lacks a
-    // character of it (no such text can be in the document).
-    std::optional<std::string> DocumentTextOfUtf8(std::string_view utf8) const;
+    std::string DocumentText(const std::wstring& text) const { return DocumentTextOf(text, encoding_); }
     // The selection as it goes to the clipboard or another program: UTF-16, CRLF line ends.
     std::wstring TransferText() const;
 
@@ -365,10 +305,6 @@ private:
     // ---- printing.cpp
     LRESULT PrintDocument();
 
-    // ---- line_tooltip.cpp
-    void ShowLineTooltip(std::size_t line);
-    void HideLineTooltip();
-
     HWND window_;
     EditSession session_{*this};
     Encoding encoding_ = Encoding::Utf8;
@@ -379,13 +315,11 @@ private:
     bool whitespaceShown_ = false;
 
     BackupWriter backup_;
-    wchar_t pendingSurrogate_ = 0;
+    TypedUnits typed_;
     bool swallowChar_ = false;
 
     // Fonts and metrics.
-    HFONT givenFont_ = nullptr;       // from WM_SETFONT: never deleted here
-    HFONT ownFont_ = nullptr;         // the default font when none is given
-    HFONT styledFonts_[8] = {};       // bold/italic/underline variants, created on demand
+    ViewFonts fonts_;
     int charWidth_ = 8, lineHeight_ = 16, ascent_ = 12;
     int clientWidth_ = 0, clientHeight_ = 0;
     int paintedGutter_ = -1;
@@ -399,18 +333,8 @@ private:
     };
     mutable CaretColumnCache caretColumnCache_ = {};
 
-    // Columns already walked on lines too long to walk at every keystroke and paint. A
-    // place's column depends only on the text before it in its line, so a mark stays true
-    // until an edit starts at or before it.
-    static constexpr std::size_t kLongLineBytes = 64 * 1024;
-    mutable std::vector<ColumnMark> columnMarks_;
-    mutable unsigned columnMarksTab_ = 0;
-    // The mark of the line [lineStart, lineEnd] nearest before `offset` and `column`
-    // (the line's start when none is).
-    ColumnMark NearestMark(std::size_t lineStart, std::size_t lineEnd, std::size_t offset, std::size_t column) const;
-    void RememberMark(ColumnMark mark) const;
-    std::vector<ColumnMark>& MarksForTabSize() const;
-    void ForgetMarksFrom(std::size_t offset);
+    // Columns already walked on very long lines.
+    mutable ColumnMarks columnMarks_;
 
     // Scroll state.
     std::size_t topLine_ = 0, leftColumn_ = 0;
@@ -425,11 +349,7 @@ private:
     int wheelRemainder_ = 0;
     bool hasFocus_ = false;
 
-    // Back buffer.
-    HDC backDc_ = nullptr;
-    HBITMAP backBitmap_ = nullptr;
-    HGDIOBJ backOld_ = nullptr;
-    int backWidth_ = 0, backHeight_ = 0;
+    BackBuffer back_;
 
     // Mouse.
     enum class Drag { None, Select, Words, Lines, Column, PendingMove, Move };
@@ -452,16 +372,11 @@ private:
     POINT lastClickPoint_ = {};
     int clickCount_ = 0;
 
-    HWND tooltip_ = nullptr;
+    LineTooltip lineTooltip_{window_};
 
     // Syntax colouring.
-    lex::LexStateCache lexStates_;
+    PaintLexer paintLexer_;
     std::vector<lex::Span> spans_;
-    bool estimated_ = false;          // the last paint started from a guessed state
-    bool guessValid_ = false;         // guessState_ is the guess of line guessLine_, and no
-    std::size_t guessLine_ = 0;       // edit above that line happened since
-    lex::LexState guessState_ = 0;
-    std::size_t paintLexed_ = 0;      // lines lexed by paints from guessed states
 
     // The splits: a horizontal bar makes an upper and a lower row, a vertical bar a left
     // and a right column; both make four panes.
@@ -482,10 +397,9 @@ private:
     std::size_t brace_ = kNoBrace, braceMatch_ = kNoBrace;
     bool braceWaits_ = false;         // the caret's line had no known lexer state yet
 
-    // Macros: the slot being recorded into (-1 none) and the actions so far.
-    int recordingSlot_ = -1;
-    formats::Macro recording_;
-    int playing_ = 0;
+    MacroRecorder recorder_;
+    SessionSearch search_{session_, recorder_};
+    DialogSearchTarget dialogSearch_{session_, search_, encoding_};
 };
 
 } // namespace corvex

@@ -27,7 +27,7 @@ bool Editor::RunHotKey(UINT key)
         RunCommand(command->code, formats::commandArgument(command->code));
         break;
     case formats::CommandTarget::Program:
-        RecordCommand(command->target, command->code);
+        recorder_.recordCommand(command->target, command->code);
         SendKeyCommand(command->code);
         break;
     case formats::CommandTarget::Message:
@@ -37,7 +37,7 @@ bool Editor::RunHotKey(UINT key)
     return true;
 }
 
-void Editor::Navigate(formats::MoveKind kind, bool extend)
+void Editor::navigate(formats::MoveKind kind, bool extend)
 {
     using formats::MoveKind;
     const std::size_t caret = session_.selection().caret;
@@ -59,11 +59,14 @@ void Editor::Navigate(formats::MoveKind kind, bool extend)
     case MoveKind::Down:
         MoveVertically(kind == MoveKind::Up ? -1 : 1, extend);
         break;
-    case MoveKind::LineStart:
-        session_.moveCaret(Wrapping() ? RowHome(caret) : session_.smartHome(caret), extend);
+    case MoveKind::LineStart: {
+        // With wrap, Home goes to the row's start; on a line's first row as without wrap.
+        const WrapRows::Row row = Wrapping() ? Rows().rowOf(Text(), caret) : WrapRows::Row{};
+        session_.moveCaret(row.index > 0 ? row.start : session_.smartHome(caret), extend);
         break;
+    }
     case MoveKind::LineEnd:
-        session_.moveCaret(Wrapping() ? RowEnd(caret) : Text().lineEnd(CaretLine()), extend);
+        session_.moveCaret(Wrapping() ? Walk().rowEnd(caret) : Text().lineEnd(CaretLine()), extend);
         break;
     case MoveKind::DocumentStart:
         session_.moveCaret(0, extend);
@@ -88,7 +91,7 @@ void Editor::Navigate(formats::MoveKind kind, bool extend)
     }
 }
 
-void Editor::ToggleOverwrite()
+void Editor::toggleOverwrite()
 {
     session_.toggleOverwrite();
     if (hasFocus_) {
@@ -110,9 +113,8 @@ bool Editor::OnKeyDown(UINT key)
         return shift && !ctrl && !Wrapping() && ExtendColumnByKey(key);
     using formats::MoveKind;
     auto move = [&](MoveKind kind) {
-        Record(formats::MacroAction::Simple(formats::MacroOp::Move, kind,
-                                            static_cast<std::uint8_t>(shift ? formats::kExtendSelection : 0)));
-        Navigate(kind, shift);
+        recorder_.recordMove(kind, shift);
+        navigate(kind, shift);
         return true;
     };
     switch (key) {
@@ -141,7 +143,7 @@ bool Editor::OnKeyDown(UINT key)
     case VK_INSERT:
         if (ctrl || shift)
             return false;
-        ToggleOverwrite();
+        toggleOverwrite();
         return true;
     case VK_DELETE:
     case VK_BACK:
@@ -166,14 +168,17 @@ void Editor::OnChar(wchar_t unit)
     if (swallow)
         return;
     if (unit == L'\r') {
-        NormalizeKeywordCase(session_.selection().caret);
+        if (options_.normalizeCase)
+            NormalizeKeywordCase(session_, paintLexer_.states(), session_.selection().caret);
         session_.newLine();
     } else if (unit == L'\t') {
         session_.insertTab(Down(VK_SHIFT));
     } else if (unit >= 0x20 && unit != 0x7F) {
-        TypeCharacter(unit);
-        if (session_.selection().caret > 0)
-            NormalizeKeywordCase(session_.selection().caret - 1);
+        const std::string text = DocumentText(typed_.take(unit));
+        if (!text.empty())
+            session_.typeText(text);
+        if (options_.normalizeCase && session_.selection().caret > 0)
+            NormalizeKeywordCase(session_, paintLexer_.states(), session_.selection().caret - 1);
     }
 }
 

@@ -59,7 +59,7 @@ LRESULT Editor::PrintDocument()
         return 0;
     HDC dc = dialog.hDC;
     LOGFONTW font = {};
-    GetObjectW(givenFont_ ? givenFont_ : ownFont_, sizeof font, &font);
+    GetObjectW(fonts_.Base(), sizeof font, &font);
     font.lfHeight = -MulDiv(kPointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
     font.lfWidth = 0;
     HFONT printFont = CreateFontIndirectW(&font);

@@ -21,19 +21,24 @@ std::size_t Editor::caretColumnToKeep() const { return Wrapping() ? CaretViewCol
 
 void Editor::beforeReplace(std::size_t pos, std::size_t length, std::size_t inserted)
 {
-    NoteRowsBeforeEdit(pos, length, inserted);
+    rowsBeforeEdit_.forget();
+    // As many rows as the screen can show below the edit (they are known: they were painted).
+    if (Wrapping())
+        rowsBeforeEdit_.note(Walk(), pos, length, inserted, VisibleLines() + 2);
 }
 
-void Editor::replaceFailed() { rowsBeforeEdit_.valid = false; }
+void Editor::replaceFailed() { rowsBeforeEdit_.forget(); }
 
 void Editor::edited(std::size_t firstLine, bool linesChanged, std::size_t editStart)
 {
     lastEditStart_ = editStart;
-    ForgetMarksFrom(editStart);
-    if (editStart == kUnknownEditStart)
+    if (editStart == kUnknownEditStart) {
+        columnMarks_.forgetAll();
         wrap_.clear();
-    else
+    } else {
+        columnMarks_.forgetFrom(editStart);
         wrap_.forgetFrom(editStart);
+    }
     if (linesChanged || GutterWidth() != paintedGutter_) {
         InvalidateFrom(firstLine);
         if (GutterWidth() != paintedGutter_)
@@ -45,7 +50,7 @@ void Editor::edited(std::size_t firstLine, bool linesChanged, std::size_t editSt
         InvalidateLines(firstLine, firstLine);
         invalidatingEdit_ = false;
     }
-    rowsBeforeEdit_.valid = false;
+    rowsBeforeEdit_.forget();
     NoteLineWidth(CaretLine());
 }
 

@@ -32,50 +32,9 @@ int Digits(long long value)
 
 } // namespace
 
-void Editor::CreateFonts()
-{
-    ownFont_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
-}
-
-void Editor::ReleaseFonts()
-{
-    for (HFONT& font : styledFonts_) {
-        if (font)
-            DeleteObject(font);
-        font = nullptr;
-    }
-    if (ownFont_)
-        DeleteObject(ownFont_);
-    ownFont_ = nullptr;
-}
-
-HFONT Editor::StyledFont(BYTE style)
-{
-    HFONT base = givenFont_ ? givenFont_ : ownFont_;
-    style &= StyleBold | StyleItalic | StyleUnderline;
-    if (style == 0 || !base)
-        return base;
-    if (!styledFonts_[style]) {
-        LOGFONTW font = {};
-        GetObjectW(base, sizeof font, &font);
-        if (style & StyleBold)
-            font.lfWeight = FW_BOLD;
-        font.lfItalic = (style & StyleItalic) ? TRUE : FALSE;
-        font.lfUnderline = (style & StyleUnderline) ? TRUE : FALSE;
-        styledFonts_[style] = CreateFontIndirectW(&font);
-    }
-    return styledFonts_[style] ? styledFonts_[style] : base;
-}
-
 void Editor::SetFont(HFONT font, bool redraw)
 {
-    for (HFONT& styled : styledFonts_) {
-        if (styled)
-            DeleteObject(styled);
-        styled = nullptr;
-    }
-    givenFont_ = font;
+    fonts_.Give(font);
     Relayout();
     if (redraw)
         UpdateWindow(window_);
@@ -98,7 +57,7 @@ void Editor::ApplyWordWrap()
 void Editor::Relayout()
 {
     HDC dc = GetDC(window_);
-    HGDIOBJ old = SelectObject(dc, StyledFont(options_.fontStyles[StyleText]));
+    HGDIOBJ old = SelectObject(dc, fonts_.Styled(options_.fontStyles[StyleText]));
     TEXTMETRICW metrics = {};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
@@ -161,7 +120,7 @@ std::size_t Editor::OffsetAtPoint(POINT point) const
 {
     if (Wrapping()) {
         const long long column = (point.x - TextLeft() + charWidth_ / 2) / static_cast<long long>(charWidth_);
-        return OffsetInRow(RowAtY(point.y), static_cast<std::size_t>(std::max(0LL, column)));
+        return Walk().offsetInRow(RowAtY(point.y), static_cast<std::size_t>(std::max(0LL, column)));
     }
     return offsetOfColumn(Text(), LineAtY(point.y), ColumnAtX(point.x), options_.tabWidth(), Utf8());
 }
@@ -193,64 +152,14 @@ std::size_t Editor::ColumnOf(std::size_t offset) const
     offset = std::min(offset, text.size());
     const std::size_t line = text.lineOfOffset(offset);
     const std::size_t length = text.lineLength(line);
-    if (length <= kLongLineBytes)
+    if (length <= ColumnMarks::kLongLineBytes)
         return columnOfOffset(text, offset, options_.tabWidth(), Utf8());
     if (Wrapping()) {  // the start of the offset's row is a known place close by
         const WrapRows::Row row = Rows().rowOf(text, offset);
         return columnOfOffsetFrom(text, ColumnMark{row.start, row.column}, offset, options_.tabWidth(), Utf8());
     }
     const std::size_t start = text.lineStart(line);
-    const ColumnMark from = NearestMark(start, start + length, offset, static_cast<std::size_t>(-1));
-    const std::size_t column = columnOfOffsetFrom(text, from, offset, options_.tabWidth(), Utf8());
-    // Only a character's first byte starts a walk.
-    const bool startsCharacter =
-        !Utf8() || offset >= text.size() || (static_cast<unsigned char>(text.at(offset)) & 0xC0) != 0x80;
-    if (startsCharacter)
-        RememberMark(ColumnMark{offset, column});
-    return column;
-}
-
-ColumnMark Editor::NearestMark(std::size_t lineStart, std::size_t lineEnd, std::size_t offset,
-                               std::size_t column) const
-{
-    ColumnMark best{lineStart, 0};
-    for (const ColumnMark& mark : MarksForTabSize())
-        if (mark.offset >= lineStart && mark.offset <= lineEnd && mark.offset <= offset && mark.column <= column &&
-            mark.offset > best.offset)
-            best = mark;
-    return best;
-}
-
-// The marks, forgotten first when they were walked with another tab size.
-std::vector<ColumnMark>& Editor::MarksForTabSize() const
-{
-    if (columnMarksTab_ != options_.tabWidth()) {
-        columnMarks_.clear();
-        columnMarksTab_ = options_.tabWidth();
-    }
-    return columnMarks_;
-}
-
-void Editor::RememberMark(ColumnMark mark) const
-{
-    constexpr std::size_t kMarks = 16;
-    for (const ColumnMark& known : MarksForTabSize())
-        if (known.offset == mark.offset)
-            return;
-    if (columnMarks_.size() >= kMarks)
-        columnMarks_.erase(columnMarks_.begin());
-    columnMarks_.push_back(mark);
-}
-
-void Editor::ForgetMarksFrom(std::size_t offset)
-{
-    if (offset == kUnknownEditStart) {
-        columnMarks_.clear();
-        return;
-    }
-    columnMarks_.erase(std::remove_if(columnMarks_.begin(), columnMarks_.end(),
-                                      [offset](const ColumnMark& mark) { return mark.offset >= offset; }),
-                       columnMarks_.end());
+    return columnMarks_.columnOf(text, start, start + length, offset, options_.tabWidth(), Utf8());
 }
 
 void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)
@@ -396,11 +305,12 @@ void Editor::OnVerticalScroll(WORD request, long long thumb)
         }
         top = static_cast<std::size_t>(std::max(0LL, thumb));
         if (request == SB_THUMBTRACK && options_.lineTooltips)
-            ShowLineTooltip(top);
+            lineTooltip_.Show(static_cast<long long>(top) + options_.lineNumbering.firstNumber, options_.tooltipText,
+                              options_.tooltipBackground);
         break;
     }
     case SB_ENDSCROLL:
-        HideLineTooltip();
+        lineTooltip_.Hide();
         return;
     default:
         return;
@@ -441,7 +351,7 @@ void Editor::NoteLineWidth(std::size_t line)
     if (bytes <= widestColumns_ && bytes * options_.tabWidth() <= widestColumns_)
         return; // cannot be wider than what is known
     const std::size_t width =
-        bytes > kLongLineBytes ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
+        bytes > ColumnMarks::kLongLineBytes ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
     if (width > widestColumns_) {
         widestColumns_ = RoundedWidth(width);
         longestLine_ = line;
@@ -477,7 +387,7 @@ void Editor::PlaceCaret()
     const std::size_t column = session_.columnMode() ? session_.blockCaretColumn() : CaretColumn();
     int x = -100, y = -100;
     if (Wrapping()) {
-        const long long rows = RowsFromTop(RowOfOffset(session_.selection().caret), static_cast<long long>(VisibleLines()));
+        const long long rows = Walk().distance(RowPos{topLine_, topRow_}, Walk().rowOfOffset(session_.selection().caret), static_cast<long long>(VisibleLines()));
         if (rows >= 0 && rows < static_cast<long long>(VisibleLines())) {
             x = TextLeft() + static_cast<int>(CaretViewColumn()) * charWidth_;
             y = ViewTop() + static_cast<int>(rows) * lineHeight_;

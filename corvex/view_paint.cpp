@@ -46,22 +46,7 @@ void Editor::Paint()
 void Editor::DrawRows(HDC screen, const RECT& clip)
 {
     const int width = std::max(1, clientWidth_), height = std::max(1, clientHeight_);
-    if (!backDc_ || backWidth_ < width || backHeight_ < height) {
-        if (backDc_) {
-            SelectObject(backDc_, backOld_);
-            DeleteObject(backBitmap_);
-            DeleteDC(backDc_);
-        }
-        backWidth_ = std::max(width, backWidth_);
-        backHeight_ = std::max(height, backHeight_);
-        HDC windowDc = GetDC(window_); // not `screen`: a printing DC may be monochrome
-        backDc_ = CreateCompatibleDC(windowDc);
-        backBitmap_ = CreateCompatibleBitmap(windowDc, backWidth_, backHeight_);
-        ReleaseDC(window_, windowDc);
-        backOld_ = SelectObject(backDc_, backBitmap_);
-        SetBkMode(backDc_, TRANSPARENT);
-        SetTextAlign(backDc_, TA_LEFT | TA_TOP);
-    }
+    HDC back = back_.Fit(window_, width, height);
     paintedGutter_ = GutterWidth();
     for (int row = splitY_ ? 0 : 1; row < 2; ++row) {
         for (int column = splitX_ ? 0 : 1; column < 2; ++column) {
@@ -73,12 +58,12 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
                 DrawPaneRows(pane, clip);
         }
     }
-    PaintSplitter(backDc_);
+    PaintSplitter(back);
     if (ownBars_)
-        bars_.Paint(backDc_, clip);
-    BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, backDc_, clip.left, clip.top,
+        bars_.Paint(back, clip);
+    BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, back, clip.left, clip.top,
            SRCCOPY);
-    if (braceWaits_ && lexStates_.knows(CaretLine()))
+    if (braceWaits_ && paintLexer_.states().knows(CaretLine()))
         RefreshBraceHighlight();
 }
 
@@ -89,7 +74,7 @@ bool Editor::ClipToPane(const Pane& pane, const RECT& clip, int& firstRow, int& 
     if (end <= top || std::max(clip.left, pane.rect.left) >= std::min(clip.right, pane.rect.right))
         return false;
     HRGN region = CreateRectRgnIndirect(&pane.rect);
-    SelectClipRgn(backDc_, region);
+    SelectClipRgn(back_.Dc(), region);
     DeleteObject(region);
     firstRow = (top - origin) / lineHeight_;
     lastRow = (end - 1 - origin) / lineHeight_;
@@ -111,17 +96,17 @@ void Editor::DrawPaneRows(const Pane& pane, const RECT& clip)
         const std::size_t line = topLine + static_cast<std::size_t>(row);
         const bool lexed = colouring && line < Text().lineCount();
         if (lexed) {
-            const lex::LexState cached = lexStates_.cachedAt(line + 1);
-            state = LexForPaint(line, state, spans_);
+            const lex::LexState cached = paintLexer_.states().cachedAt(line + 1);
+            state = paintLexer_.lexLine(Text(), line, state, spans_);
             // An edit changed the state after the last repainted line: the lines below
             // are coloured differently now.
-            if (row == lastRow && state != cached && !estimated_ && line + 1 < Text().lineCount())
+            if (row == lastRow && state != cached && !paintLexer_.guessed() && line + 1 < Text().lineCount())
                 InvalidateFrom(line + 1);
         }
-        PaintGutter(backDc_, line, rect);
-        PaintLine(backDc_, line, pane.leftColumn, rect, clip, lexed ? &spans_ : nullptr);
+        PaintGutter(back_.Dc(), line, rect);
+        PaintLine(back_.Dc(), line, pane.leftColumn, rect, clip, lexed ? &spans_ : nullptr);
     }
-    SelectClipRgn(backDc_, nullptr);
+    SelectClipRgn(back_.Dc(), nullptr);
 }
 
 void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continuation)
@@ -137,7 +122,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
             const int length = std::swprintf(number, 24, L"%lld",
                                              static_cast<long long>(options_.lineNumbering.firstNumber) +
                                                  static_cast<long long>(line));
-            HGDIOBJ old = SelectObject(dc, StyledFont(options_.fontStyles[StyleLineNumbers]));
+            HGDIOBJ old = SelectObject(dc, fonts_.Styled(options_.fontStyles[StyleLineNumbers]));
             SetTextColor(dc, colours[ColourLineNumberText]);
             const int dx[24] = {charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
                                 charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
@@ -187,17 +172,17 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     // A long line is walked from the nearest known column, not from its start.
     const std::size_t length = exists ? Text().lineLength(line) : 0;
     ColumnMark mark;
-    const bool longLine = length > kLongLineBytes;
+    const bool longLine = length > ColumnMarks::kLongLineBytes;
     if (from) {
         mark = *from;
     } else if (longLine) {
         const std::size_t start = Text().lineStart(line);
-        mark = NearestMark(start, start + length, static_cast<std::size_t>(-1), leftColumn);
+        mark = columnMarks_.nearest(start, start + length, static_cast<std::size_t>(-1), leftColumn, options_.tabWidth());
     }
     const LineCells cells =
         BuildLineCells(Text(), line, leftColumn, columns, cellOptions, longLine || from ? &mark : nullptr);
     if (longLine && !from)
-        RememberMark(cells.start);
+        columnMarks_.remember(cells.start, options_.tabWidth());
 
     // The selected columns of this line: [selectedFrom, selectedTo).
     std::size_t selectedFrom = 0, selectedTo = 0;
@@ -254,10 +239,10 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
             ++span;
         return span < spans->size() && (*spans)[span].start <= cells.bytes[k] ? (*spans)[span].kind : lex::TokenKind::Text;
     };
-    HGDIOBJ oldFont = SelectObject(dc, StyledFont(options_.fontStyles[StyleText]));
+    HGDIOBJ oldFont = SelectObject(dc, fonts_.Styled(options_.fontStyles[StyleText]));
     auto flush = [&](std::size_t end) {
         if (end > runStart) {
-            SelectObject(dc, StyledFont(options_.fontStyles[runStyle]));
+            SelectObject(dc, fonts_.Styled(options_.fontStyles[runStyle]));
             SetTextColor(dc, runColour);
             ExtTextOutW(dc, left + static_cast<int>(runColumn - leftColumn) * charWidth_, row.top, ETO_CLIPPED, &rect,
                         cells.glyphs.data() + runStart, static_cast<UINT>(end - runStart), dx.data() + runStart);

@@ -18,72 +18,11 @@ WrapRows& Editor::Rows() const
     return wrap_;
 }
 
-WrapRows::Row Editor::RowAt(RowPos pos) const { return Rows().row(Text(), pos.line, pos.row); }
-
-Editor::RowPos Editor::RowOfOffset(std::size_t offset) const
-{
-    const std::size_t line = Text().lineOfOffset(offset);
-    return RowPos{line, Rows().rowOf(Text(), offset).index};
-}
-
-Editor::RowPos Editor::StepRows(RowPos from, long long delta) const
-{
-    const TextBuffer& text = Text();
-    const std::size_t lastLine = text.lineCount() - 1;
-    RowPos pos{std::min(from.line, lastLine), RowAt(from).index};
-    for (; delta > 0; --delta) {
-        const WrapRows::Row row = RowAt(pos);
-        if (row.end < text.lineStart(pos.line) + text.lineLength(pos.line))
-            ++pos.row;
-        else if (pos.line < lastLine)
-            pos = RowPos{pos.line + 1, 0};
-        else
-            break;
-    }
-    for (; delta < 0; ++delta) {
-        if (pos.row > 0)
-            --pos.row;
-        else if (pos.line > 0)
-            pos = RowPos{pos.line - 1, Rows().rowCount(text, pos.line - 1) - 1};
-        else
-            break;
-    }
-    return pos;
-}
-
-Editor::RowPos Editor::RowAtY(int y) const
+RowPos Editor::RowAtY(int y) const
 {
     y -= ViewTop();
     const long long rows = y < 0 ? -1 - (-y - 1) / lineHeight_ : y / lineHeight_;
-    return StepRows(RowPos{topLine_, topRow_}, rows);
-}
-
-long long Editor::RowsFromTop(RowPos pos, long long limit) const
-{
-    const RowPos top{topLine_, topRow_};
-    const bool above = pos.line < top.line || (pos.line == top.line && pos.row < top.row);
-    RowPos at = top;
-    for (long long k = 0; k <= limit; ++k) {
-        if (at.line == pos.line && at.row == pos.row)
-            return above ? -k : k;
-        const RowPos next = StepRows(at, above ? -1 : 1);
-        if (next.line == at.line && next.row == at.row)
-            break;  // the document's first or last row
-        at = next;
-    }
-    return above ? -(limit + 1) : limit + 1;
-}
-
-std::size_t Editor::OffsetInRow(RowPos pos, std::size_t viewColumn) const
-{
-    const WrapRows::Row row = RowAt(pos);
-    const std::size_t offset = offsetOfColumn(Text(), pos.line, row.column + viewColumn, options_.tabWidth(), Utf8());
-    const std::size_t lineEnd = Text().lineStart(pos.line) + Text().lineLength(pos.line);
-    // The end of a row that is not the line's last is the next row's start: the caret
-    // stays on this row before its last character instead.
-    if (offset >= row.end && row.end < lineEnd)
-        return std::max(row.start, prevCharOffset(Text(), row.end, Utf8()));
-    return std::max(offset, row.start);
+    return Walk().step(RowPos{topLine_, topRow_}, rows);
 }
 
 std::size_t Editor::CaretViewColumn() const
@@ -97,7 +36,7 @@ void Editor::ScrollToRow(RowPos top)
 {
     const std::size_t lastLine = Text().lineCount() - 1;
     top.line = std::min(top.line, lastLine);
-    top.row = RowAt(top).index;
+    top.row = Walk().rowAt(top).index;
     if (top.line == topLine_ && top.row == topRow_ && leftColumn_ == 0)
         return;
     topLine_ = top.line;
@@ -108,41 +47,29 @@ void Editor::ScrollToRow(RowPos top)
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-void Editor::ScrollRows(long long rows) { ScrollToRow(StepRows(RowPos{topLine_, topRow_}, rows)); }
+void Editor::ScrollRows(long long rows) { ScrollToRow(Walk().step(RowPos{topLine_, topRow_}, rows)); }
 
 void Editor::ScrollToCaretRow()
 {
-    const RowPos caret = RowOfOffset(session_.selection().caret);
+    const RowPos caret = Walk().rowOfOffset(session_.selection().caret);
     const long long visible = static_cast<long long>(VisibleLines());
-    const long long distance = RowsFromTop(caret, visible);
+    const long long distance = Walk().distance(RowPos{topLine_, topRow_}, caret, visible);
     if (distance < 0)
         ScrollToRow(caret);
     else if (distance >= visible)
-        ScrollToRow(StepRows(caret, -(visible - 1)));
+        ScrollToRow(Walk().step(caret, -(visible - 1)));
     PlaceCaret();
 }
 
 void Editor::MoveByRows(long long rows, bool extend)
 {
-    const RowPos target = StepRows(RowOfOffset(session_.selection().caret), rows);
-    session_.moveCaret(OffsetInRow(target, session_.preferredColumn()), extend, true);
-}
-
-std::size_t Editor::RowHome(std::size_t caret) const
-{
-    const WrapRows::Row row = Rows().rowOf(Text(), caret);
-    return row.index == 0 ? session_.smartHome(caret) : row.start;
-}
-
-std::size_t Editor::RowEnd(std::size_t caret) const
-{
-    const RowPos pos = RowOfOffset(caret);
-    return OffsetInRow(pos, static_cast<std::size_t>(-1) / 2);
+    const RowPos target = Walk().step(Walk().rowOfOffset(session_.selection().caret), rows);
+    session_.moveCaret(Walk().offsetInRow(target, session_.preferredColumn()), extend, true);
 }
 
 int Editor::YOfRowPos(RowPos pos) const
 {
-    const long long rows = RowsFromTop(pos, static_cast<long long>(VisibleLines()) + 1);
+    const long long rows = Walk().distance(RowPos{topLine_, topRow_}, pos, static_cast<long long>(VisibleLines()) + 1);
     return ViewTop() + static_cast<int>(rows * lineHeight_);
 }
 
@@ -165,69 +92,21 @@ void Editor::InvalidateWrappedLines(std::size_t first, std::size_t last)
         Text().lineOfOffset(lastEditStart_) == first) {
         // Rows above the one before the edit keep their breaks: the rows of a long line
         // are painted again from there on, not from the line's start.
-        y = std::max(y, YOfRowPos(StepRows(RowOfOffset(lastEditStart_), -1)));
+        y = std::max(y, YOfRowPos(Walk().step(Walk().rowOfOffset(lastEditStart_), -1)));
     }
     int bottom = ViewBottom();
     if (same)
         bottom = std::min<long long>(bottom, y + static_cast<long long>(rows + 1) * lineHeight_);
     // Colours carry from row to row (a quote or a comment opened by the edit changes the
     // rows below although their text stays), so a coloured line repaints what is below.
-    if (edit && first == last && !countable && !Colouring() && rowsBeforeEdit_.valid &&
-        rowsBeforeEdit_.line == first) {
-        const long long unchanged = FirstUnchangedRow(first, rowsBeforeEdit_.firstIndex);
+    if (edit && first == last && !countable && !Colouring() && rowsBeforeEdit_.describes(first)) {
+        const long long unchanged = rowsBeforeEdit_.firstUnchanged(Walk(), first, rowsBeforeEdit_.firstIndex());
         if (unchanged >= 0)
             bottom = std::min(bottom, YOfRowPos(RowPos{first, static_cast<std::size_t>(unchanged)}));
     }
-    rowsBeforeEdit_.valid = false;  // it describes one edit only
+    rowsBeforeEdit_.forget();
     RECT area = {0, std::max(ViewTop(), y), clientWidth_, bottom};
     InvalidateRect(window_, &area, FALSE);
-}
-
-void Editor::NoteRowsBeforeEdit(std::size_t pos, std::size_t length, std::size_t inserted)
-{
-    RowsBeforeEdit& before = rowsBeforeEdit_;
-    before.valid = false;
-    if (!Wrapping())
-        return;
-    const TextBuffer& text = Text();
-    const std::size_t line = text.lineOfOffset(pos);
-    const std::size_t lineEnd = text.lineStart(line) + text.lineLength(line);
-    if (text.lineLength(line) < WrapRows::kRememberedLineBytes || pos + length > lineEnd)
-        return;  // a short line counts its rows instead; an edit across lines moves what follows
-    const std::size_t editRow = Rows().rowOf(text, pos).index;
-    before.line = line;
-    before.firstIndex = editRow > 0 ? editRow - 1 : 0;
-    before.starts.clear();
-    // As many rows as the screen can show below the edit (they are known: they were painted).
-    const std::size_t count = VisibleLines() + 2;
-    for (std::size_t k = 0; k < count; ++k) {
-        const WrapRows::Row row = RowAt(RowPos{line, before.firstIndex + k});
-        if (row.index != before.firstIndex + k)
-            break;  // past the line's last row
-        before.starts.push_back(ColumnMark{row.start, row.column});
-    }
-    before.editEnd = pos + length;
-    before.delta = static_cast<long long>(inserted) - static_cast<long long>(length);
-    before.valid = true;
-}
-
-long long Editor::FirstUnchangedRow(std::size_t line, std::size_t from) const
-{
-    // A row that starts where it did, moved by the edit, at the same column and after the
-    // edit's end shows the same text, and so do all rows after it: rows break by the text
-    // from a row's start and its column alone.
-    const RowsBeforeEdit& before = rowsBeforeEdit_;
-    for (std::size_t k = 0; k < before.starts.size(); ++k) {
-        const ColumnMark& old = before.starts[k];
-        const std::size_t index = before.firstIndex + k;
-        if (index < from || old.offset < before.editEnd)
-            continue;
-        const WrapRows::Row now = RowAt(RowPos{line, index});
-        if (now.index == index && static_cast<long long>(now.start) == static_cast<long long>(old.offset) + before.delta &&
-            now.column == old.column)
-            return static_cast<long long>(index);
-    }
-    return -1;
 }
 
 void Editor::NoteCaretLineRows()
@@ -245,35 +124,35 @@ void Editor::DrawWrappedPaneRows(const Pane& pane, const RECT& clip)
         return;
     const TextBuffer& text = Text();
     const bool colouring = Colouring();
-    RowPos pos = StepRows(RowPos{pane.topLine, pane.topRow}, firstRow);
+    RowPos pos = Walk().step(RowPos{pane.topLine, pane.topRow}, firstRow);
     bool pastEnd = false;
     std::size_t lexedLine = static_cast<std::size_t>(-1);
     lex::LexState state = 0;
     for (int k = firstRow; k <= lastRow; ++k) {
         const RECT rect = {pane.rect.left, origin + k * lineHeight_, pane.rect.right, origin + (k + 1) * lineHeight_};
         if (pastEnd) {  // below the last row: an empty row
-            PaintGutter(backDc_, text.lineCount(), rect);
-            PaintLine(backDc_, text.lineCount(), 0, rect, clip, nullptr);
+            PaintGutter(back_.Dc(), text.lineCount(), rect);
+            PaintLine(back_.Dc(), text.lineCount(), 0, rect, clip, nullptr);
             continue;
         }
-        const WrapRows::Row row = RowAt(pos);
+        const WrapRows::Row row = Walk().rowAt(pos);
         if (colouring && lexedLine != pos.line) {
             const lex::LexState start = lexedLine + 1 == pos.line ? state : PaintStartState(pos.line);
-            state = LexForPaint(pos.line, start, spans_);
+            state = paintLexer_.lexLine(Text(), pos.line, start, spans_);
             lexedLine = pos.line;
         }
-        PaintGutter(backDc_, pos.line, rect, row.index > 0);
+        PaintGutter(back_.Dc(), pos.line, rect, row.index > 0);
         const std::size_t lineEnd = text.lineStart(pos.line) + text.lineLength(pos.line);
         // Only this row's columns: the rest of the line is on the rows below.
         const std::size_t columns =
-            row.end < lineEnd ? RowAt(RowPos{pos.line, pos.row + 1}).column - row.column : static_cast<std::size_t>(-1);
+            row.end < lineEnd ? Walk().rowAt(RowPos{pos.line, pos.row + 1}).column - row.column : static_cast<std::size_t>(-1);
         const ColumnMark rowStart{row.start, row.column};
-        PaintLine(backDc_, pos.line, row.column, rect, clip, colouring ? &spans_ : nullptr, columns, &rowStart);
-        const RowPos next = StepRows(pos, 1);
+        PaintLine(back_.Dc(), pos.line, row.column, rect, clip, colouring ? &spans_ : nullptr, columns, &rowStart);
+        const RowPos next = Walk().step(pos, 1);
         pastEnd = next.line == pos.line && next.row == pos.row;
         pos = next;
     }
-    SelectClipRgn(backDc_, nullptr);
+    SelectClipRgn(back_.Dc(), nullptr);
 }
 
 } // namespace corvex

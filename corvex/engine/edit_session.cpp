@@ -140,6 +140,13 @@ std::size_t EditSession::smartHome(std::size_t caret) const
 
 // ---- editing --------------------------------------------------------------------------
 
+void EditSession::afterReplacing(Selection after, std::size_t firstLine)
+{
+    placeSelection(after);
+    view_.repaintAll();
+    afterEdit(firstLine, true);
+}
+
 void EditSession::afterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart)
 {
     ++editCount_;

@@ -141,6 +141,9 @@ public:
     void moveSelectedText(std::size_t to, bool copy);
     bool undo() { return applyUndo(doc_.undo()); }
     bool redo() { return applyUndo(doc_.redo()); }
+    // Changes the caller made to the document as one undo step, leaving the selection
+    // `after`: the whole view is repainted.
+    void afterReplacing(Selection after, std::size_t firstLine);
     // Several changes made as one undo step by the caller, from `firstLine` on.
     void afterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart = kUnknownEditStart);
 

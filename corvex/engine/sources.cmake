@@ -6,9 +6,11 @@ set(CORVEX_ENGINE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/text_document.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_session.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bookmarks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/column_marks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_ops.cpp
   ${CMAKE_CURRENT_LIST_DIR}/word_wrap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/row_walk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scroll_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/code_page.cpp
 )

@@ -1,0 +1,36 @@
+#include "corvex/back_buffer.h"
+
+#include <algorithm>
+
+namespace corvex {
+
+BackBuffer::~BackBuffer() { Release(); }
+
+void BackBuffer::Release()
+{
+    if (!dc_)
+        return;
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+    dc_ = nullptr;
+}
+
+HDC BackBuffer::Fit(HWND window, int width, int height)
+{
+    if (dc_ && width_ >= width && height_ >= height)
+        return dc_;
+    Release();
+    width_ = std::max(width, width_);
+    height_ = std::max(height, height_);
+    HDC windowDc = GetDC(window);
+    dc_ = CreateCompatibleDC(windowDc);
+    bitmap_ = CreateCompatibleBitmap(windowDc, width_, height_);
+    ReleaseDC(window, windowDc);
+    old_ = SelectObject(dc_, bitmap_);
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextAlign(dc_, TA_LEFT | TA_TOP);
+    return dc_;
+}
+
+} // namespace corvex

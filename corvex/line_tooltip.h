@@ -1,0 +1,28 @@
+// While the vertical thumb is dragged, a tooltip beside it names the line that will be
+// at the top of the view.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace corvex {
+
+class LineTooltip {
+public:
+    explicit LineTooltip(HWND owner) : owner_(owner) {}
+    ~LineTooltip();
+    LineTooltip(const LineTooltip&) = delete;
+    LineTooltip& operator=(const LineTooltip&) = delete;
+
+    // `number`: the line's number as shown.
+    void Show(long long number, COLORREF text, COLORREF background);
+    void Hide();
+    void SetColours(COLORREF text, COLORREF background);
+
+private:
+    HWND owner_;
+    HWND tooltip_ = nullptr;
+};
+
+} // namespace corvex

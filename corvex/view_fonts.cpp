@@ -1,0 +1,53 @@
+#include "corvex/view_fonts.h"
+
+#include "corvex/include/corvex.h"
+
+namespace corvex {
+
+ViewFonts::ViewFonts()
+{
+    own_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+}
+
+ViewFonts::~ViewFonts()
+{
+    ReleaseStyled();
+    if (own_)
+        DeleteObject(own_);
+}
+
+void ViewFonts::ReleaseStyled()
+{
+    for (HFONT& font : styled_) {
+        if (font)
+            DeleteObject(font);
+        font = nullptr;
+    }
+}
+
+HFONT ViewFonts::Styled(BYTE style)
+{
+    HFONT base = Base();
+    style &= StyleBold | StyleItalic | StyleUnderline;
+    if (style == 0 || !base)
+        return base;
+    if (!styled_[style]) {
+        LOGFONTW font = {};
+        GetObjectW(base, sizeof font, &font);
+        if (style & StyleBold)
+            font.lfWeight = FW_BOLD;
+        font.lfItalic = (style & StyleItalic) ? TRUE : FALSE;
+        font.lfUnderline = (style & StyleUnderline) ? TRUE : FALSE;
+        styled_[style] = CreateFontIndirectW(&font);
+    }
+    return styled_[style] ? styled_[style] : base;
+}
+
+void ViewFonts::Give(HFONT font)
+{
+    ReleaseStyled();
+    given_ = font;
+}
+
+} // namespace corvex
