@@ -33,4 +33,18 @@ HDC BackBuffer::Fit(HWND window, int width, int height)
     return dc_;
 }
 
+bool BackBuffer::ClipToPane(const RECT& pane, const RECT& clip, int lineHeight, int& firstRow, int& lastRow)
+{
+    const int origin = pane.top;
+    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, pane.bottom);
+    if (end <= top || std::max(clip.left, pane.left) >= std::min(clip.right, pane.right))
+        return false;
+    HRGN region = CreateRectRgnIndirect(&pane);
+    SelectClipRgn(dc_, region);
+    DeleteObject(region);
+    firstRow = (top - origin) / lineHeight;
+    lastRow = (end - 1 - origin) / lineHeight;
+    return true;
+}
+
 } // namespace corvex

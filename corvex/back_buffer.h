@@ -17,6 +17,9 @@ public:
     // printing DC, which may be monochrome); transparent text, aligned at top left.
     HDC Fit(HWND window, int width, int height);
     HDC Dc() const { return dc_; }
+    // Clips drawing to `pane`; its rows [firstRow, lastRow] (of `lineHeight` pixels from
+    // its top) that `clip` touches, or false when it touches none.
+    bool ClipToPane(const RECT& pane, const RECT& clip, int lineHeight, int& firstRow, int& lastRow);
 
 private:
     void Release();

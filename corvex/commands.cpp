@@ -5,6 +5,7 @@
 // saves them); a macro played asks the control for its moves and commands.
 #include "corvex/dialogs/dialogs.h"
 #include "corvex/editor.h"
+#include "corvex/parent_notice.h"
 #include "corvex/macro_store.h"
 
 namespace corvex {
@@ -51,10 +52,14 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         dialogs::SetActiveSearchTarget(&dialogSearch_, window_);
         return dialogs::FindAgain(code == CmdFindPrevious, GetAncestor(window_, GA_ROOT)) ? 1 : 0;
     case CmdToggleBookmark:
+        session_.toggleBookmark();
+        return 1;
+    case CmdClearBookmarks:
+        session_.clearBookmarks();
+        return 1;
     case CmdPreviousBookmark:
     case CmdNextBookmark:
-    case CmdClearBookmarks:
-        RunBookmarkCommand(code);
+        session_.goToBookmark(code == CmdNextBookmark);
         return 1;
     case CmdRecordMacro:
         if (recorder_.recording())
@@ -66,7 +71,7 @@ LRESULT Editor::RunCommand(int code, LPARAM argument)
         return dialogs::ShowSettingsDialog(window_) ? 1 : 0;
     case CmdToggleWordWrap:
         Dispatch(SetWordWrap, options_.wordWrap ? 0 : 1, 0);
-        Notify(NotifySettingsChanged);
+        NotifyParent(window_, NotifySettingsChanged);
         return 1;
     default:
         if (code >= CmdPlayMacro1 && code <= CmdPlayMacro10) {
@@ -82,7 +87,7 @@ void Editor::StopRecording()
 {
     const std::pair<int, formats::Macro> recorded = recorder_.stop();
     StoreMacro(recorded.first, recorded.second);
-    Notify(NotifySettingsChanged);
+    NotifyParent(window_, NotifySettingsChanged);
 }
 
 void Editor::runMacroCommand(const formats::EditorCommand& command)
@@ -90,7 +95,7 @@ void Editor::runMacroCommand(const formats::EditorCommand& command)
     if (command.target == formats::CommandTarget::Control)
         RunCommand(command.code, formats::commandArgument(command.code) == -1 ? -1 : 0);
     else if (command.target == formats::CommandTarget::Program)
-        SendKeyCommand(command.code);
+        SendKeyCommand(window_, command.code);
     else
         Dispatch(command.code, 0, 0);
 }

@@ -3,6 +3,7 @@
 #include "corvex/editor.h"
 #include "corvex/file_io.h"
 #include "corvex/library.h"
+#include "corvex/parent_notice.h"
 
 #include <commctrl.h>
 
@@ -13,6 +14,44 @@ namespace corvex {
 HINSTANCE g_module = nullptr;
 
 namespace {
+
+std::wstring WideOrEmpty(LPARAM text)
+{
+    const auto* wide = reinterpret_cast<const wchar_t*>(text);
+    return wide ? wide : L"";
+}
+
+// GetPosition: the selection's start and end offsets, and the caret's line and column
+// counted from 0 (or from 1 with `shown` 1).
+LRESULT GetPositionRecord(const EditSession& session, std::size_t caretColumn, WPARAM shown, int* record)
+{
+    if (!record)
+        return 0;
+    record[0] = static_cast<int>(session.selection().start());
+    record[1] = static_cast<int>(session.selection().end());
+    const int base = shown == 1 ? 1 : 0;
+    record[2] = static_cast<int>(session.caretLine()) + base;
+    record[3] = static_cast<int>(caretColumn) + base;
+    return 1;
+}
+
+// SaveRecord: the range of `record` (its first two numbers) becomes `text`.
+LRESULT ReplaceRecord(EditSession& session, const int* record, const std::wstring& text, Encoding encoding)
+{
+    if (!record || record[0] < 0 || record[1] < 0)
+        return 0;
+    session.replaceBetween(static_cast<std::size_t>(record[0]), static_cast<std::size_t>(record[1]),
+                           normaliseAllLineEnds(DocumentTextOf(text, encoding)));
+    return 1;
+}
+
+// GetText: the text's size; as much of it as fits into `buffer`, when one is given.
+LRESULT CopyText(const TextBuffer& text, std::size_t capacity, char* buffer)
+{
+    if (buffer)
+        text.copyOut(0, std::min(text.size(), capacity), buffer);
+    return static_cast<LRESULT>(text.size());
+}
 
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -53,30 +92,14 @@ LRESULT Editor::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         result = 0;
     }
     if (overwrite != session_.overwrite())
-        Notify(NotifyOverwriteChanged);
+        NotifyParent(window_, NotifyOverwriteChanged);
     if (modified != session_.document().isModified())
-        Notify(NotifyModifiedChanged);
+        NotifyParent(window_, NotifyModifiedChanged);
     if (selection != session_.selection() || edits != session_.editCount()) {
         RefreshBraceHighlight();
-        Notify(NotifyCaretMoved);
+        NotifyParent(window_, NotifyCaretMoved);
     }
     return result;
-}
-
-void Editor::Notify(UINT code)
-{
-    NMHDR header = {window_, static_cast<UINT_PTR>(GetDlgCtrlID(window_)), code};
-    SendMessageW(GetParent(window_), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-}
-
-void Editor::SendKeyCommand(WORD command)
-{
-    KeyCommandNotify note = {};
-    note.hdr.hwndFrom = window_;
-    note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window_));
-    note.hdr.code = NotifyKeyCommand;
-    note.command = command;
-    SendMessageW(GetParent(window_), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
 }
 
 LRESULT Editor::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
@@ -102,14 +125,18 @@ void Editor::AfterOptionMessage(UINT message, OptionEffect effect)
         InvalidateRect(window_, nullptr, FALSE);
     else if (effect == OptionEffect::Wrap)
         ApplyWordWrap();
-    else if (effect == OptionEffect::Skin)
-        ApplySkin();
+    else if (effect == OptionEffect::Skin) {
+        std::unique_ptr<ScrollBarLook> look = LoadSkinScrollBarLook(options_.skinFolder);
+        skinnedBars_ = look != nullptr;
+        bars_.SetLook(std::move(look));
+        AfterAreaChange();  // the bars may come, go or change their thickness
+    }
     if (message == SetLanguage)
         ResetLexer();
     if (!options_.horizontalSplitter)
-        Unsplit();
+        Unsplit(SplitBar::Rows);
     if (!options_.verticalSplitter)
-        UnsplitColumns();
+        Unsplit(SplitBar::Columns);
     if (message == SetSplitter || message == SetSplitterColour)
         InvalidateRect(window_, nullptr, FALSE);
     if (message == SetTooltipColour) {
@@ -122,18 +149,10 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         Relayout();
-        // Text can be dropped on the control from other programs (OLE keeps a count of
-        // the initialisations of a thread; one that failed is not undone).
-        oleReady_ = SUCCEEDED(OleInitialize(nullptr));
-        if (oleReady_)
-            dropTarget_ = RegisterDropTarget(window_, *this);
+        textDrop_.Register();
         return 0;
     case WM_DESTROY:
-        RevokeDropTarget(window_, dropTarget_);
-        dropTarget_ = nullptr;
-        if (oleReady_)
-            OleUninitialize();
-        oleReady_ = false;
+        textDrop_.Revoke();
         if (recorder_.recording())
             StopRecording();
         dialogs::ClearActiveSearchTarget(window_);
@@ -169,7 +188,10 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
         DestroyCaret();
         return 0;
     case WM_SETFONT:
-        SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
+        fonts_.Give(reinterpret_cast<HFONT>(wParam));
+        Relayout();
+        if (LOWORD(lParam) != 0)
+            UpdateWindow(window_);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(fonts_.Base());
@@ -230,7 +252,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window_)
             bars_.Cancel();
-        if (draggingSplitter_ && reinterpret_cast<HWND>(lParam) != window_)
+        if (splits_.dragging() != SplitBar::None && reinterpret_cast<HWND>(lParam) != window_)
             EndSplitterDrag();
         if (drag_ != Drag::None && reinterpret_cast<HWND>(lParam) != window_) {
             drag_ = Drag::None;
@@ -241,12 +263,8 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kDragTimer)
             OnDragTimer();
-        else if (wParam == kLexTimer)
-            OnLexTimer();
-        else if (wParam == kGapTimer)
-            OnGapTimer();
-        else if (wParam == kWidthTimer)
-            OnWidthTimer();
+        else if (wParam == kLexTimer || wParam == kGapTimer || wParam == kWidthTimer)
+            OnIdleTimer(wParam);
         else if (wParam == kScrollBarTimer)
             bars_.OnTimer();
         return 0;
@@ -292,11 +310,12 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
                 return TRUE;
             }
-            if (const int bar = draggingSplitter_ ? draggingSplitter_ : SplitterAt(point)) {
-                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(bar == 1 ? 32645 : 32644))); // IDC_SIZENS/WE
+            const SplitBar dragged = splits_.dragging();
+            if (const SplitBar bar = dragged != SplitBar::None ? dragged : SplitterAt(point); bar != SplitBar::None) {
+                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(bar == SplitBar::Rows ? 32645 : 32644))); // IDC_SIZENS/WE
                 return TRUE;
             }
-            const bool overText = point.x - ColumnLeft(ColumnAt(point.x)) >= PaneTextLeft();
+            const bool overText = point.x - splits_.columnLeft(splits_.columnAt(point.x)) >= PaneTextLeft();
             const bool overSelection = options_.dragDrop && overText && !session_.columnMode() &&
                                        session_.inSelection(OffsetAtPoint(point)) && drag_ == Drag::None;
             SetCursor(LoadCursorW(nullptr, overSelection || !overText ? MAKEINTRESOURCEW(32512) : MAKEINTRESOURCEW(32513)));
@@ -315,20 +334,28 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case LoadFile:
-        return LoadDocument(AnsiToWide(reinterpret_cast<const char*>(lParam)));
-    case SaveFile:
-        return SaveDocument(AnsiToWide(reinterpret_cast<const char*>(lParam)));
     case LoadFileWide:
+    case SaveFile:
     case SaveFileWide: {
-        const auto* path = reinterpret_cast<const wchar_t*>(lParam);
-        const std::wstring wide = path ? path : L"";
-        return message == LoadFileWide ? LoadDocument(wide) : SaveDocument(wide);
+        const bool wide = message == LoadFileWide || message == SaveFileWide;
+        const std::wstring path = wide ? WideOrEmpty(lParam) : AnsiToWide(reinterpret_cast<const char*>(lParam));
+        if (message == SaveFile || message == SaveFileWide)
+            return file_.Save(path) ? 1 : 0;
+        if (!file_.Load(path))
+            return 0;
+        ShowNewText(0);
+        return 1;
     }
     case BackupStep:
+        return file_.WriteBackupStep(WideOrEmpty(lParam), static_cast<std::size_t>(wParam));
     case RestoreBackup: {
-        const auto* path = reinterpret_cast<const wchar_t*>(lParam);
-        const std::wstring wide = path ? path : L"";
-        return message == BackupStep ? WriteBackupStep(wide, static_cast<std::size_t>(wParam)) : ReadBackup(wide);
+        const std::wstring path = WideOrEmpty(lParam);
+        const std::optional<std::size_t> caret = file_.ReadBackup(path);
+        if (!caret)
+            return 0;
+        ShowNewText(*caret);
+        file_.MarkBackupWritten(path);
+        return 1;
     }
     case GetEditCount:
         return static_cast<LRESULT>(session_.editCount());
@@ -342,17 +369,16 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
         session_.document().forgetSavePoint();
         return 1;
     case SaveRecord:
-        return ReplaceRecord(reinterpret_cast<const int*>(wParam), AnsiToWide(reinterpret_cast<const char*>(lParam)));
-    case SaveRecordWide: {
-        const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-        return ReplaceRecord(reinterpret_cast<const int*>(wParam), text ? std::wstring(text) : std::wstring());
-    }
+        return ReplaceRecord(session_, reinterpret_cast<const int*>(wParam),
+                             AnsiToWide(reinterpret_cast<const char*>(lParam)), file_.encoding());
+    case SaveRecordWide:
+        return ReplaceRecord(session_, reinterpret_cast<const int*>(wParam), WideOrEmpty(lParam), file_.encoding());
     case GetPosition:
-        return GetPositionRecord(wParam, reinterpret_cast<int*>(lParam));
+        return GetPositionRecord(session_, CaretColumn(), wParam, reinterpret_cast<int*>(lParam));
     case IsModified:
         return session_.document().isModified() ? 1 : 0;
     case GetEncoding:
-        switch (encoding_) {
+        switch (file_.encoding()) {
         case Encoding::Utf8: return EncodingUtf8;
         case Encoding::Utf8Bom: return EncodingUtf8Bom;
         case Encoding::Utf16LE: return EncodingUtf16LE;
@@ -369,7 +395,7 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case IsOverwrite:
         return session_.overwrite() ? 1 : 0;
     case Print:
-        return PrintDocument();
+        return PrintText(window_, Text(), fonts_.Base(), file_.name(), options_.tabWidth(), Utf8()) ? 1 : 0;
     case Undo:
         recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         session_.undo();
@@ -380,13 +406,13 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case Cut:
         recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
-        return CutSelection() ? 1 : 0;
+        return clipboard_.Cut() ? 1 : 0;
     case Copy:
         recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
-        return CopySelection() ? 1 : 0;
+        return clipboard_.Copy() ? 1 : 0;
     case Paste:
         recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
-        return PasteClipboard() ? 1 : 0;
+        return clipboard_.Paste() ? 1 : 0;
     case CanUndo:
         return session_.document().canUndo() ? 1 : 0;
     case CanRedo:
@@ -416,7 +442,7 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
         session_.setSelection(static_cast<std::size_t>(wParam), static_cast<std::size_t>(lParam));
         return 1;
     case GetText:
-        return CopyText(static_cast<std::size_t>(wParam), reinterpret_cast<char*>(lParam));
+        return CopyText(Text(), static_cast<std::size_t>(wParam), reinterpret_cast<char*>(lParam));
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
     }
@@ -425,40 +451,6 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
 // With `shown` 0: [0] selection start, [1] selection end (byte offsets), [2] caret line and
 // [3] caret column, 0-based. With 1 the line and column are 1-based, the column counted
 // with tabs expanded, as the status line shows them.
-LRESULT Editor::GetPositionRecord(WPARAM shown, int* record) const
-{
-    if (!record)
-        return 0;
-    record[0] = static_cast<int>(session_.selection().start());
-    record[1] = static_cast<int>(session_.selection().end());
-    const int base = shown == 1 ? 1 : 0;
-    record[2] = static_cast<int>(CaretLine()) + base;
-    record[3] = static_cast<int>(CaretColumn()) + base;
-    return 1;
-}
-
-LRESULT Editor::ReplaceRecord(const int* record, const std::wstring& wide)
-{
-    if (!record || record[0] < 0 || record[1] < 0)
-        return 0;
-    const std::size_t size = session_.document().size();
-    const std::size_t a = std::min<std::size_t>(static_cast<std::size_t>(record[0]), size);
-    const std::size_t b = std::min<std::size_t>(static_cast<std::size_t>(record[1]), size);
-    session_.endColumnMode();
-    session_.document().breakGroup();
-    session_.setSelection(std::min(a, b), std::max(a, b));
-    session_.replaceSelection(normaliseAllLineEnds(DocumentText(wide)), EditKind::Other);
-    return 1;
-}
-
-LRESULT Editor::CopyText(std::size_t capacity, char* buffer) const
-{
-    const std::size_t size = session_.document().size();
-    if (buffer)
-        Text().copyOut(0, std::min(size, capacity), buffer);
-    return static_cast<LRESULT>(size);
-}
-
 bool RegisterControlClass()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};

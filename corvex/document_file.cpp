@@ -1,6 +1,5 @@
-// Loading and saving the document through the file codec: the encoding and line-end
-// style found on load are the ones written on save.
-#include "corvex/editor.h"
+#include "corvex/document_file.h"
+
 #include "corvex/file_io.h"
 
 #include <algorithm>
@@ -10,6 +9,8 @@
 namespace corvex {
 namespace {
 
+constexpr char kBackupMark[] = "Corvex backup 1 ";
+
 std::wstring FileNameOf(const std::wstring& path)
 {
     const std::size_t slash = path.find_last_of(L"\\/");
@@ -18,7 +19,7 @@ std::wstring FileNameOf(const std::wstring& path)
 
 } // namespace
 
-LRESULT Editor::LoadDocument(const std::wstring& path)
+bool DocumentFile::Load(const std::wstring& path)
 {
     // UTF-16 is converted as it is read, so that its bytes (twice the text) are never in
     // memory at once; anything else, and UTF-16 that is not valid, is read whole and
@@ -27,52 +28,23 @@ LRESULT Editor::LoadDocument(const std::wstring& path)
     if (!ReadUtf16File(path, &TextBuffer::recommendedGap, decoded)) {
         std::string bytes;
         if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
-            return 0;
+            return false;
         const std::size_t size = bytes.size();
         decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size), SystemCodePage());
     }
     session_.document().load(std::move(decoded.text), std::move(decoded.lineEndKinds));
     encoding_ = decoded.encoding;
     lineEnd_ = decoded.lineEnd;
-    utf16Fallback_ = decoded.utf16Fallback;
-    documentName_ = FileNameOf(path);
-    ShowNewText(0);
-    return 1;
+    name_ = FileNameOf(path);
+    return true;
 }
 
-// After the whole text was replaced: the view starts over with the caret at `caret`.
-void Editor::ShowNewText(std::size_t caret)
-{
-    session_.endColumnMode();
-    session_.placeSelection(Selection(std::min<std::size_t>(caret, Text().size())));
-    session_.setPreferredColumn(0);
-    topLine_ = leftColumn_ = 0;
-    topRow_ = otherTopRow_ = 0;
-    wrap_.clear();
-    session_.bookmarks().clear();
-    ResetLexer();
-    session_.noteNewText();
-    columnMarks_.forgetAll();
-    NoteLongestLine();
-    UpdateScrollBars();
-    if (caret > 0)
-        ScrollToCaret();
-    PlaceCaret();
-    InvalidateRect(window_, nullptr, FALSE);
-}
-
-namespace {
-
-constexpr char kBackupMark[] = "Corvex backup 1 ";
-
-} // namespace
-
-LRESULT Editor::WriteBackupStep(const std::wstring& path, std::size_t budget)
+int DocumentFile::WriteBackupStep(const std::wstring& path, std::size_t budget)
 {
     char header[64];
     std::snprintf(header, sizeof header, "%s%d %d %lu\n", kBackupMark, static_cast<int>(encoding_),
                   static_cast<int>(lineEnd_), static_cast<unsigned long>(session_.selection().caret));
-    switch (backup_.Step(path, Text(), session_.editCount(), header, budget)) {
+    switch (backup_.Step(path, session_.text(), session_.editCount(), header, budget)) {
     case BackupWriter::Result::Done: return 0;
     case BackupWriter::Result::More: return 1;
     case BackupWriter::Result::Failed: break;
@@ -80,43 +52,40 @@ LRESULT Editor::WriteBackupStep(const std::wstring& path, std::size_t budget)
     return -1;
 }
 
-LRESULT Editor::ReadBackup(const std::wstring& path)
+std::optional<std::size_t> DocumentFile::ReadBackup(const std::wstring& path)
 {
     std::string bytes;
     if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
-        return 0;
+        return std::nullopt;
     const std::size_t lineEnd = bytes.find('\n');
     const std::size_t markLength = sizeof kBackupMark - 1;
     if (lineEnd == std::string::npos || bytes.compare(0, markLength, kBackupMark) != 0)
-        return 0;
+        return std::nullopt;
     int encoding = -1, style = -1;
     unsigned long caret = 0;
     char rest = 0;
     const std::string header = bytes.substr(markLength, lineEnd - markLength);
     if (std::sscanf(header.c_str(), "%d %d %lu%c", &encoding, &style, &caret, &rest) != 3 || encoding < 0 ||
         encoding > static_cast<int>(Encoding::CodePage) || style < 0 || style > static_cast<int>(LineEnd::CR))
-        return 0;
+        return std::nullopt;
     bytes.erase(0, lineEnd + 1);
     session_.document().load(std::move(bytes), {});
     session_.document().forgetSavePoint();
     encoding_ = static_cast<Encoding>(encoding);
     lineEnd_ = static_cast<LineEnd>(style);
-    utf16Fallback_ = false;
-    ShowNewText(caret);
-    backup_.MarkWritten(path, session_.editCount());
-    return 1;
+    return static_cast<std::size_t>(caret);
 }
 
-LRESULT Editor::SaveDocument(const std::wstring& path)
+bool DocumentFile::Save(const std::wstring& path)
 {
     if (path.empty())
-        return 0;
+        return false;
     // Encoded piece by piece straight into the file: saving never holds a second copy of
     // the document.
     bool unwritable = false;
     auto save = [&](Encoding encoding) {
         return WriteFileSafely(path, [&](const ByteSink& sink) {
-            return encodeFileInPieces(Text(), encoding, lineEnd_, SystemCodePage(), [&](std::string_view piece) {
+            return encodeFileInPieces(session_.text(), encoding, lineEnd_, SystemCodePage(), [&](std::string_view piece) {
                 unwritable = unwritable || !sink(piece);
                 return !unwritable;
             });
@@ -131,11 +100,13 @@ LRESULT Editor::SaveDocument(const std::wstring& path)
         saved = save(written);
     }
     if (!saved)
-        return 0;
+        return false;
     encoding_ = written;
     session_.document().setSavePoint();
-    documentName_ = FileNameOf(path);
-    return 1;
+    name_ = FileNameOf(path);
+    return true;
 }
+
+void DocumentFile::MarkBackupWritten(const std::wstring& path) { backup_.MarkWritten(path, session_.editCount()); }
 
 } // namespace corvex

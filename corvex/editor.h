@@ -1,21 +1,21 @@
 // One editing control's window: the view and controller of an edit session (the
-// document, its selection and the editing rules, engine/edit_session.h), with the view's
-// scroll state and fonts, and the mouse state. The window procedure (control_window.cpp)
-// owns one Editor per "Corvex" window. Beside the session it keeps the macro recorder and
-// the session's search (session/), and the dialogs' view of that search
-// (dialog_search_target.h). Its member functions live in files by concern:
-//   view_layout.cpp    fonts, metrics, line/column/pixel mapping, scrolling, scroll bars
+// document, its selection and the editing rules, engine/edit_session.h). Messages come in
+// (control_window.cpp decodes the control's own apart from the window's); drawing and
+// scrolling go out. The window procedure owns one Editor per "Corvex" window.
+//
+// Beside the session it keeps objects of their own: the document's file and backup
+// (document_file.h), the macro recorder, the session's search and the lexer states
+// painting learns (session/), the dialogs' view of the search (dialog_search_target.h),
+// the clipboard (session_clipboard.h), OLE drag and drop (text_drop.h), the splits into
+// panes, the widest line, the column marks and the wrapped rows (engine/), the fonts,
+// the back buffer and the line tooltip. Its member functions live in files by concern:
+//   view_layout.cpp    metrics, line/column/pixel mapping, scrolling, scroll bars, idle work
 //   view_paint.cpp     double-buffered painting of the visible lines
-//   selection.cpp      caret moves by lines, the gap following the caret
-//   column_editing.cpp column selection from the keyboard
+//   wrapped_view.cpp   the view with word wrap on
 //   session_view.cpp   the view's side of the edit session
-//   keyboard.cpp       keys and hot keys
-//   mouse.cpp          clicks, drags, drag and drop, wheel
-//   document_file.cpp  load and save through the file codec
-//   clipboard.cpp      cut, copy, paste
-//   printing.cpp       the print command
-//   syntax.cpp         the language, the lexer states and keyword case
-//   bookmarks_view.cpp bookmark commands
+//   keyboard.cpp       keys, hot keys and caret moves by kind
+//   mouse.cpp          clicks, drags, the wheel
+//   syntax.cpp         the language and the lexer states painting starts from
 //   commands.cpp       the Command message, and the host of a macro being played
 //   splitter.cpp       the splits into two or four panes
 //   pane_scroll_bars.cpp  the control's own scroll bars (with a skin, or split panes)
@@ -23,7 +23,7 @@
 #pragma once
 
 #include "corvex/back_buffer.h"
-#include "corvex/backup_writer.h"
+#include "corvex/document_file.h"
 #include "corvex/dialog_search_target.h"
 #include "corvex/engine/bookmarks.h"
 #include "corvex/engine/column_marks.h"
@@ -31,9 +31,11 @@
 #include "corvex/dialogs/wide_text.h"
 #include "corvex/engine/edit_session.h"
 #include "corvex/engine/file_codec.h"
+#include "corvex/engine/pane_splits.h"
 #include "corvex/engine/row_walk.h"
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
+#include "corvex/engine/widest_line.h"
 #include "corvex/engine/word_wrap.h"
 #include "corvex/formats/macro.h"
 #include "corvex/line_tooltip.h"
@@ -41,10 +43,13 @@
 #include "corvex/ole_drag_drop.h"
 #include "corvex/options.h"
 #include "corvex/own_scroll_bars.h"
+#include "corvex/printing.h"
+#include "corvex/session_clipboard.h"
 #include "corvex/session/macro_player.h"
 #include "corvex/session/macro_recorder.h"
 #include "corvex/session/paint_lexer.h"
 #include "corvex/session/session_search.h"
+#include "corvex/text_drop.h"
 #include "corvex/text_form.h"
 #include "corvex/view_fonts.h"
 
@@ -69,7 +74,7 @@ constexpr UINT_PTR kWidthTimer = 4;
 class Editor : private SessionView,
                private MacroActionHost,
                private LineChangeListener,
-               private DropHost,
+               private DropView,
                private ScrollBarHost {
 public:
     explicit Editor(HWND window);
@@ -82,58 +87,28 @@ private:
     // ---- syntax.cpp
     void linesReplaced(std::size_t first, std::size_t oldCount, std::size_t newCount) override;
 
-    // ---- ole_drop.cpp: dragging text out, and DropHost for text dropped on the control
-    void DragOut();
-    bool DraggingOut() const override { return draggingOut_; }
-    void ShowDropPoint(POINT client) override;
-    void HideDropPoint() override;
-    void DropText(POINT client, const std::wstring& text, bool copy) override;
     void ResetLexer();
     bool Colouring() const;
     // The state at the start of `line` for painting: exact, or a guess after a far jump
     // (then the lex timer learns the way there).
     lex::LexState PaintStartState(std::size_t line);
-    void OnLexTimer();
-    void OnGapTimer();
-    void OnWidthTimer();
-
-    // ---- bookmarks_view.cpp
-    void RunBookmarkCommand(int code);
+    void OnIdleTimer(UINT_PTR timer);
 
     // ---- commands.cpp: macros
     // Stores the macro recorded and tells the parent that the settings changed.
     void StopRecording();
     void runMacroCommand(const formats::EditorCommand& command) override;
 
-    // ---- splitter.cpp
-    // The panes: rows 0 (upper, only with a horizontal split) and 1, columns 0 (left,
-    // only with a vertical split) and 1. The active pane's first line and column are
-    // topLine_ and leftColumn_; the other row's and column's are otherTop_/otherLeft_.
-    int RowTop(int row) const { return row == 0 ? 0 : splitY_ ? splitY_ + kSplitBarSize : 0; }
-    int RowBottom(int row) const { return row == 0 ? splitY_ : AreaBottom(); }
-    int ColumnLeft(int column) const { return column == 0 ? 0 : splitX_ ? splitX_ + kSplitBarSize : 0; }
-    int ColumnRight(int column) const { return column == 0 ? splitX_ : AreaRight(); }
-    int ViewTop() const { return RowTop(activeRow_); }
-    int ViewBottom() const { return RowBottom(activeRow_); }
-    int ViewLeft() const { return ColumnLeft(activeColumn_); }
-    int ViewRight() const { return ColumnRight(activeColumn_); }
-    std::size_t RowTopLine(int row) const { return row == activeRow_ ? topLine_ : otherTop_; }
-    std::size_t RowTopRow(int row) const { return row == activeRow_ ? topRow_ : otherTopRow_; }
-    std::size_t ColumnLeftColumn(int column) const { return column == activeColumn_ ? leftColumn_ : otherLeft_; }
-    int RowAt(int y) const { return splitY_ && y < splitY_ + kSplitBarSize / 2 ? 0 : 1; }
-    int ColumnAt(int x) const { return splitX_ && x < splitX_ + kSplitBarSize / 2 ? 0 : 1; }
+    // ---- splitter.cpp: the splits into panes (engine/pane_splits.h)
+    int ViewTop() const { return splits_.rowTop(splits_.activeRow()); }
+    int ViewBottom() const { return splits_.rowBottom(splits_.activeRow(), AreaBottom()); }
+    int ViewLeft() const { return splits_.columnLeft(splits_.activeColumn()); }
+    int ViewRight() const { return splits_.columnRight(splits_.activeColumn(), AreaRight()); }
     void ActivatePane(int row, int column);
-    // The other row (column) of panes takes the active one's place: its first line (and
-    // row) or first column become topLine_/topRow_ or leftColumn_.
-    void TradeRows();
-    void TradeColumns();
-    RECT SplitBoxRect() const;
-    RECT ColumnSplitBoxRect() const;
-    int SplitterAt(POINT point) const; // 0 none, 1 the horizontal bar or box, 2 the vertical one
+    SplitBar SplitterAt(POINT point) const;
     void DragSplitter(POINT point);
     void EndSplitterDrag();
-    void Unsplit();
-    void UnsplitColumns();
+    void Unsplit(SplitBar bar);
     void AfterSplitChange();
     void PaintSplitter(HDC dc);
     void InvalidateOtherRow();
@@ -148,7 +123,6 @@ private:
     {
         return clientHeight_ - (ownBars_ && options_.horizontalScrollBar ? bars_.Look().Thickness(false) : 0);
     }
-    void ApplySkin();             // after the skin folder was given
     void FitSplitsToArea();       // ends a split that no longer fits
     // The text area changed size while the window did not (bars came, went or changed
     // their thickness): as WM_SIZE does.
@@ -168,15 +142,9 @@ private:
     void AfterOptionMessage(UINT message, OptionEffect effect);
     LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Notify(UINT code);
-    void SendKeyCommand(WORD command);
     LRESULT RunCommand(int code, LPARAM argument = 0);
-    LRESULT GetPositionRecord(WPARAM shown, int* record) const;
-    LRESULT ReplaceRecord(const int* record, const std::wstring& text);
-    LRESULT CopyText(std::size_t capacity, char* buffer) const;
 
     // ---- view_layout.cpp
-    void SetFont(HFONT font, bool redraw);
     void Relayout();
     void ApplyWordWrap();  // after the option changed
     int GutterWidth() const;
@@ -186,9 +154,8 @@ private:
     std::size_t VisibleColumns() const;
     std::size_t LineAtY(int y) const;
     std::size_t ColumnAtX(int x) const;
-    std::size_t OffsetAtPoint(POINT point) const;
+    std::size_t OffsetAtPoint(POINT point) const override;
     int YOfLine(std::size_t line) const;
-    std::size_t CaretLine() const;
     std::size_t CaretColumn() const;
     std::size_t ColumnOf(std::size_t offset) const;
     void ScrollTo(std::size_t topLine, std::size_t leftColumn);
@@ -198,8 +165,6 @@ private:
     // scroll bar tells it).
     void OnVerticalScroll(WORD request, long long thumb = -1);
     void OnHorizontalScroll(WORD request, long long thumb = -1);
-    void NoteLineWidth(std::size_t line);
-    void NoteLongestLine();
     void PlaceCaret();
     void InvalidateLines(std::size_t first, std::size_t last);
     void InvalidateFrom(std::size_t line);
@@ -212,9 +177,6 @@ private:
         RECT rect;
     };
     void DrawPaneRows(const Pane& pane, const RECT& clip);
-    // Clips the back buffer to the pane; the pane's rows [firstRow, lastRow] that `clip`
-    // touches, or false when it touches none.
-    bool ClipToPane(const Pane& pane, const RECT& clip, int& firstRow, int& lastRow);
     // At most `maxColumns` columns from `leftColumn` (a wrapped row's share of its line),
     // walked from `from` (a known place at or before leftColumn) when given.
     void PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const RECT& row, const RECT& clip,
@@ -232,7 +194,7 @@ private:
     void ScrollToRow(RowPos top);
     void ScrollRows(long long rows);
     void ScrollToCaretRow();
-    void MoveByRows(long long rows, bool extend);
+    void MoveByLines(long long lines, bool extend);
     int YOfRowPos(RowPos pos) const;
     void DrawWrappedPaneRows(const Pane& pane, const RECT& clip);
     void InvalidateWrappedLines(std::size_t first, std::size_t last);
@@ -243,13 +205,10 @@ private:
     WrapCheck wrapCheck_;  // the rows the last repainted line had
     std::size_t lastEditStart_ = kUnknownEditStart;  // where the last edit began
     bool invalidatingEdit_ = false;                  // the invalidation is an edit's
-    void NoteCaretLineRows();                        // wrapCheck_ for the caret's line
     RowsBeforeEdit rowsBeforeEdit_;
 
-    // ---- selection.cpp
-    bool Utf8() const { return isUtf8Text(encoding_); }
+    bool Utf8() const { return isUtf8Text(file_.encoding()); }
     const TextBuffer& Text() const { return session_.text(); }
-    void MoveVertically(long lines, bool extend);
 
     // ---- session_view.cpp: SessionView, the view's side of the edit session
     EditRules rules() const override;
@@ -266,12 +225,6 @@ private:
     void columnBlockStarted() override;
     void stepTaken(const EditStep& step) override { recorder_.recordStep(step); }
 
-    // ---- column_editing.cpp
-    // Alt+Shift with an arrow or page key: starts or extends the column block.
-    bool ExtendColumnByKey(UINT key);
-    std::string DocumentText(const std::wstring& text) const { return DocumentTextOf(text, encoding_); }
-    // The selection as it goes to the clipboard or another program: UTF-16, CRLF line ends.
-    std::wstring TransferText() const;
 
     // ---- keyboard.cpp
     bool OnKeyDown(UINT key);
@@ -287,34 +240,15 @@ private:
     void OnDragTimer();
     void DragTo(POINT point);
 
-    // ---- document_file.cpp
-    LRESULT LoadDocument(const std::wstring& path);
-    LRESULT SaveDocument(const std::wstring& path);
-    // One step of writing the backup at `path` (backup_writer.h): 0 written (or already
-    // current), 1 more to do, -1 failed.
-    LRESULT WriteBackupStep(const std::wstring& path, std::size_t budget);
-    // Takes the document from the backup at `path`, modified; 0 when it cannot be read.
-    LRESULT ReadBackup(const std::wstring& path);
+    // ---- view_layout.cpp: after the whole text was replaced
     void ShowNewText(std::size_t caret);
-
-    // ---- clipboard.cpp
-    bool CopySelection();
-    bool CutSelection();
-    bool PasteClipboard();
-
-    // ---- printing.cpp
-    LRESULT PrintDocument();
 
     HWND window_;
     EditSession session_{*this};
-    Encoding encoding_ = Encoding::Utf8;
-    LineEnd lineEnd_ = LineEnd::CRLF;
-    bool utf16Fallback_ = false;
-    std::wstring documentName_;
+    DocumentFile file_{session_};
     Options options_;
     bool whitespaceShown_ = false;
 
-    BackupWriter backup_;
     TypedUnits typed_;
     bool swallowChar_ = false;
 
@@ -338,8 +272,8 @@ private:
 
     // Scroll state.
     std::size_t topLine_ = 0, leftColumn_ = 0;
-    std::size_t widestColumns_ = 0;   // the horizontal range: the longest line, or the caret's column
-    std::size_t longestLine_ = 0;     // the line widestColumns_ was last measured on
+    std::size_t topRow_ = 0;          // with word wrap: the active pane's first row within topLine_
+    WidestLine widest_;               // the horizontal range
     int scrollLines_ = -1, scrollColumns_ = -1, scrollPageLines_ = -1, scrollPageColumns_ = -1;
     int scrollTop_ = -1, scrollLeft_ = -1;
     int shownBars_ = -1;              // the window's bars: bit 0 horizontal, bit 1 vertical
@@ -358,16 +292,6 @@ private:
     POINT lastMouse_ = {};
     std::size_t dragOrigin_ = 0;      // word/line drags: start of the first unit
     std::size_t dragOriginEnd_ = 0;
-    std::size_t dropOffset_ = 0;
-    // OLE drag and drop: the registered drop target, a drag of our text under way (and
-    // where it was dropped when it came back onto this control), the drop caret shown.
-    bool oleReady_ = false;
-    IDropTarget* dropTarget_ = nullptr;
-    bool draggingOut_ = false;
-    bool selfDropped_ = false;
-    bool selfDropCopy_ = false;
-    std::size_t selfDropOffset_ = 0;
-    bool dropShown_ = false;
     DWORD lastClickTime_ = 0;
     POINT lastClickPoint_ = {};
     int clickCount_ = 0;
@@ -378,18 +302,8 @@ private:
     PaintLexer paintLexer_;
     std::vector<lex::Span> spans_;
 
-    // The splits: a horizontal bar makes an upper and a lower row, a vertical bar a left
-    // and a right column; both make four panes.
-    static constexpr int kSplitBarSize = 5;
-    int splitY_ = 0;                  // top of the horizontal bar; 0 not split
-    int splitX_ = 0;                  // left of the vertical bar; 0 not split
-    int activeRow_ = 1, activeColumn_ = 1;
-    std::size_t otherTop_ = 0;        // first line of the row that is not active
-    std::size_t topRow_ = 0;          // with word wrap: the active pane's first row within topLine_
-    std::size_t otherTopRow_ = 0;     // and that of the row that is not active
+    PaneSplits splits_{PaneSplits::ActiveStart{topLine_, topRow_, leftColumn_}};
     mutable WrapRows wrap_;
-    std::size_t otherLeft_ = 0;       // first column of the column that is not active
-    int draggingSplitter_ = 0;        // which bar is being dragged, as SplitterAt
 
     // The bracket at the caret and its partner (offsets), painted with the matched-brace
     // colour; kNoBrace when there is none.
@@ -399,7 +313,9 @@ private:
 
     MacroRecorder recorder_;
     SessionSearch search_{session_, recorder_};
-    DialogSearchTarget dialogSearch_{session_, search_, encoding_};
+    DialogSearchTarget dialogSearch_{session_, search_, file_.encoding()};
+    SessionClipboard clipboard_{window_, session_, file_.encoding()};
+    TextDrop textDrop_{window_, session_, clipboard_, file_.encoding(), *this};
 };
 
 } // namespace corvex

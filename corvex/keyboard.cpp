@@ -2,7 +2,10 @@
 // program's key commands), then navigation with Shift extending the selection, Ctrl
 // moving by words or to the document's ends, and the editing keys.
 #include "corvex/editor.h"
+#include "corvex/parent_notice.h"
 #include "corvex/hotkeys.h"
+
+#include <algorithm>
 
 namespace corvex {
 namespace {
@@ -13,6 +16,21 @@ std::uint8_t Modifiers()
 {
     return static_cast<std::uint8_t>((Down(VK_CONTROL) ? formats::kCtrl : 0) | (Down(VK_SHIFT) ? formats::kShift : 0) |
                                      (Down(VK_MENU) ? formats::kAlt : 0));
+}
+
+// Alt+Shift with an arrow or page key: how far it moves the corner of a column block.
+bool ColumnStepOf(UINT key, long long page, long long& lines, long long& columns)
+{
+    lines = columns = 0;
+    switch (key) {
+    case VK_LEFT: columns = -1; return true;
+    case VK_RIGHT: columns = 1; return true;
+    case VK_UP: lines = -1; return true;
+    case VK_DOWN: lines = 1; return true;
+    case VK_PRIOR: lines = -page; return true;
+    case VK_NEXT: lines = page; return true;
+    default: return false;
+    }
 }
 
 } // namespace
@@ -28,7 +46,7 @@ bool Editor::RunHotKey(UINT key)
         break;
     case formats::CommandTarget::Program:
         recorder_.recordCommand(command->target, command->code);
-        SendKeyCommand(command->code);
+        SendKeyCommand(window_, command->code);
         break;
     case formats::CommandTarget::Message:
         Dispatch(command->code, 0, 0);
@@ -57,7 +75,7 @@ void Editor::navigate(formats::MoveKind kind, bool extend)
         break;
     case MoveKind::Up:
     case MoveKind::Down:
-        MoveVertically(kind == MoveKind::Up ? -1 : 1, extend);
+        MoveByLines(kind == MoveKind::Up ? -1 : 1, extend);
         break;
     case MoveKind::LineStart: {
         // With wrap, Home goes to the row's start; on a line's first row as without wrap.
@@ -66,7 +84,7 @@ void Editor::navigate(formats::MoveKind kind, bool extend)
         break;
     }
     case MoveKind::LineEnd:
-        session_.moveCaret(Wrapping() ? Walk().rowEnd(caret) : Text().lineEnd(CaretLine()), extend);
+        session_.moveCaret(Wrapping() ? Walk().rowEnd(caret) : Text().lineEnd(session_.caretLine()), extend);
         break;
     case MoveKind::DocumentStart:
         session_.moveCaret(0, extend);
@@ -80,12 +98,11 @@ void Editor::navigate(formats::MoveKind kind, bool extend)
         const long move = kind == MoveKind::PageUp ? -page : page;
         if (Wrapping()) {
             ScrollRows(move);
-            MoveVertically(move, extend);
-            break;
+        } else {
+            const long long top = static_cast<long long>(topLine_) + move;
+            ScrollTo(static_cast<std::size_t>(top < 0 ? 0 : top), leftColumn_);
         }
-        const long long top = static_cast<long long>(topLine_) + move;
-        ScrollTo(static_cast<std::size_t>(top < 0 ? 0 : top), leftColumn_);
-        MoveVertically(move, extend);
+        MoveByLines(move, extend);
         break;
     }
     }
@@ -109,8 +126,14 @@ bool Editor::OnKeyDown(UINT key)
         return true;
     }
     const bool ctrl = Down(VK_CONTROL), shift = Down(VK_SHIFT);
-    if (Down(VK_MENU))
-        return shift && !ctrl && !Wrapping() && ExtendColumnByKey(key);
+    if (Down(VK_MENU)) {  // a column selection from the keyboard (wrapped rows share no columns)
+        long long lines = 0, columns = 0;
+        if (!shift || ctrl || Wrapping() ||
+            !ColumnStepOf(key, static_cast<long long>(std::max<std::size_t>(1, VisibleLines())), lines, columns))
+            return false;
+        session_.moveColumnCorner(lines, columns);
+        return true;
+    }
     using formats::MoveKind;
     auto move = [&](MoveKind kind) {
         recorder_.recordMove(kind, shift);
@@ -174,7 +197,7 @@ void Editor::OnChar(wchar_t unit)
     } else if (unit == L'\t') {
         session_.insertTab(Down(VK_SHIFT));
     } else if (unit >= 0x20 && unit != 0x7F) {
-        const std::string text = DocumentText(typed_.take(unit));
+        const std::string text = DocumentTextOf(typed_.take(unit), file_.encoding());
         if (!text.empty())
             session_.typeText(text);
         if (options_.normalizeCase && session_.selection().caret > 0)

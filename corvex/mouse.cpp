@@ -32,12 +32,12 @@ void Editor::OnButtonDown(POINT point, WPARAM keys, bool doubleClick)
     lastClickTime_ = now;
     lastClickPoint_ = point;
     dragStart_ = lastMouse_ = point;
-    if (const int bar = SplitterAt(point)) {
-        draggingSplitter_ = bar;
+    if (const SplitBar bar = SplitterAt(point); bar != SplitBar::None) {
+        splits_.startDrag(bar);
         SetCapture(window_);
         return;
     }
-    ActivatePane(RowAt(point.y), ColumnAt(point.x));
+    ActivatePane(splits_.rowAt(point.y), splits_.columnAt(point.x));
 
     const bool shift = (keys & MK_SHIFT) != 0;
     const bool alt = GetKeyState(VK_MENU) < 0;
@@ -105,10 +105,16 @@ void Editor::DragTo(POINT point)
         [[fallthrough]];
     case Drag::Move:
         if (point.x < 0 || point.y < 0 || point.x >= clientWidth_ || point.y >= clientHeight_) {
-            DragOut();  // on to another window or program
+            // On to another window or program: the drag inside the window ends.
+            drag_ = Drag::None;
+            KillTimer(window_, kDragTimer);
+            if (GetCapture() == window_)
+                ReleaseCapture();
+            InvalidateRect(window_, nullptr, FALSE);
+            textDrop_.DragOut();
             break;
         }
-        dropOffset_ = offset;
+        textDrop_.ShowMovePoint(offset);
         InvalidateRect(window_, nullptr, FALSE);
         break;
     case Drag::None:
@@ -118,7 +124,7 @@ void Editor::DragTo(POINT point)
 
 void Editor::OnMouseMove(POINT point, WPARAM keys)
 {
-    if (draggingSplitter_) {
+    if (splits_.dragging() != SplitBar::None) {
         DragSplitter(point);
         return;
     }
@@ -130,7 +136,7 @@ void Editor::OnMouseMove(POINT point, WPARAM keys)
 
 void Editor::OnButtonUp(POINT point, WPARAM keys)
 {
-    if (draggingSplitter_) {
+    if (splits_.dragging() != SplitBar::None) {
         EndSplitterDrag();
         return;
     }
@@ -175,7 +181,7 @@ void Editor::OnDragTimer()
 void Editor::OnRightButtonDown(POINT point)
 {
     SetFocus(window_);
-    ActivatePane(RowAt(point.y), ColumnAt(point.x));
+    ActivatePane(splits_.rowAt(point.y), splits_.columnAt(point.x));
     const std::size_t offset = OffsetAtPoint(point);
     if (!session_.inSelection(offset) && !session_.columnMode())
         session_.moveCaret(offset, false);

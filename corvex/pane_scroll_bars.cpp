@@ -12,20 +12,13 @@
 
 namespace corvex {
 
-void Editor::ApplySkin()
-{
-    std::unique_ptr<ScrollBarLook> look = LoadSkinScrollBarLook(options_.skinFolder);
-    skinnedBars_ = look != nullptr;
-    bars_.SetLook(std::move(look));
-    AfterAreaChange();  // the bars may come, go or change their thickness
-}
-
 void Editor::FitSplitsToArea()
 {
-    if (splitY_ && splitY_ + kSplitBarSize + lineHeight_ > AreaBottom())
-        Unsplit();
-    if (splitX_ && splitX_ + kSplitBarSize + charWidth_ > AreaRight())
-        UnsplitColumns();
+    const int bar = PaneSplits::kBarSize;
+    if (splits_.barY() && splits_.barY() + bar + lineHeight_ > AreaBottom())
+        Unsplit(SplitBar::Rows);
+    if (splits_.barX() && splits_.barX() + bar + charWidth_ > AreaRight())
+        Unsplit(SplitBar::Columns);
 }
 
 void Editor::AfterAreaChange()
@@ -44,23 +37,24 @@ void Editor::LayOutOwnBars()
     const bool vertical = options_.verticalScrollBar != 0, horizontal = options_.horizontalScrollBar != 0;
     if (vertical) {
         const long long lines = static_cast<long long>(Text().lineCount());
-        for (int row = splitY_ ? 0 : 1; row < 2; ++row) {
-            const long long page = std::max(1, (RowBottom(row) - RowTop(row)) / lineHeight_);
-            bars.push_back(OwnScrollBar{true, row, RECT{AreaRight(), RowTop(row), clientWidth_, RowBottom(row)},
-                                        ScrollRange{lines - 1, page, static_cast<long long>(RowTopLine(row))}});
+        for (int row = splits_.barY() ? 0 : 1; row < 2; ++row) {
+            const int top = splits_.rowTop(row), bottom = splits_.rowBottom(row, AreaBottom());
+            const long long page = std::max(1, (bottom - top) / lineHeight_);
+            bars.push_back(OwnScrollBar{true, row, RECT{AreaRight(), top, clientWidth_, bottom},
+                                        ScrollRange{lines - 1, page, static_cast<long long>(splits_.rowTopLine(row))}});
         }
     }
     if (horizontal) {
-        for (int column = splitX_ ? 0 : 1; column < 2; ++column) {
-            const long long page =
-                std::max(1, (ColumnRight(column) - ColumnLeft(column) - PaneTextLeft()) / charWidth_);
+        for (int column = splits_.barX() ? 0 : 1; column < 2; ++column) {
+            const int left = splits_.columnLeft(column), right = splits_.columnRight(column, AreaRight());
+            const long long page = std::max(1, (right - left - PaneTextLeft()) / charWidth_);
             // With word wrap nothing is wider than the view: the bar has nothing to do.
             const ScrollRange range =
                 Wrapping() ? ScrollRange{0, 1, 0}
-                           : ScrollRange{static_cast<long long>(widestColumns_) + page / 2, page,
-                                         static_cast<long long>(ColumnLeftColumn(column))};
+                           : ScrollRange{static_cast<long long>(widest_.columns()) + page / 2, page,
+                                         static_cast<long long>(splits_.columnLeftColumn(column))};
             bars.push_back(OwnScrollBar{false, column,
-                                        RECT{ColumnLeft(column), AreaBottom(), ColumnRight(column), clientHeight_}, range});
+                                        RECT{left, AreaBottom(), right, clientHeight_}, range});
         }
     }
     if (vertical && horizontal)
@@ -70,7 +64,8 @@ void Editor::LayOutOwnBars()
 
 void Editor::ScrollRequest(bool vertical, int index, WORD request, long long thumbPosition)
 {
-    const bool other = vertical ? splitY_ && index != activeRow_ : splitX_ && index != activeColumn_;
+    const bool other = vertical ? splits_.barY() && index != splits_.activeRow()
+                                : splits_.barX() && index != splits_.activeColumn();
     if (!other) {
         if (vertical)
             OnVerticalScroll(request, thumbPosition);
@@ -81,13 +76,13 @@ void Editor::ScrollRequest(bool vertical, int index, WORD request, long long thu
     // The row (or column) that is not active scrolls as the active one would, and stays
     // inactive: the keyboard and the caret remain where they are.
     if (vertical) {
-        TradeRows();
+        splits_.tradeRows();
         OnVerticalScroll(request, thumbPosition);
-        TradeRows();
+        splits_.tradeRows();
     } else {
-        TradeColumns();
+        splits_.tradeColumns();
         OnHorizontalScroll(request, thumbPosition);
-        TradeColumns();
+        splits_.tradeColumns();
     }
     UpdateScrollBars();
     PlaceCaret();

@@ -1,7 +1,5 @@
-// Printing through the system print dialog: the control's font at 10 points, margins of
-// three quarters of an inch, long lines wrapped, a header with the document's name and
-// a footer with the page number.
-#include "corvex/editor.h"
+#include "corvex/printing.h"
+
 #include "corvex/line_cells.h"
 
 #include <commdlg.h>
@@ -49,17 +47,18 @@ void DrawCells(HDC dc, int x, int y, const LineCells& cells, int charWidth)
 
 } // namespace
 
-LRESULT Editor::PrintDocument()
+bool PrintText(HWND owner, const TextSource& text, HFONT base, const std::wstring& documentName, unsigned tabSize,
+               bool utf8)
 {
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = GetParent(window_) ? GetParent(window_) : window_;
+    dialog.hwndOwner = GetParent(owner) ? GetParent(owner) : owner;
     dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
     if (!PrintDlgW(&dialog) || !dialog.hDC)
-        return 0;
+        return false;
     HDC dc = dialog.hDC;
     LOGFONTW font = {};
-    GetObjectW(fonts_.Base(), sizeof font, &font);
+    GetObjectW(base, sizeof font, &font);
     font.lfHeight = -MulDiv(kPointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
     font.lfWidth = 0;
     HFONT printFont = CreateFontIndirectW(&font);
@@ -68,7 +67,7 @@ LRESULT Editor::PrintDocument()
     SetTextColor(dc, RGB(0, 0, 0));
     const PageFrame frame = FrameOf(dc);
     const std::size_t columns = std::max<std::size_t>(1, (frame.body.right - frame.body.left) / frame.charWidth);
-    const std::wstring name = documentName_.empty() ? L"Untitled" : documentName_;
+    const std::wstring name = documentName.empty() ? L"Untitled" : documentName;
 
     DOCINFOW info = {};
     info.cbSize = sizeof info;
@@ -76,7 +75,7 @@ LRESULT Editor::PrintDocument()
     bool ok = StartDocW(dc, &info) > 0;
     int page = 0;
     int y = frame.body.bottom; // forces the first page
-    const CellOptions cellOptions = {options_.tabWidth(), Utf8(), false};
+    const CellOptions cellOptions = {tabSize, utf8, false};
     auto startPage = [&]() {
         if (page > 0)
             ok = ok && EndPage(dc) > 0;
@@ -92,11 +91,11 @@ LRESULT Editor::PrintDocument()
         DrawTextW(dc, number, length, &footer, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
         y = frame.body.top;
     };
-    for (std::size_t line = 0, lines = Text().lineCount(); ok && line < lines; ++line) {
+    for (std::size_t line = 0, lines = text.lineCount(); ok && line < lines; ++line) {
         for (std::size_t first = 0;; first += columns) {
             if (y + frame.lineHeight > frame.body.bottom)
                 startPage();
-            const LineCells cells = BuildLineCells(Text(), line, first, columns, cellOptions);
+            const LineCells cells = BuildLineCells(text, line, first, columns, cellOptions);
             DrawCells(dc, frame.body.left, y, cells, frame.charWidth);
             y += frame.lineHeight;
             if (cells.reachedLineEnd || !ok)
@@ -116,7 +115,7 @@ LRESULT Editor::PrintDocument()
         GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames)
         GlobalFree(dialog.hDevNames);
-    return ok ? 1 : 0;
+    return ok;
 }
 
 } // namespace corvex

@@ -51,7 +51,8 @@ void Editor::edited(std::size_t firstLine, bool linesChanged, std::size_t editSt
         invalidatingEdit_ = false;
     }
     rowsBeforeEdit_.forget();
-    NoteLineWidth(CaretLine());
+    if (widest_.note(Text(), session_.caretLine(), options_.tabWidth(), Utf8()))
+        UpdateScrollBars();
 }
 
 void Editor::repaintAll() { InvalidateRect(window_, nullptr, FALSE); }
@@ -63,8 +64,11 @@ void Editor::selectionMoved(std::size_t first, std::size_t last)
     if (Text().gapDistance(session_.selection().caret) > kFarFromGap)
         SetTimer(window_, kGapTimer, USER_TIMER_MINIMUM, nullptr);
     InvalidateLines(first, last);
-    if (Wrapping())
-        NoteCaretLineRows();
+    // With wrap, the rows of the caret's line as they are now, to tell whether an edit
+    // there changes their number.
+    const std::size_t line = session_.caretLine();
+    if (Wrapping() && Text().lineLength(line) < WrapRows::kRememberedLineBytes)
+        wrapCheck_ = {line, Rows().rowCount(Text(), line)};
 }
 
 void Editor::columnBlockStarted()

@@ -11,10 +11,8 @@ void Editor::linesReplaced(std::size_t first, std::size_t oldCount, std::size_t 
     paintLexer_.linesReplaced(first, oldCount, newCount);
     // The longest line may have been shortened or removed: measured again once idle, so
     // that the horizontal range shrinks with it. Lines below the edit only move.
-    if (longestLine_ >= first && longestLine_ < first + oldCount)
+    if (widest_.linesReplaced(first, oldCount, newCount))
         SetTimer(window_, kWidthTimer, USER_TIMER_MINIMUM, nullptr);
-    else if (longestLine_ >= first + oldCount)
-        longestLine_ = longestLine_ - oldCount + newCount;
 }
 
 void Editor::ResetLexer()
@@ -35,15 +33,6 @@ lex::LexState Editor::PaintStartState(std::size_t line)
     if (start.newGuess)
         SetTimer(window_, kLexTimer, 10, nullptr);
     return start.state;
-}
-
-void Editor::OnLexTimer()
-{
-    if (paintLexer_.catchUp(Text(), topLine_)) {
-        KillTimer(window_, kLexTimer);
-        if (paintLexer_.guessed())
-            InvalidateRect(window_, nullptr, FALSE);
-    }
 }
 
 } // namespace corvex

@@ -12,13 +12,7 @@ namespace {
 constexpr int kMarginStrip = 14;   // the left margin (bookmarks) beside the line numbers
 constexpr int kTextPadding = 4;
 constexpr int kGutterPadding = 8;
-// Lines longer than this are not walked to measure them: their byte length stands in.
 constexpr int kSmoothSteps = 4;
-// The horizontal range grows in steps of this many columns: each change of a scroll
-// bar's range redraws the bar, which costs more than painting a line.
-constexpr std::size_t kWidthStep = 64;
-
-std::size_t RoundedWidth(std::size_t columns) { return (columns / kWidthStep + 1) * kWidthStep; }
 
 int Digits(long long value)
 {
@@ -32,19 +26,34 @@ int Digits(long long value)
 
 } // namespace
 
-void Editor::SetFont(HFONT font, bool redraw)
+// After the whole text was replaced: the view starts over with the caret at `caret`.
+void Editor::ShowNewText(std::size_t caret)
 {
-    fonts_.Give(font);
-    Relayout();
-    if (redraw)
-        UpdateWindow(window_);
+    session_.endColumnMode();
+    session_.placeSelection(Selection(std::min<std::size_t>(caret, Text().size())));
+    session_.setPreferredColumn(0);
+    topLine_ = leftColumn_ = 0;
+    topRow_ = 0;
+    splits_.resetOtherRow();
+    wrap_.clear();
+    session_.bookmarks().clear();
+    ResetLexer();
+    session_.noteNewText();
+    columnMarks_.forgetAll();
+    widest_.remeasure(Text(), options_.tabWidth(), Utf8());
+    UpdateScrollBars();
+    if (caret > 0)
+        ScrollToCaret();
+    PlaceCaret();
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 void Editor::ApplyWordWrap()
 {
     // The top stays on the line it showed; the caret comes into view.
-    topRow_ = otherTopRow_ = 0;
-    leftColumn_ = otherLeft_ = 0;
+    topRow_ = leftColumn_ = 0;
+    splits_.resetOtherRow();
+    splits_.resetOtherLeft();
     if (Wrapping() && session_.columnMode())
         session_.moveCaret(session_.selection().caret, false);
     UpdateScrollBars();
@@ -132,8 +141,6 @@ int Editor::YOfLine(std::size_t line) const
     return ViewTop() + static_cast<int>((static_cast<long long>(line) - static_cast<long long>(topLine_)) * lineHeight_);
 }
 
-std::size_t Editor::CaretLine() const { return Text().lineOfOffset(session_.selection().caret); }
-
 // The caret's column is asked for several times per keystroke; on a very long line each
 // answer walks the line, so the last one is kept until the text, caret or tab size change.
 std::size_t Editor::CaretColumn() const
@@ -173,7 +180,7 @@ void Editor::ScrollTo(std::size_t topLine, std::size_t leftColumn)
     const std::size_t visible = VisibleLines();
     const std::size_t maxTop = lines > visible ? lines - visible : 0;
     topLine = std::min(topLine, maxTop);
-    leftColumn = std::min(leftColumn, widestColumns_);
+    leftColumn = std::min(leftColumn, widest_.columns());
     if (topLine == topLine_ && leftColumn == leftColumn_)
         return;
     const long long distance = static_cast<long long>(topLine) - static_cast<long long>(topLine_);
@@ -202,7 +209,7 @@ void Editor::ScrollToCaret()
         ScrollToCaretRow();
         return;
     }
-    const std::size_t line = session_.columnMode() ? session_.blockCaretLine() : CaretLine();
+    const std::size_t line = session_.columnMode() ? session_.blockCaretLine() : session_.caretLine();
     const std::size_t column = session_.columnMode() ? session_.blockCaretColumn() : CaretColumn();
     const std::size_t visible = VisibleLines();
     const std::size_t columns = VisibleColumns();
@@ -216,17 +223,15 @@ void Editor::ScrollToCaret()
         left = column > slack ? column - slack : 0;
     else if (column >= left + columns)
         left = column - columns + 1 + slack;
-    if (column > widestColumns_) {
-        widestColumns_ = RoundedWidth(column);
+    if (widest_.reach(column))
         UpdateScrollBars();
-    }
     ScrollTo(top, left);
     PlaceCaret();
 }
 
 void Editor::UpdateScrollBars()
 {
-    const bool own = skinnedBars_ || splitX_ || splitY_;
+    const bool own = skinnedBars_ || splits_.split();
     const bool switched = own != ownBars_;
     if (switched) {
         // The text area changes: everything is drawn again, the caret placed again once
@@ -265,7 +270,7 @@ void Editor::UpdateScrollBars()
         SetScrollInfo(window_, SB_VERT, &info, TRUE);
     }
     // With word wrap nothing is wider than the view: the horizontal bar has nothing to do.
-    const int columns = Wrapping() ? 0 : static_cast<int>(std::min<std::size_t>(widestColumns_ + 1, 0x7FFFFFFF));
+    const int columns = Wrapping() ? 0 : static_cast<int>(std::min<std::size_t>(widest_.columns() + 1, 0x7FFFFFFF));
     const int pageColumns = static_cast<int>(VisibleColumns());
     const int left = static_cast<int>(leftColumn_);
     if ((bars & 1) && (columns != scrollColumns_ || pageColumns != scrollPageColumns_ || left != scrollLeft_)) {
@@ -328,7 +333,7 @@ void Editor::OnHorizontalScroll(WORD request, long long thumb)
     case SB_PAGELEFT: left = left > page ? left - page : 0; break;
     case SB_PAGERIGHT: left += page; break;
     case SB_LEFT: left = 0; break;
-    case SB_RIGHT: left = widestColumns_; break;
+    case SB_RIGHT: left = widest_.columns(); break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         if (thumb < 0) {
@@ -345,45 +350,35 @@ void Editor::OnHorizontalScroll(WORD request, long long thumb)
     ScrollTo(topLine_, left);
 }
 
-void Editor::NoteLineWidth(std::size_t line)
+// Work put off until the user is idle (each timer comes after input and paints): the
+// real lexer states learned towards the screen after a paint had to guess, the text's gap
+// moved to the caret after a far jump, the widest line measured again after an edit may
+// have narrowed it.
+void Editor::OnIdleTimer(UINT_PTR timer)
 {
-    const std::size_t bytes = Text().lineLength(line);
-    if (bytes <= widestColumns_ && bytes * options_.tabWidth() <= widestColumns_)
-        return; // cannot be wider than what is known
-    const std::size_t width =
-        bytes > ColumnMarks::kLongLineBytes ? bytes : lineWidth(Text(), line, options_.tabWidth(), Utf8());
-    if (width > widestColumns_) {
-        widestColumns_ = RoundedWidth(width);
-        longestLine_ = line;
+    if (timer == kLexTimer) {
+        if (!paintLexer_.catchUp(Text(), topLine_))
+            return;
+        KillTimer(window_, kLexTimer);
+        if (paintLexer_.guessed())
+            InvalidateRect(window_, nullptr, FALSE);
+    } else if (timer == kGapTimer) {
+        KillTimer(window_, kGapTimer);
+        session_.document().prepareEditAt(session_.selection().caret);
+    } else if (timer == kWidthTimer) {
+        KillTimer(window_, kWidthTimer);
+        if (!widest_.remeasure(Text(), options_.tabWidth(), Utf8()))
+            return;
+        ScrollTo(topLine_, leftColumn_);  // within the new range
         UpdateScrollBars();
     }
-}
-
-void Editor::NoteLongestLine()
-{
-    const TextBuffer& text = Text();
-    longestLine_ = text.longestLine();
-    widestColumns_ = 0;
-    NoteLineWidth(longestLine_);
-    widestColumns_ = std::max(widestColumns_, text.lineLength(longestLine_));
-}
-
-void Editor::OnWidthTimer()
-{
-    KillTimer(window_, kWidthTimer);
-    const std::size_t before = widestColumns_;
-    NoteLongestLine();
-    if (widestColumns_ == before)
-        return;
-    ScrollTo(topLine_, leftColumn_);  // within the new range
-    UpdateScrollBars();
 }
 
 void Editor::PlaceCaret()
 {
     if (!hasFocus_)
         return;
-    const std::size_t line = session_.columnMode() ? session_.blockCaretLine() : CaretLine();
+    const std::size_t line = session_.columnMode() ? session_.blockCaretLine() : session_.caretLine();
     const std::size_t column = session_.columnMode() ? session_.blockCaretColumn() : CaretColumn();
     int x = -100, y = -100;
     if (Wrapping()) {

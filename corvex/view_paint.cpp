@@ -48,10 +48,11 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
     const int width = std::max(1, clientWidth_), height = std::max(1, clientHeight_);
     HDC back = back_.Fit(window_, width, height);
     paintedGutter_ = GutterWidth();
-    for (int row = splitY_ ? 0 : 1; row < 2; ++row) {
-        for (int column = splitX_ ? 0 : 1; column < 2; ++column) {
-            const Pane pane = {RowTopLine(row), RowTopRow(row), Wrapping() ? 0 : ColumnLeftColumn(column),
-                               RECT{ColumnLeft(column), RowTop(row), ColumnRight(column), RowBottom(row)}};
+    for (int row = splits_.barY() ? 0 : 1; row < 2; ++row) {
+        for (int column = splits_.barX() ? 0 : 1; column < 2; ++column) {
+            const Pane pane = {splits_.rowTopLine(row), splits_.rowTopRow(row), Wrapping() ? 0 : splits_.columnLeftColumn(column),
+                               RECT{splits_.columnLeft(column), splits_.rowTop(row), splits_.columnRight(column, AreaRight()),
+                                    splits_.rowBottom(row, AreaBottom())}};
             if (Wrapping())
                 DrawWrappedPaneRows(pane, clip);
             else
@@ -63,22 +64,8 @@ void Editor::DrawRows(HDC screen, const RECT& clip)
         bars_.Paint(back, clip);
     BitBlt(screen, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, back, clip.left, clip.top,
            SRCCOPY);
-    if (braceWaits_ && paintLexer_.states().knows(CaretLine()))
+    if (braceWaits_ && paintLexer_.states().knows(session_.caretLine()))
         RefreshBraceHighlight();
-}
-
-bool Editor::ClipToPane(const Pane& pane, const RECT& clip, int& firstRow, int& lastRow)
-{
-    const int origin = pane.rect.top;
-    const int top = std::max<int>(clip.top, origin), end = std::min<int>(clip.bottom, pane.rect.bottom);
-    if (end <= top || std::max(clip.left, pane.rect.left) >= std::min(clip.right, pane.rect.right))
-        return false;
-    HRGN region = CreateRectRgnIndirect(&pane.rect);
-    SelectClipRgn(back_.Dc(), region);
-    DeleteObject(region);
-    firstRow = (top - origin) / lineHeight_;
-    lastRow = (end - 1 - origin) / lineHeight_;
-    return true;
 }
 
 // The rows of one pane, clipped to it: lines from its first line drawn from its top down.
@@ -87,7 +74,7 @@ void Editor::DrawPaneRows(const Pane& pane, const RECT& clip)
     const std::size_t topLine = pane.topLine;
     const int origin = pane.rect.top;
     int firstRow = 0, lastRow = 0;
-    if (!ClipToPane(pane, clip, firstRow, lastRow))
+    if (!back_.ClipToPane(pane.rect, clip, lineHeight_, firstRow, lastRow))
         return;
     const bool colouring = Colouring();
     lex::LexState state = colouring ? PaintStartState(topLine + static_cast<std::size_t>(firstRow)) : 0;
@@ -148,7 +135,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
     RECT padding = row;
     padding.left = row.left + GutterWidth();
     padding.right = row.left + PaneTextLeft();
-    const bool highlighted = options_.lineHighlight && !session_.columnMode() && line == CaretLine();
+    const bool highlighted = options_.lineHighlight && !session_.columnMode() && line == session_.caretLine();
     Fill(dc, padding, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
     RECT divider = {padding.left, row.top, padding.left + 1, row.bottom};
     Fill(dc, divider, colours[ColourMarginDivider]);
@@ -161,7 +148,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     const int left = row.left + PaneTextLeft();
     RECT rect = {left, row.top, row.right, row.bottom};
     const bool exists = line < Text().lineCount();
-    const bool highlighted = exists && options_.lineHighlight && !session_.columnMode() && line == CaretLine();
+    const bool highlighted = exists && options_.lineHighlight && !session_.columnMode() && line == session_.caretLine();
     Fill(dc, rect, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
     if (!exists || clip.right <= left)
         return;
@@ -269,8 +256,8 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
     flush(cells.glyphs.size());
     SelectObject(dc, oldFont);
 
-    if ((drag_ == Drag::Move || dropShown_) && Text().lineOfOffset(dropOffset_) == line) {
-        const std::size_t dropColumn = ColumnOf(dropOffset_);
+    if (textDrop_.DropPointShown(drag_ == Drag::Move) && Text().lineOfOffset(textDrop_.DropOffset()) == line) {
+        const std::size_t dropColumn = ColumnOf(textDrop_.DropOffset());
         if (dropColumn >= leftColumn) {
             RECT mark = {left + static_cast<int>(dropColumn - leftColumn) * charWidth_, row.top, 0, row.bottom};
             mark.right = mark.left + 2;

@@ -61,9 +61,15 @@ void Editor::ScrollToCaretRow()
     PlaceCaret();
 }
 
-void Editor::MoveByRows(long long rows, bool extend)
+// Up, Down and the page keys: by rows with wrap (in the column of the row the caret
+// keeps), by lines without.
+void Editor::MoveByLines(long long lines, bool extend)
 {
-    const RowPos target = Walk().step(Walk().rowOfOffset(session_.selection().caret), rows);
+    if (!Wrapping()) {
+        session_.moveByLines(lines, extend);
+        return;
+    }
+    const RowPos target = Walk().step(Walk().rowOfOffset(session_.selection().caret), lines);
     session_.moveCaret(Walk().offsetInRow(target, session_.preferredColumn()), extend, true);
 }
 
@@ -109,18 +115,11 @@ void Editor::InvalidateWrappedLines(std::size_t first, std::size_t last)
     InvalidateRect(window_, &area, FALSE);
 }
 
-void Editor::NoteCaretLineRows()
-{
-    const std::size_t line = CaretLine();
-    if (Text().lineLength(line) < WrapRows::kRememberedLineBytes)
-        wrapCheck_ = {line, Rows().rowCount(Text(), line)};
-}
-
 void Editor::DrawWrappedPaneRows(const Pane& pane, const RECT& clip)
 {
     const int origin = pane.rect.top;
     int firstRow = 0, lastRow = 0;
-    if (!ClipToPane(pane, clip, firstRow, lastRow))
+    if (!back_.ClipToPane(pane.rect, clip, lineHeight_, firstRow, lastRow))
         return;
     const TextBuffer& text = Text();
     const bool colouring = Colouring();

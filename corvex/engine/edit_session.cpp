@@ -140,6 +140,57 @@ std::size_t EditSession::smartHome(std::size_t caret) const
 
 // ---- editing --------------------------------------------------------------------------
 
+void EditSession::moveColumnCorner(long long lines, long long columns)
+{
+    if (!columnMode_)
+        startColumnBlock(caretLine(), view_.columnOf(selection_.caret));
+    const long long count = static_cast<long long>(text().lineCount());
+    const long long line = static_cast<long long>(blockCaretLine_) + lines;
+    const long long column = static_cast<long long>(blockCaretColumn_) + columns;
+    extendColumnBlock(static_cast<std::size_t>(std::clamp<long long>(line, 0, count - 1)),
+                      static_cast<std::size_t>(std::max<long long>(column, 0)));
+}
+
+void EditSession::moveByLines(long long lines, bool extend)
+{
+    const EditRules rules = view_.rules();
+    const long long last = static_cast<long long>(text().lineCount()) - 1;
+    const long long line = std::clamp<long long>(static_cast<long long>(caretLine()) + lines, 0, last);
+    moveCaret(offsetOfColumn(text(), static_cast<std::size_t>(line), preferredColumn_, rules.tabWidth, rules.utf8),
+              extend, true);
+}
+
+void EditSession::replaceBetween(std::size_t a, std::size_t b, std::string_view text)
+{
+    a = std::min(a, doc_.size());
+    b = std::min(b, doc_.size());
+    columnMode_ = false;
+    doc_.breakGroup();
+    setSelection(std::min(a, b), std::max(a, b));
+    replaceSelection(text, EditKind::Other);
+}
+
+void EditSession::toggleBookmark()
+{
+    const std::size_t line = text().lineOfOffset(selection_.caret);
+    bookmarks_.toggle(line);
+    view_.repaintLines(line, line);
+}
+
+void EditSession::clearBookmarks()
+{
+    bookmarks_.clear();
+    view_.repaintAll();
+}
+
+void EditSession::goToBookmark(bool next)
+{
+    const std::size_t line = text().lineOfOffset(selection_.caret);
+    const std::optional<std::size_t> target = next ? bookmarks_.next(line) : bookmarks_.previous(line);
+    if (target)
+        moveCaret(text().lineStart(*target), false);
+}
+
 void EditSession::afterReplacing(Selection after, std::size_t firstLine)
 {
     placeSelection(after);

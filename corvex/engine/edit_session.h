@@ -95,6 +95,7 @@ public:
     const TextDocument& document() const { return doc_; }
     const TextBuffer& text() const { return doc_.buffer(); }
     const Selection& selection() const { return selection_; }
+    std::size_t caretLine() const { return text().lineOfOffset(selection_.caret); }
     bool columnMode() const { return columnMode_; }
     bool hasSelection() const { return columnMode_ || !selection_.empty(); }
     bool inSelection(std::size_t offset) const;
@@ -119,8 +120,13 @@ public:
     void endColumnMode() { columnMode_ = false; }
     void startColumnBlock(std::size_t line, std::size_t column);
     void extendColumnBlock(std::size_t line, std::size_t column);
+    // Moves the block's moving corner by lines and columns (starting a block at the caret
+    // when there is none), within the document's lines and from column 0.
+    void moveColumnCorner(long long lines, long long columns);
     void setPreferredColumn(std::size_t column) { preferredColumn_ = column; }
     void toggleOverwrite();
+    // Up and Down by `lines` (negative: up), into the column the caret keeps.
+    void moveByLines(long long lines, bool extend);
     // After a load: counted as a change of the text.
     void noteNewText() { ++editCount_; }
     // Home: the first non-blank character of the line, or its start from there.
@@ -146,6 +152,16 @@ public:
     void afterReplacing(Selection after, std::size_t firstLine);
     // Several changes made as one undo step by the caller, from `firstLine` on.
     void afterEdit(std::size_t firstLine, bool linesChanged, std::size_t editStart = kUnknownEditStart);
+
+    // Selects [a, b) (in either order, clamped to the text; a column block ends) and
+    // replaces it by `text`, as an undo step of its own.
+    void replaceBetween(std::size_t a, std::size_t b, std::string_view text);
+
+    // ---- bookmarks: on the caret's line; going to the previous or next one wraps
+    // around the document
+    void toggleBookmark();
+    void clearBookmarks();
+    void goToBookmark(bool next);
 
     // ---- column editing: each change one undo step
     void deleteColumnBlock();

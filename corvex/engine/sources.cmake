@@ -12,6 +12,8 @@ set(CORVEX_ENGINE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/word_wrap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/row_walk.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scroll_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pane_splits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/widest_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/code_page.cpp
 )
 get_filename_component(CORVEX_ENGINE_INCLUDE_DIR "${CMAKE_CURRENT_LIST_DIR}/../.." ABSOLUTE)

@@ -38,6 +38,10 @@ void PaintLexer::linesReplaced(std::size_t first, std::size_t oldCount, std::siz
 
 PaintLexer::Start PaintLexer::startState(const TextSource& text, std::size_t line)
 {
+    // Once the real states reach the guessed line, the guess has served: lines below
+    // start from what is known.
+    if (guessValid_ && states_.knows(guessLine_))
+        guessValid_ = false;
     if (!states_.knows(line) && guessValid_ && guessLine_ <= line && line - guessLine_ <= kEstimateLines) {
         estimated_ = true;
         lex::LexState state = guessState_;

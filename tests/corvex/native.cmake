@@ -12,6 +12,10 @@ if(NOT QUILLET_BENCH)
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz.cpp
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz_test.cpp
     ${QUILLET_ROOT}/tests/corvex/edit_session_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/session_search_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/macro_session_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/paint_lexer_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/row_walk_test.cpp
     ${QUILLET_ROOT}/tests/corvex/session_fuzz.cpp
     ${QUILLET_ROOT}/tests/corvex/session_fuzz_test.cpp)
   target_link_libraries(corvex_engine_tests PRIVATE corvex_core)

@@ -10,7 +10,8 @@
 #
 # The control (corvex/) stands apart: nothing of the program inside it, and the program
 # sees only corvex/include/. Its engine (corvex/engine/) builds without Windows and uses
-# nothing of the control outside it. The launcher and the Explorer extension use
+# nothing of the control outside it; the session's companions (corvex/session/) use only
+# the engine and the other Windows-free parts (lex/, search/, formats/). The launcher and the Explorer extension use
 # platform/ only.
 #
 # Our headers are included by their path from the repository root, in quotes: never with
@@ -61,6 +62,12 @@ for room in platform skin docs tools options app launcher shellext corvex; do
     case "$file" in
       corvex/engine/*)
         [ "$top" = corvex/engine ] || offend "$file:$line: corvex/engine/ may not include $header"
+        continue ;;
+      corvex/session/*)
+        case "$header" in
+          corvex/engine/*|corvex/lex/*|corvex/search/*|corvex/formats/*|corvex/session/*) ;;
+          *) offend "$file:$line: corvex/session/ may not include $header" ;;
+        esac
         continue ;;
     esac
     [ "$room" = corvex ] && [[ "$top" == corvex/* ]] && continue

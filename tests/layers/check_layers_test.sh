@@ -46,6 +46,10 @@ expect fail docs/a.inl '#include "skin/skin_parts.h"'
 expect fail docs/a.ipp '#include "skin/skin_parts.h"'
 expect fail corvex/engine/a.cpp '#include "corvex/view_layout.h"'
 expect fail corvex/engine/a.h '#include "corvex/include/corvex.h"'
+expect fail corvex/engine/a.cpp '#include "corvex/session/macro_recorder.h"'
+expect pass corvex/session/a.cpp '#include "corvex/search/text_search.h"'
+expect fail corvex/session/a.cpp '#include "corvex/editor.h"'
+expect fail corvex/session/a.h '#include "corvex/dialogs/dialog_host.h"'
 
 [ "$failures" = 0 ] && echo "layer check: all cases as expected"
 exit $((failures > 0))

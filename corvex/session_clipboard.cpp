@@ -1,7 +1,7 @@
-// Cut, copy and paste through the system clipboard as Unicode text with CRLF line ends.
-// A column selection is copied with a mark beside the text and pastes as a column.
-#include "corvex/editor.h"
+#include "corvex/session_clipboard.h"
+
 #include "corvex/global_text.h"
+#include "corvex/text_form.h"
 
 #include <string>
 #include <vector>
@@ -53,9 +53,12 @@ std::vector<std::string> LinesOf(const std::string& text)
 
 } // namespace
 
-std::wstring Editor::TransferText() const { return DisplayTextOf(WithCrLf(session_.selectedText()), encoding_); }
+std::wstring SessionClipboard::TransferText() const
+{
+    return DisplayTextOf(WithCrLf(session_.selectedText()), encoding_);
+}
 
-bool Editor::CopySelection()
+bool SessionClipboard::Copy()
 {
     if (!session_.hasSelection())
         return false;
@@ -63,7 +66,7 @@ bool Editor::CopySelection()
     HGLOBAL memory = GlobalUnicodeText(text);
     if (!memory)
         return false;
-    if (!OpenClipboardPatiently(window_)) {
+    if (!OpenClipboardPatiently(owner_)) {
         GlobalFree(memory);
         return false;
     }
@@ -90,17 +93,17 @@ bool Editor::CopySelection()
     return placed;
 }
 
-bool Editor::CutSelection()
+bool SessionClipboard::Cut()
 {
-    if (!CopySelection())
+    if (!Copy())
         return false;
     session_.replaceSelection("", EditKind::Other);
     return true;
 }
 
-bool Editor::PasteClipboard()
+bool SessionClipboard::Paste()
 {
-    if (!OpenClipboardPatiently(window_))
+    if (!OpenClipboardPatiently(owner_))
         return false;
     std::wstring text;
     bool found = false;
@@ -110,7 +113,7 @@ bool Editor::PasteClipboard()
     CloseClipboard();
     if (!found)
         return false;
-    const std::string bytes = DocumentText(text);
+    const std::string bytes = DocumentTextOf(text, encoding_);
     if (bytes.empty() && !text.empty())
         return false;
     if (column || session_.columnMode())

@@ -1,21 +1,30 @@
-// The control's side of OLE drag and drop: a selection dragged out of the window becomes
-// an OLE drag (other programs receive a copy; back on this control it moves, or copies
-// with Ctrl, as a drag inside the window does), and text dropped from elsewhere is
-// inserted where it was dropped, selected, as one undo step.
-#include "corvex/editor.h"
+#include "corvex/text_drop.h"
+
+#include "corvex/text_form.h"
 
 namespace corvex {
 
-void Editor::DragOut()
+void TextDrop::Register()
 {
-    drag_ = Drag::None;
-    KillTimer(window_, kDragTimer);
-    if (GetCapture() == window_)
-        ReleaseCapture();
-    InvalidateRect(window_, nullptr, FALSE);
+    oleReady_ = SUCCEEDED(OleInitialize(nullptr));
+    if (oleReady_)
+        dropTarget_ = RegisterDropTarget(window_, *this);
+}
+
+void TextDrop::Revoke()
+{
+    RevokeDropTarget(window_, dropTarget_);
+    dropTarget_ = nullptr;
+    if (oleReady_)
+        OleUninitialize();
+    oleReady_ = false;
+}
+
+void TextDrop::DragOut()
+{
     if (!oleReady_ || !session_.hasSelection())
         return;
-    IDataObject* data = NewTextDataObject(TransferText());
+    IDataObject* data = NewTextDataObject(clipboard_.TransferText());
     IDropSource* source = NewDropSource();
     draggingOut_ = true;
     selfDropped_ = false;
@@ -28,14 +37,14 @@ void Editor::DragOut()
         session_.moveSelectedText(selfDropOffset_, selfDropCopy_);
 }
 
-void Editor::ShowDropPoint(POINT client)
+void TextDrop::ShowDropPoint(POINT client)
 {
-    dropOffset_ = OffsetAtPoint(client);
+    dropOffset_ = view_.OffsetAtPoint(client);
     dropShown_ = true;
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-void Editor::HideDropPoint()
+void TextDrop::HideDropPoint()
 {
     if (!dropShown_)
         return;
@@ -43,16 +52,16 @@ void Editor::HideDropPoint()
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-void Editor::DropText(POINT client, const std::wstring& text, bool copy)
+void TextDrop::DropText(POINT client, const std::wstring& text, bool copy)
 {
-    const std::size_t offset = OffsetAtPoint(client);
+    const std::size_t offset = view_.OffsetAtPoint(client);
     if (draggingOut_) {  // our own text: moved or copied once the drag has ended
         selfDropped_ = true;
         selfDropOffset_ = offset;
         selfDropCopy_ = copy;
         return;
     }
-    const std::string bytes = normaliseAllLineEnds(DocumentText(text));
+    const std::string bytes = normaliseAllLineEnds(DocumentTextOf(text, encoding_));
     if (bytes.empty())
         return;
     session_.document().breakGroup();
