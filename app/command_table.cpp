@@ -253,21 +253,21 @@ const CommandEntry kEditorItems[] = {
     Item(616, "se&ttings", EditorCommand<corvex::CmdSettingsDialog>),
 };
 const CommandEntry kClipboardItemItems[] = {
-    Item(700, "&paste", PasteClipboardEntry),
+    Item(kPasteClipboardItem, "&paste", PasteClipboardEntry),
     Separator(702),
     Item(701, "&delete", Run<DeleteChosenClipboardEntry>),
     Item(703, "delete &all", Run<ClearClipboardHistory>),
 };
 const CommandEntry kFavouritesItemItems[] = {
-    Item(800, "&open", Run<OpenChosenFavourite>),
-    Item(801, "open &all", Run<OpenAllFavourites>),
+    Item(kOpenFavouriteItem, "&open", Run<OpenChosenFavourite>),
+    Item(kOpenAllFavouritesItem, "open &all", Run<OpenAllFavourites>),
     Separator(802),
     Item(803, "a&dd...", AddFavouriteFromDialog),
     Separator(805),
-    Item(804, "d&elete", Run<DeleteChosenFavourite>),
+    Item(kDeleteFavouriteItem, "d&elete", Run<DeleteChosenFavourite>),
     Item(806, "delete a&ll", Run<DeleteAllFavourites>),
     Separator(807),
-    Item(808, "open on &startup", Run<ToggleChosenFavouriteOnStartup>),
+    Item(kOpenOnStartupItem, "open on &startup", Run<ToggleChosenFavouriteOnStartup>),
 };
 constexpr ItemRule kMacro = ItemRule::StartsGrayed;
 const CommandEntry kMacroItems[] = {

@@ -36,6 +36,13 @@ constexpr int kPasteButton = 710;
 constexpr int kLanguageButton = 713;
 constexpr int kMacroButton = 714;
 
+// Items of the clipboard's and the favourites' item menus that the tool windows run.
+constexpr int kPasteClipboardItem = 700;
+constexpr int kOpenFavouriteItem = 800;
+constexpr int kOpenAllFavouritesItem = 801;
+constexpr int kDeleteFavouriteItem = 804;
+constexpr int kOpenOnStartupItem = 808;
+
 // Who sent a command: a toolbar button, a menu-bar button (which only opens its menu),
 // a menu item or one of the program's own posts (notification code 0), or a control
 // notifying its parent (anything else, which is no command).

@@ -4,6 +4,7 @@
 
 #include "platform/app_state.h"
 #include "platform/config.h"
+#include "app/command_table.h"
 #include "app/main_window.h"
 #include "docs/documents.h"
 
@@ -19,15 +20,13 @@ public:
     }
     UINT CommandOf(tools::ItemMenu menu, tools::ItemCommand command) const override
     {
-        // The item menus' numbers (command_table.cpp): paste 700; open 800, open all 801,
-        // delete 804, open on start-up 808.
         if (menu == tools::ItemMenu::Clipboard)
-            return command == tools::ItemCommand::Activate ? 700 : 0;
+            return command == tools::ItemCommand::Activate ? kPasteClipboardItem : 0;
         switch (command) {
-        case tools::ItemCommand::Activate: return 800;
-        case tools::ItemCommand::OpenAll: return 801;
-        case tools::ItemCommand::Delete: return 804;
-        case tools::ItemCommand::OpenOnStartup: return 808;
+        case tools::ItemCommand::Activate: return kOpenFavouriteItem;
+        case tools::ItemCommand::OpenAll: return kOpenAllFavouritesItem;
+        case tools::ItemCommand::Delete: return kDeleteFavouriteItem;
+        case tools::ItemCommand::OpenOnStartup: return kOpenOnStartupItem;
         }
         return 0;
     }

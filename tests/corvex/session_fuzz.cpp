@@ -1,9 +1,10 @@
 #include "session_fuzz.h"
 
-#include "plain_session_view.h"
+#include "recorded_session.h"
 
 #include "corvex/engine/edit_session.h"
 #include "corvex/engine/file_codec.h"
+#include "corvex/search/text_search.h"
 
 #include <algorithm>
 #include <sstream>
@@ -106,20 +107,29 @@ std::string fuzzSession(const std::uint8_t* data, std::size_t size)
     DecodedFile file = decodeFile(written);
     const std::string original = file.text;
 
-    corvex_test::PlainSessionView view;
+    // Wired as the control wires it: the steps go to the macro recorder, and a search
+    // and a macro player work on the session.
+    corvex_test::RecordedSession wired;
+    corvex_test::RecordingView& view = wired.view;
+    EditSession& session = wired.session;
     view.given.tabWidth = 1 + in.byte() % 8;
     view.given.expandTabs = in.byte() % 2 != 0;
     view.given.autoIndent = static_cast<AutoIndentRule>(in.byte() % 3);
     view.given.utf8 = isUtf8Text(file.encoding);
-    EditSession session(view);
-    view.session = &session;
     session.document().load(std::move(file.text), std::move(file.lineEndKinds));
+    formats::Macro macro;
+    auto searchOptions = [&in] {
+        search::SearchOptions options;
+        options.caseSensitive = in.byte() % 2 != 0;
+        options.wholeWord = in.byte() % 3 == 0;
+        return options;
+    };
 
     while (!in.done() && step < 400) {
         ++step;
         const std::size_t length = session.text().size();
         const std::size_t lines = session.text().lineCount();
-        const unsigned action = in.byte() % 22;
+        const unsigned action = in.byte() % 30;
         switch (action) {
         case 0:
         case 1: {
@@ -167,7 +177,12 @@ std::string fuzzSession(const std::uint8_t* data, std::size_t size)
         }
         case 9: session.replaceSelection(in.text(8), EditKind::Other); break;
         case 10: session.changeCase(in.byte() % 2 ? CaseChange::Upper : CaseChange::Lower); break;
-        case 11: session.bookmarks().toggle(in.upTo(lines - 1)); break;
+        case 11:
+            if (in.byte() % 2)
+                session.bookmarks().toggle(in.upTo(lines - 1));
+            else
+                session.goToBookmark(in.byte() % 2 != 0);
+            break;
         case 12:
         case 13: session.undo(); break;
         case 14: session.redo(); break;
@@ -177,21 +192,17 @@ std::string fuzzSession(const std::uint8_t* data, std::size_t size)
         case 18: session.moveSelectedText(in.upTo(length), in.byte() % 2 != 0); break;
         case 19: session.selectAll(); break;
         case 20:
-            view.recording = !view.recording;
-            if (view.recording)
-                view.steps.clear();
+            if (wired.recorder.recording())
+                macro = wired.recorder.stop().second;
+            else
+                wired.recorder.start(0);
             break;
-        default: {
-            if (view.recording || view.steps.empty())
+        case 21: {
+            if (wired.recorder.recording() || macro.actions.empty())
                 break;
             // A macro plays as one undo step.
             const std::string before = session.text().text();
-            const std::vector<corvex_test::TakenStep> macro = view.steps;
-            session.document().breakGroup();
-            session.document().beginCompound(session.selection());
-            for (const corvex_test::TakenStep& taken : macro)
-                corvex_test::Replay(session, taken);
-            session.document().endCompound(session.selection());
+            wired.Play(macro);
             const std::string after = session.text().text();
             if (after != before) {
                 session.undo();
@@ -201,6 +212,33 @@ std::string fuzzSession(const std::uint8_t* data, std::size_t size)
             }
             break;
         }
+        case 22: wired.search.find(in.text(2), searchOptions(), in.byte() % 2 != 0); break;
+        case 23: {
+            const std::string pattern = in.text(2);
+            wired.search.replaceSelection(pattern, in.text(3), searchOptions(), in.byte() % 2 != 0);
+            break;
+        }
+        case 24: {
+            const std::string pattern = in.text(2);
+            const std::string before = session.text().text();
+            const std::string replacement = in.text(3);
+            const search::SearchOptions options = searchOptions();
+            const bool preserveCase = in.byte() % 2 != 0, inSelection = in.byte() % 2 != 0;
+            if (wired.search.replaceAll(pattern, replacement, options, preserveCase, inSelection) > 0) {
+                session.undo();
+                SESSION_CHECK(session.text().text() == before, "one undo takes a replace-all back whole");
+                session.redo();
+            }
+            break;
+        }
+        case 25: wired.search.goToLine(static_cast<int>(in.upTo(lines + 1))); break;
+        case 26: wired.search.matchBrace(nullptr); break;
+        case 27:
+            if (!view.given.wrapped)
+                session.moveColumnCorner(static_cast<long long>(in.upTo(6)) - 3, static_cast<long long>(in.upTo(6)) - 3);
+            break;
+        case 28: session.moveByLines(static_cast<long long>(in.upTo(8)) - 4, in.byte() % 2 != 0); break;
+        default: session.replaceBetween(in.upTo(length), in.upTo(length), in.text(4)); break;
         }
         const std::string failed = CheckState(session, step);
         if (!failed.empty())
