@@ -1,5 +1,5 @@
-// Bookmarks: toggling, stepping through them with wrapping, clearing, and keeping their
-// lines while lines are inserted or deleted above them.
+// Bookmarks through the control's commands: toggling, stepping through them with
+// wrapping, and clearing.
 #include "control_fixture.h"
 
 namespace {
@@ -30,20 +30,6 @@ protected:
         GoToLineStart(line);
         Send(corvex::Command, corvex::CmdToggleBookmark);
     }
-    // The bookmarked lines, found by stepping forwards from the first line.
-    std::vector<int> Marks() const
-    {
-        GoToLineStart(0);
-        std::vector<int> lines;
-        for (int k = 0; k < 10; ++k) {
-            Send(corvex::Command, corvex::CmdNextBookmark);
-            const int line = CaretLine();
-            if (!lines.empty() && line == lines.front())
-                break;
-            lines.push_back(line);
-        }
-        return lines;
-    }
 };
 
 TEST_F(BookmarksTest, NextAndPreviousWrapAroundTheDocument)
@@ -68,47 +54,6 @@ TEST_F(BookmarksTest, NextAndPreviousWrapAroundTheDocument)
     GoToLineStart(1);
     Send(corvex::Command, corvex::CmdNextBookmark);
     EXPECT_EQ(CaretLine(), 1) << "no bookmark: the caret stays";
-}
-
-TEST_F(BookmarksTest, BookmarksMoveWithTheirLinesWhenLinesAboveChange)
-{
-    ToggleAt(3);
-    ToggleAt(5);
-    GoToLineStart(1);
-    Type("new\rnew\r");
-    EXPECT_EQ(Marks(), (std::vector<int>{5, 7}));
-
-    // Deleting two whole lines above them.
-    GoToLineStart(1);
-    Press(VK_DOWN, {VK_SHIFT});
-    Press(VK_DOWN, {VK_SHIFT});
-    Press(VK_DELETE);
-    EXPECT_EQ(Marks(), (std::vector<int>{3, 5}));
-
-    // Undo and redo move them as the edit did.
-    Send(corvex::Undo);
-    EXPECT_EQ(Marks(), (std::vector<int>{5, 7}));
-    Send(corvex::Redo);
-    EXPECT_EQ(Marks(), (std::vector<int>{3, 5}));
-
-    // Edits below or on the same line leave them.
-    GoToLineStart(6);
-    Type("tail\r");
-    GoToLineStart(3);
-    Press(VK_END);
-    Type(" more");
-    EXPECT_EQ(Marks(), (std::vector<int>{3, 5}));
-}
-
-TEST_F(BookmarksTest, DeletingABookmarkedLineKeepsOneMarkAtTheJoin)
-{
-    ToggleAt(2);
-    ToggleAt(3);
-    GoToLineStart(2);
-    Press(VK_DOWN, {VK_SHIFT});
-    Press(VK_DOWN, {VK_SHIFT});
-    Press(VK_DELETE);
-    EXPECT_EQ(Marks(), (std::vector<int>{2}));
 }
 
 } // namespace

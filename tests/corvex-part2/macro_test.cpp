@@ -96,18 +96,6 @@ TEST_F(MacroTest, AStoredMacroTravelsThroughTheExportsAndStillPlays)
     EXPECT_EQ(CorvexGetMacro(10, nullptr), 0);
 }
 
-TEST_F(MacroTest, RecordedSearchesAreRepeated)
-{
-    Type("a1 b a2 b a3 b");
-    Press(VK_HOME, {VK_CONTROL});
-    Record();
-    Send(corvex::FindText, 0, reinterpret_cast<LPARAM>("b"));
-    Type("B");
-    Record();
-    Play(1);
-    EXPECT_EQ(Text(), "a1 B a2 B a3 b");
-}
-
 // Answers the next "Go To Line" dialog of this thread with `line` (its modal loop
 // dispatches the thread timer that does it).
 std::string g_lineToEnter;

@@ -1,5 +1,6 @@
-// Finding and replacing through the control, for each combination of its case, whole-word
-// and preserve-case options; find next and previous with the text of the find history.
+// Finding and replacing through the control's messages: its case, whole-word and
+// preserve-case options, the replace request, ANSI texts, and find next and previous
+// with the text of the find history.
 #include "control_fixture.h"
 
 namespace {
@@ -93,39 +94,18 @@ TEST_F(SearchTest, FindNextAndPreviousCommandsUseTheNewestFindText)
     EXPECT_EQ(Start(), 5);
 }
 
-TEST_F(SearchTest, ReplaceAllForEveryOptionCombination)
-{
-    struct Case {
-        bool caseSensitive, wholeWord, preserveCase;
-        int count;
-        const char* result;
-    };
-    const Case cases[] = {
-        {false, false, false, 6, "text text texts text stext text"},
-        {false, false, true, 6, "Text text texts TEXT stext text"},
-        {true, false, false, 4, "Word text texts WORD stext text"},
-        {true, false, true, 4, "Word text texts WORD stext text"},
-        {false, true, false, 4, "text text words text sword text"},
-        {false, true, true, 4, "Text text words TEXT sword text"},
-        {true, true, false, 2, "Word text words WORD sword text"},
-        {true, true, true, 2, "Word text words WORD sword text"},
-    };
-    for (const Case& c : cases) {
-        Send(corvex::Command, corvex::CmdSelectAll);
-        Type(kSample);
-        Options(c.caseSensitive, c.wholeWord, c.preserveCase);
-        EXPECT_EQ(ReplaceAll("word", "text"), c.count) << c.caseSensitive << c.wholeWord << c.preserveCase;
-        EXPECT_EQ(Text(), c.result) << c.caseSensitive << c.wholeWord << c.preserveCase;
-        Send(corvex::Undo);
-        EXPECT_EQ(Text(), kSample) << "one undo step";
-    }
-}
-
-TEST_F(SearchTest, ReplaceAllInTheSelectionKeepsTheRestAndTheSelectionCoversTheResult)
+// The request's in-selection field and the preserve-case option reach the replacement.
+TEST_F(SearchTest, ReplaceAllInTheSelectionWithPreserveCase)
 {
     Type(kSample);
-    Options(false, false);
+    Options(false, false, true);
     Select(5, 20);
+    EXPECT_EQ(ReplaceAll("word", "w", true), 3);
+    EXPECT_EQ(Text(), "Word w ws W sword word");
+    Send(corvex::Undo);
+    EXPECT_EQ(Text(), kSample);
+    Select(5, 20);
+    Options(false, false, false);
     EXPECT_EQ(ReplaceAll("word", "w", true), 3);
     EXPECT_EQ(Text(), "Word w ws w sword word");
     int record[4];

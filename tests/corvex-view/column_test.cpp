@@ -1,5 +1,5 @@
 // A column selection made from the keyboard (Alt+Shift with the arrow and page keys), and
-// typing, Backspace and Delete acting on every one of its lines, each as one undo step.
+// typing acting on every one of its lines as one undo step.
 #include "control_fixture.h"
 
 namespace {
@@ -45,37 +45,6 @@ TEST_F(ColumnTest, AltShiftArrowsSelectAColumnThatTypingReplacesOnEveryLineInOne
     EXPECT_EQ(Text(), "aXdef\ngXjkl\nmX\noXrst");
     Press('Z', {VK_CONTROL});
     EXPECT_EQ(Text(), "abcdef\nghijkl\nmn\nopqrst") << "one keystroke, one undo step";
-}
-
-TEST_F(ColumnTest, BackspaceAndDeleteWorkOnEveryLineAndShortLinesAreLeftAlone)
-{
-    Type("abcd\rab\refgh");
-    Press(VK_HOME, {VK_CONTROL});
-    Press(VK_RIGHT);
-    Press(VK_RIGHT);
-    Press(VK_RIGHT);
-    AltShift(VK_DOWN, 2);  // an insertion point at column 3 on three lines
-    Press(VK_BACK);
-    EXPECT_EQ(Text(), "abd\nab\nefh") << "the line ending before column 3 keeps its text";
-    Press(VK_DELETE);
-    EXPECT_EQ(Text(), "ab\nab\nef");
-    Type("-");
-    EXPECT_EQ(Text(), "ab-\nab-\nef-") << "typing pads nothing here: every line reaches column 2";
-    Press('Z', {VK_CONTROL});
-    Press('Z', {VK_CONTROL});
-    Press('Z', {VK_CONTROL});
-    EXPECT_EQ(Text(), "abcd\nab\nefgh");
-}
-
-TEST_F(ColumnTest, TypingPadsLinesThatEndBeforeTheBlock)
-{
-    Type("abcdef\rx\rabcdef");
-    Press(VK_HOME, {VK_CONTROL});
-    for (int k = 0; k < 4; ++k)
-        Press(VK_RIGHT);
-    AltShift(VK_DOWN, 2);
-    Type("|");
-    EXPECT_EQ(Text(), "abcd|ef\nx   |\nabcd|ef");
 }
 
 TEST_F(ColumnTest, PageKeysExtendTheBlockByAPageAndEscapeEndsIt)

@@ -60,7 +60,9 @@ TEST_F(EditSessionTest, TabInsertsATabOrSpacesToTheNextStop)
     Type("ab\t");
     EXPECT_EQ(Text(), "ab\t");
     view.given.expandTabs = true;
-    Type("\tx\t");
+    Type("\t");
+    EXPECT_EQ(Text(), "ab\t    ") << "spaces up to the next stop";
+    Type("x\t");
     EXPECT_EQ(Text(), "ab\t    x   ");
 }
 

@@ -12,6 +12,7 @@ if(NOT QUILLET_BENCH)
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz.cpp
     ${QUILLET_ROOT}/tests/corvex/engine_fuzz_test.cpp
     ${QUILLET_ROOT}/tests/corvex/edit_session_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/editing_rules_test.cpp
     ${QUILLET_ROOT}/tests/corvex/session_search_test.cpp
     ${QUILLET_ROOT}/tests/corvex/macro_session_test.cpp
     ${QUILLET_ROOT}/tests/corvex/paint_lexer_test.cpp
