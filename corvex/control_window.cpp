@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <new>
 
 namespace corvex {
@@ -21,18 +22,16 @@ std::wstring WideOrEmpty(LPARAM text)
     return wide ? wide : L"";
 }
 
-// GetPosition: the selection's start and end offsets, and the caret's line and column
-// counted from 0 (or from 1 with `shown` 1).
-LRESULT GetPositionRecord(const EditSession& session, std::size_t caretColumn, WPARAM shown, int* record)
+// GetPosition with `shown` 0: [0] selection start, [1] selection end (byte offsets), [2]
+// caret line and [3] caret column, 0-based. With 1 the line and column are 1-based, the
+// column counted with tabs expanded, as the status line shows them.
+void FillPositionRecord(const EditSession& session, std::size_t caretColumn, WPARAM shown, int* record)
 {
-    if (!record)
-        return 0;
     record[0] = static_cast<int>(session.selection().start());
     record[1] = static_cast<int>(session.selection().end());
     const int base = shown == 1 ? 1 : 0;
     record[2] = static_cast<int>(session.caretLine()) + base;
     record[3] = static_cast<int>(caretColumn) + base;
-    return 1;
 }
 
 // SaveRecord: the range of `record` (its first two numbers) becomes `text`.
@@ -374,7 +373,10 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case SaveRecordWide:
         return ReplaceRecord(session_, reinterpret_cast<const int*>(wParam), WideOrEmpty(lParam), file_.encoding());
     case GetPosition:
-        return GetPositionRecord(session_, CaretColumn(), wParam, reinterpret_cast<int*>(lParam));
+        if (!lParam)
+            return 0;
+        FillPositionRecord(session_, CaretColumn(), wParam, reinterpret_cast<int*>(lParam));
+        return 1;
     case IsModified:
         return session_.document().isModified() ? 1 : 0;
     case GetEncoding:
@@ -448,9 +450,6 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// With `shown` 0: [0] selection start, [1] selection end (byte offsets), [2] caret line and
-// [3] caret column, 0-based. With 1 the line and column are 1-based, the column counted
-// with tabs expanded, as the status line shows them.
 bool RegisterControlClass()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};

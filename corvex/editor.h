@@ -25,10 +25,8 @@
 #include "corvex/back_buffer.h"
 #include "corvex/document_file.h"
 #include "corvex/dialog_search_target.h"
-#include "corvex/engine/bookmarks.h"
 #include "corvex/engine/column_marks.h"
 #include "corvex/dialogs/dialog_host.h"
-#include "corvex/dialogs/wide_text.h"
 #include "corvex/engine/edit_session.h"
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/pane_splits.h"
@@ -40,7 +38,6 @@
 #include "corvex/formats/macro.h"
 #include "corvex/line_tooltip.h"
 #include "corvex/lex/lex_state_cache.h"
-#include "corvex/ole_drag_drop.h"
 #include "corvex/options.h"
 #include "corvex/own_scroll_bars.h"
 #include "corvex/printing.h"
@@ -54,8 +51,6 @@
 #include "corvex/view_fonts.h"
 
 #include <cstddef>
-#include <string>
-#include <string_view>
 
 namespace corvex {
 
@@ -86,13 +81,11 @@ public:
 private:
     // ---- syntax.cpp
     void linesReplaced(std::size_t first, std::size_t oldCount, std::size_t newCount) override;
-
     void ResetLexer();
     bool Colouring() const;
     // The state at the start of `line` for painting: exact, or a guess after a far jump
-    // (then the lex timer learns the way there).
+    // (then the idle timer learns the way there).
     lex::LexState PaintStartState(std::size_t line);
-    void OnIdleTimer(UINT_PTR timer);
 
     // ---- commands.cpp: macros
     // Stores the macro recorded and tells the parent that the settings changed.
@@ -147,6 +140,10 @@ private:
     // ---- view_layout.cpp
     void Relayout();
     void ApplyWordWrap();  // after the option changed
+    // After the whole text was replaced: the view starts over with the caret at `caret`.
+    void ShowNewText(std::size_t caret);
+    // Work put off until the user is idle.
+    void OnIdleTimer(UINT_PTR timer);
     int GutterWidth() const;
     int TextLeft() const { return ViewLeft() + PaneTextLeft(); }
     int PaneTextLeft() const; // from the left edge of a pane
@@ -207,8 +204,9 @@ private:
     bool invalidatingEdit_ = false;                  // the invalidation is an edit's
     RowsBeforeEdit rowsBeforeEdit_;
 
-    bool Utf8() const { return isUtf8Text(file_.encoding()); }
+    // The document's text, and whether it is UTF-8 (else single-byte ANSI).
     const TextBuffer& Text() const { return session_.text(); }
+    bool Utf8() const { return isUtf8Text(file_.encoding()); }
 
     // ---- session_view.cpp: SessionView, the view's side of the edit session
     EditRules rules() const override;
@@ -225,7 +223,6 @@ private:
     void columnBlockStarted() override;
     void stepTaken(const EditStep& step) override { recorder_.recordStep(step); }
 
-
     // ---- keyboard.cpp
     bool OnKeyDown(UINT key);
     bool RunHotKey(UINT key);
@@ -239,9 +236,6 @@ private:
     void OnWheel(int delta, bool horizontal);
     void OnDragTimer();
     void DragTo(POINT point);
-
-    // ---- view_layout.cpp: after the whole text was replaced
-    void ShowNewText(std::size_t caret);
 
     HWND window_;
     EditSession session_{*this};

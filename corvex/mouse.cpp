@@ -114,7 +114,7 @@ void Editor::DragTo(POINT point)
             textDrop_.DragOut();
             break;
         }
-        textDrop_.ShowMovePoint(offset);
+        textDrop_.SetMovePoint(offset);
         InvalidateRect(window_, nullptr, FALSE);
         break;
     case Drag::None:

@@ -1,6 +1,6 @@
-// Syntax colouring in the view: the control's language, the lexer states painting learns
-// (session/paint_lexer.h), and the timer that learns the real states towards the screen
-// after a paint had to start from a guess.
+// Syntax colouring in the view: the control's language and the lexer states painting
+// learns (session/paint_lexer.h); after a paint had to start from a guess, the idle timer
+// learns the real states towards the screen (view_layout.cpp).
 #include "corvex/editor.h"
 #include "corvex/lex/lexer_registry.h"
 

@@ -37,7 +37,7 @@ public:
     // The selection leaves the window: an OLE drag, until it is dropped or cancelled.
     void DragOut();
     // A drag inside the window would drop at `offset`.
-    void ShowMovePoint(std::size_t offset) { dropOffset_ = offset; }
+    void SetMovePoint(std::size_t offset) { dropOffset_ = offset; }
     // Where the drop caret is painted, while `moving` text inside the window or while
     // text from elsewhere is over it.
     bool DropPointShown(bool moving) const { return moving || dropShown_; }

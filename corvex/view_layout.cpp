@@ -1,5 +1,5 @@
-// Fonts and metrics, the mapping between lines/columns and pixels, scrolling and the
-// scroll bars. Every column is one character cell wide (the painter places each
+// Metrics, the mapping between lines/columns and pixels, scrolling and the scroll bars, a
+// new text shown, and the work put off until the user is idle. Every column is one character cell wide (the painter places each
 // character in its cell), so mapping costs O(1) per line plus the column walk of
 // text_ops for the line at hand.
 #include "corvex/editor.h"
@@ -34,7 +34,7 @@ void Editor::ShowNewText(std::size_t caret)
     session_.setPreferredColumn(0);
     topLine_ = leftColumn_ = 0;
     topRow_ = 0;
-    splits_.resetOtherRow();
+    splits_.resetOtherTopRow();
     wrap_.clear();
     session_.bookmarks().clear();
     ResetLexer();
@@ -52,7 +52,7 @@ void Editor::ApplyWordWrap()
 {
     // The top stays on the line it showed; the caret comes into view.
     topRow_ = leftColumn_ = 0;
-    splits_.resetOtherRow();
+    splits_.resetOtherTopRow();
     splits_.resetOtherLeft();
     if (Wrapping() && session_.columnMode())
         session_.moveCaret(session_.selection().caret, false);

@@ -10,7 +10,7 @@
 
 namespace corvex::dialogs {
 
-// Implemented by the view. Lines are numbered from 1.
+// Implemented for each control by its DialogSearchTarget. Lines are numbered from 1.
 class SearchTarget {
 public:
     virtual ~SearchTarget() = default;

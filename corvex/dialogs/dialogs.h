@@ -1,7 +1,7 @@
 // The Corvex control's dialogs, for the view to open: its settings dialog (command 224),
 // find (178), replace (169), find next / previous without a dialog (176 / 174) and go to
-// line (168 with lParam -1). The view implements SearchTarget (dialog_host.h) and tells
-// SetActiveSearchTarget which control has the focus.
+// line (168 with lParam -1). Each control's DialogSearchTarget implements SearchTarget
+// (dialog_host.h), and the control tells SetActiveSearchTarget which one has the focus.
 #pragma once
 
 #include "corvex/dialogs/dialog_host.h"

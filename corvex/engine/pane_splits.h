@@ -43,13 +43,12 @@ public:
     int activeRow() const { return activeRow_; }
     int activeColumn() const { return activeColumn_; }
     std::size_t otherTop() const { return otherTop_; }
-    std::size_t otherTopRow() const { return otherTopRow_; }
     std::size_t otherLeft() const { return otherLeft_; }
     void setOtherTop(std::size_t line) { otherTop_ = line; }
     void setOtherLeft(std::size_t column) { otherLeft_ = column; }
     // The other row's first row within its line, and the other column's first column,
     // go back to 0 (the text or its layout changed).
-    void resetOtherRow() { otherTopRow_ = 0; }
+    void resetOtherTopRow() { otherTopRow_ = 0; }
     void resetOtherLeft() { otherLeft_ = 0; }
 
     int rowTop(int row) const { return row == 0 ? 0 : barY_ ? barY_ + kBarSize : 0; }

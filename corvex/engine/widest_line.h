@@ -4,6 +4,7 @@
 // an edit of that line may have narrowed it, and it is measured again once idle.
 #pragma once
 
+#include "corvex/engine/column_marks.h"
 #include "corvex/engine/text_buffer.h"
 
 #include <cstddef>
@@ -12,8 +13,9 @@ namespace corvex {
 
 class WidestLine {
 public:
-    // Lines longer than this are not walked to measure them: their byte length stands in.
-    static constexpr std::size_t kWalkedBytes = 64 * 1024;
+    // Lines longer than this are not walked to measure them: their byte length stands in
+    // (the same bound as the column marks' long lines).
+    static constexpr std::size_t kWalkedBytes = ColumnMarks::kLongLineBytes;
 
     std::size_t columns() const { return columns_; }
     // `line` may be wider than what is known: true when the range grew.

@@ -72,8 +72,14 @@ void PlayMacro(const formats::Macro& macro, EditSession& session, SessionSearch&
     MacroRecorder::Playing playing(recorder);
     session.document().breakGroup();
     session.document().beginCompound(session.selection());
-    for (const formats::MacroAction& action : macro.actions)
-        PlayAction(action, session, search, host);
+    try {
+        for (const formats::MacroAction& action : macro.actions)
+            PlayAction(action, session, search, host);
+    } catch (...) {
+        // Out of memory part way: what was played stays one undo step.
+        session.document().endCompound(session.selection());
+        throw;
+    }
     session.document().endCompound(session.selection());
 }
 

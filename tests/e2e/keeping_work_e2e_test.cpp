@@ -161,6 +161,8 @@ TEST(KeepingWorkE2E, AKillInTheMiddleOfABackupLeavesThePreviousOneWhole)
     StagedApp::Press(box.window, IDOK);
     main = app.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
+    // The recovered document's editor, once its tab is there (the keys go to it).
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WideTabCaptionsOf(main) == std::vector<std::wstring>{L"draft.txt"}; }));
     ASSERT_TRUE(e2e::FocusForInput(main, e2e::ActiveEditor(main)));
     e2e::PressKey('S', VK_CONTROL);
     EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::ReadTextFile(path) == "draft\r\nkept"; }))
