@@ -152,12 +152,18 @@ int main(int argc, char** argv) {
     const std::size_t base = g_current;
     auto t = Clock::now();
     {
-        // As the control loads: read with room for the gap, decode in place.
-        const std::size_t gap = corvex::TextBuffer::recommendedGap(fileBytes);
-        corvex::DecodedFile d = corvex::decodeFileInPlace(readFile(path, gap), gap);
-        enc = d.encoding;
-        le = d.lineEnd;
-        doc.load(std::move(d.text));
+        // As the control loads: in pieces, straight into blocks.
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        corvex::TextBuffer text;
+        corvex::FileFormat format;
+        const bool read = file && corvex::readFileInto(
+                                      [&](char* dst, std::size_t n) { return std::fread(dst, 1, n, file); },
+                                      [&] { return std::fseek(file, 0, SEEK_SET) == 0; }, nullptr, text, format);
+        if (file) std::fclose(file);
+        mismatch = mismatch || !read;
+        enc = format.encoding;
+        le = format.lineEnd;
+        doc.load(std::move(text));
     }
     const double loadMs = msSince(t);
     const double peakLoad = double(g_peak - base) / double(fileBytes);
@@ -263,7 +269,7 @@ int main(int argc, char** argv) {
         std::string one(10u << 20, 'x');
         for (std::size_t i = 0; i < one.size(); i += 7) one[i] = ' ';
         t = Clock::now();
-        corvex::DecodedFile d = corvex::decodeFile(one, corvex::TextBuffer::recommendedGap(one.size()));
+        corvex::DecodedFile d = corvex::decodeFile(one);
         corvex::TextDocument single;
         single.load(std::move(d.text));
         const double load1 = msSince(t);

@@ -3,12 +3,14 @@
 #include "corvex/editor.h"
 #include "corvex/file_io.h"
 #include "corvex/library.h"
+#include "corvex/memory_room.h"
 #include "corvex/parent_notice.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 
 namespace corvex {
 
@@ -262,7 +264,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kDragTimer)
             OnDragTimer();
-        else if (wParam == kLexTimer || wParam == kGapTimer || wParam == kWidthTimer)
+        else if (wParam == kLexTimer || wParam == kWidthTimer)
             OnIdleTimer(wParam);
         else if (wParam == kScrollBarTimer)
             bars_.OnTimer();
@@ -340,10 +342,22 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
         const std::wstring path = wide ? WideOrEmpty(lParam) : AnsiToWide(reinterpret_cast<const char*>(lParam));
         if (message == SaveFile || message == SaveFileWide)
             return file_.Save(path) ? 1 : 0;
-        if (!file_.Load(path))
-            return 0;
+        // A file too large for the memory left is refused before it is read; a read that
+        // runs out of memory midway leaves the document as it was, for the text is taken
+        // only once it is complete. LoadFileWide tells that apart; LoadFile answers 0.
+        const LRESULT noRoom = message == LoadFileWide ? LoadTooLarge : LoadFailed;
+        if (!FileFitsInMemory(path))
+            return noRoom;
+        try {
+            if (!file_.Load(path))
+                return LoadFailed;
+        } catch (const std::bad_alloc&) {
+            return noRoom;
+        } catch (const std::length_error&) {  // more than one allocation can ever hold
+            return noRoom;
+        }
         ShowNewText(0);
-        return 1;
+        return LoadDone;
     }
     case BackupStep:
         return file_.WriteBackupStep(WideOrEmpty(lParam), static_cast<std::size_t>(wParam));

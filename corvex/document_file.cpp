@@ -21,20 +21,15 @@ std::wstring FileNameOf(const std::wstring& path)
 
 bool DocumentFile::Load(const std::wstring& path)
 {
-    // UTF-16 is converted as it is read, so that its bytes (twice the text) are never in
-    // memory at once; anything else, and UTF-16 that is not valid, is read whole and
-    // decoded in place.
-    DecodedFile decoded;
-    if (!ReadUtf16File(path, &TextBuffer::recommendedGap, decoded)) {
-        std::string bytes;
-        if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
-            return false;
-        const std::size_t size = bytes.size();
-        decoded = decodeFileInPlace(std::move(bytes), TextBuffer::recommendedGap(size), SystemCodePage());
-    }
-    session_.document().load(std::move(decoded.text), std::move(decoded.lineEndKinds));
-    encoding_ = decoded.encoding;
-    lineEnd_ = decoded.lineEnd;
+    // Read in pieces into blocks of its own: the document changes only once the whole
+    // file is in, and stays as it was when reading fails or the text does not fit.
+    TextBuffer text;
+    FileFormat format;
+    if (!ReadFileInto(path, text, format))
+        return false;
+    session_.document().load(std::move(text));
+    encoding_ = format.encoding;
+    lineEnd_ = format.lineEnd;
     name_ = FileNameOf(path);
     return true;
 }
@@ -55,7 +50,7 @@ int DocumentFile::WriteBackupStep(const std::wstring& path, std::size_t budget)
 std::optional<std::size_t> DocumentFile::ReadBackup(const std::wstring& path)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes, &TextBuffer::recommendedGap))
+    if (!ReadWholeFile(path, bytes, nullptr))
         return std::nullopt;
     const std::size_t lineEnd = bytes.find('\n');
     const std::size_t markLength = sizeof kBackupMark - 1;

@@ -58,10 +58,6 @@ namespace corvex {
 constexpr UINT_PTR kDragTimer = 1;
 // The timer that learns lexer states towards the screen after a far jump.
 constexpr UINT_PTR kLexTimer = 2;
-// The timer that moves the text's gap to the caret after a far jump, once the user is idle.
-constexpr UINT_PTR kGapTimer = 3;
-// How far from the gap the caret must land for that (a move of this much is unnoticeable).
-constexpr std::size_t kFarFromGap = 1u << 20;
 // The timer that measures the longest line again, once idle, after an edit may have
 // narrowed it.
 constexpr UINT_PTR kWidthTimer = 4;

@@ -97,18 +97,10 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::size_t (*s
     return true;
 }
 
-bool ReadUtf16File(const std::wstring& path, std::size_t (*extraFor)(std::size_t), DecodedFile& decoded)
+bool ReadFileInto(const std::wstring& path, TextBuffer& text, FileFormat& format)
 {
     FileHandle file(OpenForReading(path));
-    LARGE_INTEGER size = {};
-    unsigned char bom[2] = {};
-    DWORD got = 0;
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 2 ||
-        static_cast<unsigned long long>(size.QuadPart) > kMaxFileSize ||
-        !ReadFile(file.Get(), bom, 2, &got, nullptr) || got != 2)
-        return false;
-    const bool little = bom[0] == 0xFF && bom[1] == 0xFE, big = bom[0] == 0xFE && bom[1] == 0xFF;
-    if (!little && !big)
+    if (!file.Valid())
         return false;
     const auto read = [&file](char* dst, std::size_t capacity) -> std::size_t {
         DWORD count = 0;
@@ -116,11 +108,10 @@ bool ReadUtf16File(const std::wstring& path, std::size_t (*extraFor)(std::size_t
         return ReadFile(file.Get(), dst, want, &count, nullptr) ? count : 0;
     };
     const auto rewind = [&file] {
-        LARGE_INTEGER afterBom = {};
-        afterBom.QuadPart = 2;
-        return SetFilePointerEx(file.Get(), afterBom, nullptr, FILE_BEGIN) != FALSE;
+        LARGE_INTEGER start = {};
+        return SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN) != FALSE;
     };
-    return decodeUtf16File(read, rewind, big, extraFor, decoded);
+    return readFileInto(read, rewind, SystemCodePage(), text, format);
 }
 
 bool WriteFileSafely(const std::wstring& path, std::string_view bytes)

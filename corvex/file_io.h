@@ -10,12 +10,14 @@ namespace corvex {
 
 class ByteCodePage;
 struct DecodedFile;
+struct FileFormat;
+class TextBuffer;
 
 // The system's ANSI code page as a byte table, built on first use; null where that code
 // page uses more than one byte per character (files are then held as their raw bytes).
 const ByteCodePage* SystemCodePage();
 
-// Files above this size are refused: the control holds the whole text in memory.
+// Whole-file reads (backups) refuse files above this size; documents are read in pieces.
 constexpr unsigned long long kMaxFileSize = 1ull << 30;
 
 // Paths are UTF-16, so that any file name can be reached.
@@ -25,10 +27,11 @@ constexpr unsigned long long kMaxFileSize = 1ull << 30;
 // folder, an unreadable file or one above kMaxFileSize.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::size_t (*spare)(std::size_t));
 
-// Reads a file that starts with a UTF-16 byte-order mark into `decoded` piece by piece
-// (decodeUtf16File), with extraFor(size) bytes of capacity beyond its text. False when it
-// has no such mark, is not valid UTF-16, is above kMaxFileSize or cannot be read.
-bool ReadUtf16File(const std::wstring& path, std::size_t (*extraFor)(std::size_t), DecodedFile& decoded);
+// Reads the file at `path` in pieces straight into `text` (readFileInto: decoded, its
+// line ends made '\n'), replacing its text only when all went well. False for an empty or
+// missing path, a folder or a file that cannot be read; std::bad_alloc goes through when
+// the text does not fit in memory.
+bool ReadFileInto(const std::wstring& path, TextBuffer& text, FileFormat& format);
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk and only
 // then puts it in the target's place, keeping the target's attributes. False, leaving the

@@ -1,5 +1,7 @@
 #include "corvex/global_text.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <cwchar>
 
@@ -49,7 +51,8 @@ bool ReadGlobalAnsiText(HGLOBAL memory, std::wstring& text)
     const auto* bytes = static_cast<const char*>(GlobalLock(memory));
     if (!bytes)
         return false;
-    const int length = static_cast<int>(strnlen(bytes, GlobalSize(memory)));
+    // The converter counts in int: a text longer than that (a block above 2 GB) is cut there.
+    const int length = static_cast<int>(std::min<std::size_t>(strnlen(bytes, GlobalSize(memory)), INT_MAX));
     const int units = MultiByteToWideChar(CP_ACP, 0, bytes, length, nullptr, 0);
     text.assign(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
     if (units > 0)

@@ -163,10 +163,12 @@ bool HandleOptionMessage(Options& options, UINT message, WPARAM wParam, LPARAM l
         return true;
     }
     case SetSplitterColour:
+        // above 2 GB: the colour messages carry a COLORREF in lParam, never an address.
         (wParam == 1 ? options.splitterBorder : options.splitter) = static_cast<COLORREF>(lParam);
         result = 1;
         return true;
     case SetTooltipColour:
+        // above 2 GB: a COLORREF in lParam, as above.
         (wParam == 1 ? options.tooltipText : options.tooltipBackground) = static_cast<COLORREF>(lParam);
         result = 1;
         return true;

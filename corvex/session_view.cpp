@@ -59,10 +59,6 @@ void Editor::repaintAll() { InvalidateRect(window_, nullptr, FALSE); }
 
 void Editor::selectionMoved(std::size_t first, std::size_t last)
 {
-    // A far jump (Ctrl+End, a click far down, go to line): the gap follows the caret while
-    // the user is idle (a timer comes after every input and paint), not on the keystroke.
-    if (Text().gapDistance(session_.selection().caret) > kFarFromGap)
-        SetTimer(window_, kGapTimer, USER_TIMER_MINIMUM, nullptr);
     InvalidateLines(first, last);
     // With wrap, the rows of the caret's line as they are now, to tell whether an edit
     // there changes their number.

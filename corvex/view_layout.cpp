@@ -351,9 +351,8 @@ void Editor::OnHorizontalScroll(WORD request, long long thumb)
 }
 
 // Work put off until the user is idle (each timer comes after input and paints): the
-// real lexer states learned towards the screen after a paint had to guess, the text's gap
-// moved to the caret after a far jump, the widest line measured again after an edit may
-// have narrowed it.
+// real lexer states learned towards the screen after a paint had to guess, and the widest
+// line measured again after an edit may have narrowed it.
 void Editor::OnIdleTimer(UINT_PTR timer)
 {
     if (timer == kLexTimer) {
@@ -362,9 +361,6 @@ void Editor::OnIdleTimer(UINT_PTR timer)
         KillTimer(window_, kLexTimer);
         if (paintLexer_.guessed())
             InvalidateRect(window_, nullptr, FALSE);
-    } else if (timer == kGapTimer) {
-        KillTimer(window_, kGapTimer);
-        session_.document().prepareEditAt(session_.selection().caret);
     } else if (timer == kWidthTimer) {
         KillTimer(window_, kWidthTimer);
         if (!widest_.remeasure(Text(), options_.tabWidth(), Utf8()))

@@ -6,6 +6,7 @@
 #include "docs/editor_control.h"
 #include "docs/editor_settings.h"
 #include "docs/languages.h"
+#include "docs/size_text.h"
 #include "docs/status_line.h"
 #include "docs/tab_strip.h"
 #include "platform/ansi_text.h"
@@ -32,6 +33,11 @@ std::wstring FileNameOf(const std::wstring& path)
 {
     std::size_t slash = path.find_last_of(L'\\');
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring DoesNotFitText(const std::wstring& path, ULONGLONG size)
+{
+    return L"The file does not fit in memory\n" + path + L"\n(" + SizeText(size) + L")";
 }
 
 std::wstring StripQuotes(const std::wstring& path)
@@ -124,11 +130,14 @@ void OpenDocument(std::wstring path)
     if (!path.empty()) {
         // Taken before reading: a change while it is read shows as a change afterwards.
         const FileStamp stamp = StampOf(path);
-        if (editor::Send(control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())) == 1) {
+        const LRESULT loaded = editor::Send(control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        if (loaded == corvex::LoadDone) {
             DocumentList[index].path = path;
             DocumentList[index].stamp = stamp;
             tabs::SetCaption(index, FileNameOf(path));
             SelectLanguageForPath();
+        } else if (loaded == corvex::LoadTooLarge) {
+            ui::Message(host.Frame(), DoesNotFitText(path, stamp.size), MB_OK | MB_ICONINFORMATION);
         } else {
             ui::Message(host.Frame(), L"Error, cannot open the file\n" + path, MB_OK | MB_ICONINFORMATION);
         }

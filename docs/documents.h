@@ -36,6 +36,11 @@ bool FindOpenDocument(const std::wstring& path);
 // Closes the active document without asking.
 void CloseDocument();
 
+// The message about a file whose text does not fit in the memory the program can still
+// use: "The file does not fit in memory", its path and its size ("(12.4 GB)") on lines
+// of their own.
+std::wstring DoesNotFitText(const std::wstring& path, ULONGLONG size);
+
 // The tab caption for a path: the part after its last backslash.
 std::wstring FileNameOf(const std::wstring& path);
 // Removes double quotes at the start and at the end of a path.

@@ -21,7 +21,17 @@ void Reload(Document& document)
     const FileStamp now = StampOf(document.path);  // as it is read, not as it was asked about
     int position[4] = {};
     editor::Send(document.control, corvex::GetPosition, 0, reinterpret_cast<LPARAM>(position));
-    if (editor::Send(document.control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(document.path.c_str())) != 1) {
+    const LRESULT loaded =
+        editor::Send(document.control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(document.path.c_str()));
+    if (loaded == corvex::LoadTooLarge) {
+        // The control kept its text: the document stays as it was, and is asked about
+        // again when the program next becomes active.
+        ui::Message(docs::Host().Frame(),
+                    DoesNotFitText(document.path, now.size) + L"\nThe document keeps the text it had.",
+                    MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    if (loaded != corvex::LoadDone) {
         ui::Message(docs::Host().Frame(), L"Error, cannot open the file\n" + document.path,
                     MB_OK | MB_ICONINFORMATION);
         return;

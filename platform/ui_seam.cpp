@@ -50,6 +50,8 @@ bool OpenWithShell(HWND owner, const std::wstring& path)
     if (g_shellOpenHandler)
         return g_shellOpenHandler(owner, NarrowToAnsi(path));
     // Values above 32 mean success.
+    // above 2 GB: the answer is a code in the form of an HINSTANCE, never an address, and
+    // the signed comparison is the documented test.
     return reinterpret_cast<INT_PTR>(
                ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }

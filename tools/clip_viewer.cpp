@@ -4,6 +4,8 @@
 #include "skin/menu_skin.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
 #include <cwchar>
 
 namespace tools {
@@ -36,8 +38,8 @@ bool ReadClipboardText(std::wstring& text)
         const auto* data = static_cast<const wchar_t*>(GlobalLock(wide));
         if (!data)
             return false;
-        const std::size_t units = GlobalSize(wide) / sizeof(wchar_t);
-        text.assign(data, std::find(data, data + units, L'\0'));
+        // Counted in size_t: a pointer difference would overflow on a block of more than 2 GB.
+        text.assign(data, wcsnlen(data, GlobalSize(wide) / sizeof(wchar_t)));
         GlobalUnlock(wide);
         return true;
     }
@@ -47,8 +49,8 @@ bool ReadClipboardText(std::wstring& text)
     const auto* data = static_cast<const char*>(GlobalLock(ansi));
     if (!data)
         return false;
-    const std::size_t bytes = GlobalSize(ansi);
-    const int length = static_cast<int>(std::find(data, data + bytes, '\0') - data);
+    // The converter counts in int: a text longer than that is cut there.
+    const int length = static_cast<int>(std::min<std::size_t>(strnlen(data, GlobalSize(ansi)), INT_MAX));
     const int units = length ? MultiByteToWideChar(CP_ACP, 0, data, length, nullptr, 0) : 0;
     text.assign(static_cast<std::size_t>(units), L'\0');
     if (units)

@@ -1,11 +1,13 @@
 #include "corvex/engine/file_codec.h"
 
+#include "corvex/engine/text_buffer.h"
 #include "corvex/engine/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace corvex {
 
@@ -112,12 +114,11 @@ bool utf16ToUtf8(const u8* p, std::size_t n, bool bigEndian, std::string& out, s
 // Hands `whole` the pieces `read` gives, cut so that none ends inside a unit or a
 // surrogate pair; false when `whole` does, or when the bytes end inside one.
 bool forEachWholeUtf16Piece(const ReadPiece& read, bool bigEndian,
-                            const std::function<bool(const u8*, std::size_t)>& whole) {
-    constexpr std::size_t kPiece = 4u << 20;
-    std::vector<u8> buffer(kPiece + 4);
+                            const std::function<bool(const u8*, std::size_t)>& whole, std::size_t pieceBytes = 4u << 20) {
+    std::vector<u8> buffer(pieceBytes + 4);
     std::size_t carried = 0;
     for (;;) {
-        const std::size_t got = read(reinterpret_cast<char*>(buffer.data() + carried), kPiece);
+        const std::size_t got = read(reinterpret_cast<char*>(buffer.data() + carried), pieceBytes);
         if (got == 0) return carried == 0;
         const std::size_t have = carried + got;
         std::size_t cut = have & ~static_cast<std::size_t>(1);
@@ -270,15 +271,15 @@ Utf8Check checkUtf8(std::string_view bytes) {
     return r;
 }
 
-LineEnd detectLineEnd(std::string_view s) {
-    const u8* d = reinterpret_cast<const u8*>(s.data());
-    const std::size_t n = s.size();
-    const std::size_t none = static_cast<std::size_t>(-1);
-    std::size_t count[3] = {0, 0, 0};  // CRLF, LF, CR
-    std::size_t first[3] = {none, none, none};
-    auto note = [&](int k, std::size_t at) {
-        if (!count[k]++) first[k] = at;
-    };
+void LineEndCounter::note(int kind, std::size_t at) {
+    if (!count_[kind]++) first_[kind] = at;
+}
+
+void LineEndCounter::feed(const char* data, std::size_t n) {
+    const u8* d = reinterpret_cast<const u8*>(data);
+    if (n && crPending_) {
+        if (d[0] != '\n') note(2, base_ - 1);  // the '\r' that ended the last piece stood alone
+    }
     // One pass: words of eight bytes with neither '\r' nor '\n' are skipped whole.
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
     auto hasByte = [&](std::uint64_t word, u8 byte) {
@@ -296,29 +297,41 @@ LineEnd detectLineEnd(std::string_view s) {
         }
         for (const std::size_t stop = std::min(n, i + 8); i < stop; ++i) {
             if (d[i] == '\n') {
-                if (i > 0 && d[i - 1] == '\r')
-                    note(0, i - 1);
+                if (i > 0 ? d[i - 1] == '\r' : crPending_)
+                    note(0, base_ + i - 1);
                 else
-                    note(1, i);
-            } else if (d[i] == '\r' && !(i + 1 < n && d[i + 1] == '\n')) {
-                note(2, i);
+                    note(1, base_ + i);
+            } else if (d[i] == '\r' && i + 1 < n && d[i + 1] != '\n') {
+                note(2, base_ + i);
             }
         }
     }
+    if (n) crPending_ = d[n - 1] == '\r';
+    base_ += n;
+}
+
+LineEnd LineEndCounter::style() const {
+    LineEndCounter last = *this;
+    if (last.crPending_) last.note(2, base_ - 1);
     int best = 0;
     for (int k = 1; k < 3; ++k)
-        if (count[k] > count[best] || (count[k] == count[best] && first[k] < first[best])) best = k;
-    if (count[best] == 0) return LineEnd::CRLF;
+        if (last.count_[k] > last.count_[best] || (last.count_[k] == last.count_[best] && last.first_[k] < last.first_[best]))
+            best = k;
+    if (last.count_[best] == 0) return LineEnd::CRLF;
     return best == 0 ? LineEnd::CRLF : best == 1 ? LineEnd::LF : LineEnd::CR;
 }
 
-void normaliseLineEnds(std::string& s, LineEnd style, std::vector<unsigned char>* kinds) {
+LineEnd detectLineEnd(std::string_view s) {
+    LineEndCounter counter;
+    counter.feed(s.data(), s.size());
+    return counter.style();
+}
+
+std::size_t normaliseLineEndsIn(char* d, std::size_t n, LineEnd style, std::vector<unsigned char>* kinds) {
     if (kinds) kinds->clear();
-    if (style == LineEnd::LF || s.empty()) return;
+    if (style == LineEnd::LF || n == 0) return n;
     // One pass that compacts in place: each line end the style counts becomes '\n', and
     // its kind is noted once any line end differs from the style.
-    char* d = &s[0];
-    const std::size_t n = s.size();
     std::size_t r = 0, w = 0, ends = 0;
     auto note = [&](unsigned char kind) {
         if (kinds && (kind != kStyleLineEnd || !kinds->empty())) {
@@ -327,7 +340,6 @@ void normaliseLineEnds(std::string& s, LineEnd style, std::vector<unsigned char>
         }
         ++ends;
     };
-    const char* const stops = style == LineEnd::CR ? "\r\n" : "\n";
     while (r < n) {
         // Copy the run up to the next byte that may end a line.
         std::size_t q = r;
@@ -337,7 +349,6 @@ void normaliseLineEnds(std::string& s, LineEnd style, std::vector<unsigned char>
             const void* hit = std::memchr(d + r, '\n', n - r);
             q = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - d) : n;
         }
-        (void)stops;
         std::size_t runEnd = q;
         if (style == LineEnd::CRLF && q < n && q > r && d[q - 1] == '\r') runEnd = q - 1;
         if (w != r) std::memmove(d + w, d + r, runEnd - r);
@@ -355,7 +366,15 @@ void normaliseLineEnds(std::string& s, LineEnd style, std::vector<unsigned char>
         }
         d[w++] = '\n';
     }
-    s.resize(w);
+    return w;
+}
+
+void normaliseLineEnds(std::string& s, LineEnd style, std::vector<unsigned char>* kinds) {
+    if (s.empty()) {
+        if (kinds) kinds->clear();
+        return;
+    }
+    s.resize(normaliseLineEndsIn(&s[0], s.size(), style, kinds));
 }
 
 std::string normaliseAllLineEnds(std::string_view text) {
@@ -556,6 +575,226 @@ std::string encodeFile(const TextSource& src, Encoding encoding, LineEnd lineEnd
     std::string out;
     encodeFileTo(src, encoding, lineEnd, nullptr, out);
     return out;
+}
+
+} // namespace corvex
+
+// ---- reading a file into blocks
+
+namespace corvex {
+
+namespace {
+
+// UTF-8 validity of bytes that come in pieces: a sequence cut by a piece's end is
+// completed from the next.
+class Utf8Stream {
+public:
+    void feed(const char* data, std::size_t n) {
+        if (!valid_) return;
+        const u8* p = reinterpret_cast<const u8*>(data);
+        std::size_t i = 0;
+        if (held_) {
+            const std::size_t need = lengthOf(bytes_[0]);
+            while (held_ < need && i < n) bytes_[held_++] = p[i++];
+            if (held_ < need) return;
+            valid_ = checkUtf8(std::string_view(reinterpret_cast<const char*>(bytes_), held_)).valid;
+            held_ = 0;
+            if (!valid_) return;
+        }
+        std::size_t cut = n;
+        for (std::size_t k = 1; k <= 3 && k <= n - i; ++k) {
+            const u8 c = p[n - k];
+            if ((c & 0xC0) == 0x80) continue;
+            if (c >= 0xC0 && lengthOf(c) > k) cut = n - k;
+            break;
+        }
+        valid_ = checkUtf8(std::string_view(data + i, cut - i)).valid;
+        for (std::size_t k = cut; k < n; ++k) bytes_[held_++] = p[k];
+    }
+    bool valid() const { return valid_ && held_ == 0; }
+
+private:
+    static std::size_t lengthOf(u8 lead) { return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2; }
+    u8 bytes_[4] = {};
+    std::size_t held_ = 0;
+    bool valid_ = true;
+};
+
+// Text pieces with their line ends made '\n' (normaliseLineEnds), appended to a writer;
+// a '\r' that ends a piece waits for the next, which may start with its '\n'.
+class LineEndWriter {
+public:
+    LineEndWriter(LineEnd style, TextBuffer::RunWriter& writer) : style_(style), writer_(writer) {}
+    // `text` has one byte of room before it, for a held '\r'.
+    void write(char* text, std::size_t n) {
+        if (held_) {
+            *--text = '\r';
+            ++n;
+            held_ = false;
+        }
+        if (style_ != LineEnd::LF && n && text[n - 1] == '\r') {
+            held_ = true;
+            --n;
+        }
+        const std::size_t length = normaliseLineEndsIn(text, n, style_, &kinds_);
+        writer_.append(std::string_view(text, length), kinds_.empty() ? nullptr : kinds_.data());
+    }
+    void finish() {
+        if (!held_) return;
+        held_ = false;
+        char cr[2] = {0, '\r'};
+        const std::size_t length = normaliseLineEndsIn(cr + 1, 1, style_, &kinds_);
+        writer_.append(std::string_view(cr + 1, length), kinds_.empty() ? nullptr : kinds_.data());
+    }
+
+private:
+    LineEnd style_;
+    TextBuffer::RunWriter& writer_;
+    std::vector<unsigned char> kinds_;
+    bool held_ = false;
+};
+
+// Reads until `n` bytes came or the file ended.
+std::size_t readFull(const ReadPiece& read, char* dst, std::size_t n) {
+    std::size_t got = 0;
+    while (got < n) {
+        const std::size_t more = read(dst + got, n - got);
+        if (!more) break;
+        got += more;
+    }
+    return got;
+}
+
+// One pass over the file from its first byte: every piece after the first `skip` bytes
+// goes to `piece(text, n)`, with one byte of room before `text`. False when rewinding fails.
+bool forEachPiece(const ReadPiece& read, const std::function<bool()>& rewind, std::size_t pieceBytes,
+                  std::size_t skip, const std::function<void(char*, std::size_t)>& piece) {
+    if (!rewind()) return false;
+    std::string buffer(pieceBytes + 1, '\0');
+    char* const text = &buffer[1];
+    std::size_t n = readFull(read, text, pieceBytes);
+    std::size_t from = std::min(skip, n);
+    while (n > from) {
+        piece(text + from, n - from);
+        from = 0;
+        n = readFull(read, text, pieceBytes);
+    }
+    return true;
+}
+
+bool readUtf16Into(const ReadPiece& read, const std::function<bool()>& rewind, bool bigEndian,
+                   TextBuffer::RunWriter& writer, FileFormat& format, std::size_t pieceBytes) {
+    auto afterBom = [&] {
+        char bom[2];
+        return rewind() && readFull(read, bom, 2) == 2;
+    };
+    // First the style, from the text converted piece by piece.
+    LineEndCounter counter;
+    std::string converted;
+    bool valid = afterBom() && forEachWholeUtf16Piece(read, bigEndian, [&](const u8* p, std::size_t n) {
+        std::size_t length = 0;
+        if (!measureUtf16(p, n, bigEndian, length)) return false;
+        converted.resize(length + 1);
+        convertUtf16(p, n, bigEndian, &converted[1]);
+        counter.feed(&converted[1], length);
+        return true;
+    }, pieceBytes);
+    if (valid) {
+        LineEndWriter lines(counter.style(), writer);
+        valid = afterBom() && forEachWholeUtf16Piece(read, bigEndian, [&](const u8* p, std::size_t n) {
+            std::size_t length = 0;
+            if (!measureUtf16(p, n, bigEndian, length)) return false;  // changed since
+            converted.resize(length + 1);
+            convertUtf16(p, n, bigEndian, &converted[1]);
+            lines.write(&converted[1], length);
+            return true;
+        }, pieceBytes);
+        lines.finish();
+        if (valid) {
+            format = {bigEndian ? Encoding::Utf16BE : Encoding::Utf16LE, counter.style(), false};
+            return true;
+        }
+        writer.finish();  // what was written goes
+    }
+    // Not UTF-16 after all: every byte kept, none changed.
+    format = {Encoding::Ansi, LineEnd::LF, true};
+    return forEachPiece(read, rewind, pieceBytes, 0, [&](char* text, std::size_t n) { writer.append(std::string_view(text, n)); });
+}
+
+} // namespace
+
+bool readFileInto(const ReadPiece& read, const std::function<bool()>& rewind, const ByteCodePage* codePage,
+                  TextBuffer& out, FileFormat& format, std::size_t pieceBytes) {
+    pieceBytes = std::max<std::size_t>(pieceBytes, 4);
+    char head[3] = {0, 0, 0};
+    if (!rewind()) return false;
+    const std::size_t headBytes = readFull(read, head, 3);
+    const u8* h = reinterpret_cast<const u8*>(head);
+    TextBuffer::RunWriter writer = out.writer();
+    if (headBytes >= 2 && ((h[0] == 0xFF && h[1] == 0xFE) || (h[0] == 0xFE && h[1] == 0xFF))) {
+        if (!readUtf16Into(read, rewind, h[0] == 0xFE, writer, format, pieceBytes)) return false;
+        out.assign(writer.finish());
+        return true;
+    }
+    const bool bom = headBytes == 3 && h[0] == 0xEF && h[1] == 0xBB && h[2] == 0xBF;
+    const std::size_t skip = bom ? 3 : 0;
+
+    // One pass that writes with the style of the first piece while it checks the style of
+    // the whole and whether it is UTF-8; a second only when either proves otherwise.
+    LineEndCounter counter;
+    Utf8Stream utf8;
+    std::unique_ptr<LineEndWriter> lines;
+    LineEnd guess = LineEnd::CRLF;
+    const bool read1 = forEachPiece(read, rewind, pieceBytes, skip, [&](char* text, std::size_t n) {
+        if (!lines) {
+            guess = detectLineEnd(std::string_view(text, n));
+            lines = std::make_unique<LineEndWriter>(guess, writer);
+        }
+        counter.feed(text, n);
+        if (!bom) utf8.feed(text, n);
+        lines->write(text, n);
+    });
+    if (!read1) return false;
+    if (lines) lines->finish();
+    const LineEnd style = counter.style();
+    format = {bom ? Encoding::Utf8Bom : utf8.valid() ? Encoding::Utf8 : Encoding::Ansi, style, false};
+
+    TextBuffer::Run first = writer.finish();
+    if (format.encoding == Encoding::Ansi && codePage) {
+        // Text in the code page, when every byte stands for a character: held as UTF-8.
+        LineEndCounter decodedEnds;
+        std::string decoded;
+        bool decodable = true;
+        if (!forEachPiece(read, rewind, pieceBytes, 0, [&](char* text, std::size_t n) {
+                decoded.assign(1, '\0');
+                decodable = decodable && codePage->decode(std::string_view(text, n), decoded);
+                if (decodable) decodedEnds.feed(decoded.data() + 1, decoded.size() - 1);
+            }))
+            return false;
+        if (decodable) {
+            first = TextBuffer::Run();
+            format = {Encoding::CodePage, decodedEnds.style(), false};
+            LineEndWriter decodedLines(format.lineEnd, writer);
+            if (!forEachPiece(read, rewind, pieceBytes, 0, [&](char* text, std::size_t n) {
+                    decoded.assign(1, '\0');
+                    if (codePage->decode(std::string_view(text, n), decoded))
+                        decodedLines.write(&decoded[1], decoded.size() - 1);
+                }))
+                return false;
+            decodedLines.finish();
+            out.assign(writer.finish());
+            return true;
+        }
+    }
+    if (style != guess) {
+        first = TextBuffer::Run();
+        LineEndWriter again(style, writer);
+        if (!forEachPiece(read, rewind, pieceBytes, skip, [&](char* text, std::size_t n) { again.write(text, n); })) return false;
+        again.finish();
+        first = writer.finish();
+    }
+    out.assign(std::move(first));
+    return true;
 }
 
 } // namespace corvex

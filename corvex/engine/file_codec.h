@@ -78,6 +78,23 @@ using ReadPiece = std::function<std::size_t(char* dst, std::size_t capacity)>;
 // or when the file changed between the two reads.
 bool decodeUtf16File(const ReadPiece& read, const std::function<bool()>& rewind, bool bigEndian,
                      std::size_t (*extraFor)(std::size_t size), DecodedFile& out);
+
+class TextBuffer;
+struct FileFormat {
+    Encoding encoding = Encoding::Ansi;
+    LineEnd lineEnd = LineEnd::CRLF;
+    bool utf16Fallback = false;
+};
+// A whole file, decoded as decodeFile does, read in pieces straight into the blocks of
+// `out` (whose text it replaces only when all went well): the file's bytes are never all
+// in memory, and nothing but its text is held beyond a few pieces. `rewind` goes back to
+// the file's first byte; the file is read once where its first piece tells its line-end
+// style and it is UTF-8 (or has a BOM), and again, whole, only when it does not. Only the
+// bytes read make the text: a file growing meanwhile gives the bytes read. False when
+// reading fails; std::bad_alloc goes through when the text does not fit. `pieceBytes` is
+// the size of the pieces read (tests make it small).
+bool readFileInto(const ReadPiece& read, const std::function<bool()>& rewind, const ByteCodePage* codePage,
+                  TextBuffer& out, FileFormat& format, std::size_t pieceBytes = 4u << 20);
 // Without kinds every line end is the style's; CodePage text without a code page is
 // written as UTF-8.
 std::string encodeFile(std::string_view text, Encoding encoding, LineEnd lineEnd,
@@ -103,9 +120,24 @@ struct Utf8Check {
 };
 Utf8Check checkUtf8(std::string_view bytes);
 LineEnd detectLineEnd(std::string_view bytes);
+// detectLineEnd over bytes that come in pieces.
+class LineEndCounter {
+public:
+    void feed(const char* bytes, std::size_t n);  // the next piece
+    LineEnd style() const;                        // of everything fed so far
+
+private:
+    void note(int kind, std::size_t at);
+    std::size_t count_[3] = {0, 0, 0};  // CRLF, LF, CR
+    std::size_t first_[3] = {static_cast<std::size_t>(-1), static_cast<std::size_t>(-1), static_cast<std::size_t>(-1)};
+    std::size_t base_ = 0;     // bytes fed before this piece
+    bool crPending_ = false;   // the last piece ended with '\r'
+};
 // Turns the line ends into '\n', in place (see above); `kinds`, when given, receives the
 // kinds of those written otherwise than the style (left empty when there are none).
 void normaliseLineEnds(std::string& text, LineEnd style, std::vector<unsigned char>* kinds = nullptr);
+// The same over n bytes at `text`; returns their new length.
+std::size_t normaliseLineEndsIn(char* text, std::size_t n, LineEnd style, std::vector<unsigned char>* kinds);
 // All of CRLF, CR and LF become '\n' (for pasted text).
 std::string normaliseAllLineEnds(std::string_view text);
 

@@ -22,8 +22,15 @@ bool startsGroup(int c, int prev) {
 } // namespace
 
 void TextDocument::load(std::string&& text, std::vector<unsigned char> lineEndKinds) {
-    buffer_.assign(std::move(text));
-    buffer_.setLineEndKinds(std::move(lineEndKinds));
+    // The string goes as soon as its blocks are written.
+    const std::string taken = std::move(text);
+    buffer_.assign(taken);
+    buffer_.setLineEndKinds(lineEndKinds);
+    clearHistory();
+}
+
+void TextDocument::load(TextBuffer&& text) {
+    buffer_ = std::move(text);
     clearHistory();
 }
 
@@ -102,7 +109,7 @@ std::vector<unsigned char> joinedKinds(std::string_view first, std::vector<unsig
 
 void TextDocument::record(Group& g, bool insert, std::size_t pos, std::string_view text,
                           std::vector<unsigned char> kinds) {
-    if (!g.ops.empty()) {
+    if (!g.ops.empty() && !g.ops.back().run) {
         Op& last = g.ops.back();
         if (insert && last.insert && last.pos + last.text.size() == pos) {
             last.text.append(text.data(), text.size());
@@ -123,6 +130,40 @@ void TextDocument::record(Group& g, bool insert, std::size_t pos, std::string_vi
         }
     }
     g.ops.push_back(Op{insert, pos, std::string(text), std::move(kinds)});
+}
+
+TextDocument::Group& TextDocument::groupForOther(Selection before) {
+    if (compound_ == 0) return startGroup(before, EditKind::Other);
+    if (!compoundStarted_) {
+        startGroup(compoundBefore_, EditKind::Other);
+        compoundStarted_ = true;
+    }
+    return groups_.back();
+}
+
+void TextDocument::replaceAll(const std::vector<TextEdit>& edits, Selection before, Selection after) {
+    if (edits.empty()) return;
+    const std::size_t from = std::min(edits.front().start, buffer_.size());
+    const std::size_t to = std::min(edits.back().start + edits.back().length, buffer_.size());
+    TextBuffer::RunWriter writer = buffer_.writer();
+    std::size_t at = from;
+    for (const TextEdit& edit : edits) {
+        const std::size_t start = std::max(at, std::min(edit.start, to));
+        buffer_.copyInto(at, start - at, writer);
+        writer.append(edit.text);
+        at = std::max(start, std::min(edit.start + edit.length, to));
+    }
+    TextBuffer::Run built = writer.finish();
+    const std::size_t builtSize = built.size();
+    Group& g = groupForOther(before);
+    const std::size_t first = buffer_.lineOfOffset(from);
+    const std::size_t oldLines = buffer_.lineOfOffset(to) - first + 1;
+    const std::size_t newLines = built.newlines() + 1;
+    auto gone = std::make_unique<TextBuffer::Run>(buffer_.replaceRun(from, to - from, std::move(built)));
+    g.ops.push_back(Op{false, from, std::string(), {}, std::move(gone), builtSize});
+    g.after = after;
+    open_ = false;
+    if (listener_) listener_->linesReplaced(first, oldLines, newLines);
 }
 
 void TextDocument::replace(std::size_t pos, std::size_t length, std::string_view text, Selection before,
@@ -225,8 +266,28 @@ void TextDocument::eraseText(std::size_t pos, std::size_t length, std::vector<un
     listener_->linesReplaced(first, last - first + 1, 1);
 }
 
-void TextDocument::applyOp(const Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any) {
+void TextDocument::applyOp(Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any) {
     const std::size_t p = op.pos;
+    if (op.run) {
+        // The same swap both ways: what is in the text goes into the op, and back.
+        const std::size_t first = buffer_.lineOfOffset(p);
+        const std::size_t oldLines = buffer_.lineOfOffset(p + op.swapLength) - first + 1;
+        const std::size_t newLines = op.run->newlines() + 1;
+        const std::size_t inserted = op.run->size();
+        *op.run = buffer_.replaceRun(p, op.swapLength, std::move(*op.run));
+        op.swapLength = inserted;
+        if (listener_) listener_->linesReplaced(first, oldLines, newLines);
+        auto map = [&](std::size_t x) { return x <= p ? x : (x >= p + op.run->size() ? x - op.run->size() + inserted : p + inserted); };
+        if (!any) {
+            lo = p;
+            hi = p + inserted;
+        } else {
+            lo = std::min(map(lo), p);
+            hi = std::max(map(hi), p + inserted);
+        }
+        any = true;
+        return;
+    }
     const std::size_t n = op.text.size();
     if (op.insert == forward) {
         insertText(p, op.text, op.kinds.empty() ? nullptr : &op.kinds);
@@ -256,7 +317,7 @@ UndoResult TextDocument::undo() {
     UndoResult r;
     if (!canUndo() || compound_ > 0) return r;
     open_ = false;
-    const Group& g = groups_[applied_ - 1];
+    Group& g = groups_[applied_ - 1];
     bool any = false;
     for (auto it = g.ops.rbegin(); it != g.ops.rend(); ++it) applyOp(*it, false, r.changeStart, r.changeEnd, any);
     --applied_;
@@ -269,9 +330,9 @@ UndoResult TextDocument::redo() {
     UndoResult r;
     if (!canRedo() || compound_ > 0) return r;
     open_ = false;
-    const Group& g = groups_[applied_];
+    Group& g = groups_[applied_];
     bool any = false;
-    for (const Op& op : g.ops) applyOp(op, true, r.changeStart, r.changeEnd, any);
+    for (Op& op : g.ops) applyOp(op, true, r.changeStart, r.changeEnd, any);
     ++applied_;
     r.done = true;
     r.selection = g.after;
@@ -283,7 +344,10 @@ std::size_t TextDocument::historyBytes() const {
     for (const Group& g : groups_) {
         bytes += g.ops.capacity() * sizeof(Op);
         for (const Op& op : g.ops)
+        {
             if (op.text.capacity() > 15) bytes += op.text.capacity() + 1;
+            if (op.run) bytes += op.run->memoryBytes();
+        }
     }
     return bytes;
 }

@@ -31,9 +31,11 @@
 #pragma once
 
 #include "corvex/engine/text_buffer.h"
+#include "corvex/engine/text_edit.h"
 #include "corvex/engine/text_ops.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +87,8 @@ public:
     // `lineEndKinds`: one LineEndKind per line end, for a file with mixed line ends.
     void load(std::string&& text, std::vector<unsigned char> lineEndKinds = {});
     void load(std::string_view text);
+    // Takes over a text read elsewhere (see readFileInto), kinds and all.
+    void load(TextBuffer&& text);
 
     // Replaces [pos, pos + length) (clipped to the document) by `text`.
     void replace(std::size_t pos, std::size_t length, std::string_view text, Selection before, Selection after,
@@ -99,12 +103,14 @@ public:
     }
     // Upper/lower case of [start, end) as one step; returns false when nothing changed
     // (no step is recorded then). The length of the text never changes.
+    // Every edit (increasing, not overlapping, offsets in the text as it is now) as one
+    // step: the text from the first edit to the end of the last is built afresh, block by
+    // block, and the blocks it replaces are kept whole for undo. No-op without edits.
+    void replaceAll(const std::vector<TextEdit>& edits, Selection before, Selection after);
     bool changeCase(std::size_t start, std::size_t end, CaseChange mode, bool utf8, Selection before,
                     Selection after);
 
     void breakGroup() { open_ = false; }
-    // See TextBuffer::prepareEditAt: the text and the history do not change.
-    void prepareEditAt(std::size_t pos) { buffer_.prepareEditAt(pos); }
     void beginCompound(Selection before);
     void endCompound(Selection after);
 
@@ -134,6 +140,10 @@ private:
         // For a deletion: the kinds of the deleted line ends, empty when all were the
         // style's, so that undo writes them back as they were.
         std::vector<unsigned char> kinds;
+        // A swap instead (replaceAll): the `swapLength` bytes at `pos` trade places with
+        // the run, both ways alike.
+        std::unique_ptr<TextBuffer::Run> run = nullptr;
+        std::size_t swapLength = 0;
     };
     struct Group {
         std::vector<Op> ops;
@@ -146,10 +156,11 @@ private:
     static constexpr std::size_t kNoSavePoint = static_cast<std::size_t>(-1);
 
     Group& startGroup(Selection before, EditKind kind);
+    Group& groupForOther(Selection before);
     bool canMerge(std::size_t pos, std::size_t length, std::string_view text, EditKind kind) const;
     void record(Group& g, bool insert, std::size_t pos, std::string_view text,
                 std::vector<unsigned char> kinds = {});
-    void applyOp(const Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any);
+    void applyOp(Op& op, bool forward, std::size_t& lo, std::size_t& hi, bool& any);
     void insertText(std::size_t pos, std::string_view text, const std::vector<unsigned char>* kinds = nullptr);
     void eraseText(std::size_t pos, std::size_t length, std::vector<unsigned char>* removedKinds = nullptr);
 

@@ -34,7 +34,7 @@ constexpr int kHistoryBufferSize = 1025;
 
 // ---- Messages ---------------------------------------------------------------------
 enum Message : UINT {
-    LoadFile = 3324,       // 0, const char* path -> 1 loaded
+    LoadFile = 3324,       // 0, const char* path -> 1 loaded, 0 not (the document is then as it was)
     SaveFile = 3334,       // 0, const char* path -> 1 saved
     SaveRecord = 3354,     // const int* record got with GetPosition(0), const char* text (ANSI):
                            // replaces [record[0], record[1]) by the text -> 1
@@ -94,7 +94,9 @@ enum Message : UINT {
     SaveRecordWide = 5360, // as SaveRecord, with const wchar_t* text (no character is lost
                            // to the code page)
     LoadFileWide = 5380,   // as LoadFile and SaveFile, with a const wchar_t* path: any file
-    SaveFileWide = 5381,   // name, also one the ANSI code page cannot spell
+    SaveFileWide = 5381,   // name, also one the ANSI code page cannot spell. LoadFileWide
+                           // answers a LoadResult: 1 loaded, 0 cannot be read, 2 does not
+                           // fit in memory (LoadFile answers 0 for that too)
     // Backups of unsaved work. A backup is a file of the control's own (its text, encoding,
     // line-end style and caret), always whole on disk.
     BackupStep = 5382,     // budget in bytes, const wchar_t* path: writes at most the budget
@@ -107,6 +109,13 @@ enum Message : UINT {
     SetCaretLine = 5385,   // 0-based line (clipped), 0: the caret goes to the line's start,
                            // which is scrolled into view -> 1
     MarkModified = 5386,   // 0, 0: the text counts as modified until the next save -> 1
+};
+
+// What LoadFileWide answers. Unless the file was loaded, the document is as it was.
+enum LoadResult : int {
+    LoadFailed = 0,    // the file cannot be read (missing, a folder, no access)
+    LoadDone = 1,      // the document holds the file's text
+    LoadTooLarge = 2,  // the file's text does not fit in the memory the program can still use
 };
 
 // How the control writes its file. A file in the ANSI code page is written back in it

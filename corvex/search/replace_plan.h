@@ -2,6 +2,7 @@
 // earlier offsets stay valid, grouped as one undo step).
 #pragma once
 
+#include "corvex/engine/text_edit.h"
 #include "corvex/search/text_search.h"
 
 #include <optional>
@@ -9,11 +10,7 @@
 
 namespace corvex::search {
 
-struct TextEdit {
-    std::size_t start = 0;
-    std::size_t length = 0; // bytes replaced
-    std::string text;       // bytes put in their place
-};
+using TextEdit = corvex::TextEdit;
 
 // Replace: when the selection [start, start + length) is a match, the edit replacing it.
 // The caret then goes to start + text.size() and the next match is searched from there.

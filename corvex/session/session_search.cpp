@@ -98,16 +98,16 @@ int SessionSearch::replaceAll(const std::string& text, const std::string& replac
     return static_cast<int>(edits.size());
 }
 
-// Applied last one first, so that the earlier offsets stay valid.
+// One undo step: a lone edit as any other, many built block by block (see replaceAll).
 void SessionSearch::applyEdits(const std::vector<search::TextEdit>& edits, Selection after)
 {
     const std::size_t firstLine = session_.text().lineOfOffset(edits.front().start);
     TextDocument& document = session_.document();
     document.breakGroup();
-    document.beginCompound(session_.selection());
-    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
-        document.replace(edit->start, edit->length, edit->text, session_.selection(), after, EditKind::Other);
-    document.endCompound(after);
+    if (edits.size() == 1)
+        document.replace(edits[0].start, edits[0].length, edits[0].text, session_.selection(), after, EditKind::Other);
+    else
+        document.replaceAll(edits, session_.selection(), after);
     session_.afterReplacing(after, firstLine);
 }
 

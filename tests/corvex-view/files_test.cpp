@@ -1,6 +1,9 @@
-// Loading and saving: encodings, line ends and NUL bytes survive; failures return 0
-// and leave both the document and the file on disk as they were.
+// Loading and saving: encodings, line ends and NUL bytes survive; failures return 0 (a
+// file too large for memory 2) and leave both the document and the file on disk as they
+// were.
 #include "control_fixture.h"
+#include "corvex/memory_room.h"
+#include "tests/support/huge_file.h"
 #include "tests/support/wide_files.h"
 
 #include <random>
@@ -97,21 +100,6 @@ TEST_F(FileTest, LoadFailuresKeepTheDocument)
     RemoveDirectoryA(folder.File("sub").c_str());
     EXPECT_EQ(Text(), "kept");
     EXPECT_NE(Send(corvex::IsModified), 0);
-}
-
-TEST_F(FileTest, FilesOverAGigabyteAreRefused)
-{
-    const std::string path = folder.File("huge.bin");
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    LARGE_INTEGER size;
-    size.QuadPart = (1LL << 30) + 1;
-    SetFilePointerEx(file, size, nullptr, FILE_BEGIN); // sparse: nothing is written
-    ASSERT_TRUE(SetEndOfFile(file));
-    CloseHandle(file);
-    Type("kept");
-    EXPECT_EQ(Send(corvex::LoadFile, 0, reinterpret_cast<LPARAM>(path.c_str())), 0);
-    EXPECT_EQ(Text(), "kept");
 }
 
 TEST_F(FileTest, LoadingClearsTheModifiedFlagAndHistory)
@@ -222,6 +210,61 @@ TEST_F(FileTest, WidePathsReachNamesTheCodePageCannotSpell)
     for (const std::wstring& path : {japanese, emoji})
         DeleteFileW(path.c_str());
     RemoveDirectoryW(folderPath.c_str());
+}
+
+} // namespace
+
+namespace {
+
+// A file needs its size and a fifth more; a size near the top of the range saturates
+// instead of wrapping round to a small need.
+TEST(MemoryRoomTest, AFileNeedsItsSizeAndAFifthMoreAndNoNeedWrapsRound)
+{
+    EXPECT_TRUE(corvex::FileFitsInRoom(1000, 1200));
+    EXPECT_FALSE(corvex::FileFitsInRoom(1000, 1199));
+    EXPECT_TRUE(corvex::FileFitsInRoom(0, 0));
+    EXPECT_FALSE(corvex::FileFitsInRoom(0xF000000000000000ull, 1ull << 40));
+    EXPECT_EQ(corvex::MemoryForFile(0xF000000000000000ull), ~0ull);
+
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    const unsigned long long room = corvex::MemoryRoomNow();
+    EXPECT_GT(room, 0u);
+    EXPECT_LE(room, status.ullTotalVirtual);
+    EXPECT_LE(room, status.ullTotalPageFile);
+}
+
+// A file larger than all the memory the machine can commit: LoadFileWide refuses it with
+// LoadTooLarge (LoadFile, the older contract, with 0), and the document keeps its text,
+// its selection, its modified state and its undo history. Once the file is small again
+// it loads as any other.
+TEST_F(FileTest, AFileLargerThanMemoryIsRefusedAndTheDocumentKeepsItsText)
+{
+    const std::string ansiPath = folder.File("huge.log");
+    const std::wstring path = Widen(ansiPath);
+    const testing_support::FileRemover remover(path);
+    const unsigned long long size = testing_support::SizeBeyondMemory();
+    ASSERT_TRUE(testing_support::SetSparseSize(path, size)) << GetLastError();
+    ASSERT_GT(size, corvex::MemoryRoomNow());
+
+    Type("kept text");
+    Select(1, 4);
+    EXPECT_EQ(SendMessageW(control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())),
+              corvex::LoadTooLarge);
+    EXPECT_EQ(Send(corvex::LoadFile, 0, reinterpret_cast<LPARAM>(ansiPath.c_str())), corvex::LoadFailed);
+    EXPECT_EQ(Text(), "kept text");
+    int position[4] = {};
+    Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(position));
+    EXPECT_EQ(position[0], 1);
+    EXPECT_EQ(position[1], 4);
+    EXPECT_NE(Send(corvex::IsModified), 0);
+    EXPECT_EQ(Send(corvex::CanUndo), 1);
+
+    ASSERT_TRUE(e2e::WriteWideFile(path, "small now\r\n"));
+    EXPECT_EQ(SendMessageW(control, corvex::LoadFileWide, 0, reinterpret_cast<LPARAM>(path.c_str())),
+              corvex::LoadDone);
+    EXPECT_EQ(Text(), "small now\n");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
 
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -66,13 +68,21 @@ std::string checkLines(const TextBuffer& b, const std::string& model, std::size_
 std::string fuzzEdits(const std::uint8_t* data, std::size_t size) {
     Reader in(data, size);
     TextDocument doc;
+    // Blocks of a few bytes, so that edits straddle, fill and empty them.
+    const std::size_t blockSizes[] = {2, 3, 8, 16, 61, TextBuffer::kDefaultBlockBytes};
+    const std::size_t blockBytes = blockSizes[in.byte() % 6];
     std::string model = in.text(40);
     // Some line ends written otherwise than the style, as in a file with mixed ones.
     std::vector<unsigned char> kinds;
     for (char c : model)
         if (c == '\n') kinds.push_back(static_cast<unsigned char>(in.byte() % 4));
     const std::vector<unsigned char> loadedKinds = kinds;
-    doc.load(std::string(model), kinds);
+    {
+        TextBuffer loaded(blockBytes);
+        loaded.assign(model);
+        loaded.setLineEndKinds(kinds);
+        doc.load(std::move(loaded));
+    }
     std::vector<std::string> states{model};      // states[k]: the text after k steps
     std::vector<Selection> before{Selection()}, after{Selection()};  // of step k (1-based)
     long saved = 0;                              // step index of the save point, -1 none
@@ -101,7 +111,7 @@ std::string fuzzEdits(const std::uint8_t* data, std::size_t size) {
 
     while (!in.done() && step < 400) {
         ++step;
-        const unsigned op = in.byte() % 13;
+        const unsigned op = in.byte() % 14;
         const std::size_t n = model.size();
         const std::size_t stepsBefore = doc.undoSteps();
         std::string err;
@@ -209,6 +219,24 @@ std::string fuzzEdits(const std::uint8_t* data, std::size_t size) {
             }
             break;
         }
+        case 13: {  // replace all: a few edits in order, one step
+            std::vector<TextEdit> edits;
+            std::size_t at = 0;
+            const unsigned count = 1 + in.byte() % 5;
+            for (unsigned k = 0; k < count && at <= n; ++k) {
+                TextEdit e;
+                e.start = at + in.upTo(std::min<std::size_t>(n - at, 12));
+                e.length = in.upTo(std::min<std::size_t>(n - e.start, 6));
+                e.text = in.text(5);
+                at = e.start + e.length;
+                edits.push_back(e);
+            }
+            const Selection b(in.upTo(n)), a(in.upTo(n));
+            doc.replaceAll(edits, b, a);
+            for (auto e = edits.rbegin(); e != edits.rend(); ++e) model.replace(e->start, e->length, e->text);
+            err = recordEdit(stepsBefore, b, a);
+            break;
+        }
         case 12: {  // view helpers stay in range and agree with each other
             const TextBuffer& b = doc.buffer();
             const std::size_t pos = in.upTo(n);
@@ -263,6 +291,28 @@ std::string fuzzCodec(const std::uint8_t* data, std::size_t size) {
     // Every file is written back exactly, mixed line ends and all.
     const std::string again = encodeFile(d);
     FUZZ_CHECK(again == bytes, "round trip of " << encodingName(d.encoding) << "/" << lineEndName(d.lineEnd));
+    // Read in small pieces into small blocks: the same text, kinds and format.
+    for (const std::size_t piece : {std::size_t(4), 1 + size % 13}) {
+        std::size_t readAt = 0;
+        const auto read = [&](char* dst, std::size_t capacity) {
+            const std::size_t n = std::min({capacity, bytes.size() - readAt, 1 + (readAt * 7 + size) % 5});
+            if (n) std::memcpy(dst, bytes.data() + readAt, n);
+            readAt += n;
+            return n;
+        };
+        TextBuffer pieces(2 + size % 19);
+        FileFormat format;
+        FUZZ_CHECK(readFileInto(read, [&] { readAt = 0; return true; }, nullptr, pieces, format, piece),
+                   "reading in pieces");
+        FUZZ_CHECK(pieces.text() == d.text && format.encoding == d.encoding && format.lineEnd == d.lineEnd &&
+                       format.utf16Fallback == d.utf16Fallback,
+                   "read in pieces of " << piece << " as " << encodingName(format.encoding) << "/"
+                                        << lineEndName(format.lineEnd));
+        FUZZ_CHECK(pieces.checkInvariants(), "blocks read in pieces");
+        for (std::size_t line = 0; line + 1 < pieces.lineCount(); ++line)
+            FUZZ_CHECK(pieces.lineEndKind(line) == (d.lineEndKinds.empty() ? 0 : d.lineEndKinds[line]),
+                       "kind of line end " << line << " read in pieces");
+    }
     TextBuffer buf(d.text);
     buf.setLineEndKinds(d.lineEndKinds);
     FUZZ_CHECK(buf.checkInvariants(), "line-end kinds beside the index");

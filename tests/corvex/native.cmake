@@ -1,5 +1,5 @@
 # Corvex text engine: unit tests and bounded fuzz drivers under ASan/UBSan, an optional
-# libFuzzer target (clang only), and the engine benchmark. The engine itself is in
+# libFuzzer target (clang only), and the engine benchmarks. The engine itself is in
 # corvex_core (tests/native/CMakeLists.txt).
 if(NOT QUILLET_BENCH)
   quillet_native_test(corvex_engine_tests
@@ -48,4 +48,7 @@ if(NOT QUILLET_BENCH)
 else()
   quillet_native_bench(bench_corvex_engine ${QUILLET_ROOT}/bench/corvex_engine_bench.cpp)
   target_link_libraries(bench_corvex_engine PRIVATE corvex_core)
+  # A file of gigabytes loaded, edited and saved; ./quillet bench also runs its 32-bit build.
+  quillet_native_bench(bench_huge_file ${QUILLET_ROOT}/bench/huge_file_bench.cpp)
+  target_link_libraries(bench_huge_file PRIVATE corvex_core)
 endif()

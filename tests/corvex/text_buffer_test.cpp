@@ -2,61 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <algorithm>
+#include <vector>
 #include <string>
 
 using corvex::TextBuffer;
 
-// The global allocation functions, replaced so that a test can see whether a given block
-// is freed: TextBuffer does not show its storage, but whose memory it holds shows when it
-// lets go of it.
-namespace {
-std::atomic<const void*> g_watched{nullptr};
-std::atomic<bool> g_watchedFreed{false};
-} // namespace
-
-namespace {
-void* acquire(std::size_t size) noexcept { return std::malloc(size ? size : 1); }
-void release(void* p) noexcept {
-    if (p && p == g_watched.load()) g_watchedFreed = true;
-    std::free(p);
-}
-} // namespace
-
-// Every unaligned form, so that no block crosses between these and the library's own.
-void* operator new(std::size_t size) {
-    if (void* p = acquire(size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    if (void* p = acquire(size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return acquire(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return acquire(size); }
-void operator delete(void* p) noexcept { release(p); }
-void operator delete[](void* p) noexcept { release(p); }
-void operator delete(void* p, std::size_t) noexcept { release(p); }
-void operator delete[](void* p, std::size_t) noexcept { release(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { release(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { release(p); }
-
 namespace {
 
-// Watches one block while it lives.
-class FreeWatch {
-public:
-    explicit FreeWatch(const void* block) {
-        g_watchedFreed = false;
-        g_watched = block;
-    }
-    ~FreeWatch() { g_watched = nullptr; }
-    FreeWatch(const FreeWatch&) = delete;
-    FreeWatch& operator=(const FreeWatch&) = delete;
-    bool freed() const { return g_watchedFreed; }
-};
 
 void expectLines(const TextBuffer& b, const std::string& model) {
     ASSERT_EQ(b.size(), model.size());
@@ -176,38 +129,6 @@ TEST(TextBuffer, GrowsPastItsGap) {
     EXPECT_TRUE(b.checkInvariants());
 }
 
-TEST(TextBuffer, AssignTakesOverAStringWithSpareCapacity) {
-    std::string s;
-    s.reserve(100 + TextBuffer::recommendedGap(100));
-    s.assign(100, 'x');
-    const void* storage = s.data();
-    TextBuffer b;
-    {
-        FreeWatch watch(storage);
-        b.assign(std::move(s));
-        EXPECT_FALSE(watch.freed()) << "the string's memory was let go while assigning";
-    }
-    EXPECT_EQ(b.size(), 100u);
-    EXPECT_EQ(b.text(), std::string(100, 'x'));
-    // The buffer held the string's very memory: clearing it frees that block.
-    FreeWatch watch(storage);
-    b.clear();
-    EXPECT_TRUE(watch.freed()) << "the buffer did not hold the string's memory";
-}
-
-TEST(TextBuffer, AssignCopiesAStringWithoutSpareCapacity) {
-    std::string s(100, 'y');
-    s.shrink_to_fit();
-    ASSERT_LT(s.capacity(), 100 + TextBuffer::recommendedGap(100));
-    const void* storage = s.data();
-    TextBuffer b;
-    FreeWatch watch(storage);
-    b.assign(std::move(s));
-    EXPECT_TRUE(watch.freed()) << "the short block is replaced while assigning";
-    EXPECT_EQ(b.text(), std::string(100, 'y'));
-    EXPECT_GE(b.memoryBytes(), 100u + TextBuffer::recommendedGap(100));
-}
-
 TEST(TextBuffer, TypingFarAwayThenNearbyStaysCorrect) {
     std::string model;
     for (int i = 0; i < 1000; ++i) model += "line " + std::to_string(i) + "\n";
@@ -262,21 +183,129 @@ TEST(TextBuffer, LongestLineIsTheFirstOfTheLongestWhereverTheGapsStand) {
     EXPECT_EQ(TextBuffer().longestLine(), 0u);
 }
 
-TEST(TextBuffer, PreparingAnEditFarAwayChangesNothingButWhereTheGapsStand) {
-    std::string model;
-    for (int k = 0; k < 5000; ++k) model += "line " + std::to_string(k) + (k % 7 ? "\n" : "\r\n");
-    TextBuffer b(model);
-    b.insert(10, "x");  // the gaps near the start
-    model.insert(10, "x");
-    for (std::size_t at : {model.size(), model.size() / 2, std::size_t(0), model.size() + 99, std::size_t(12345)}) {
-        b.prepareEditAt(at);
-        EXPECT_EQ(b.gapDistance(std::min(at, model.size())), 0u);
-        ASSERT_EQ(b.text(), model);
-        ASSERT_TRUE(b.checkInvariants()) << at;
-        const std::size_t here = std::min(at, model.size());
-        b.insert(here, "ab\ncd");
-        model.insert(here, "ab\ncd");
-        ASSERT_EQ(b.text(), model);
-        ASSERT_TRUE(b.checkInvariants()) << at;
+// A model of the text and of its line-end kinds, checked against buffers of tiny blocks so
+// that every edit straddles, fills, empties and merges blocks.
+struct KindModel {
+    std::string text;
+    std::vector<unsigned char> kinds;  // one per '\n'
+
+    std::size_t newlinesBefore(std::size_t offset) const {
+        return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
     }
+    void insert(std::size_t at, const std::string& piece, const std::vector<unsigned char>& pieceKinds) {
+        const std::size_t k = newlinesBefore(at);
+        kinds.insert(kinds.begin() + static_cast<std::ptrdiff_t>(k), pieceKinds.begin(), pieceKinds.end());
+        text.insert(at, piece);
+    }
+    std::vector<unsigned char> erase(std::size_t at, std::size_t n) {
+        const std::size_t first = newlinesBefore(at), last = newlinesBefore(at + n);
+        std::vector<unsigned char> gone(kinds.begin() + static_cast<std::ptrdiff_t>(first),
+                                        kinds.begin() + static_cast<std::ptrdiff_t>(last));
+        kinds.erase(kinds.begin() + static_cast<std::ptrdiff_t>(first), kinds.begin() + static_cast<std::ptrdiff_t>(last));
+        text.erase(at, n);
+        return gone;
+    }
+};
+
+void expectAgrees(const TextBuffer& b, const KindModel& m, int step) {
+    ASSERT_TRUE(b.checkInvariants()) << "step " << step;
+    ASSERT_EQ(b.text(), m.text) << "step " << step;
+    ASSERT_EQ(b.lineCount(), m.kinds.size() + 1) << "step " << step;
+    std::size_t line = 0, start = 0;
+    for (std::size_t i = 0; i <= m.text.size(); ++i) {
+        ASSERT_EQ(b.lineOfOffset(i), std::min(line, m.kinds.size())) << "offset " << i << " step " << step;
+        if (i == m.text.size() || m.text[i] == '\n') {
+            ASSERT_EQ(b.lineStart(line), start) << "line " << line << " step " << step;
+            ASSERT_EQ(b.lineLength(line), i - start) << "line " << line << " step " << step;
+            if (line < m.kinds.size()) {
+                ASSERT_EQ(b.lineEndKind(line), m.kinds[line]) << "line " << line;
+            }
+            ++line;
+            start = i + 1;
+        }
+    }
+}
+
+TEST(TextBuffer, TinyBlocksAgreeWithAModelThroughEditsThatStraddleFillAndEmptyThem) {
+    for (std::size_t blockBytes : {2u, 7u, 16u, 64u}) {
+        TextBuffer b(blockBytes);
+        KindModel m;
+        unsigned seed = static_cast<unsigned>(blockBytes) * 2654435761u;
+        auto next = [&](unsigned range) {
+            seed = seed * 1103515245u + 12345u;
+            return (seed >> 8) % range;
+        };
+        for (int step = 0; step < 600; ++step) {
+            const std::size_t at = next(static_cast<unsigned>(m.text.size() + 1));
+            if (next(3) == 0 && !m.text.empty()) {
+                const std::size_t n = std::min<std::size_t>(next(3) ? next(5) + 1 : next(200), m.text.size() - at);
+                std::vector<unsigned char> gone;
+                b.erase(at, n, &gone);
+                std::vector<unsigned char> expected = m.erase(at, n);
+                if (std::all_of(expected.begin(), expected.end(), [](unsigned char k) { return k == 0; }))
+                    expected.clear();
+                ASSERT_EQ(gone, expected) << "kinds given back, step " << step;
+            } else {
+                std::string piece;
+                std::vector<unsigned char> kinds;
+                const std::size_t n = next(4) ? next(4) + 1 : next(150);
+                for (std::size_t i = 0; i < n; ++i) {
+                    const bool newline = next(5) == 0;
+                    piece += newline ? '\n' : static_cast<char>('a' + next(26));
+                    if (newline) kinds.push_back(static_cast<unsigned char>(next(6) == 0 ? next(4) : 0));
+                }
+                const bool withKinds = next(2) == 0;
+                b.insert(at, piece, withKinds ? &kinds : nullptr);
+                if (!withKinds) std::fill(kinds.begin(), kinds.end(), 0);
+                m.insert(at, piece, kinds);
+            }
+            expectAgrees(b, m, step);
+        }
+    }
+}
+
+TEST(TextBuffer, ARunSwappedInAndBackLeavesTheTextAndItsKindsAsTheyWere) {
+    TextBuffer b(8);
+    b.assign("one\ntwo\nthree\nfour\nfive\nsix");
+    b.setLineEndKinds({0, 1, 0, 2, 0});
+    TextBuffer::RunWriter w = b.writer();
+    w.append("NEW\nTEXT\n");
+    b.copyInto(14, 5, w);  // "four\n", its kind with it
+    TextBuffer::Run gone = b.replaceRun(4, 15, w.finish());
+    EXPECT_EQ(b.text(), "one\nNEW\nTEXT\nfour\nfive\nsix");
+    EXPECT_TRUE(b.checkInvariants());
+    EXPECT_EQ(b.lineEndKind(3), 2);  // copied with "four\n"
+    EXPECT_EQ(gone.size(), 15u);
+    EXPECT_EQ(gone.newlines(), 3u);
+    TextBuffer::Run back = b.replaceRun(4, 14, std::move(gone));
+    EXPECT_EQ(b.text(), "one\ntwo\nthree\nfour\nfive\nsix");
+    EXPECT_TRUE(b.checkInvariants());
+    const unsigned char kinds[] = {0, 1, 0, 2, 0};
+    for (std::size_t line = 0; line < 5; ++line) EXPECT_EQ(b.lineEndKind(line), kinds[line]) << line;
+    EXPECT_EQ(back.size(), 14u);
+    // At the very ends, and replacing everything.
+    b.replaceRun(b.size(), 0, std::move(back));
+    EXPECT_EQ(b.text(), "one\ntwo\nthree\nfour\nfive\nsixNEW\nTEXT\nfour\n");
+    TextBuffer::Run all = b.replaceRun(0, b.size(), TextBuffer::Run());
+    EXPECT_EQ(b.size(), 0u);
+    EXPECT_EQ(b.lineCount(), 1u);
+    EXPECT_TRUE(b.checkInvariants());
+    b.replaceRun(0, 0, std::move(all));
+    EXPECT_EQ(b.text(), "one\ntwo\nthree\nfour\nfive\nsixNEW\nTEXT\nfour\n");
+    EXPECT_TRUE(b.checkInvariants());
+}
+
+TEST(TextBuffer, NoBlockOutgrowsItsSizeAndDeletingLeavesNoTrailOfSmallBlocks) {
+    TextBuffer b;
+    std::string big;
+    for (int i = 0; i < 200000; ++i) big += i % 40 == 39 ? '\n' : 'x';
+    b.assign(big);
+    const std::size_t loaded = b.blockCount();
+    EXPECT_LE(loaded, big.size() / (TextBuffer::kDefaultBlockBytes / 2) + 1);
+    for (int i = 0; i < 70000; ++i) b.insert(123456, "y");  // one place, past a block's size
+    EXPECT_TRUE(b.checkInvariants());
+    // Deleting a character at a time, from the front, in every block.
+    for (std::size_t at = 0; b.size() > 1000; at = (at + 997) % (b.size() - 100)) b.erase(at, 90);
+    EXPECT_TRUE(b.checkInvariants());
+    EXPECT_LE(b.blockCount(), 3u) << "small blocks were not merged";
 }

@@ -1,13 +1,15 @@
 // Opening, finding, switching and closing documents; the open dialog's record and
-// what it remembers.
+// what it remembers; files too large for memory.
 #include "platform/app_state.h"
 #include "platform/ansi_text.h"
 #include "app/commands.h"
 #include "app/main_window.h"
+#include "corvex/include/corvex.h"
 #include "platform/ui_seam.h"
 #include "docs/document_commands.h"
 #include "docs/documents.h"
 #include "tests/docs/docs_fixture.h"
+#include "tests/support/huge_file.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -142,6 +144,73 @@ TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
     OpenFileCommand();
     EXPECT_EQ(DocumentList.size(), 1u);
     EXPECT_EQ(App().openFilter, 2);
+}
+
+} // namespace
+
+namespace {
+
+using testing_support::kGigabyte;
+
+std::string TextOf(HWND control)
+{
+    const auto size = static_cast<std::size_t>(SendMessageA(control, corvex::GetText, 0, 0));
+    std::string text(size, '\0');
+    SendMessageA(control, corvex::GetText, size, reinterpret_cast<LPARAM>(&text[0]));
+    return text;
+}
+
+// A file too large for the memory the program can use: the message names the file and
+// its size; the document already open keeps its text, its changes and its tab, and the
+// new tab stays untitled, as after any file that cannot be opened.
+TEST_F(DocumentsTest, AFileTooLargeForMemoryIsNamedWithItsSizeAndTheOpenDocumentIsUntouched)
+{
+    const std::string kept = MakeFile("kept.txt", "kept text\r\n");
+    OpenDocument(kept);
+    Type(0, "more ");
+    const std::string huge = app.Folder() + "huge.log";
+    const testing_support::FileRemover remover(WidenAnsi(huge));
+    const unsigned long long size = testing_support::SizeBeyondMemory();
+    ASSERT_TRUE(testing_support::SetSparseSize(WidenAnsi(huge), size));
+    app.messages.clear();
+
+    OpenDocument(huge);
+    ASSERT_EQ(app.messages.size(), 1u);
+    EXPECT_EQ(app.messages[0].text,
+              "The file does not fit in memory\n" + huge + "\n(" + std::to_string(size / kGigabyte) + ".0 GB)");
+    EXPECT_EQ(app.messages[0].owner, app.Frame());
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"kept.txt*", "Untitled"}));  // * : changed
+    ASSERT_EQ(DocumentList.size(), 2u);
+    EXPECT_EQ(DocumentList[1].path, L"");
+    EXPECT_EQ(TextOf(DocumentList[1].control), "");
+    EXPECT_EQ(DocumentList[0].path, WidenAnsi(kept));
+    EXPECT_EQ(TextOf(DocumentList[0].control), "more kept text\n");
+    EXPECT_TRUE(Modified(0));
+}
+
+// A file that grew beyond memory while open, reloaded on the user's word: the message
+// names it with its new size and says the document keeps its text, which it does.
+TEST_F(DocumentsTest, AReloadOfAFileGrownBeyondMemoryKeepsTheDocumentsText)
+{
+    const std::string path = MakeFile("grows.log", "first\r\n");
+    const testing_support::FileRemover remover(WidenAnsi(path));
+    OpenDocument(path);
+    const unsigned long long size = testing_support::SizeBeyondMemory();
+    ASSERT_TRUE(testing_support::SetSparseSize(WidenAnsi(path), size));
+    app.messages.clear();
+
+    app.answers.push_back(IDYES);
+    SendMessageW(app.Frame(), WM_ACTIVATEAPP, TRUE, 0);
+    harness::InProcessApp::Pump();
+    ASSERT_EQ(app.messages.size(), 2u);
+    EXPECT_EQ(app.messages[0].text, "grows.log was changed by another program. Reload it?");
+    EXPECT_EQ(app.messages[1].text, "The file does not fit in memory\n" + path + "\n(" +
+                                        std::to_string(size / kGigabyte) +
+                                        ".0 GB)\nThe document keeps the text it had.");
+    EXPECT_EQ(app.messages[1].owner, app.Frame());
+    EXPECT_EQ(TextOf(DocumentList[0].control), "first\n");
+    EXPECT_FALSE(Modified(0));
+    EXPECT_EQ(Captions(), std::vector<std::string>{"grows.log"});
 }
 
 } // namespace

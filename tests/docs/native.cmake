@@ -1,8 +1,11 @@
-# The documents' Windows-free code: the record kept beside each backup.
+# The documents' Windows-free code: the record kept beside each backup, the sizes the
+# messages show.
 quillet_native_test(docs_pure_tests
   ${QUILLET_ROOT}/docs/backup_record.cpp
+  ${QUILLET_ROOT}/docs/size_text.cpp
   ${QUILLET_ROOT}/platform/stored_text.cpp
-  ${QUILLET_ROOT}/tests/docs/backup_record_test.cpp)
+  ${QUILLET_ROOT}/tests/docs/backup_record_test.cpp
+  ${QUILLET_ROOT}/tests/docs/size_text_test.cpp)
 
 if(QUILLET_HAVE_LIBFUZZER AND NOT QUILLET_BENCH AND NOT QUILLET_M32)
   add_executable(fuzz_backup_record

@@ -5,6 +5,9 @@
 # program, Vantrix32.dll beside a 64-bit one).
 #   - the machine of each file (i386 or amd64);
 #   - the subsystem of the programs (Windows GUI);
+#   - the programs are large-address aware (Characteristics bit 0x0020): the 32-bit
+#     program gets addresses up to 4 GB under 64-bit Windows; its code is kept fit for
+#     them by tests/layers/check_address_width.sh;
 #   - every imported DLL is one that Windows 7 and later ship, or our own Corvex.dll: no
 #     MinGW runtime DLL (libgcc, libstdc++, libwinpthread) that a user does not have;
 #   - the extension's four COM exports, present and undecorated, in both builds;
@@ -55,6 +58,13 @@ check_file() {  # file machine kind(program|control|extension|launcher)
   local dump; dump=$("$objdump" -p "$file")
   if [ "$kind" = program ] || [ "$kind" = launcher ]; then
     grep -qE 'Subsystem\s+00000002' <<<"$dump" || fail "$name" "not a Windows GUI program"
+    local characteristics
+    characteristics=$(sed -n 's/^Characteristics 0x\([0-9a-fA-F]*\)$/\1/p' <<<"$dump" | head -1)
+    if [ -z "$characteristics" ]; then
+      fail "$name" "no Characteristics in its file header"
+    elif (( (16#$characteristics & 0x0020) == 0 )); then
+      fail "$name" "not large-address aware (Characteristics 0x$characteristics)"
+    fi
   fi
   local dll
   while read -r dll; do
