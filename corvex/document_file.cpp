@@ -50,7 +50,7 @@ int DocumentFile::WriteBackupStep(const std::wstring& path, std::size_t budget)
 std::optional<std::size_t> DocumentFile::ReadBackup(const std::wstring& path)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes, nullptr))
+    if (!ReadWholeFile(path, bytes))
         return std::nullopt;
     const std::size_t lineEnd = bytes.find('\n');
     const std::size_t markLength = sizeof kBackupMark - 1;

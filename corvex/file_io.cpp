@@ -71,7 +71,7 @@ HANDLE OpenForReading(const std::wstring& path)
 
 } // namespace
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::size_t (*spare)(std::size_t))
+bool ReadWholeFile(const std::wstring& path, std::string& bytes)
 {
     FileHandle file(OpenForReading(path));
     LARGE_INTEGER size = {};
@@ -80,7 +80,6 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::size_t (*s
         return false;
     const std::size_t length = static_cast<std::size_t>(size.QuadPart);
     std::string read;
-    read.reserve(length + (spare ? spare(length) : 0));
     read.resize(length);
     std::size_t done = 0;
     while (done < length) {

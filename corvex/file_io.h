@@ -22,10 +22,9 @@ constexpr unsigned long long kMaxFileSize = 1ull << 30;
 
 // Paths are UTF-16, so that any file name can be reached.
 //
-// Reads the file at `path` into `bytes` with `spare` bytes of capacity
-// beyond its size. False, with `bytes` untouched, for an empty or missing path, a
+// Reads the file at `path` into `bytes`. False, with `bytes` untouched, for an empty or missing path, a
 // folder, an unreadable file or one above kMaxFileSize.
-bool ReadWholeFile(const std::wstring& path, std::string& bytes, std::size_t (*spare)(std::size_t));
+bool ReadWholeFile(const std::wstring& path, std::string& bytes);
 
 // Reads the file at `path` in pieces straight into `text` (readFileInto: decoded, its
 // line ends made '\n'), replacing its text only when all went well. False for an empty or

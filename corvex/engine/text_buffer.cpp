@@ -40,12 +40,18 @@ bool anyKept(const unsigned char* kinds, std::size_t n) {
 
 // ---- Run and RunWriter
 
-std::size_t TextBuffer::Run::memoryBytes() const {
-    std::size_t bytes = blocks_.capacity() * sizeof(blocks_[0]);
-    for (const auto& b : blocks_)
+namespace {
+
+std::size_t blocksMemory(const std::vector<std::unique_ptr<Block>>& blocks) {
+    std::size_t bytes = blocks.capacity() * sizeof(blocks[0]);
+    for (const auto& b : blocks)
         bytes += sizeof(Block) + b->bytes.capacity() + b->newlines.capacity() * 2 + b->kinds.capacity();
     return bytes;
 }
+
+} // namespace
+
+std::size_t TextBuffer::Run::memoryBytes() const { return blocksMemory(blocks_); }
 
 TextBuffer::RunWriter::RunWriter(std::size_t blockBytes) : fill_(std::max<std::size_t>(1, blockBytes / 8 * 7)) {}
 
@@ -295,10 +301,7 @@ std::size_t TextBuffer::longestLine() const {
 }
 
 std::size_t TextBuffer::memoryBytes() const {
-    std::size_t bytes = blocks_.capacity() * sizeof(blocks_[0]) + byteSums_.memoryBytes() + lineSums_.memoryBytes();
-    for (const auto& b : blocks_)
-        bytes += sizeof(Block) + b->bytes.capacity() + b->newlines.capacity() * 2 + b->kinds.capacity();
-    return bytes;
+    return blocksMemory(blocks_) + byteSums_.memoryBytes() + lineSums_.memoryBytes();
 }
 
 // ---- edits
@@ -324,7 +327,7 @@ void TextBuffer::insert(std::size_t pos, std::string_view text, const std::vecto
     if (given && kinds->size() < added) given = nullptr;  // a short list says nothing
     const bool kept = anyKept(given, added);
     if (kept) keepsKinds_ = true;
-    const Place p = pos == size_ ? locate(size_) : locate(pos);
+    const Place p = locate(pos);  // at the end: the last block, appended to
     Block& b = *blocks_[p.block];
     const std::size_t rel = pos - p.start;
     if (b.bytes.size() + text.size() > blockBytes_) {
