@@ -7,6 +7,8 @@
 #include "corvex/engine/file_codec.h"
 #include "corvex/engine/text_document.h"
 #include "corvex/engine/text_ops.h"
+#include "corvex/lex/lex_state_cache.h"
+#include "corvex/lex/lexer_registry.h"
 
 #include <algorithm>
 #include <chrono>
@@ -231,6 +233,27 @@ int main(int argc, char** argv) {
         line("fetch a 60-line screen", screens, "us");
         line("Ctrl+End (last line start and caret column)", ctrlEnd, "ms", "<= 20 ms with paint");
         if (sink == 42) std::printf(" ");
+    }
+
+    // ---- lexer states learned through the whole text (as after a "/*" on the first line,
+    // which changes every later line's state)
+    {
+        corvex::lex::LexStateCache states;
+        const corvex::TextBuffer& b = doc.buffer();
+        const auto learnAll = [&] {
+            states.reset(corvex::lex::lexerByName("C/C++"), b.lineCount());
+            t = Clock::now();
+            states.catchUp(b.lineCount() - 1, b, b.lineCount());
+            return msSince(t) * 1e6 / double(b.lineCount());
+        };
+        const double code = learnAll();
+        doc.breakGroup();
+        doc.insert(0, "/*", corvex::Selection(0), corvex::Selection(2), corvex::EditKind::Typing);
+        const double comment = learnAll();
+        doc.undo();
+        std::printf("lexer states for every line, per million lines (%zu lines):\n", b.lineCount());
+        line("code", code, "ms", "3.1 M lines well within 1 s");
+        line("after a \"/*\" on the first line: all comment", comment, "ms", "3.1 M lines well within 1 s");
     }
 
     // ---- undo all

@@ -1,4 +1,5 @@
 // Lexing and searching speed on a generated 50 MB C++ file.
+#include "corvex/engine/text_buffer.h"
 #include "corvex/engine/text_source.h"
 #include "corvex/lex/lex_state_cache.h"
 #include "corvex/lex/lexer_registry.h"
@@ -110,14 +111,24 @@ int main() {
     std::printf("scan: relex after an edit in the middle: %zu line(s), %.3f ms (target 2 ms)\n",
                 cache.linesLexed() - lexedBefore, secondsSince(start) * 1000);
 
+    // As the control searches: through the document's blocks.
+    const corvex::TextBuffer blocks(makeCpp(50u << 20));
     corvex::search::SearchOptions options;
     for (bool caseSensitive : {true, false}) {
         options.caseSensitive = caseSensitive;
-        start = clock::now();
-        auto match = corvex::search::findNext(doc, "needle_at_the_end", 0, options);
-        double s = secondsSince(start);
-        std::printf("scan: find across %.0f MB (%s): %s, %.3f s, %.0f MB/s (target 1 s per 100 MB)\n", megabytes,
-                    caseSensitive ? "match case" : "any case", match ? "found" : "NOT FOUND", s, megabytes / s);
+        // The median of seven runs: one run of a few milliseconds is at the mercy of the machine.
+        std::vector<double> runs;
+        bool found = true;
+        for (int run = 0; run < 7; ++run) {
+            start = clock::now();
+            found = corvex::search::findNext(blocks, "needle_at_the_end", 0, options).has_value() && found;
+            runs.push_back(secondsSince(start));
+        }
+        std::sort(runs.begin(), runs.end());
+        const double s = runs[runs.size() / 2];
+        std::printf("scan: find across %.0f MB (%s, median of 7): %s, %.3f s, %.0f MB/s (target above 3000 MB/s)\n",
+                    megabytes, caseSensitive ? "match case" : "any case", found ? "found" : "NOT FOUND", s,
+                    megabytes / s);
     }
     options.caseSensitive = false;
     start = clock::now();

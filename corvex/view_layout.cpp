@@ -5,6 +5,7 @@
 #include "corvex/editor.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace corvex {
 namespace {
@@ -356,7 +357,17 @@ void Editor::OnHorizontalScroll(WORD request, long long thumb)
 void Editor::OnIdleTimer(UINT_PTR timer)
 {
     if (timer == kLexTimer) {
-        if (!paintLexer_.catchUp(Text(), topLine_))
+        // Steps of learning until the screen is reached, input waits or the slice is used
+        // up: a timer tick comes only every 10-16 ms, so one step a tick would leave the
+        // far end of a huge file wrong for seconds, while a key waits no longer than a step.
+        using Clock = std::chrono::steady_clock;
+        constexpr auto kSlice = std::chrono::milliseconds(40);
+        const Clock::time_point start = Clock::now();
+        bool reached = false;
+        while (!(reached = paintLexer_.catchUp(Text(), topLine_)) && Clock::now() - start < kSlice &&
+               !HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)))
+            continue;
+        if (!reached)
             return;
         KillTimer(window_, kLexTimer);
         if (paintLexer_.guessed())

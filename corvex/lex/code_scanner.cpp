@@ -91,7 +91,15 @@ bool CodeScanner::blockBody(int index, std::size_t start, std::uint32_t& mode) {
     mode = Block0 + index;
     const std::string_view close(d.close);
     while (i_ < n_) {
-        if (stopInsideToken()) {
+        if (!stops_.insideTokens) {
+            // Nothing to stop at inside: straight to the next byte that may close it.
+            const void* next = std::memchr(line_.data() + i_, close[0], n_ - i_);
+            if (!next) {
+                i_ = n_;
+                break;
+            }
+            i_ = static_cast<std::size_t>(static_cast<const char*>(next) - line_.data());
+        } else if (stopHere()) {
             sink_.emit(start, i_, kind);
             return false;
         }
@@ -178,6 +186,7 @@ bool CodeScanner::rawStringBody(std::size_t start, std::uint32_t& mode) {
 
 bool CodeScanner::lineComment(std::size_t start, std::uint32_t& mode) {
     mode = Normal;
+    if (stops_.count == 0) i_ = n_;
     while (i_ < n_) {
         if (stopHere()) {
             sink_.emit(start, i_, TokenKind::Comment);
@@ -229,7 +238,8 @@ bool CodeScanner::word(std::uint32_t& mode) {
         if (!rawStringStart(start, mode)) return false;
         if (i_ > end) return true; // it was one
     }
-    sink_.emit(start, i_, plain(s_.keywords.contains(text) ? TokenKind::Keyword : TokenKind::Text));
+    if (!sink_.discards())
+        sink_.emit(start, i_, plain(s_.keywords.contains(text) ? TokenKind::Keyword : TokenKind::Text));
     return true;
 }
 

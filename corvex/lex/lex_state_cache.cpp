@@ -52,8 +52,8 @@ void LexStateCache::replaceLines(std::size_t first, std::size_t oldCount, std::s
 LexState LexStateCache::lexAt(std::size_t line, LexState start, const TextSource& text,
                               std::vector<Span>* spans) {
     ++linesLexed_;
-    std::string bytes = text.text(text.lineStart(line), text.lineLength(line));
-    return lexer_->lexLine(bytes, start, spans);
+    text.textInto(text.lineStart(line), text.lineLength(line), line_);
+    return lexer_->lexLine(line_, start, spans);
 }
 
 void LexStateCache::learn(LexState computed) {

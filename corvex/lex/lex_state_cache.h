@@ -7,6 +7,7 @@
 #include "corvex/lex/lexer.h"
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace corvex::lex {
@@ -69,6 +70,7 @@ private:
     std::size_t frontier_ = 1;          // lines [frontier_, lineCount_) were never computed; states_.size() == frontier_
     std::vector<std::size_t> marks_;    // ascending lines past known_ whose hint needs checking
     std::size_t linesLexed_ = 0;
+    std::string line_;                  // the line being lexed, its memory kept between lines
 };
 
 } // namespace corvex::lex

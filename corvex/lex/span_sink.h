@@ -27,6 +27,10 @@ public:
         out_->push_back(Span{begin, end - begin, kind});
     }
 
+    // Whether spans are thrown away (the lexer runs for its end state alone), so that
+    // work that only decides a span's kind can be skipped.
+    bool discards() const { return !out_; }
+
 private:
     std::vector<Span>* out_;
 };

@@ -3,7 +3,7 @@
 #include "corvex/lex/char_class.h"
 
 #include <algorithm>
-#include <functional>
+#include <array>
 #include <string>
 
 namespace corvex::search {
@@ -14,39 +14,95 @@ constexpr std::size_t kBlockSize = 1 << 20;
 using lex::asciiLower;
 using lex::isWordByte;
 
+// Horspool's search over a block of bytes. Without match case the pattern is folded once
+// and each byte of the text is folded only when looked at, so the text itself is never
+// rewritten: a search of any case costs about what one of exact case does.
+class Horspool {
+public:
+    Horspool(std::string_view pattern, bool caseSensitive)
+        : pattern_(pattern), fold_(!caseSensitive) {
+        if (fold_)
+            for (char& c : pattern_) c = asciiLower(c);
+        const std::size_t m = pattern_.size();
+        if (m == 0) return;  // never searched for: an empty pattern finds nothing
+        const auto set = [&](char c, std::size_t shift) {
+            skip_[static_cast<unsigned char>(c)] = shift;
+            if (fold_) skip_[static_cast<unsigned char>(lex::asciiUpper(c))] = shift;
+        };
+        skip_.fill(m);
+        for (std::size_t k = 0; k + 1 < m; ++k) set(pattern_[k], m - 1 - k);
+        lastShift_ = skip_[static_cast<unsigned char>(pattern_[m - 1])];
+        set(pattern_[m - 1], 0);
+    }
+
+    std::size_t length() const { return pattern_.size(); }
+
+    // The first match starting in [from, size - length], or npos.
+    std::size_t find(const char* text, std::size_t size, std::size_t from) const {
+        return fold_ ? find<true>(text, size, from) : find<false>(text, size, from);
+    }
+
+private:
+    template <bool Fold>
+    std::size_t find(const char* text, std::size_t size, std::size_t from) const {
+        const std::size_t m = pattern_.size();
+        if (m == 0 || size < m) return std::string::npos;
+        const char* const pattern = pattern_.data();
+        const std::size_t limit = size - m;
+        const unsigned char* const ends = reinterpret_cast<const unsigned char*>(text) + m - 1;
+        for (std::size_t at = from; at <= limit;) {
+            // Skip while the window's last byte cannot end a match (shift 0 only for the
+            // pattern's last byte), then compare.
+            std::size_t skip;
+            while ((skip = skip_[ends[at]]) != 0) {
+                at += skip;
+                if (at > limit) return std::string::npos;
+            }
+            if (equalBefore<Fold>(text + at, pattern, m - 1)) return at;
+            at += lastShift_;
+        }
+        return std::string::npos;
+    }
+    template <bool Fold>
+    static bool equalBefore(const char* at, const char* pattern, std::size_t n) {
+        if (!Fold) return std::char_traits<char>::compare(at, pattern, n) == 0;
+        for (std::size_t k = 0; k < n; ++k)
+            if (asciiLower(at[k]) != pattern[k]) return false;
+        return true;
+    }
+
+    std::string pattern_;
+    bool fold_;
+    std::array<std::size_t, 256> skip_;  // Horspool's shifts, 0 for the pattern's last byte
+    std::size_t lastShift_ = 1;           // the shift after a window whose last byte matched
+};
+
 class Finder {
 public:
     Finder(const TextSource& text, std::string_view pattern, const SearchOptions& options)
-        : text_(text), options_(options), pattern_(fold(std::string(pattern))),
-          searcher_(pattern_.begin(), pattern_.end()) {}
+        : text_(text), options_(options), searcher_(pattern, options.caseSensitive) {}
 
     // Calls `found(start)` for each candidate wholly inside [lo, hi) whose start lies in
     // [lo, startLimit), in order; stops when it returns true.
     template <class Found>
     void scanBlock(std::size_t lo, std::size_t hi, std::size_t startLimit, Found found) const {
-        std::string block = fold(text_.text(lo, hi - lo));
-        auto from = block.begin();
-        while (true) {
-            auto hit = std::search(from, block.end(), searcher_);
-            if (hit == block.end()) return;
-            std::size_t start = lo + static_cast<std::size_t>(hit - block.begin());
+        // One buffer for every block: a fresh megabyte each time would cost its page faults.
+        text_.textInto(lo, hi - lo, block_);
+        for (std::size_t from = 0;; ++from) {
+            from = searcher_.find(block_.data(), block_.size(), from);
+            if (from == std::string::npos) return;
+            const std::size_t start = lo + from;
             if (start >= startLimit) return;
             if (wordOk(start) && found(start)) return;
-            from = hit + 1;
         }
     }
 
-    std::size_t length() const { return pattern_.size(); }
+    std::size_t length() const { return searcher_.length(); }
 
 private:
-    std::string fold(std::string s) const {
-        if (!options_.caseSensitive)
-            for (char& c : s) c = asciiLower(c);
-        return s;
-    }
     bool wordOk(std::size_t start) const {
         if (!options_.wholeWord) return true;
-        std::size_t end = start + pattern_.size();
+        std::size_t end = start + length();
         bool before = start > 0 && isWordByte(static_cast<unsigned char>(text_.at(start - 1)));
         bool after = end < text_.size() && isWordByte(static_cast<unsigned char>(text_.at(end)));
         return !before && !after;
@@ -54,8 +110,8 @@ private:
 
     const TextSource& text_;
     const SearchOptions& options_;
-    std::string pattern_;
-    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher_;
+    Horspool searcher_;
+    mutable std::string block_;
 };
 
 bool clip(const TextSource& text, std::string_view pattern, std::size_t& begin, std::size_t& end) {

@@ -125,6 +125,37 @@ TEST_F(ColouringTest, ALongFileIsLexedOnlyAsFarAsTheScreen)
     EXPECT_LT(Lexed() - beforeJump, 1000u);
 }
 
+// A comment opened on the first line turns every later line into comment; at the far end
+// the first paint can only guess, and the real states are learned while the control is
+// idle: the screen turns to comment colours, and back to code once the comment is gone.
+TEST_F(ColouringTest, TheFarEndTakesTheColoursOfAStateChangeOnTheFirstLineOnceIdle)
+{
+    LoadLines(30000, "int value = 42; // a note");
+    SetLanguage("C/C++");
+    Paint();
+    Type("/*");
+    Press(VK_END, {VK_CONTROL});
+    Paint();
+    const auto idleUntil = [&](auto condition) {
+        const DWORD start = GetTickCount();
+        while (!condition() && GetTickCount() - start < 30000) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+            UpdateWindow(control);
+        }
+        return condition();
+    };
+    EXPECT_TRUE(idleUntil([&] { return PixelsOfRow(0, kKeyword) == 0 && PixelsOfRow(0, kComment) > 0; }));
+    Press(VK_HOME, {VK_CONTROL});
+    Press(VK_DELETE);
+    Press(VK_DELETE);
+    Press(VK_END, {VK_CONTROL});
+    Paint();
+    EXPECT_TRUE(idleUntil([&] { return PixelsOfRow(0, kKeyword) > 0; }));
+}
+
 TEST_F(ColouringTest, KeywordCaseIsCorrectedAsTheUserTypesInCaseInsensitiveLanguages)
 {
     SetLanguage("SQL");

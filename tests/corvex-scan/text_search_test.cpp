@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
+#include <string>
+
 namespace corvex::search {
 namespace {
 
@@ -87,6 +91,54 @@ TEST(FindInLargeText, MatchesAcrossBlockBoundariesAreFoundOnce) {
     EXPECT_EQ(findAll(doc, "needle", 0, doc.size(), o).size(), 2u);
     StringSource plain(std::string(3 * block + 1, 'x'));
     EXPECT_EQ(findAll(plain, "xx", 0, plain.size(), o).size(), 3 * block / 2);
+}
+
+// Every match of each option combination against a plain reading of the text, on random
+// texts and patterns over a few letters of both cases, so that partial matches, repeats in
+// the pattern and matches at the very ends are common.
+TEST(FindNext, AgreesWithAPlainSearchOnRandomTexts) {
+    std::mt19937 random(11);
+    const std::string letters = "aAbB_ \n";
+    const auto lower = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    const auto wordByte = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    for (int round = 0; round < 400; ++round) {
+        std::string text(random() % 60, ' '), pattern(1 + random() % 4, ' ');
+        for (char& c : text) c = letters[random() % letters.size()];
+        for (char& c : pattern) c = letters[random() % 4];
+        const StringSource doc(text);
+        for (bool caseSensitive : {true, false})
+            for (bool wholeWord : {true, false}) {
+                const std::string hay = caseSensitive ? text : lower(text);
+                const std::string needle = caseSensitive ? pattern : lower(pattern);
+                std::vector<std::size_t> expected;
+                for (std::size_t at = hay.find(needle); at != std::string::npos; at = hay.find(needle, at + 1)) {
+                    const std::size_t end = at + needle.size();
+                    const bool whole = (at == 0 || !wordByte(text[at - 1])) && (end == text.size() || !wordByte(text[end]));
+                    if ((!wholeWord || whole) && (expected.empty() || at >= expected.back() + needle.size()))
+                        expected.push_back(at);
+                }
+                SCOPED_TRACE("text \"" + text + "\", pattern \"" + pattern + "\", case " +
+                             std::to_string(caseSensitive) + ", whole word " + std::to_string(wholeWord));
+                const SearchOptions o = options(caseSensitive, wholeWord);
+                EXPECT_EQ(allStarts(doc, pattern, o), expected);
+                std::vector<std::size_t> all;
+                for (const Match& m : findAll(doc, pattern, 0, doc.size(), o)) all.push_back(m.start);
+                EXPECT_EQ(all, expected);
+                const auto last = findPrevious(doc, pattern, doc.size(), options(caseSensitive, wholeWord, false));
+                std::size_t lastStart = std::string::npos;
+                for (std::size_t at = hay.rfind(needle); at != std::string::npos && lastStart == std::string::npos;
+                     at = at ? hay.rfind(needle, at - 1) : std::string::npos) {
+                    const std::size_t end = at + needle.size();
+                    if (!wholeWord ||
+                        ((at == 0 || !wordByte(text[at - 1])) && (end == text.size() || !wordByte(text[end]))))
+                        lastStart = at;
+                }
+                EXPECT_EQ(last ? last->start : std::string::npos, lastStart);
+            }
+    }
 }
 
 TEST(FindInRange, ResultsLieWhollyInside) {
