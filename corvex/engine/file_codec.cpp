@@ -1,5 +1,6 @@
 #include "corvex/engine/file_codec.h"
 
+#include "corvex/engine/byte_find.h"
 #include "corvex/engine/text_buffer.h"
 #include "corvex/engine/utf8.h"
 
@@ -201,7 +202,7 @@ void encodeChunk(std::string& out, const char* data, std::size_t n, Encoding enc
         const char* p = data;
         const char* end = data + n;
         while (p < end) {
-            const char* q = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const char* q = FindByte(p, end, '\n');
             if (!q) {
                 out.append(p, static_cast<std::size_t>(end - p));
                 break;
@@ -280,30 +281,15 @@ void LineEndCounter::feed(const char* data, std::size_t n) {
     if (n && crPending_) {
         if (d[0] != '\n') note(2, base_ - 1);  // the '\r' that ended the last piece stood alone
     }
-    // One pass: words of eight bytes with neither '\r' nor '\n' are skipped whole.
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
-    auto hasByte = [&](std::uint64_t word, u8 byte) {
-        const std::uint64_t x = word ^ (kOnes * byte);
-        return ((x - kOnes) & ~x & kHighs) != 0;
-    };
-    for (std::size_t i = 0; i < n;) {
-        if (i + 8 <= n) {
-            std::uint64_t word;
-            std::memcpy(&word, d + i, 8);
-            if (!hasByte(word, '\n') && !hasByte(word, '\r')) {
-                i += 8;
-                continue;
-            }
-        }
-        for (const std::size_t stop = std::min(n, i + 8); i < stop; ++i) {
-            if (d[i] == '\n') {
-                if (i > 0 ? d[i - 1] == '\r' : crPending_)
-                    note(0, base_ + i - 1);
-                else
-                    note(1, base_ + i);
-            } else if (d[i] == '\r' && i + 1 < n && d[i + 1] != '\n') {
-                note(2, base_ + i);
-            }
+    for (const char* p = data; (p = FindEitherByte(p, data + n, '\r', '\n')) != nullptr; ++p) {
+        const std::size_t i = static_cast<std::size_t>(p - data);
+        if (d[i] == '\n') {
+            if (i > 0 ? d[i - 1] == '\r' : crPending_)
+                note(0, base_ + i - 1);
+            else
+                note(1, base_ + i);
+        } else if (i + 1 < n && d[i + 1] != '\n') {
+            note(2, base_ + i);
         }
     }
     if (n) crPending_ = d[n - 1] == '\r';
@@ -344,10 +330,11 @@ std::size_t normaliseLineEndsIn(char* d, std::size_t n, LineEnd style, std::vect
         // Copy the run up to the next byte that may end a line.
         std::size_t q = r;
         if (style == LineEnd::CR) {
-            while (q < n && d[q] != '\r' && d[q] != '\n') ++q;
+            const char* hit = FindEitherByte(d + r, d + n, '\r', '\n');
+            q = hit ? static_cast<std::size_t>(hit - d) : n;
         } else {
-            const void* hit = std::memchr(d + r, '\n', n - r);
-            q = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - d) : n;
+            const char* hit = FindByte(d + r, d + n, '\n');
+            q = hit ? static_cast<std::size_t>(hit - d) : n;
         }
         std::size_t runEnd = q;
         if (style == LineEnd::CRLF && q < n && q > r && d[q - 1] == '\r') runEnd = q - 1;

@@ -1,5 +1,7 @@
 #include "corvex/engine/text_buffer.h"
 
+#include "corvex/engine/byte_find.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,9 +17,8 @@ void forEachNewline(const char* p, std::size_t n, F f) {
     const char* const begin = p;
     const char* const end = p + n;
     while (p < end) {
-        const void* hit = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-        if (!hit) break;
-        const char* q = static_cast<const char*>(hit);
+        const char* q = FindByte(p, end, '\n');
+        if (!q) break;
         f(static_cast<std::size_t>(q - begin));
         p = q + 1;
     }

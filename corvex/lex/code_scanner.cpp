@@ -1,5 +1,6 @@
 #include "corvex/lex/code_scanner.h"
 
+#include "corvex/engine/byte_find.h"
 #include "corvex/lex/char_class.h"
 
 #include <cstring>
@@ -93,12 +94,12 @@ bool CodeScanner::blockBody(int index, std::size_t start, std::uint32_t& mode) {
     while (i_ < n_) {
         if (!stops_.insideTokens) {
             // Nothing to stop at inside: straight to the next byte that may close it.
-            const void* next = std::memchr(line_.data() + i_, close[0], n_ - i_);
+            const char* next = FindByte(line_.data() + i_, line_.data() + n_, close[0]);
             if (!next) {
                 i_ = n_;
                 break;
             }
-            i_ = static_cast<std::size_t>(static_cast<const char*>(next) - line_.data());
+            i_ = static_cast<std::size_t>(next - line_.data());
         } else if (stopHere()) {
             sink_.emit(start, i_, kind);
             return false;

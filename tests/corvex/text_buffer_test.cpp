@@ -1,8 +1,10 @@
 #include "corvex/engine/text_buffer.h"
+#include "corvex/engine/byte_find.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 #include <string>
 
@@ -308,4 +310,32 @@ TEST(TextBuffer, NoBlockOutgrowsItsSizeAndDeletingLeavesNoTrailOfSmallBlocks) {
     for (std::size_t at = 0; b.size() > 1000; at = (at + 997) % (b.size() - 100)) b.erase(at, 90);
     EXPECT_TRUE(b.checkInvariants());
     EXPECT_LE(b.blockCount(), 3u) << "small blocks were not merged";
+}
+
+// The eight-at-a-time byte finder against a plain loop, from every start, on bytes that
+// trip word-wise tricks: neighbours of the sought bytes (0x0B after '\n', 0x0C before
+// '\r'), zero, 0x80 and 0xFF, at every alignment and near the end.
+TEST(FindByte, AgreesWithAPlainLoopFromEveryStart)
+{
+    const char alphabet[] = {'\n', '\r', '\x0B', '\x0C', '\x0E', '\x09', 'a', '\0', '\x80', '\xFF', '\x01'};
+    std::mt19937 random(3);
+    for (int round = 0; round < 300; ++round) {
+        std::string text(random() % 40, 'a');
+        for (char& c : text)
+            c = alphabet[random() % sizeof alphabet];
+        const char* const begin = text.data();
+        const char* const end = begin + text.size();
+        for (std::size_t from = 0; from <= text.size(); ++from) {
+            const char* expectedLf = begin + from;
+            while (expectedLf < end && *expectedLf != '\n')
+                ++expectedLf;
+            const char* expectedEither = begin + from;
+            while (expectedEither < end && *expectedEither != '\n' && *expectedEither != '\r')
+                ++expectedEither;
+            const char* lf = corvex::FindByte(begin + from, end, '\n');
+            const char* either = corvex::FindEitherByte(begin + from, end, '\r', '\n');
+            ASSERT_EQ(lf ? lf : end, expectedLf) << "from " << from << " in a text of " << text.size();
+            ASSERT_EQ(either ? either : end, expectedEither) << "from " << from << " in a text of " << text.size();
+        }
+    }
 }
