@@ -67,3 +67,17 @@ function(quillet_win32_locked_test name)
     gtest_discover_tests(${name} TEST_FILTER "*-${all_locked}" DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 300)
   endif()
 endfunction()
+
+# quillet_high_dpi_tests(name [LOCKS <locks>]): the tests of program `name` whose names hold
+# "HighDpi" run once more with the screen at 192 DPI (tests/cmake/at_dpi.sh), as one ctest
+# test; at 96 DPI they skip themselves.
+function(quillet_high_dpi_tests name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "LOCKS" "")
+  add_test(NAME ${name}.at_192_dpi
+           COMMAND sh ${PROJECT_SOURCE_DIR}/tests/cmake/at_dpi.sh 192 ${CMAKE_CROSSCOMPILING_EMULATOR}
+                   $<TARGET_FILE:${name}> --gtest_filter=*HighDpi*)
+  set_tests_properties(${name}.at_192_dpi PROPERTIES TIMEOUT 300)
+  if(arg_LOCKS)
+    set_tests_properties(${name}.at_192_dpi PROPERTIES RESOURCE_LOCK "${arg_LOCKS}")
+  endif()
+endfunction()

@@ -4,7 +4,8 @@ quillet_native_test(platform_pure_tests
   ${QUILLET_ROOT}/platform/command_line.cpp
   ${QUILLET_ROOT}/platform/stored_text.cpp
   ${QUILLET_ROOT}/tests/platform/command_line_test.cpp
-  ${QUILLET_ROOT}/tests/platform/stored_text_test.cpp)
+  ${QUILLET_ROOT}/tests/platform/stored_text_test.cpp
+  ${QUILLET_ROOT}/tests/platform/dpi_scale_test.cpp)
 
 if(QUILLET_HAVE_LIBFUZZER AND NOT QUILLET_BENCH AND NOT QUILLET_M32)
   add_executable(fuzz_stored_text
