@@ -14,6 +14,7 @@ public:
     HWND Frame() const override { return Main().Frame(); }
     HWND TabStrip() const override { return Main().Tabs(); }
     HWND StatusBar() const override { return Main().StatusBar(); }
+    int Dpi() const override { return Main().Dpi(); }
     HICON SavedStateIcon(bool saved) const override { return saved ? Main().SavedStateIcon(true) : Main().SavedStateIcon(false); }
     void LayOutParts() override { RelayoutMainWindow(); }
     void EditorCreated(HWND control) override { ApplySkinEditorColours({control}, IsSkinOverrideChecked()); }

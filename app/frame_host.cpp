@@ -11,6 +11,7 @@
 #include "options/options_dialog.h"
 #include "options/skin_selector.h"
 #include "docs/editor_colours.h"
+#include "platform/dpi_scale.h"
 #include "skin/frame_geometry.h"
 #include "skin/frame_host.h"
 #include "skin/skinned_menus.h"
@@ -20,6 +21,7 @@
 
 namespace {
 
+// The tab strip's place under the two bars, at 96 DPI.
 constexpr int kTabsTop = 42;
 constexpr int kTabsHeight = 20;
 
@@ -38,8 +40,8 @@ public:
             batch = DeferWindowPos(batch, active->control, nullptr, editor.left, editor.top, editor.Width(),
                                    editor.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         if (batch)
-            batch = DeferWindowPos(batch, main.Tabs(), nullptr, 0, kTabsTop, width, kTabsHeight,
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
+            batch = DeferWindowPos(batch, main.Tabs(), nullptr, 0, dpi::Scale(kTabsTop, main.Dpi()), width,
+                                   dpi::Scale(kTabsHeight, main.Dpi()), SWP_NOZORDER | SWP_NOACTIVATE);
         if (batch)
             EndDeferWindowPos(batch);
     }

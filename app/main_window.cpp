@@ -21,9 +21,12 @@
 #include "options/skin_selector.h"
 #include "platform/ansi_text.h"
 #include "platform/config.h"
+#include "platform/dpi.h"
 #include "platform/hand_off.h"
 #include "platform/ui_seam.h"
 #include "skin/menu_skin.h"
+#include "skin/skin_loader.h"
+#include "skin/skinned_frame.h"
 #include "skin/skinned_menus.h"
 #include "skin/skinned_statusbar.h"
 #include "skin/skinned_tabs.h"
@@ -42,6 +45,17 @@ constexpr DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TB
 constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | TBSTYLE_TRANSPARENT | TBSTYLE_CUSTOMERASE |
                                 TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE;  // 0x5000A944
 constexpr UINT kHoldDelay = 300;
+// The bars' design lengths (96 DPI): both are a row of 20-pixel buttons, the toolbar a
+// pixel below the menu bar.
+constexpr int kBarHeight = 20;
+constexpr int kButtonSize = 20;
+constexpr int kMenuBarWidth = 300;
+constexpr int kToolbarTop = 21;
+constexpr int kToolbarWidth = 400;
+constexpr int kUiFontHeight = 13;
+constexpr int kDefaultBitmapWidth = 16;  // a toolbar's bitmap size until told otherwise
+constexpr int kDefaultBitmapHeight = 15;
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, missing from older headers
 
 MainWindow g_main;
 
@@ -54,16 +68,65 @@ LRESULT CALLBACK ClassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND CreateBar(HWND parent, DWORD style, int x, int y, int width, int id)
+HWND CreateBar(HWND parent, DWORD style, int y, int width, int id, int dpiValue)
 {
-    return CreateWindowExW(WS_EX_TRANSPARENT, TOOLBARCLASSNAMEW, L"", style, x, y, width, 20, parent,
+    return CreateWindowExW(WS_EX_TRANSPARENT, TOOLBARCLASSNAMEW, L"", style, 0, dpi::Scale(y, dpiValue),
+                           dpi::Scale(width, dpiValue), dpi::Scale(kBarHeight, dpiValue), parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
 }
 
-void PrepareBar(HWND bar)
+// A bar's buttons at `dpi`. A bar grows its buttons to hold its bitmap and padding as
+// buttons are added: those scale too, and so a new bar's buttons are the size the bar
+// chose, scaled.
+void SizeBarButtons(HWND bar, int dpiValue, DWORD designPadding)
+{
+    if (dpiValue != dpi::kDesignDpi) {
+        SendMessageW(bar, TB_SETPADDING, 0, MAKELPARAM(dpi::Scale(LOWORD(designPadding), dpiValue),
+                                                       dpi::Scale(HIWORD(designPadding), dpiValue)));
+        SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(dpi::Scale(kDefaultBitmapWidth, dpiValue),
+                                                          dpi::Scale(kDefaultBitmapHeight, dpiValue)));
+    }
+    const int size = dpi::Scale(kButtonSize, dpiValue);
+    SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(size, size));
+}
+
+// The padding a new bar has, taken as its design padding.
+DWORD PrepareBar(HWND bar, int dpiValue)
 {
     SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(20, 20));
+    const DWORD padding = static_cast<DWORD>(SendMessageW(bar, TB_GETPADDING, 0, 0));
+    SizeBarButtons(bar, dpiValue, padding);
+    return padding;
+}
+
+// The size a bar gave its buttons, as a 96-DPI size.
+SIZE DesignButtonSize(HWND bar, int dpiValue)
+{
+    const DWORD size = static_cast<DWORD>(SendMessageW(bar, TB_GETBUTTONSIZE, 0, 0));
+    return SIZE{dpi::Unscale(LOWORD(size), dpiValue), dpi::Unscale(HIWORD(size), dpiValue)};
+}
+
+// An existing bar at another DPI: its padding and bitmap size follow, then its buttons
+// take their design size scaled (set last: the bar keeps a size set after its buttons).
+void RescaleBar(HWND bar, int dpiValue, DWORD designPadding, SIZE designButton)
+{
+    SendMessageW(bar, TB_SETPADDING, 0,
+                 MAKELPARAM(dpi::Scale(LOWORD(designPadding), dpiValue), dpi::Scale(HIWORD(designPadding), dpiValue)));
+    SendMessageW(bar, TB_SETBITMAPSIZE, 0,
+                 MAKELPARAM(dpi::Scale(kDefaultBitmapWidth, dpiValue), dpi::Scale(kDefaultBitmapHeight, dpiValue)));
+    SendMessageW(bar, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(dpi::Scale(designButton.cx, dpiValue), dpi::Scale(designButton.cy, dpiValue)));
+}
+
+// The menu bar's buttons show text only: no room for a bitmap, the bar's height for one.
+void SizeMenuBarBitmaps(HWND bar, int dpiValue)
+{
+    SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, dpi::Scale(kButtonSize, dpiValue)));
+}
+
+HICON LoadIconAt(int id, int size, UINT flags)
+{
+    return static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, flags));
 }
 
 // An editor run as administrator (to associate file types, say) still takes the paths the
@@ -103,9 +166,9 @@ void RegisterMainWindowClass()
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = &ClassProcedure;
     wc.hInstance = App().instance;
-    wc.hIcon = static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_QUILLET), IMAGE_ICON, 32, 32, 0));
-    wc.hIconSm = static_cast<HICON>(
-        LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_QUILLET), IMAGE_ICON, 16, 16, LR_SHARED));
+    const int systemDpi = dpi::OfSystem();
+    wc.hIcon = LoadIconAt(IDI_QUILLET, dpi::SystemMetric(SM_CXICON, systemDpi), 0);
+    wc.hIconSm = LoadIconAt(IDI_QUILLET, dpi::SystemMetric(SM_CXSMICON, systemDpi), LR_SHARED);
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = L"Quillet";
@@ -122,11 +185,11 @@ MainWindow::~MainWindow()
 
 bool MainWindow::CreateMenuBar()
 {
-    menuBar_ = CreateBar(frame_, kMenuBarStyle, 0, 0, 300, kMenuBarId);
+    menuBar_ = CreateBar(frame_, kMenuBarStyle, 0, kMenuBarWidth, kMenuBarId, dpi_);
     if (!menuBar_)
         return false;
-    PrepareBar(menuBar_);
-    SendMessageW(menuBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 20));
+    menuBarPadding_ = PrepareBar(menuBar_, dpi_);
+    SizeMenuBarBitmaps(menuBar_, dpi_);
     static wchar_t captions[kMenuBarButtonCount][32];
     TBBUTTON buttons[kMenuBarButtonCount] = {};
     const CommandList commands = MenuBarCommands();
@@ -139,15 +202,16 @@ bool MainWindow::CreateMenuBar()
         buttons[i].iString = reinterpret_cast<INT_PTR>(captions[i]);
     }
     SendMessageW(menuBar_, TB_ADDBUTTONSW, kMenuBarButtonCount, reinterpret_cast<LPARAM>(buttons));
+    menuBarButton_ = DesignButtonSize(menuBar_, dpi_);
     return true;
 }
 
 bool MainWindow::CreateToolbar()
 {
-    toolbar_ = CreateBar(frame_, kToolbarStyle, 0, 21, 400, kToolbarId);
+    toolbar_ = CreateBar(frame_, kToolbarStyle, kToolbarTop, kToolbarWidth, kToolbarId, dpi_);
     if (!toolbar_)
         return false;
-    PrepareBar(toolbar_);
+    toolbarPadding_ = PrepareBar(toolbar_, dpi_);
     TBBUTTON buttons[kToolbarButtonCount] = {};
     const CommandList commands = ToolbarCommands();
     for (int i = 0; i < kToolbarButtonCount; ++i) {
@@ -158,6 +222,7 @@ bool MainWindow::CreateToolbar()
         buttons[i].iString = -1;
     }
     SendMessageW(toolbar_, TB_ADDBUTTONSW, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
+    toolbarButton_ = DesignButtonSize(toolbar_, dpi_);
     // The toolbar announces its tooltips while it is being created, before this object
     // sees the frame's messages: ask for them instead.
     toolbarTips_ = reinterpret_cast<HWND>(SendMessageW(toolbar_, TB_GETTOOLTIPS, 0, 0));
@@ -182,13 +247,19 @@ bool MainWindow::Create()
     const int height = config::ReadNumber("Position", "MainHeight");
     if (left == 0) left = CW_USEDEFAULT;
     if (top == 0) top = CW_USEDEFAULT;
-    frame_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Quillet", L"Quillet", kMainStyle, left, top, width, height,
-                            nullptr, nullptr, App().instance, nullptr);
+    // The size is kept as a 96-DPI size (the place as it is on the screen).
+    const int systemDpi = dpi::OfSystem();
+    frame_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Quillet", L"Quillet", kMainStyle, left, top,
+                            dpi::Scale(width, systemDpi), dpi::Scale(height, systemDpi), nullptr, nullptr,
+                            App().instance, nullptr);
     if (!frame_)
         return false;
+    dpi_ = dpi::OfWindow(frame_);
+    if (dpi_ != systemDpi)
+        SetWindowPos(frame_, nullptr, 0, 0, dpi::Scale(width, dpi_), dpi::Scale(height, dpi_),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    uiFont_ = CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    uiFont_ = CreateUiFont(dpi_);
     if (!uiFont_)
         return fail("Font");
     Menus().uiFont = uiFont_;
@@ -210,9 +281,7 @@ bool MainWindow::Create()
     if (!statusBar_)
         return fail("Statusbar control");
 
-    savedIcon_ = static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_SAVED), IMAGE_ICON, 16, 16, 0));
-    unsavedIcon_ =
-        static_cast<HICON>(LoadImageW(App().instance, MAKEINTRESOURCEW(IDI_UNSAVED), IMAGE_ICON, 16, 16, 0));
+    LoadStateIcons();
     status::Reset();
 
     UseMainWindowAsOptionsHost();
@@ -231,9 +300,78 @@ bool MainWindow::Create()
     return true;
 }
 
+HFONT MainWindow::CreateUiFont(int dpiValue)
+{
+    return CreateFontW(dpi::Scale(kUiFontHeight, dpiValue), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+}
+
+void MainWindow::LoadStateIcons()
+{
+    const int size = dpi::SystemMetric(SM_CXSMICON, dpi_);
+    HICON saved = LoadIconAt(IDI_SAVED, size, 0);
+    HICON unsaved = LoadIconAt(IDI_UNSAVED, size, 0);
+    // The status bar may show one of the old icons: it gets the new one before they go.
+    const bool showing = statusBar_ && SendMessageW(statusBar_, SB_GETICON, 1, 0) != 0;
+    const bool showingSaved = showing && reinterpret_cast<HICON>(SendMessageW(statusBar_, SB_GETICON, 1, 0)) == savedIcon_;
+    if (showing)
+        SendMessageW(statusBar_, SB_SETICON, 1, reinterpret_cast<LPARAM>(showingSaved ? saved : unsaved));
+    if (savedIcon_)
+        DestroyIcon(savedIcon_);
+    if (unsavedIcon_)
+        DestroyIcon(unsavedIcon_);
+    savedIcon_ = saved;
+    unsavedIcon_ = unsaved;
+}
+
+// The window moved to a screen of another resolution (or the screen's changed): its
+// fonts, bars, icons and skin are made again at the new DPI, then it takes the rectangle
+// Windows suggests, which lays its parts out again.
+void MainWindow::OnDpiChanged(int dpiValue, const RECT* suggested)
+{
+    if (dpiValue <= 0)
+        return;
+    dpi_ = dpiValue;
+    if (HFONT font = CreateUiFont(dpi_)) {
+        HFONT old = uiFont_;
+        uiFont_ = font;
+        Menus().uiFont = uiFont_;
+        if (old)
+            DeleteObject(old);
+    }
+    for (HWND bar : {menuBar_, toolbar_}) {
+        if (!bar)
+            continue;
+        const int top = bar == toolbar_ ? kToolbarTop : 0;
+        const int width = bar == toolbar_ ? kToolbarWidth : kMenuBarWidth;
+        SetWindowPos(bar, nullptr, 0, dpi::Scale(top, dpi_), dpi::Scale(width, dpi_), dpi::Scale(kBarHeight, dpi_),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (toolbar_)
+        RescaleBar(toolbar_, dpi_, toolbarPadding_, toolbarButton_);
+    if (menuBar_) {
+        RescaleBar(menuBar_, dpi_, menuBarPadding_, menuBarButton_);
+        SizeMenuBarBitmaps(menuBar_, dpi_);
+        SendMessageW(menuBar_, TB_SETBUTTONSIZE, 0,
+                     MAKELPARAM(dpi::Scale(menuBarButton_.cx, dpi_), dpi::Scale(menuBarButton_.cy, dpi_)));
+    }
+    LoadStateIcons();
+    // The skin loaded again at the new DPI: the frame, menus, bars, tabs and status bar,
+    // before the window takes its new size so that the size is laid out with them.
+    ReloadMainWindowSkinForDpi(dpi_);
+    if (suggested)
+        SetWindowPos(frame_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendLayoutSize(frame_);
+    RedrawWindow(frame_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case kDpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         // Every way out (close button, "&exit", WM_CLOSE) asks about unsaved changes
         // here, where Cancel can still keep the window.
@@ -613,8 +751,8 @@ void MainWindow::OnDestroy()
         GetWindowRect(frame_, &rect);
         config::WriteNumber("Position", "MainLeft", rect.left);
         config::WriteNumber("Position", "MainTop", rect.top);
-        config::WriteNumber("Position", "MainWidth", rect.right - rect.left);
-        config::WriteNumber("Position", "MainHeight", rect.bottom - rect.top);
+        config::WriteNumber("Position", "MainWidth", dpi::Unscale(rect.right - rect.left, dpi_));
+        config::WriteNumber("Position", "MainHeight", dpi::Unscale(rect.bottom - rect.top, dpi_));
     }
     config::WriteString("Position", "MainState", placement.showCmd == SW_SHOWMAXIMIZED ? "1" : "0");
 

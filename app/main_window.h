@@ -33,8 +33,10 @@ public:
     HWND Tabs() const { return tabs_; }
     HWND StatusBar() const { return statusBar_; }
     HWND ToolbarTips() const { return toolbarTips_; }
-    // The program's UI font (Tahoma, 13 pixels); the system's GUI font before it exists.
+    // The program's UI font (Tahoma, 13 pixels at 96 DPI); the system's GUI font before it exists.
     HFONT UiFont() const { return uiFont_ ? uiFont_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+    // The DPI the window is laid out at: its screen's, followed on WM_DPICHANGED.
+    int Dpi() const { return dpi_; }
     HICON SavedStateIcon(bool saved) const { return saved ? savedIcon_ : unsavedIcon_; }
     HMENU Menu(MenuIndex index) const { return menus_[index]; }
 
@@ -47,6 +49,10 @@ private:
     LRESULT OnMenuChar(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
     void OnTabSelectionChange();
+    static HFONT CreateUiFont(int dpiValue);
+    // The saved and unsaved icons at the small-icon size of the window's DPI.
+    void LoadStateIcons();
+    void OnDpiChanged(int dpiValue, const RECT* suggested);
 
     HWND frame_ = nullptr;
     HWND menuBar_ = nullptr;
@@ -55,6 +61,12 @@ private:
     HWND statusBar_ = nullptr;
     HWND toolbarTips_ = nullptr;
     HFONT uiFont_ = nullptr;
+    int dpi_ = 96;
+    // The bars' padding as made (TB_GETPADDING) and their buttons' size as 96-DPI sizes.
+    DWORD menuBarPadding_ = 0;
+    DWORD toolbarPadding_ = 0;
+    SIZE menuBarButton_ = {};
+    SIZE toolbarButton_ = {};
     HICON savedIcon_ = nullptr;
     HICON unsavedIcon_ = nullptr;
     UINT taskbarCreatedMessage_ = 0;

@@ -4,6 +4,7 @@
 #include "app/main_messages.h"
 #include "app/main_window.h"
 #include "platform/config.h"
+#include "platform/dpi.h"
 #include "platform/ui_seam.h"
 #include "skin/skinned_frame.h"
 
@@ -27,9 +28,12 @@ NOTIFYICONDATAA Record(bool withIcon)
     record.uID = kTrayIconId;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayCallbackMessage;
-    if (withIcon)
+    if (withIcon) {
+        // The notification area is drawn at the system's DPI.
+        const int size = dpi::SystemMetric(SM_CXSMICON, dpi::OfSystem());
         record.hIcon = static_cast<HICON>(
-            LoadImageW(App().instance, MAKEINTRESOURCEW(kTrayIconId), IMAGE_ICON, 16, 16, 0));
+            LoadImageW(App().instance, MAKEINTRESOURCEW(kTrayIconId), IMAGE_ICON, size, size, 0));
+    }
     std::strcpy(record.szTip, "Quillet");
     return record;
 }

@@ -149,6 +149,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
+        ApplyDpi(WindowDpi(window_));  // nothing to do at 96
         Relayout();
         textDrop_.Register();
         return 0;
@@ -180,7 +181,7 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         dialogs::SetActiveSearchTarget(&dialogSearch_, window_);
         hasFocus_ = true;
-        CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
+        CreateCaret(window_, nullptr, CaretWidth(), lineHeight_);
         PlaceCaret();
         ShowCaret(window_);
         return 0;
@@ -195,7 +196,15 @@ LRESULT Editor::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
             UpdateWindow(window_);
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(fonts_.Base());
+        return reinterpret_cast<LRESULT>(fonts_.Design());
+    case kDpiChangedAfterParent:
+        ApplyDpi(WindowDpi(window_));
+        return 0;
+    case kDpiChanged:
+        // Sent to top-level windows only; a control made one takes the new DPI (its
+        // window is not moved: that is its owner's business).
+        ApplyDpi(LOWORD(wParam));
+        return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         swallowChar_ = false;
@@ -411,7 +420,7 @@ LRESULT Editor::ControlMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case IsOverwrite:
         return session_.overwrite() ? 1 : 0;
     case Print:
-        return PrintText(window_, Text(), fonts_.Base(), file_.name(), options_.tabWidth(), Utf8()) ? 1 : 0;
+        return PrintText(window_, Text(), fonts_.Design(), file_.name(), options_.tabWidth(), Utf8()) ? 1 : 0;
     case Undo:
         recorder_.recordCommand(formats::CommandTarget::Message, static_cast<int>(message));
         session_.undo();

@@ -48,6 +48,7 @@
 #include "corvex/session/session_search.h"
 #include "corvex/text_drop.h"
 #include "corvex/text_form.h"
+#include "corvex/view_dpi.h"
 #include "corvex/view_fonts.h"
 
 #include <cstddef>
@@ -134,6 +135,11 @@ private:
     LRESULT RunCommand(int code, LPARAM argument = 0);
 
     // ---- view_layout.cpp
+    // A length designed at 96 DPI, at the window's DPI.
+    int Px(int length96) const { return ScaleLength(length96, dpi_); }
+    // The window's DPI is now `dpi`: fonts, metrics and layout follow.
+    void ApplyDpi(UINT dpi);
+    int CaretWidth() const { return session_.overwrite() ? charWidth_ : Px(2); }
     void Relayout();
     void ApplyWordWrap();  // after the option changed
     // After the whole text was replaced: the view starts over with the caret at `caret`.
@@ -143,6 +149,7 @@ private:
     int GutterWidth() const;
     int TextLeft() const { return ViewLeft() + PaneTextLeft(); }
     int PaneTextLeft() const; // from the left edge of a pane
+    int MarginStripWidth() const;  // the bookmarks' margin (0: hidden)
     std::size_t VisibleLines() const;
     std::size_t VisibleColumns() const;
     std::size_t LineAtY(int y) const;
@@ -243,6 +250,7 @@ private:
     bool swallowChar_ = false;
 
     // Fonts and metrics.
+    UINT dpi_ = kDesignDpi;           // the window's; lengths designed at 96 DPI scale by it
     ViewFonts fonts_;
     int charWidth_ = 8, lineHeight_ = 16, ascent_ = 12;
     int clientWidth_ = 0, clientHeight_ = 0;

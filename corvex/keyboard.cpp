@@ -113,7 +113,7 @@ void Editor::toggleOverwrite()
     session_.toggleOverwrite();
     if (hasFocus_) {
         DestroyCaret();
-        CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
+        CreateCaret(window_, nullptr, CaretWidth(), lineHeight_);
         PlaceCaret();
         ShowCaret(window_);
     }

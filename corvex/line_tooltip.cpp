@@ -1,5 +1,7 @@
 #include "corvex/line_tooltip.h"
 
+#include "corvex/view_dpi.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -12,6 +14,37 @@ LineTooltip::~LineTooltip()
     Hide();
     if (tooltip_)
         DestroyWindow(tooltip_);
+    if (font_)
+        DeleteObject(font_);
+}
+
+void LineTooltip::SetDpi(UINT dpi)
+{
+    if (dpi == 0 || dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    if (font_)
+        DeleteObject(font_);
+    font_ = nullptr;
+    const UINT system = SystemDpi();
+    if (dpi_ != system) {
+        // The system's tooltip font is made for the system's DPI.
+        NONCLIENTMETRICSW metrics = {};
+        metrics.cbSize = sizeof metrics;
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+            LOGFONTW font = metrics.lfStatusFont;
+            font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi_), static_cast<int>(system));
+            font.lfWidth = MulDiv(font.lfWidth, static_cast<int>(dpi_), static_cast<int>(system));
+            font_ = CreateFontIndirectW(&font);
+        }
+    }
+    ApplyFont();
+}
+
+void LineTooltip::ApplyFont()
+{
+    if (tooltip_ && font_)
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
 void LineTooltip::Show(long long number, COLORREF text, COLORREF background)
@@ -29,6 +62,7 @@ void LineTooltip::Show(long long number, COLORREF text, COLORREF background)
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         SetColours(text, background);
+        ApplyFont();
     }
     wchar_t caption[48];
     std::swprintf(caption, 48, L"Line %lld", number);
@@ -38,7 +72,7 @@ void LineTooltip::Show(long long number, COLORREF text, COLORREF background)
     GetCursorPos(&cursor);
     RECT window;
     GetWindowRect(owner_, &window);
-    SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(window.right - GetSystemMetrics(SM_CXVSCROLL) - 90, cursor.y));
+    SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(window.right - SystemMetricAt(SM_CXVSCROLL, dpi_) - ScaleLength(90, dpi_), cursor.y));
     SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 

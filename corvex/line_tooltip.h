@@ -19,10 +19,16 @@ public:
     void Show(long long number, COLORREF text, COLORREF background);
     void Hide();
     void SetColours(COLORREF text, COLORREF background);
+    // The owner's DPI: the tip's place and, where it differs from the system's, its font.
+    void SetDpi(UINT dpi);
 
 private:
+    void ApplyFont();
+
     HWND owner_;
     HWND tooltip_ = nullptr;
+    UINT dpi_ = 96;
+    HFONT font_ = nullptr;  // the tip's font at dpi_ (none: the system's serves)
 };
 
 } // namespace corvex

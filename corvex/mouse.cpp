@@ -11,10 +11,11 @@ namespace {
 
 constexpr UINT kDragInterval = 50;
 
-bool Near(POINT a, POINT b)
+// The system's double-click and drag rectangles, at the window's DPI.
+bool Near(POINT a, POINT b, UINT dpi)
 {
-    return std::abs(a.x - b.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-           std::abs(a.y - b.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    return std::abs(a.x - b.x) <= SystemMetricAt(SM_CXDOUBLECLK, dpi) / 2 &&
+           std::abs(a.y - b.y) <= SystemMetricAt(SM_CYDOUBLECLK, dpi) / 2;
 }
 
 } // namespace
@@ -25,7 +26,7 @@ void Editor::OnButtonDown(POINT point, WPARAM keys, bool doubleClick)
     const DWORD now = GetMessageTime();
     if (doubleClick)
         clickCount_ = 2;
-    else if (clickCount_ == 2 && now - lastClickTime_ <= GetDoubleClickTime() && Near(point, lastClickPoint_))
+    else if (clickCount_ == 2 && now - lastClickTime_ <= GetDoubleClickTime() && Near(point, lastClickPoint_, dpi_))
         clickCount_ = 3;
     else
         clickCount_ = 1;
@@ -98,8 +99,8 @@ void Editor::DragTo(POINT point)
         session_.extendColumnBlock(LineAtY(point.y), ColumnAtX(point.x));
         break;
     case Drag::PendingMove:
-        if (std::abs(point.x - dragStart_.x) < GetSystemMetrics(SM_CXDRAG) &&
-            std::abs(point.y - dragStart_.y) < GetSystemMetrics(SM_CYDRAG))
+        if (std::abs(point.x - dragStart_.x) < SystemMetricAt(SM_CXDRAG, dpi_) &&
+            std::abs(point.y - dragStart_.y) < SystemMetricAt(SM_CYDRAG, dpi_))
             break;
         drag_ = Drag::Move;
         [[fallthrough]];

@@ -1,5 +1,7 @@
 #include "corvex/own_scroll_bars.h"
 
+#include "corvex/engine/dpi_length.h"
+
 #include <algorithm>
 
 namespace corvex {
@@ -39,9 +41,16 @@ OwnScrollBars::OwnScrollBars(HWND window, ScrollBarHost& host)
 void OwnScrollBars::SetLook(std::unique_ptr<ScrollBarLook> look)
 {
     look_ = look ? std::move(look) : MakeSystemScrollBarLook(window_);
+    look_->SetDpi(dpi_);
     for (const OwnScrollBar& bar : bars_)
         Invalidate(&bar);
     InvalidateRect(window_, &corner_, FALSE);
+}
+
+void OwnScrollBars::SetDpi(UINT dpi)
+{
+    dpi_ = dpi;
+    look_->SetDpi(dpi);
 }
 
 void OwnScrollBars::Set(const std::vector<OwnScrollBar>& bars, const RECT& corner)
@@ -92,7 +101,7 @@ BarMetrics OwnScrollBars::Metrics(const OwnScrollBar& bar) const
 {
     const int thickness = bar.vertical ? bar.rect.right - bar.rect.left : bar.rect.bottom - bar.rect.top;
     const int length = bar.vertical ? bar.rect.bottom - bar.rect.top : bar.rect.right - bar.rect.left;
-    return BarMetrics{length, thickness, std::max(8, thickness / 2)};
+    return BarMetrics{length, thickness, std::max(ScaleLength(8, dpi_), thickness / 2)};
 }
 
 int OwnScrollBars::Along(const OwnScrollBar& bar, POINT point) const

@@ -40,6 +40,8 @@ public:
     OwnScrollBars(HWND window, ScrollBarHost& host);
 
     void SetLook(std::unique_ptr<ScrollBarLook> look);
+    // The window's DPI: the look's thickness and the thumb's least length follow it.
+    void SetDpi(UINT dpi);
     ScrollBarLook& Look() const { return *look_; }
     // The bars as now laid out (none: an empty list); what changed is drawn again.
     void Set(const std::vector<OwnScrollBar>& bars, const RECT& corner);
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<ScrollBarLook> look_;
     std::vector<OwnScrollBar> bars_;
     RECT corner_ = {};
+    UINT dpi_ = 96;
 
     // The press being held: which bar (by its place) and part, where the mouse is, and
     // for the thumb how far into it the mouse took hold, where along the bar, whether the

@@ -14,7 +14,7 @@ namespace corvex {
 
 void Editor::FitSplitsToArea()
 {
-    const int bar = PaneSplits::kBarSize;
+    const int bar = splits_.barSize();
     if (splits_.barY() && splits_.barY() + bar + lineHeight_ > AreaBottom())
         Unsplit(SplitBar::Rows);
     if (splits_.barX() && splits_.barX() + bar + charWidth_ > AreaRight())

@@ -1,5 +1,7 @@
 #include "corvex/scroll_bar_look.h"
 
+#include "corvex/view_dpi.h"
+
 #include <uxtheme.h>
 #include <vsstyle.h>
 
@@ -22,7 +24,7 @@ public:
             CloseThemeData(theme_);
     }
 
-    int Thickness(bool vertical) const override { return GetSystemMetrics(vertical ? SM_CXVSCROLL : SM_CYHSCROLL); }
+    int Thickness(bool vertical) const override { return SystemMetricAt(vertical ? SM_CXVSCROLL : SM_CYHSCROLL, dpi_); }
 
     void DrawArrow(HDC dc, const RECT& rect, bool vertical, bool forward, PartState state) override
     {
@@ -98,7 +100,7 @@ public:
         DeleteObject(horizontal_);
     }
 
-    int Thickness(bool) const override { return cell_; }
+    int Thickness(bool) const override { return ScaleLength(cell_, dpi_); }
 
     void DrawArrow(HDC dc, const RECT& rect, bool vertical, bool forward, PartState state) override
     {
@@ -112,13 +114,15 @@ public:
     {
         // Both ends as drawn, the middle stretched.
         const int length = vertical ? Height(rect) : Width(rect);
-        const int end = cell_ / 3;
-        if (length < 2 * end + 1) {
+        const int end = cell_ / 3;            // in the bitmap
+        const int shownEnd = ScaleLength(end, dpi_);  // on the screen
+        if (length < 2 * shownEnd + 1) {
             Stretch(dc, rect, vertical, 3, state);
             return;
         }
         const int middle = cell_ - 2 * end;
-        const int starts[3] = {0, end, length - end}, lengths[3] = {end, length - 2 * end, end};
+        const int starts[3] = {0, shownEnd, length - shownEnd};
+        const int lengths[3] = {shownEnd, length - 2 * shownEnd, shownEnd};
         const int from[3] = {0, end, end + middle}, fromLengths[3] = {end, middle, end};
         for (int k = 0; k < 3; ++k) {
             RECT piece = rect;
@@ -151,8 +155,15 @@ private:
         const int x = vertical ? stateIndex * cell_ : piece * cell_ + from;
         const int y = vertical ? piece * cell_ + from : stateIndex * cell_;
         const int width = vertical ? cell_ : length, height = vertical ? length : cell_;
-        const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+        // At a whole multiple of 96 DPI pixels are repeated, sharp; between them blended.
+        const bool whole = dpi_ % 96 == 0;
+        const int oldMode = SetStretchBltMode(dc, whole ? COLORONCOLOR : HALFTONE);
+        POINT oldOrigin = {};
+        if (!whole)
+            SetBrushOrgEx(dc, 0, 0, &oldOrigin);
         StretchBlt(dc, rect.left, rect.top, Width(rect), Height(rect), dc_, x, y, width, height, SRCCOPY);
+        if (!whole)
+            SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
         SetStretchBltMode(dc, oldMode);
     }
 

@@ -65,16 +65,27 @@ void Editor::PaintSplitter(HDC dc)
         const RECT bar = {box.left, box.top, box.right, box.bottom};
         SetBkColor(dc, options_.splitter);
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bar, nullptr, 0, nullptr);
-        FrameRect(dc, &bar, border);
+        const int line = Px(1);  // the frame's lines
+        if (line == 1) {
+            FrameRect(dc, &bar, border);
+            return;
+        }
+        const RECT sides[4] = {{bar.left, bar.top, bar.right, std::min(bar.bottom, bar.top + line)},
+                               {bar.left, std::max(bar.top, bar.bottom - line), bar.right, bar.bottom},
+                               {bar.left, bar.top, std::min(bar.right, bar.left + line), bar.bottom},
+                               {std::max(bar.left, bar.right - line), bar.top, bar.right, bar.bottom}};
+        for (const RECT& side : sides)
+            FillRect(dc, &side, border);
     };
-    const int barY = splits_.barY(), barX = splits_.barX(), size = PaneSplits::kBarSize;
+    const int barY = splits_.barY(), barX = splits_.barX(), size = splits_.barSize();
     draw(barY ? PaneSplits::Box{0, barY, clientWidth_, barY + size}
               : splits_.rowSplitBox(AreaRight(), options_.horizontalSplitter != 0));
     draw(barX ? PaneSplits::Box{barX, 0, barX + size, clientHeight_}
               : splits_.columnSplitBox(AreaBottom(), options_.verticalSplitter != 0));
     if (barX && barY) {
         // The crossing: one bar over the other without the frame lines between them.
-        const RECT crossing = {barX + 1, barY + 1, barX + size - 1, barY + size - 1};
+        const int line = Px(1);
+        const RECT crossing = {barX + line, barY + line, barX + size - line, barY + size - line};
         SetBkColor(dc, options_.splitter);
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &crossing, nullptr, 0, nullptr);
     }

@@ -1,5 +1,6 @@
 #include "corvex/view_fonts.h"
 
+#include "corvex/engine/dpi_length.h"
 #include "corvex/include/corvex.h"
 
 namespace corvex {
@@ -12,18 +13,31 @@ ViewFonts::ViewFonts()
 
 ViewFonts::~ViewFonts()
 {
-    ReleaseStyled();
+    given_ = nullptr;
+    dpi_ = kDesignDpi;
+    Remake();
     if (own_)
         DeleteObject(own_);
 }
 
-void ViewFonts::ReleaseStyled()
+void ViewFonts::Remake()
 {
     for (HFONT& font : styled_) {
         if (font)
             DeleteObject(font);
         font = nullptr;
     }
+    if (scaled_)
+        DeleteObject(scaled_);
+    scaled_ = nullptr;
+    if (dpi_ == kDesignDpi || !Design())
+        return;
+    LOGFONTW font = {};
+    if (!GetObjectW(Design(), sizeof font, &font))
+        return;
+    font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi_), static_cast<int>(kDesignDpi));
+    font.lfWidth = MulDiv(font.lfWidth, static_cast<int>(dpi_), static_cast<int>(kDesignDpi));
+    scaled_ = CreateFontIndirectW(&font);
 }
 
 HFONT ViewFonts::Styled(BYTE style)
@@ -46,8 +60,16 @@ HFONT ViewFonts::Styled(BYTE style)
 
 void ViewFonts::Give(HFONT font)
 {
-    ReleaseStyled();
     given_ = font;
+    Remake();
+}
+
+void ViewFonts::SetDpi(UINT dpi)
+{
+    if (dpi == 0 || dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    Remake();
 }
 
 } // namespace corvex

@@ -10,6 +10,7 @@
 namespace corvex {
 namespace {
 
+// Lengths at 96 DPI (Px scales them).
 constexpr int kMarginStrip = 14;   // the left margin (bookmarks) beside the line numbers
 constexpr int kTextPadding = 4;
 constexpr int kGutterPadding = 8;
@@ -64,6 +65,20 @@ void Editor::ApplyWordWrap()
         session_.setPreferredColumn(CaretColumn());
 }
 
+void Editor::ApplyDpi(UINT dpi)
+{
+    if (dpi == 0 || dpi == dpi_)
+        return;
+    splits_.rescaleBars(dpi_, dpi);
+    dpi_ = dpi;
+    fonts_.SetDpi(dpi);
+    bars_.SetDpi(dpi);
+    splits_.setBarSize(Px(PaneSplits::kBarSize), Px(PaneSplits::kBoxLength));
+    lineTooltip_.SetDpi(dpi);
+    Relayout();
+    AfterAreaChange();  // the own bars' thickness follows the DPI too
+}
+
 void Editor::Relayout()
 {
     HDC dc = GetDC(window_);
@@ -77,7 +92,7 @@ void Editor::Relayout()
     ascent_ = metrics.tmAscent;
     if (hasFocus_) {
         DestroyCaret();
-        CreateCaret(window_, nullptr, session_.overwrite() ? charWidth_ : 2, lineHeight_);
+        CreateCaret(window_, nullptr, CaretWidth(), lineHeight_);
         ShowCaret(window_);
     }
     UpdateScrollBars();
@@ -91,14 +106,16 @@ int Editor::GutterWidth() const
     const LineNumbering& numbering = options_.lineNumbering;
     if (numbering.shown) {
         const long long last = static_cast<long long>(numbering.firstNumber) + Text().lineCount() - 1;
-        width += std::max<int>(numbering.minimumDigits, Digits(std::max(last, 0LL))) * charWidth_ + kGutterPadding;
+        width += std::max<int>(numbering.minimumDigits, Digits(std::max(last, 0LL))) * charWidth_ + Px(kGutterPadding);
     }
     if (options_.leftMargin)
-        width += kMarginStrip;
+        width += Px(kMarginStrip);
     return width;
 }
 
-int Editor::PaneTextLeft() const { return GutterWidth() + kTextPadding; }
+int Editor::PaneTextLeft() const { return GutterWidth() + Px(kTextPadding); }
+
+int Editor::MarginStripWidth() const { return options_.leftMargin ? Px(kMarginStrip) : 0; }
 
 std::size_t Editor::VisibleLines() const
 {

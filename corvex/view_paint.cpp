@@ -16,17 +16,19 @@ void Fill(HDC dc, const RECT& rect, COLORREF colour)
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-// A rounded mark centred in the margin cell.
-void DrawBookmark(HDC dc, const RECT& cell, COLORREF colour)
+// A rounded mark centred in the margin cell; `px` scales a length designed at 96 DPI.
+template <typename Scale>
+void DrawBookmark(HDC dc, const RECT& cell, COLORREF colour, Scale px)
 {
     const int height = static_cast<int>(cell.bottom - cell.top);
-    const int size = std::max(4, std::min(static_cast<int>(cell.right - cell.left) - 4, height - 4));
+    const int size = std::max(px(4), std::min(static_cast<int>(cell.right - cell.left) - px(4), height - px(4)));
     const int left = static_cast<int>(cell.left + (cell.right - cell.left - size) / 2);
     const int top = static_cast<int>(cell.top) + (height - size) / 2;
     HBRUSH brush = CreateSolidBrush(colour);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(GetRValue(colour) / 2, GetGValue(colour) / 2, GetBValue(colour) / 2));
+    // A wider outline stays inside the mark, as the one-pixel one does.
+    HPEN pen = CreatePen(px(1) > 1 ? PS_INSIDEFRAME : PS_SOLID, px(1), RGB(GetRValue(colour) / 2, GetGValue(colour) / 2, GetBValue(colour) / 2));
     HGDIOBJ oldBrush = SelectObject(dc, brush), oldPen = SelectObject(dc, pen);
-    RoundRect(dc, left, top, left + size, top + size, 4, 4);
+    RoundRect(dc, left, top, left + size, top + size, px(4), px(4));
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(pen);
@@ -100,7 +102,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
 {
     const COLORREF* colours = options_.colours;
     RECT rect = row;
-    const int marginWidth = options_.leftMargin ? 14 : 0;
+    const int marginWidth = MarginStripWidth();
     rect.right = row.left + GutterWidth() - marginWidth;
     if (rect.right > rect.left) {
         Fill(dc, rect, colours[ColourLineNumberBackground]);
@@ -115,7 +117,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
                                 charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
                                 charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_,
                                 charWidth_, charWidth_, charWidth_, charWidth_, charWidth_, charWidth_};
-            ExtTextOutW(dc, rect.right - 4 - length * charWidth_, row.top, ETO_CLIPPED, &rect, number,
+            ExtTextOutW(dc, rect.right - Px(4) - length * charWidth_, row.top, ETO_CLIPPED, &rect, number,
                         static_cast<UINT>(length), dx);
             SelectObject(dc, old);
         }
@@ -126,10 +128,10 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
         margin.right = margin.left + marginWidth;
         Fill(dc, margin, colours[ColourLeftMargin]);
         if (line < Text().lineCount() && !continuation && session_.bookmarks().has(line))
-            DrawBookmark(dc, margin, colours[ColourBookmark]);
+            DrawBookmark(dc, margin, colours[ColourBookmark], [this](int length) { return Px(length); });
     } else if (line < Text().lineCount() && !continuation && session_.bookmarks().has(line)) {
         RECT mark = row;
-        mark.right = mark.left + 4;
+        mark.right = mark.left + Px(4);
         Fill(dc, mark, colours[ColourBookmark]);
     }
     RECT padding = row;
@@ -137,7 +139,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
     padding.right = row.left + PaneTextLeft();
     const bool highlighted = options_.lineHighlight && !session_.columnMode() && line == session_.caretLine();
     Fill(dc, padding, highlighted ? colours[ColourHighlightedLine] : colours[ColourBackground]);
-    RECT divider = {padding.left, row.top, padding.left + 1, row.bottom};
+    RECT divider = {padding.left, row.top, padding.left + Px(1), row.bottom};
     Fill(dc, divider, colours[ColourMarginDivider]);
 }
 
@@ -260,7 +262,7 @@ void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const R
         const std::size_t dropColumn = ColumnOf(textDrop_.DropOffset());
         if (dropColumn >= leftColumn) {
             RECT mark = {left + static_cast<int>(dropColumn - leftColumn) * charWidth_, row.top, 0, row.bottom};
-            mark.right = mark.left + 2;
+            mark.right = mark.left + Px(2);
             Fill(dc, mark, colours[ColourCaret]);
         }
     }

@@ -4,6 +4,8 @@
 // before it opens the first document; tests hand over their own.
 #pragma once
 
+#include "platform/dpi.h"
+
 #include <windows.h>
 
 namespace docs {
@@ -18,6 +20,8 @@ public:
     virtual HWND TabStrip() const = 0;
     // The status bar with its four fields.
     virtual HWND StatusBar() const = 0;
+    // The DPI the frame is laid out at.
+    virtual int Dpi() const { return dpi::OfWindow(Frame()); }
     // The icon of the saved-state field.
     virtual HICON SavedStateIcon(bool saved) const = 0;
     // The frame lays its parts out again (a first document appeared).

@@ -35,9 +35,13 @@ void LayoutStatusFields()
     RECT client = {};
     GetClientRect(docs::Host().Frame(), &client);
     const int w = client.right;
+    const int dpiValue = docs::Host().Dpi();
     int edges[4];
     if (currentIndex >= 0) {
-        edges[0] = w - 230; edges[1] = w - 160; edges[2] = w - 60; edges[3] = w;
+        // The saved state, the caret and the mode fields keep their widths at the right
+        // (70, 100 and 60 pixels at 96 DPI).
+        edges[0] = w - dpi::Scale(230, dpiValue); edges[1] = w - dpi::Scale(160, dpiValue);
+        edges[2] = w - dpi::Scale(60, dpiValue); edges[3] = w;
     } else {
         edges[0] = edges[1] = edges[2] = edges[3] = w;
     }

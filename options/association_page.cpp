@@ -44,9 +44,9 @@ void AddItem(HWND list, const std::wstring& type)
 
 } // namespace
 
-bool AssociationPage::Create(HWND page, HFONT font)
+bool AssociationPage::Create(HWND page, HFONT font, int dpiValue)
 {
-    if (!CreateControls(page, kControls, font))
+    if (!CreateControls(page, kControls, font, dpiValue))
         return false;
     box_ = GetDlgItem(page, kTypeBoxId);
     list_ = GetDlgItem(page, kTypeListId);

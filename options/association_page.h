@@ -14,7 +14,7 @@ enum AssociationIds : int { kTypeLabelId = 112, kTypeBoxId = 108, kTypeListId = 
 class AssociationPage {
 public:
     // Creates the page's controls on `page` and loads the list; false after a failure message.
-    bool Create(HWND page, HFONT font);
+    bool Create(HWND page, HFONT font, int dpiValue);
     void AddClicked(HWND owner);
     void RemoveClicked();
     // Rewrites [FileAssoc] from the list.

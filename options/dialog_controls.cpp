@@ -4,12 +4,13 @@
 
 namespace options {
 
-bool CreateControls(HWND parent, const ControlSpec* specs, int count, HFONT font)
+bool CreateControls(HWND parent, const ControlSpec* specs, int count, HFONT font, int dpiValue)
 {
     for (int i = 0; i < count; ++i) {
         const ControlSpec& spec = specs[i];
         HWND control = CreateWindowExW(spec.exStyle, spec.className, spec.caption, WS_CHILD | WS_VISIBLE | spec.style,
-                                       spec.x, spec.y, spec.width, spec.height, parent,
+                                       dpi::Scale(spec.x, dpiValue), dpi::Scale(spec.y, dpiValue),
+                                       dpi::Scale(spec.width, dpiValue), dpi::Scale(spec.height, dpiValue), parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
                                        GetModuleHandleW(nullptr), nullptr);
         if (!control) {

@@ -3,6 +3,8 @@
 // they show and take text in any script.
 #pragma once
 
+#include "platform/dpi_scale.h"
+
 #include <windows.h>
 
 namespace options {
@@ -12,19 +14,19 @@ struct ControlSpec {
     const wchar_t* caption;
     DWORD style;  // WS_CHILD | WS_VISIBLE are added
     DWORD exStyle;
-    int x, y, width, height;
+    int x, y, width, height;  // at 96 DPI
     int id;
     const char* failure;  // "Failed to create the ..."
 };
 
-// Creates every control of the table in order, each with `font`; on the first failure
-// shows its message (caption "Quillet", error icon) and answers false.
-bool CreateControls(HWND parent, const ControlSpec* specs, int count, HFONT font);
+// Creates every control of the table in order, each with `font`, placed at `dpi`; on the
+// first failure shows its message (caption "Quillet", error icon) and answers false.
+bool CreateControls(HWND parent, const ControlSpec* specs, int count, HFONT font, int dpiValue = dpi::kDesignDpi);
 
 template <int N>
-bool CreateControls(HWND parent, const ControlSpec (&specs)[N], HFONT font)
+bool CreateControls(HWND parent, const ControlSpec (&specs)[N], HFONT font, int dpiValue = dpi::kDesignDpi)
 {
-    return CreateControls(parent, specs, N, font);
+    return CreateControls(parent, specs, N, font, dpiValue);
 }
 
 } // namespace options

@@ -7,6 +7,7 @@
 #include "options/shell_extension.h"
 #include "options/options_host.h"
 #include "platform/config.h"
+#include "platform/dpi.h"
 #include "platform/subclass.h"
 #include "platform/ui_seam.h"
 #include "skin/skinned_frame.h"
@@ -213,9 +214,15 @@ bool OptionsDialog::Create()
         ui::Message(nullptr, "Failed to create the Options Dialog", MB_OK | MB_ICONERROR);
         return false;
     }
+    // Made at its design size, the window knows its screen: its lengths follow that DPI.
+    const int dpiValue = dpi::OfWindow(window_);
+    if (dpiValue != dpi::kDesignDpi)
+        SetWindowPos(window_, nullptr, 0, 0, dpi::Scale(350, dpiValue),
+                     dpi::SystemMetric(SM_CYSMCAPTION, dpiValue) + dpi::Scale(180, dpiValue),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Attach(window_);
     const HFONT font = Host().UiFont();
-    if (!options::CreateControls(window_, kFrameControls, font))
+    if (!options::CreateControls(window_, kFrameControls, font, dpiValue))
         return false;
     HWND pageList = GetDlgItem(window_, kPageListId);
     for (const wchar_t* name : kPageNames)
@@ -223,15 +230,15 @@ bool OptionsDialog::Create()
     SendMessageW(pageList, LB_SETCURSEL, 0, 0);
 
     for (int i = 0; i < kPageCount; ++i) {
-        if (!options::CreateControls(window_, &kPages[i], 1, font))
+        if (!options::CreateControls(window_, &kPages[i], 1, font, dpiValue))
             return false;
         pages_[i] = GetDlgItem(window_, kPages[i].id);
         if (i > 0)
             ShowWindow(pages_[i], SW_HIDE);
         pageSubclasses_[i].Attach(pages_[i], window_);
-        const bool made = i == 0   ? options::CreateControls(pages_[i], kGeneralControls, font)
-                          : i == 1 ? associations_.Create(pages_[i], font)
-                                   : options::CreateControls(pages_[i], kStartupControls, font);
+        const bool made = i == 0   ? options::CreateControls(pages_[i], kGeneralControls, font, dpiValue)
+                          : i == 1 ? associations_.Create(pages_[i], font, dpiValue)
+                                   : options::CreateControls(pages_[i], kStartupControls, font, dpiValue);
         if (!made)
             return false;
     }

@@ -6,6 +6,7 @@
 #include "options/skin_choice.h"
 #include "platform/ansi_text.h"
 #include "platform/config.h"
+#include "platform/dpi.h"
 #include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "skin/skinned_frame.h"
@@ -119,6 +120,12 @@ bool SkinSelector::Create()
         ui::Message(nullptr, "Failed to create the Skin Selection Dialog", MB_OK | MB_ICONERROR);
         return false;
     }
+    // Made at its design size, the window knows its screen: its lengths follow that DPI.
+    dpi_ = dpi::OfWindow(handle_);
+    if (dpi_ != dpi::kDesignDpi)
+        SetWindowPos(handle_, nullptr, 0, 0, dpi::Scale(kWidth, dpi_),
+                     dpi::SystemMetric(SM_CYSMCAPTION, dpi_) + dpi::Scale(kHeightBelowCaption, dpi_),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!CreateControls()) {
         // Half a selector is no use: the next Show tries again from the start.
         DestroyWindow(handle_);
@@ -146,7 +153,8 @@ HWND SkinSelector::AddControl(int index)
 {
     const ControlLayout& c = kControls[index];
     HWND control = CreateWindowExW(c.clientEdge ? WS_EX_CLIENTEDGE : 0, c.className, c.caption,
-                                   WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width, c.height, handle_,
+                                   WS_CHILD | WS_VISIBLE | c.style, dpi::Scale(c.x, dpi_), dpi::Scale(c.y, dpi_),
+                                   dpi::Scale(c.width, dpi_), dpi::Scale(c.height, dpi_), handle_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Host().Instance(), nullptr);
     if (!control)
         ui::Message(nullptr, c.failure, MB_OK | MB_ICONERROR);

@@ -31,6 +31,7 @@ public:
 
 private:
     bool Create();
+    int dpi_ = 96;  // the DPI the selector was laid out at
     bool CreateControls();
     HWND AddControl(int index);
     void RefillList();

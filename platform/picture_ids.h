@@ -4,3 +4,5 @@
 
 #define IDB_ABOUT 501          // the about picture, 296 x 200
 #define IDB_STARTUP_MARK 504   // marks favourites that open at start-up, 11 x 13
+#define IDB_STARTUP_MARK_150 505  // the same at 150 %, 17 x 20
+#define IDB_STARTUP_MARK_200 506  // the same at 200 %, 22 x 26

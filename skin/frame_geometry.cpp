@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/dpi_scale.h"
+
 namespace skin {
 
 namespace {
@@ -182,9 +184,10 @@ Rect EditorRectInClient(const Margins& e, Size client) {
     return Rect{e.left, e.top, e.left + width, e.top + height};
 }
 
-std::array<std::int32_t, 4> StatusPartEdges(std::int32_t clientWidth, bool documentOpen) {
+std::array<std::int32_t, 4> StatusPartEdges(std::int32_t clientWidth, bool documentOpen, int dpi) {
     if (!documentOpen) return {clientWidth, clientWidth, clientWidth, clientWidth};
-    return {clientWidth - 230, clientWidth - 160, clientWidth - 60, clientWidth};
+    return {clientWidth - dpi::Scale(230, dpi), clientWidth - dpi::Scale(160, dpi), clientWidth - dpi::Scale(60, dpi),
+            clientWidth};
 }
 
 TrackingLimits FrameTrackingLimits(const Rect& workArea, Size minimumSize) {

@@ -85,9 +85,10 @@ std::array<Rect, 4> NonClientStrips(const Margins& clientArea, Size window);
 // EditorWindowSize margins, never with a negative size.
 Rect EditorRectInClient(const Margins& editorMargins, Size client);
 
-// Right edges of the four status-bar parts: 230, 160 and 60 pixels before the client's
-// right edge and the edge itself while a document is open, all at the edge otherwise.
-std::array<std::int32_t, 4> StatusPartEdges(std::int32_t clientWidth, bool documentOpen);
+// Right edges of the four status-bar parts: 230, 160 and 60 pixels (at 96 DPI, scaled to
+// `dpi`) before the client's right edge and the edge itself while a document is open, all
+// at the edge otherwise.
+std::array<std::int32_t, 4> StatusPartEdges(std::int32_t clientWidth, bool documentOpen, int dpi = 96);
 
 // The answer to the system's min/max-information query: a maximised window covers the
 // work area exactly; the window never gets smaller than the skin's minimum size.

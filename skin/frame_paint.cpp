@@ -52,7 +52,7 @@ void CSkin::DrawCaption(HDC dc, const skin::Size& window)
     if (caption.text.empty())
         return;
     const skin::TitleBarSide side = description_.frame.side;
-    HFONT font = skin::CreateSkinFont(caption.font, skin::CaptionEscapement(side));
+    HFONT font = skin::CreateSkinFont(caption.font, dpi_, skin::CaptionEscapement(side));
     HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     // The skin's caption is ANSI text, as skin.ini holds it.
@@ -63,7 +63,8 @@ void CSkin::DrawCaption(HDC dc, const skin::Size& window)
     const skin::Point origin = skin::CaptionTextOrigin(skin::ParseCaptionAlignment(caption.position), side, window,
                                                        skin::Size{extent.cx, extent.cy}, caption.offset);
     SetTextColor(dc, skin::ColourRef(active_ ? caption.activeShadow : caption.inactiveShadow));
-    TextOutW(dc, origin.x + 1, origin.y + 1, text.c_str(), length);
+    const int shadow = dpi::Scale(1, dpi_);
+    TextOutW(dc, origin.x + shadow, origin.y + shadow, text.c_str(), length);
     SetTextColor(dc, skin::ColourRef(active_ ? caption.active : caption.inactive));
     TextOutW(dc, origin.x, origin.y, text.c_str(), length);
     if (previous)

@@ -9,9 +9,9 @@ namespace {
 
 MenuSkin g_menus;
 
-void Load(CSkinBitmap& bitmap, skin::SkinFile file)
+void Load(CSkinBitmap& bitmap, skin::SkinFile file, skin::CellLayout cells)
 {
-    bitmap.LoadFromFile(MainSkin().Folder() + skin::SkinFileName(file));
+    bitmap.LoadForDpi(MainSkin().Folder() + skin::SkinFileName(file), MainSkin().Dpi(), cells);
 }
 
 } // namespace
@@ -28,9 +28,9 @@ void ReplaceSkinFont(HFONT& slot, HFONT font)
 void LoadMenuSkin()
 {
     MenuSkin& m = g_menus;
-    Load(m.item, skin::SkinFile::MenuItem);
-    Load(m.check, skin::SkinFile::MenuCheck);
-    Load(m.windowMenu, skin::SkinFile::WindowMenu);
+    Load(m.item, skin::SkinFile::MenuItem, skin::CellLayout{1, 2});
+    Load(m.check, skin::SkinFile::MenuCheck, skin::CellLayout{1, 2});
+    Load(m.windowMenu, skin::SkinFile::WindowMenu, skin::CellLayout{1, 3});
     const skin::MenuDescription& d = MainSkin().Description().menu;
     m.text = {d.text.x, d.text.y};
     m.windowMenuText = {d.windowMenuText.x, d.windowMenuText.y};
@@ -49,13 +49,13 @@ void LoadMenuSkin()
     m.textNormal = skin::ColourRef(d.textNormal);
     m.textSelected = skin::ColourRef(d.textSelected);
     m.textDisabled = skin::ColourRef(d.textDisabled);
-    ReplaceSkinFont(m.font, skin::CreateSkinFont(d.font));
+    ReplaceSkinFont(m.font, skin::CreateSkinFont(d.font, MainSkin().Dpi()));
     m.loaded = true;
 }
 
 void LoadToolbarSkin()
 {
-    Load(g_menus.toolbar, skin::SkinFile::Toolbar);
+    Load(g_menus.toolbar, skin::SkinFile::Toolbar, skin::CellLayout{kToolbarColumns, 3});
 }
 
 void ReleaseMenuFont() { ReplaceSkinFont(g_menus.font, nullptr); }

@@ -42,8 +42,8 @@ bool CSkinBitmap::Adopt(HBITMAP bitmap)
     dc_ = memory;
     bitmap_ = bitmap;
     previous_ = previous;
-    width_ = info.bmWidth;
-    height_ = info.bmHeight;
+    width_ = designWidth_ = info.bmWidth;
+    height_ = designHeight_ = info.bmHeight;
     return true;
 }
 
@@ -93,4 +93,5 @@ void CSkinBitmap::Release()
     bitmap_ = nullptr;
     previous_ = nullptr;
     width_ = height_ = 0;
+    designWidth_ = designHeight_ = 0;
 }

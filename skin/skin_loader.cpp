@@ -28,6 +28,15 @@ bool LoadMainWindowSkin(const std::string& folder)
     return MainSkin().LoadSkin(skin::Host().FrameWindow(), App().instance, folder, false);
 }
 
+bool ReloadMainWindowSkinForDpi(int dpi)
+{
+    CSkin& skin = MainSkin();
+    HWND frame = skin::Host().FrameWindow();
+    if (!skin.Loaded() || skin.Folder().empty() || !IsWindow(frame))
+        return false;
+    return skin.LoadSkinAtDpi(frame, skin.Folder(), dpi > 0 ? dpi : dpi::OfWindow(frame), false);
+}
+
 void CSkin::ReadKeyGroup(skin::KeyGroup group)
 {
     const skin::SkinEnvironment environment = skin::WindowsEnvironment([this](skin::SkinFile file) {
@@ -43,26 +52,38 @@ void CSkin::ReadKeyGroup(skin::KeyGroup group)
                 slot = skin::PieceIndex(piece);
         if (slot < 0)
             return skin::Size{};
-        return skin::Size{bitmaps_[slot].Width(), bitmaps_[slot].Height()};
+        return skin::Size{bitmaps_[slot].DesignWidth(), bitmaps_[slot].DesignHeight()};
     });
     std::vector<std::string> messages;
-    skin::ReadKeyGroup(group, skin::ProfileLookup(folder_), environment, description_, messages);
+    skin::ReadKeyGroup(group, skin::ProfileLookup(folder_), environment, design_, messages);
+    description_ = skin::ScaledDescription(design_, dpi_);
     for (const std::string& message : messages)
         ui::Message(nullptr, message, MB_OK | MB_ICONERROR);
 }
 
 bool CSkin::LoadFrameBitmaps()
 {
-    for (skin::FramePiece piece : skin::kAllFramePieces)
-        bitmaps_[skin::PieceIndex(piece)].LoadFromFile(folder_ + skin::SkinFileName(skin::FramePieceFile(piece)));
+    const skin::TitleBarSide side = design_.frame.side;
+    const bool stacked = side == skin::TitleBarSide::Top || side == skin::TitleBarSide::Bottom;
+    for (skin::FramePiece piece : skin::kAllFramePieces) {
+        // A piece on the title-bar side holds its active and inactive images.
+        skin::CellLayout cells;
+        if (skin::PieceHasInactiveState(piece, side))
+            (stacked ? cells.rows : cells.columns) = 2;
+        bitmaps_[skin::PieceIndex(piece)].LoadForDpi(folder_ + skin::SkinFileName(skin::FramePieceFile(piece)), dpi_,
+                                                     cells);
+    }
     ReadKeyGroup(skin::KeyGroup::ButtonStrips);
-    bitmaps_[kSysButtonsSlot].LoadFromFile(folder_ + skin::SkinFileName(skin::SkinFile::SysButtons));
-    bitmaps_[kMenuButtonSlot].LoadFromFile(folder_ + skin::SkinFileName(skin::SkinFile::MenuButton));
+    bitmaps_[kSysButtonsSlot].LoadForDpi(folder_ + skin::SkinFileName(skin::SkinFile::SysButtons), dpi_,
+                                         skin::CellLayout{4, 3 + design_.frame.sysExtraRows});
+    bitmaps_[kMenuButtonSlot].LoadForDpi(folder_ + skin::SkinFileName(skin::SkinFile::MenuButton), dpi_,
+                                         skin::CellLayout{1, 3 + design_.frame.menuExtraRows});
     return true;
 }
 
 void CSkin::LoadBackground()
 {
+    // Only its first pixel is used, as the colour behind the frame: it is not scaled.
     CSkinBitmap& background = bitmaps_[kBackgroundSlot];
     background.LoadFromFile(folder_ + skin::SkinFileName(skin::SkinFile::Background));
     if (backgroundBrush_)
@@ -84,7 +105,7 @@ void CSkin::AttachFirstTime(HWND window)
     realTimeResize_ = config::ReadFlag("Main", "RealTimeResize");
     Attach(window);
     if (tooltip_.Create(window)) {
-        tooltip_.SetMaxWidth(kTooltipMaxWidth);
+        tooltip_.SetMaxWidth(dpi::Scale(kTooltipMaxWidth, dpi_));
         tooltip_.AddTool(window, 0, "", true);
     }
 }
@@ -104,6 +125,11 @@ void CSkin::EnforceMinimumWindowSize()
 
 bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterLoad)
 {
+    return LoadSkinAtDpi(window, std::move(folder), dpi::OfWindow(window), showAfterLoad);
+}
+
+bool CSkin::LoadSkinAtDpi(HWND window, std::string folder, int dpi, bool showAfterLoad)
+{
     if (folder.empty() || !IsWindow(window))
         return false;
     folder = skin::SkinFolderPath(folder);
@@ -116,6 +142,8 @@ bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterL
     }
 
     folder_ = folder;
+    dpi_ = dpi > 0 ? dpi : dpi::kDesignDpi;
+    design_ = skin::SkinDescription{};
     description_ = skin::SkinDescription{};
     ReadKeyGroup(skin::KeyGroup::Info);
     ReadKeyGroup(skin::KeyGroup::TitleBar);
@@ -134,6 +162,9 @@ bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterL
 
     if (!Attached())
         AttachFirstTime(window);
+    else if (tooltip_.Window())
+        tooltip_.SetMaxWidth(dpi::Scale(kTooltipMaxWidth, dpi_));
+    tooltip_.SetDpi(dpi_);
     ReadKeyGroup(skin::KeyGroup::Tooltips);
     tooltip_.SetTextColour(skin::ColourRef(description_.tooltips.text));
     tooltip_.SetBackColour(skin::ColourRef(description_.tooltips.back));

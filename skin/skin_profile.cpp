@@ -1,6 +1,7 @@
 #include "skin/skin_profile.h"
 
 #include "platform/ansi_text.h"
+#include "platform/dpi_scale.h"
 #include "skin/skin_files.h"
 #include "skin/skin_values.h"
 
@@ -29,12 +30,9 @@ SkinEnvironment WindowsEnvironment(std::function<Size(SkinFile)> bitmapSize)
     return environment;
 }
 
-HFONT CreateSkinFont(const FontDescription& font, int escapement)
+HFONT CreateSkinFont(const FontDescription& font, int dpi, int escapement)
 {
-    HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const int pixelsPerInch = dpi > 0 ? dpi : dpi::kDesignDpi;
     // The face name is ANSI text, as skin.ini holds it.
     return CreateFontW(FontHeightForPoints(font.points, pixelsPerInch), 0, escapement, escapement, font.weight, FALSE,
                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,

@@ -18,7 +18,7 @@ SkinEnvironment WindowsEnvironment(std::function<Size(SkinFile)> bitmapSize);
 
 inline COLORREF ColourRef(Rgb colour) { return static_cast<COLORREF>(ToColorRef(colour)); }
 
-// A font of the skin: height -(points x vertical pixels per inch / 72), antialiased.
-HFONT CreateSkinFont(const FontDescription& font, int escapement = 0);
+// A font of the skin at `dpi`: height -(points x dpi / 72), antialiased.
+HFONT CreateSkinFont(const FontDescription& font, int dpi, int escapement = 0);
 
 }  // namespace skin

@@ -2,6 +2,7 @@
 
 #include "platform/ansi_text.h"
 #include "platform/app_state.h"
+#include "platform/dpi.h"
 #include "platform/ui_seam.h"
 
 #include <commctrl.h>
@@ -18,6 +19,27 @@ void CSkinToolTip::Destroy()
     if (window_ && IsWindow(window_))
         DestroyWindow(window_);
     window_ = nullptr;
+    if (font_)
+        DeleteObject(font_);
+    font_ = nullptr;
+}
+
+void CSkinToolTip::SetDpi(int dpi)
+{
+    if (!window_)
+        return;
+    HFONT font = nullptr;
+    if (dpi > 0 && dpi != dpi::OfSystem()) {
+        const NONCLIENTMETRICSW metrics = dpi::NonClientMetrics(dpi);
+        font = CreateFontIndirectW(&metrics.lfStatusFont);
+    }
+    if (!font && !font_)
+        return;
+    // Without a font of its own the control goes back to its default one.
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font_)
+        DeleteObject(font_);
+    font_ = font;
 }
 
 bool CSkinToolTip::Create(HWND)

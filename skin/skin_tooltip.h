@@ -38,6 +38,9 @@ public:
     void SetBackColour(COLORREF colour);
     void SetTextColour(COLORREF colour);
     void SetMaxWidth(int pixels);
+    // The tip's text at `dpi`: the system's status font at that DPI when it is not the
+    // system DPI (the control's own font is made at the system DPI).
+    void SetDpi(int dpi);
 
     HWND Window() const { return window_; }
 
@@ -45,5 +48,6 @@ private:
     TTTOOLINFOW Tool(HWND window, UINT_PTR id, bool wholeWindow) const;
 
     HWND window_ = nullptr;
+    HFONT font_ = nullptr;  // the font set for another DPI than the system's, when any
     bool wholeWindow_ = false;  // the flag of the last tool added
 };

@@ -4,6 +4,7 @@
 // the skin's size limits and lays out the window's parts on WM_SIZE.
 #pragma once
 
+#include "platform/dpi.h"
 #include "platform/subclass.h"
 #include "skin/frame_buttons.h"
 #include "skin/frame_geometry.h"
@@ -26,9 +27,12 @@ public:
 
     ~CSkin();
 
-    // Loads the skin in `folder` and applies it to `window`; false when the skin was
-    // refused (nothing has changed then). The instance is not used.
+    // Loads the skin in `folder` and applies it to `window` at the window's DPI; false
+    // when the skin was refused (nothing has changed then). The instance is not used.
     bool LoadSkin(HWND window, HINSTANCE instance, std::string folder, bool showAfterLoad);
+    // The same at `dpi`: every bitmap and every length of the skin scaled by dpi/96
+    // (skin_scaling.h), its fonts made at `dpi`.
+    bool LoadSkinAtDpi(HWND window, std::string folder, int dpi, bool showAfterLoad);
 
     void SetShowOnTaskbar(bool on);
     void SetRealTimeResize(bool on);
@@ -46,7 +50,12 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Read by the parts drawn from the skin and by tests.
+    // The description at the skin's DPI; the design one as Skin.ini and the 96-DPI
+    // bitmaps give it.
     const skin::SkinDescription& Description() const { return description_; }
+    const skin::SkinDescription& DesignDescription() const { return design_; }
+    // The DPI the skin was loaded at; before any load, the system's.
+    int Dpi() const { return dpi_ > 0 ? dpi_ : dpi::OfSystem(); }
     const std::string& Folder() const { return folder_; }
     const CSkinBitmap& Slot(int slot) const { return bitmaps_[slot]; }
     COLORREF BackgroundKey() const { return backgroundKey_; }
@@ -94,7 +103,9 @@ private:
 
     std::string folder_;
     std::array<CSkinBitmap, kSlotCount> bitmaps_;
+    skin::SkinDescription design_;
     skin::SkinDescription description_;
+    int dpi_ = 0;
     skin::PieceRegions pieceRegions_;
     skin::FrameButtonStyle style_;
     std::array<skin::ButtonState, skin::kFrameButtonCount> buttonStates_{};

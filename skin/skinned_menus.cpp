@@ -31,6 +31,9 @@ void ShowToolbarHint(const std::wstring& text)
         Menus().showHint(text.c_str());
 }
 
+// A 96-DPI length at the skin's DPI.
+int Px(int length) { return dpi::Scale(length, MainSkin().Dpi()); }
+
 bool SkinnedItems() { return Menus().loaded && Menus().item.Loaded(); }
 
 HGDIOBJ UiFont() { return Menus().uiFont ? Menus().uiFont : GetStockObject(DEFAULT_GUI_FONT); }
@@ -75,11 +78,11 @@ void DrawText(HDC dc, const char* text, RECT rect, COLORREF colour, HGDIOBJ font
 // The plain look, for menus drawn before any skin is loaded.
 void DrawCheckMark(HDC dc, const RECT& item, COLORREF colour)
 {
-    const int x = item.left + 5;
+    const int x = item.left + Px(5);
     const int y = (item.top + item.bottom) / 2;
-    HPEN pen = CreatePen(PS_SOLID, 2, colour);
+    HPEN pen = CreatePen(PS_SOLID, Px(2), colour);
     HGDIOBJ previous = SelectObject(dc, pen);
-    const POINT tick[] = {{x, y}, {x + 3, y + 3}, {x + 9, y - 4}};
+    const POINT tick[] = {{x, y}, {x + Px(3), y + Px(3)}, {x + Px(9), y - Px(4)}};
     Polyline(dc, tick, 3);
     SelectObject(dc, previous);
     DeleteObject(pen);
@@ -91,14 +94,15 @@ void DrawPlainItem(const DRAWITEMSTRUCT* draw, const char* caption, bool grayed,
     const RECT& rect = draw->rcItem;
     FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
     if (IsSeparatorCaption(caption)) {
-        RECT line = {rect.left + kPlainCheckWidth, rect.top + 1, rect.right - kSeparatorEndGap, rect.top + 2};
+        RECT line = {rect.left + Px(kPlainCheckWidth), rect.top + Px(1), rect.right - Px(kSeparatorEndGap),
+                     rect.top + Px(2)};
         FillRect(dc, &line, GetSysColorBrush(COLOR_GRAYTEXT));
         return;
     }
     const COLORREF colour = GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
     if (draw->itemState & ODS_CHECKED)
         DrawCheckMark(dc, rect, colour);
-    DrawText(dc, caption, RECT{rect.left + kPlainCheckWidth, rect.top, rect.right, rect.bottom}, colour, UiFont(),
+    DrawText(dc, caption, RECT{rect.left + Px(kPlainCheckWidth), rect.top, rect.right, rect.bottom}, colour, UiFont(),
              DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS);
 }
 
@@ -114,7 +118,7 @@ void DrawSkinnedItem(const DRAWITEMSTRUCT* draw, const char* caption, bool graye
     const bool selectedRow = selected && !grayed;
     DrawSlicedRow(dc, 0, 0, width, height, SlicedRow{&m.item, RowTop(m.item, 2, selectedRow), m.leftWidth, m.rightWidth});
     if (IsSeparatorCaption(caption)) {
-        FillColour(dc, RECT{m.text.x, 1, width - kSeparatorEndGap, 2}, m.textNormal);
+        FillColour(dc, RECT{m.text.x, Px(1), width - Px(kSeparatorEndGap), Px(2)}, m.textNormal);
     } else {
         if ((draw->itemState & ODS_CHECKED) && m.check.Loaded()) {
             const int markHeight = m.check.Height() / 2;
@@ -137,7 +141,7 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* measure)
     const char* caption = CaptionOf(measure->itemData);
     if (IsSeparatorCaption(caption)) {
         measure->itemWidth = 1;
-        measure->itemHeight = kSeparatorHeight;
+        measure->itemHeight = static_cast<UINT>(Px(kSeparatorHeight));
         return;
     }
     // Items are measured with the program's own font, whatever the skin's menu font.
@@ -146,8 +150,8 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* measure)
         measure->itemWidth = static_cast<UINT>(Menus().leftWidth + Menus().rightWidth + text);
         measure->itemHeight = static_cast<UINT>(Menus().item.Height() / 2);
     } else {
-        measure->itemWidth = static_cast<UINT>(kPlainCheckWidth + text + kPlainRightMargin);
-        measure->itemHeight = kPlainItemHeight;
+        measure->itemWidth = static_cast<UINT>(Px(kPlainCheckWidth) + text + Px(kPlainRightMargin));
+        measure->itemHeight = static_cast<UINT>(Px(kPlainItemHeight));
     }
 }
 
@@ -166,7 +170,7 @@ int MenuBarButtonWidth(const char* text)
 {
     const MenuSkin& m = Menus();
     // The text stands at WindowMenuTextX; the same room is kept after it.
-    const int margin = m.loaded ? m.windowMenuText.x : 6;
+    const int margin = m.loaded ? m.windowMenuText.x : Px(6);
     return TextWidth(MenuFont(), text, 0) + 2 * margin;
 }
 
@@ -188,7 +192,7 @@ void DrawMenuBarButton(HDC dc, int width, int height, UINT state, const char* te
     const RECT all = {0, 0, width, height};
     FillRect(dc, &all, GetSysColorBrush(row ? COLOR_HIGHLIGHT : COLOR_MENU));
     if (text && *text)
-        DrawText(dc, text, RECT{6, 0, width, height}, GetSysColor(row ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT),
+        DrawText(dc, text, RECT{Px(6), 0, width, height}, GetSysColor(row ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT),
                  MenuFont(), DT_SINGLELINE | DT_VCENTER);
 }
 

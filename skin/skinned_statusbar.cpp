@@ -45,18 +45,26 @@ void LoadStatusBarSkin() { g_bar.Reload(); }
 bool CSkinnedStatusBar::CreateIconList()
 {
     if (!icons_)
-        icons_ = ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, 0, 1);
+        icons_ = ImageList_Create(Px(kIconSize), Px(kIconSize), ILC_COLOR24 | ILC_MASK, 0, 1);
     return icons_ != nullptr;
 }
 
 void CSkinnedStatusBar::Reload()
 {
-    background_.LoadFromFile(MainSkin().Folder() + skin::SkinFileName(skin::SkinFile::Statusbar));
+    dpi_ = MainSkin().Dpi();
+    background_.LoadForDpi(MainSkin().Folder() + skin::SkinFileName(skin::SkinFile::Statusbar), dpi_);
+    // The part icons are drawn at the skin's DPI.
+    int iconWidth = 0, iconHeight = 0;
+    if (icons_ && ImageList_GetIconSize(icons_, &iconWidth, &iconHeight) && iconWidth != Px(kIconSize)) {
+        ImageList_Destroy(icons_);
+        icons_ = nullptr;
+        CreateIconList();
+    }
     const skin::StatusbarDescription& d = MainSkin().Description().statusbar;
     leftWidth_ = d.leftWidth;
     rightWidth_ = d.rightWidth;
     textNormal_ = skin::ColourRef(d.textNormal);
-    ReplaceSkinFont(font_, skin::CreateSkinFont(d.font));
+    ReplaceSkinFont(font_, skin::CreateSkinFont(d.font, dpi_));
     if (Window())
         InvalidateRect(Window(), nullptr, FALSE);
 }
@@ -74,17 +82,17 @@ void CSkinnedStatusBar::DrawPart(HDC dc, int part, RECT rect)
     if (text.empty())
         return;
     HICON icon = reinterpret_cast<HICON>(SendMessageW(Window(), SB_GETICON, part, 0));
-    if (icon && rect.right - rect.left >= kSmallestPartWithIcon && icons_) {
+    if (icon && rect.right - rect.left >= Px(kSmallestPartWithIcon) && icons_) {
         if (ImageList_GetImageCount(icons_) > 0)
             ImageList_ReplaceIcon(icons_, 0, icon);
         else
             ImageList_AddIcon(icons_, icon);
-        ImageList_Draw(icons_, 0, dc, rect.left + 2, rect.top + 1, ILD_TRANSPARENT);
-        rect.left = rect.left + kTextAfterIcon < rect.right ? rect.left + kTextAfterIcon : rect.right;
+        ImageList_Draw(icons_, 0, dc, rect.left + Px(2), rect.top + Px(1), ILD_TRANSPARENT);
+        rect.left = rect.left + Px(kTextAfterIcon) < rect.right ? rect.left + Px(kTextAfterIcon) : rect.right;
     }
     SetBkMode(dc, TRANSPARENT);
     if (part == 0) {
-        RECT text0 = {rect.left + kFirstPartTextX, rect.top + 1, rect.right, rect.bottom};
+        RECT text0 = {rect.left + Px(kFirstPartTextX), rect.top + Px(1), rect.right, rect.bottom};
         DrawTextW(dc, text.c_str(), -1, &text0, DT_SINGLELINE);
     } else {
         DrawTextW(dc, text.c_str(), -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);

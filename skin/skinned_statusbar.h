@@ -3,6 +3,7 @@
 // and colour, their icons drawn through a one-image list.
 #pragma once
 
+#include "platform/dpi.h"
 #include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 
@@ -21,12 +22,15 @@ public:
 private:
     void Paint();
     void DrawPart(HDC dc, int part, RECT rect);
+    // A 96-DPI length at the DPI of the skin last loaded (before any, the system's).
+    int Px(int length) const { return dpi::Scale(length, dpi_ > 0 ? dpi_ : dpi::OfSystem()); }
 
     COLORREF textNormal_ = 0;
     CSkinBitmap background_, buffer_;
     HIMAGELIST icons_ = nullptr;
     HFONT font_ = nullptr;
     int leftWidth_ = 0, rightWidth_ = 0;
+    int dpi_ = 0;
 };
 
 // Creates the status bar as a child of `parent`; null on failure. A failing image

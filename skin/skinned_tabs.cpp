@@ -38,8 +38,9 @@ void LoadTabSkin(COLORREF) { g_tabs.Reload(); }
 void CSkinnedTabs::Reload()
 {
     const std::string& folder = MainSkin().Folder();
-    tab_.LoadFromFile(folder + skin::SkinFileName(skin::SkinFile::Tab));
-    buttons_.LoadFromFile(folder + skin::SkinFileName(skin::SkinFile::TabButtons));
+    const int dpi = MainSkin().Dpi();
+    tab_.LoadForDpi(folder + skin::SkinFileName(skin::SkinFile::Tab), dpi, skin::CellLayout{1, kTabRows});
+    buttons_.LoadForDpi(folder + skin::SkinFileName(skin::SkinFile::TabButtons), dpi, skin::CellLayout{2, 3});
     const skin::TabsDescription& d = MainSkin().Description().tabs;
     leftWidth_ = d.leftWidth;
     rightWidth_ = d.rightWidth;
@@ -47,13 +48,14 @@ void CSkinnedTabs::Reload()
     textNormal_ = skin::ColourRef(d.textNormal);
     textSelected_ = skin::ColourRef(d.textSelected);
     text_ = {d.text.x, d.text.y};
-    ReplaceSkinFont(font_, skin::CreateSkinFont(d.font));
+    ReplaceSkinFont(font_, skin::CreateSkinFont(d.font, dpi));
     if (Window()) {
         // The control measures its tabs with the font they are drawn in, and leaves
         // room for the text offset on both sides of the text.
         SendMessageW(Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        const int padding = std::max(static_cast<int>(text_.x), rightWidth_ + kTextGap);
-        SendMessageW(Window(), TCM_SETPADDING, 0, MAKELPARAM(std::max(padding, 0), kVerticalPadding));
+        const int padding = std::max(static_cast<int>(text_.x), rightWidth_ + dpi::Scale(kTextGap, dpi));
+        SendMessageW(Window(), TCM_SETPADDING, 0,
+                     MAKELPARAM(std::max(padding, 0), dpi::Scale(kVerticalPadding, dpi)));
         Redraw();
     }
 }

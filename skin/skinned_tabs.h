@@ -19,6 +19,10 @@ public:
     int SelectedIndex() const { return selected_; }
     int HoverIndex() const { return hover_; }
     HWND Arrows() const { return arrows_.Window(); }
+    // `tab.bmp` at the skin's DPI; a tab is one of its three rows high.
+    const CSkinBitmap& TabBitmap() const { return tab_; }
+    int TabHeight() const { return tab_.Height() / 3; }
+    HFONT Font() const { return font_; }
 
 private:
     void Paint();

@@ -11,6 +11,7 @@ set(SKIN_PURE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/three_slice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/region_runs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bitmap_file_check.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/skin_scaling.cpp
 )
 # The folder of the installed skins, copied as it is into the Skin folder of the program.
 set(SKIN_INSTALLED_DIR ${CMAKE_CURRENT_LIST_DIR}/installed)

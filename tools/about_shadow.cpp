@@ -29,6 +29,37 @@ int BottomShadowAmount(int k, int x)
     return Body(k);
 }
 
+namespace {
+
+// Band column k (1 the outermost) of a band scaled to `dpi` as a design column.
+int DesignBandColumn(int k, int dpiValue)
+{
+    const int band = ShadowBandAt(dpiValue);
+    return band <= kShadowBand ? k : (k - 1) * kShadowBand / band + 1;
+}
+
+// The design pixel that pixel i of a length scaled to `dpi` lies in.
+int DesignIndex(int i, int dpiValue) { return i * dpi::kDesignDpi / dpiValue; }
+
+} // namespace
+
+int ShadowBandAt(int dpiValue) { return dpi::Scale(kShadowBand, dpiValue); }
+
+int RightShadowAmountAt(int k, int y, int height, int dpiValue)
+{
+    if (dpiValue <= 0 || dpiValue == dpi::kDesignDpi)
+        return RightShadowAmount(k, y, height);
+    return RightShadowAmount(DesignBandColumn(k, dpiValue), DesignIndex(y, dpiValue),
+                             dpi::Unscale(height, dpiValue));
+}
+
+int BottomShadowAmountAt(int k, int x, int dpiValue)
+{
+    if (dpiValue <= 0 || dpiValue == dpi::kDesignDpi)
+        return BottomShadowAmount(k, x);
+    return BottomShadowAmount(DesignBandColumn(k, dpiValue), DesignIndex(x, dpiValue));
+}
+
 std::uint8_t DarkenComponent(std::uint8_t value, int amount)
 {
     if (amount <= 0)

@@ -3,6 +3,8 @@
 // anywhere; the window applies it to what the screen shows behind it.
 #pragma once
 
+#include "platform/dpi_scale.h"
+
 #include <cstdint>
 
 namespace tools {
@@ -15,6 +17,13 @@ int RightShadowAmount(int k, int y, int height);
 // Darkening amount of the bottom band's row H - k at column x (the last four columns of
 // the row belong to the right band).
 int BottomShadowAmount(int k, int x);
+
+// The bands at `dpi`: kShadowBand pixels wide at 96 DPI, scaled. A pixel of a scaled band
+// is darkened as the design pixel it covers (k, x, y and the height taken back to 96 DPI);
+// at 96 DPI these are the functions above.
+int ShadowBandAt(int dpiValue);
+int RightShadowAmountAt(int k, int y, int height, int dpiValue);
+int BottomShadowAmountAt(int k, int x, int dpiValue);
 
 // One colour component times (255 - amount) / 255, rounded half away from zero.
 std::uint8_t DarkenComponent(std::uint8_t value, int amount);
@@ -29,7 +38,10 @@ constexpr int kAboutPictureWidth = 296;
 constexpr int kAboutPictureHeight = 200;
 
 // The About window's top-left corner: the picture centred on the screen (integer halves).
-inline int AboutLeft(int screenWidth) { return (screenWidth - kAboutPictureWidth) / 2; }
-inline int AboutTop(int screenHeight) { return (screenHeight - kAboutPictureHeight) / 2; }
+inline int AboutLeft(int screenWidth, int pictureWidth = kAboutPictureWidth) { return (screenWidth - pictureWidth) / 2; }
+inline int AboutTop(int screenHeight, int pictureHeight = kAboutPictureHeight)
+{
+    return (screenHeight - pictureHeight) / 2;
+}
 
 } // namespace tools

@@ -1,5 +1,6 @@
 #include "tools/about_window.h"
 
+#include "platform/dpi.h"
 #include "platform/picture_ids.h"
 #include "platform/ui_seam.h"
 #include "tools/about_shadow.h"
@@ -15,6 +16,28 @@ void Hide(HWND window) { ShowWindow(window, SW_HIDE); }
 
 } // namespace
 
+// The picture at the window's DPI: by whole factors each pixel is repeated, which keeps
+// its edges crisp; other factors are smoothed.
+void AboutWindow::ScalePicture()
+{
+    scaled_.Release();
+    if (!picture_.Loaded() || dpi_ == dpi::kDesignDpi)
+        return;
+    const int width = dpi::Scale(picture_.Width(), dpi_);
+    const int height = dpi::Scale(picture_.Height(), dpi_);
+    if (!scaled_.CreateBlank(width, height))
+        return;
+    const bool whole = dpi::WholeFactor(dpi_);
+    const int previous = SetStretchBltMode(scaled_.Dc(), whole ? COLORONCOLOR : HALFTONE);
+    if (!whole)
+        SetBrushOrgEx(scaled_.Dc(), 0, 0, nullptr);
+    StretchBlt(scaled_.Dc(), 0, 0, width, height, picture_.Dc(), 0, 0, picture_.Width(), picture_.Height(),
+               SRCCOPY);
+    SetStretchBltMode(scaled_.Dc(), previous);
+}
+
+const CSkinBitmap& AboutWindow::Shown() const { return scaled_.Loaded() ? scaled_ : picture_; }
+
 bool AboutWindow::Create()
 {
     handle_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Quillet", L"Quillet About",
@@ -25,10 +48,19 @@ bool AboutWindow::Create()
         ui::Message(nullptr, "Failed to create the About Dialog", MB_OK | MB_ICONERROR);
         return false;
     }
+    // Made at its design size, the window knows its screen, and so its DPI.
+    dpi_ = dpi::OfWindow(handle_);
+    band_ = ShadowBandAt(dpi_);
     picture_.LoadFromResource(Host().Resources(), IDB_ABOUT);
-    const int width = (picture_.Loaded() ? picture_.Width() : kAboutPictureWidth) + kShadowBand;
-    const int height = (picture_.Loaded() ? picture_.Height() : kAboutPictureHeight) + kShadowBand;
-    composite_.CreateBlank(width, height);
+    ScalePicture();
+    const CSkinBitmap& shown = Shown();
+    const int pictureWidth = shown.Loaded() ? shown.Width() : dpi::Scale(kAboutPictureWidth, dpi_);
+    const int pictureHeight = shown.Loaded() ? shown.Height() : dpi::Scale(kAboutPictureHeight, dpi_);
+    composite_.CreateBlank(pictureWidth + band_, pictureHeight + band_);
+    if (dpi_ != dpi::kDesignDpi)
+        SetWindowPos(handle_, nullptr, AboutLeft(GetSystemMetrics(SM_CXSCREEN), pictureWidth),
+                     AboutTop(GetSystemMetrics(SM_CYSCREEN), pictureHeight), pictureWidth + band_,
+                     pictureHeight + band_, SWP_NOZORDER | SWP_NOACTIVATE);
     Attach(handle_);
     // The shadow bands become non-client area (WM_NCCALCSIZE) only once the subclass is on.
     SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
@@ -56,7 +88,7 @@ void AboutWindow::Destroy()
 }
 
 // Reads what the screen shows under the window (the window is hidden), darkens the
-// 4-pixel right and bottom bands and keeps them in the composite.
+// right and bottom bands (4 pixels at 96 DPI) and keeps them in the composite.
 void AboutWindow::ComposeShadow()
 {
     if (!composite_.Loaded())
@@ -95,15 +127,15 @@ void AboutWindow::ComposeShadow()
         const std::uint32_t dark = DarkenColour(swapped, amount);
         pixel = ((dark & 0xFF) << 16) | (dark & 0xFF00) | ((dark >> 16) & 0xFF);
     };
-    for (int k = 1; k <= kShadowBand; ++k)
+    for (int k = 1; k <= band_; ++k)
         for (int y = 0; y < height; ++y)
-            darken(width - k, y, RightShadowAmount(k, y, height));
-    for (int k = 1; k <= kShadowBand; ++k)
-        for (int x = 0; x < width - kShadowBand; ++x)
-            darken(x, height - k, BottomShadowAmount(k, x));
+            darken(width - k, y, RightShadowAmountAt(k, y, height, dpi_));
+    for (int k = 1; k <= band_; ++k)
+        for (int x = 0; x < width - band_; ++x)
+            darken(x, height - k, BottomShadowAmountAt(k, x, dpi_));
 
-    BitBlt(composite_.Dc(), width - kShadowBand, 0, kShadowBand, height, dc, width - kShadowBand, 0, SRCCOPY);
-    BitBlt(composite_.Dc(), 0, height - kShadowBand, width, kShadowBand, dc, 0, height - kShadowBand, SRCCOPY);
+    BitBlt(composite_.Dc(), width - band_, 0, band_, height, dc, width - band_, 0, SRCCOPY);
+    BitBlt(composite_.Dc(), 0, height - band_, width, band_, dc, 0, height - band_, SRCCOPY);
     SelectObject(dc, previous);
     DeleteDC(dc);
     DeleteObject(capture);
@@ -113,9 +145,8 @@ void AboutWindow::PaintShadowBands(HDC windowDc)
 {
     const int width = composite_.Width();
     const int height = composite_.Height();
-    BitBlt(windowDc, width - kShadowBand, 0, kShadowBand, height - kShadowBand, composite_.Dc(),
-           width - kShadowBand, 0, SRCCOPY);
-    BitBlt(windowDc, 0, height - kShadowBand, width, kShadowBand, composite_.Dc(), 0, height - kShadowBand, SRCCOPY);
+    BitBlt(windowDc, width - band_, 0, band_, height - band_, composite_.Dc(), width - band_, 0, SRCCOPY);
+    BitBlt(windowDc, 0, height - band_, width, band_, composite_.Dc(), 0, height - band_, SRCCOPY);
 }
 
 LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -124,8 +155,8 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCCALCSIZE:
         if (wParam) {
             auto* sizes = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-            sizes->rgrc[0].right -= kShadowBand;
-            sizes->rgrc[0].bottom -= kShadowBand;
+            sizes->rgrc[0].right -= band_;
+            sizes->rgrc[0].bottom -= band_;
             return WVR_HREDRAW | WVR_VREDRAW;
         }
         break;
@@ -141,8 +172,9 @@ LRESULT AboutWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT paint = {};
         HDC dc = BeginPaint(handle_, &paint);
-        if (picture_.Loaded())
-            BitBlt(composite_.Dc(), 0, 0, picture_.Width(), picture_.Height(), picture_.Dc(), 0, 0, SRCCOPY);
+        const CSkinBitmap& shown = Shown();
+        if (shown.Loaded())
+            BitBlt(composite_.Dc(), 0, 0, shown.Width(), shown.Height(), shown.Dc(), 0, 0, SRCCOPY);
         const RECT& area = paint.rcPaint;
         BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, composite_.Dc(), area.left,
                area.top, SRCCOPY);

@@ -3,6 +3,7 @@
 // Any click, or another window becoming active, hides it.
 #pragma once
 
+#include "platform/dpi_scale.h"
 #include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 
@@ -18,15 +19,22 @@ public:
     void Show();
     void Destroy();
     bool Visible() const { return handle_ && IsWindowVisible(handle_); }
+    HWND Handle() const { return handle_; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     bool Create();
     void ComposeShadow();
     void PaintShadowBands(HDC windowDc);
+    void ScalePicture();
+    // The picture as shown: scaled to the DPI, or the resource's own at 96.
+    const CSkinBitmap& Shown() const;
 
     HWND handle_ = nullptr;  // the About window
     CSkinBitmap picture_;
+    CSkinBitmap scaled_;
+    int dpi_ = dpi::kDesignDpi;
+    int band_ = 4;  // the shadow bands' width at dpi_
     CSkinBitmap composite_;
 };
 

@@ -149,8 +149,8 @@ void ClipViewer::DrawEntry(HDC dc, int index, const RECT&, const RECT& inner, bo
 {
     const MenuSkin& menu = Menus();
     RECT text = inner;
-    text.left += 4;
-    text.right -= 4 + 16;
+    text.left += Px(4);
+    text.right -= Px(4 + 16);
     // A private copy of the start, with room for what DT_MODIFYSTRING may add.
     const std::wstring& entry = history_[static_cast<std::size_t>(index)];
     const std::size_t length = std::min(entry.size(), kDrawnCharacters);
@@ -169,7 +169,7 @@ void ClipViewer::DrawEntry(HDC dc, int index, const RECT&, const RECT& inner, bo
 void ClipViewer::DrawEmptyMessage(HDC dc, const RECT& client)
 {
     RECT rect = client;
-    rect.top += 80;
+    rect.top += Px(80);
     const int saved = SaveDC(dc);
     SelectObject(dc, Host().UiFont());
     SetBkMode(dc, TRANSPARENT);

@@ -26,6 +26,8 @@ const PopupListStyle kFavsStyle = {
 
 constexpr const char* kSection = "Favs";
 constexpr COLORREF kMarkerKey = RGB(255, 0, 255);  // the marker's see-through colour
+constexpr int kMarkerWidth = 11;                   // the marker's size at 96 DPI
+constexpr int kMarkerHeight = 13;
 
 
 void SetItemState(HMENU menu, UINT command, UINT state)
@@ -43,8 +45,19 @@ FavsWindow::FavsWindow() : PopupList(kFavsStyle) {}
 
 void FavsWindow::Created()
 {
-    marker_.LoadFromResource(Host().Resources(), IDB_STARTUP_MARK);
+    LoadMarker();
     Load();
+}
+
+// The marker drawn for the drop-down's DPI: the largest of its sizes (100, 150, 200 %)
+// that is not larger than the DPI's, drawn at the DPI's size.
+void FavsWindow::LoadMarker()
+{
+    markerDpi_ = Dpi();
+    const int id = markerDpi_ >= 2 * dpi::kDesignDpi       ? IDB_STARTUP_MARK_200
+                   : markerDpi_ * 2 >= 3 * dpi::kDesignDpi ? IDB_STARTUP_MARK_150
+                                                           : IDB_STARTUP_MARK;
+    marker_.LoadFromResource(Host().Resources(), id);
 }
 
 void FavsWindow::Load()
@@ -156,17 +169,19 @@ void FavsWindow::PrepareItemMenu(HMENU menu, int chosen)
 void FavsWindow::DrawEntry(HDC dc, int index, const RECT& row, const RECT& inner, bool hot)
 {
     const Favourite& favourite = entries_[static_cast<std::size_t>(index)];
+    if (markerDpi_ != Dpi())
+        LoadMarker();
     if (favourite.openOnStartup && marker_.Loaded())
-        TransparentBlt(dc, row.left + 3, row.top + 3, marker_.Width(), marker_.Height(), marker_.Dc(), 0, 0,
-                       marker_.Width(), marker_.Height(), kMarkerKey);
+        TransparentBlt(dc, row.left + Px(3), row.top + Px(3), Px(kMarkerWidth), Px(kMarkerHeight), marker_.Dc(), 0,
+                       0, marker_.Width(), marker_.Height(), kMarkerKey);
     RECT text = inner;
-    text.left += 4;
-    text.right -= 4;
+    text.left += Px(4);
+    text.right -= Px(4);
     if (favourite.openOnStartup) {
-        text.left += 13;
-        text.right -= 26;
+        text.left += Px(13);
+        text.right -= Px(26);
     } else {
-        text.right -= 13;
+        text.right -= Px(13);
     }
     // DT_MODIFYSTRING shortens the string in place: draw a private copy with room to spare.
     std::vector<wchar_t> shown(favourite.path.begin(), favourite.path.end());
@@ -183,9 +198,9 @@ void FavsWindow::DrawEntry(HDC dc, int index, const RECT& row, const RECT& inner
 void FavsWindow::DrawEmptyMessage(HDC dc, const RECT& client)
 {
     RECT rect = client;
-    rect.left += 12;
-    rect.right -= 12;
-    rect.top += 70;
+    rect.left += Px(12);
+    rect.right -= Px(12);
+    rect.top += Px(70);
     const int saved = SaveDC(dc);
     SelectObject(dc, Menus().font ? Menus().font : Host().UiFont());
     SetBkMode(dc, TRANSPARENT);

@@ -35,6 +35,7 @@ protected:
     void DrawEntry(HDC dc, int index, const RECT& row, const RECT& inner, bool hot) override;
     void DrawEmptyMessage(HDC dc, const RECT& client) override;
     void Created() override;
+    void LoadMarker();
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Destroyed() override;
     void PrepareItemMenu(HMENU menu, int chosen) override;
@@ -47,6 +48,7 @@ private:
     std::vector<Favourite> entries_;
     bool loaded_ = false;  // only a list that was loaded is ever written back
     CSkinBitmap marker_;
+    int markerDpi_ = 0;  // the DPI the marker was chosen for
 };
 
 } // namespace tools

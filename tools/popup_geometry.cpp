@@ -3,17 +3,18 @@
 namespace tools {
 
 PopupOrigin PlacePopup(int anchorLeft, int anchorTop, int anchorBottom, int screenWidth, int screenHeight,
-                       bool dropShadow)
+                       bool dropShadow, int dpiValue)
 {
+    const PopupSize size = PopupSizeAt(dpiValue);
     PopupOrigin origin;
     origin.x = anchorLeft;
-    if (origin.x + kPopupWidth > screenWidth)
-        origin.x = screenWidth - kPopupWidth;
+    if (origin.x + size.width > screenWidth)
+        origin.x = screenWidth - size.width;
     if (origin.x < 0)
         origin.x = 0;
     origin.y = anchorBottom;
-    if (origin.y + kPopupHeight > screenHeight)
-        origin.y = anchorTop - kPopupHeight - (dropShadow ? kShadowLift : 0);
+    if (origin.y + size.height > screenHeight)
+        origin.y = anchorTop - size.height - (dropShadow ? dpi::Scale(kShadowLift, dpiValue) : 0);
     return origin;
 }
 

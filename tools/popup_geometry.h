@@ -3,8 +3,11 @@
 // the list as entries come and go.
 #pragma once
 
+#include "platform/dpi_scale.h"
+
 namespace tools {
 
+// The lengths below are 96-DPI lengths, drawn at the screen's DPI (dpi::Scale).
 constexpr int kPopupWidth = 170;
 constexpr int kPopupHeight = 182;
 // Extra lift of a drop-down that opens above its anchor while drop shadows are on.
@@ -17,11 +20,23 @@ struct PopupOrigin {
     int y = 0;
 };
 
+struct PopupSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The drop-down's size at `dpi`.
+constexpr PopupSize PopupSizeAt(int dpiValue)
+{
+    return PopupSize{dpi::Scale(kPopupWidth, dpiValue), dpi::Scale(kPopupHeight, dpiValue)};
+}
+
 // Where a drop-down opens for an anchor whose screen rectangle spans anchorTop..anchorBottom
 // from anchorLeft: under the anchor, moved left to end at the screen's right edge, never
-// left of 0, and above the anchor when it would pass the bottom edge.
+// left of 0, and above the anchor when it would pass the bottom edge. The drop-down has
+// its size at `dpi`, and so has the lift for the shadow.
 PopupOrigin PlacePopup(int anchorLeft, int anchorTop, int anchorBottom, int screenWidth, int screenHeight,
-                       bool dropShadow);
+                       bool dropShadow, int dpiValue = dpi::kDesignDpi);
 
 // The row under list point y, or -1: none when the list is empty or the point is right
 // of the client area (`pastRight`), else y / itemHeight + topIndex when that is a row.

@@ -1,5 +1,6 @@
 #include "tools/popup_list.h"
 
+#include "platform/dpi.h"
 #include "platform/ui_seam.h"
 #include "skin/buffered_paint.h"
 #include "skin/menu_skin.h"
@@ -63,6 +64,7 @@ bool PopupList::Create()
         ReportFailure("Failed to register the Popup class");
         return false;
     }
+    dpi_ = dpi::kDesignDpi;  // created at its design size; Show fits it to its screen
     popup_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, style_.title,
                              WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, kPopupWidth, kPopupHeight,
                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -83,6 +85,7 @@ bool PopupList::Create()
         return false;
     }
     listSubclass_.Attach(list_, style_.listProperty, this, style_.listProcedure);
+    FitToDpi(dpi::OfWindow(popup_));
     RecreateBrushes();
     Created();
     return true;
@@ -98,13 +101,30 @@ void PopupList::Show(bool show, HWND anchorBar, int anchorCommand)
     RECT anchor = {};
     if (!SendMessageW(anchorBar, TB_GETRECT, static_cast<WPARAM>(anchorCommand), reinterpret_cast<LPARAM>(&anchor)))
         return;
-    anchor.bottom = 20;  // hangs from a fixed line under the bar, whatever the button's height
+    FitToDpi(dpi::OfWindow(anchorBar));
+    anchor.bottom = Px(20);  // hangs from a fixed line under the bar, whatever the button's height
     MapWindowPoints(anchorBar, nullptr, reinterpret_cast<POINT*>(&anchor), 2);
     const PopupOrigin at = PlacePopup(anchor.left, anchor.top, anchor.bottom, GetSystemMetrics(SM_CXSCREEN),
-                                      GetSystemMetrics(SM_CYSCREEN), shadow);
+                                      GetSystemMetrics(SM_CYSCREEN), shadow, dpi_);
     SetWindowPos(popup_, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
     RunLocalLoop();
 }
+
+void PopupList::FitToDpi(int dpiValue)
+{
+    if (dpiValue <= 0 || dpiValue == dpi_ || !popup_ || !list_)
+        return;
+    dpi_ = dpiValue;
+    const PopupSize size = PopupSizeAt(dpi_);
+    SetWindowPos(popup_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int border = Px(1);
+    SetWindowPos(list_, nullptr, border, border, size.width - 2 * border, size.height - 2 * border,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, MAKELPARAM(Px(style_.itemHeight), 0));
+    Repaint();
+}
+
+int PopupList::RowHeight() const { return Px(style_.itemHeight); }
 
 void PopupList::RunLocalLoop()
 {
@@ -191,7 +211,7 @@ LRESULT PopupList::PopupProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MEASUREITEM: {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         if (measure->CtlType == ODT_LISTBOX) {
-            measure->itemHeight = static_cast<UINT>(style_.itemHeight);
+            measure->itemHeight = static_cast<UINT>(RowHeight());
             return 1;
         }
         break;
@@ -206,7 +226,10 @@ LRESULT PopupList::PopupProc(UINT message, WPARAM wParam, LPARAM lParam)
         RECT whole = {};
         GetClientRect(popup_, &whole);
         HBRUSH border = CreateSolidBrush(Menus().border);
-        FrameRect(dc, &whole, border);
+        for (int line = 0; line < Px(1); ++line) {
+            FrameRect(dc, &whole, border);
+            Shrink(whole, 1);
+        }
         DeleteObject(border);
         EndPaint(popup_, &paint);
         return 0;
@@ -249,7 +272,7 @@ int PopupList::RowAtPoint(POINT point) const
     RECT client = {};
     GetClientRect(list_, &client);
     const int top = static_cast<int>(SendMessageW(list_, LB_GETTOPINDEX, 0, 0));
-    return RowAt(point.y, point.x > client.right, style_.itemHeight, top, EntryCount());
+    return RowAt(point.y, point.x > client.right, RowHeight(), top, EntryCount());
 }
 
 bool PopupList::OnButtonOfHotRow(POINT point) const
@@ -260,10 +283,10 @@ bool PopupList::OnButtonOfHotRow(POINT point) const
     if (SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(marks_.hot), reinterpret_cast<LPARAM>(&button)) ==
         LB_ERR)
         return false;
-    button.top += 3;
-    button.right -= 3;
-    button.bottom -= 3;
-    button.left = button.right - kArrowButtonWidth;
+    button.top += Px(3);
+    button.right -= Px(3);
+    button.bottom -= Px(3);
+    button.left = button.right - Px(kArrowButtonWidth);
     return PtInRect(&button, point) != FALSE;
 }
 
@@ -282,7 +305,7 @@ void PopupList::OpenItemMenu(int row)
     menuOpen_ = true;
     HMENU menu = ItemMenuHandle();
     PrepareItemMenu(menu, row);
-    TrackPopupMenu(menu, TPM_RIGHTALIGN, rect.right + 1, rect.bottom - 4, 0, Host().MainWindow(), nullptr);
+    TrackPopupMenu(menu, TPM_RIGHTALIGN, rect.right + Px(1), rect.bottom - Px(4), 0, Host().MainWindow(), nullptr);
     menuOpen_ = false;
     onButton_ = false;
     POINT cursor = {};
@@ -489,39 +512,41 @@ void PopupList::DrawRow(HDC dc, int index, const RECT& row)
     const MenuSkin& menu = Menus();
     RECT inner = row;
     const bool hot = index == marks_.hot;
+    const int line = Px(1);
     if (hot) {
-        Shrink(inner, 1);
+        Shrink(inner, line);
         FillSolid(dc, inner, menu.border);
-        Shrink(inner, 1);
+        Shrink(inner, line);
         FillSolid(dc, inner, menu.back);
         RECT button = inner;
-        Shrink(button, 1);
-        button.left = button.right - kArrowButtonWidth;
+        Shrink(button, line);
+        button.left = button.right - Px(kArrowButtonWidth);
         HBRUSH brush = normalBrush_;
         if (onButton_) {
             FillSolid(dc, button, menu.border2);
-            Shrink(button, 1);
+            Shrink(button, line);
             FillSolid(dc, button, menu.selection);
             brush = pressedBrush_;
         } else {
             FillSolid(dc, button, menu.border);
-            Shrink(button, 1);
+            Shrink(button, line);
             FillSolid(dc, button, menu.back);
         }
-        const int top = button.top + style_.triangleTop;
-        const POINT triangle[] = {{button.left + 1, top}, {button.right - 2, top}, {button.left + 6, top + 5}};
+        const int top = button.top + Px(style_.triangleTop);
+        const POINT triangle[] = {
+            {button.left + Px(1), top}, {button.right - Px(2), top}, {button.left + Px(6), top + Px(5)}};
         HGDIOBJ oldPen = SelectObject(dc, framePen_ ? static_cast<HGDIOBJ>(framePen_) : GetStockObject(BLACK_PEN));
         HGDIOBJ oldBrush = SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(WHITE_BRUSH));
         Polygon(dc, triangle, 3);
         SelectObject(dc, oldBrush);
         SelectObject(dc, oldPen);
     } else if (index == marks_.selected) {
-        Shrink(inner, 1);
+        Shrink(inner, line);
         FillSolid(dc, inner, menu.border);
-        Shrink(inner, 1);
+        Shrink(inner, line);
         FillSolid(dc, inner, menu.back);
     } else {
-        Shrink(inner, 2);  // the background rows show through
+        Shrink(inner, 2 * line);  // the background rows show through
     }
     DrawEntry(dc, index, row, inner, hot);
 }

@@ -6,6 +6,7 @@
 // apart is a PopupListStyle and the few virtual functions below.
 #pragma once
 
+#include "platform/dpi_scale.h"
 #include "platform/subclass.h"
 #include "skin/skin_bitmap.h"
 #include "tools/popup_geometry.h"
@@ -27,7 +28,7 @@ struct PopupListStyle {
     WNDPROC popupProcedure;     // PopupList::PopupProcedure<popupProperty>
     const char* listProperty;   // subclass property of the list
     WNDPROC listProcedure;      // PopupList::ListProcedure<listProperty>
-    int itemHeight;             // pixels per row
+    int itemHeight;             // pixels per row at 96 DPI
     int triangleTop;            // arrow triangle: upper edge below the button's top
     ItemMenu menu;              // the item menu of the arrow buttons
     bool newestFirst;           // entries arrive at the top (the remembered rows move down)
@@ -53,6 +54,10 @@ public:
     HWND List() const { return list_; }
     const RowMarks& Marks() const { return marks_; }
     bool OnArrowButton() const { return onButton_; }
+    // The DPI the drop-down is laid out at: its anchor's when it last opened.
+    int Dpi() const { return dpi_; }
+    // A row's height at that DPI.
+    int RowHeight() const;
 
     // The subclass procedures; a style names the instantiations for its properties.
     template <const char* Property>
@@ -94,6 +99,8 @@ protected:
     HMENU ItemMenuHandle() const { return Host().Menu(style_.menu); }
     // The row under a point of the list, or -1.
     int RowAtPoint(POINT point) const;
+    // A 96-DPI length at the drop-down's DPI.
+    int Px(int length) const { return dpi::Scale(length, dpi_); }
 
     RowMarks marks_;
     bool menuOpen_ = false;
@@ -107,6 +114,8 @@ private:
     bool OnMouseMove(POINT point);
     void Close();
     void RunLocalLoop();
+    // Sizes the drop-down, its list and its rows for `dpi`.
+    void FitToDpi(int dpiValue);
     void Activate(int row);
     void OpenItemMenu(int row);
     bool OnButtonOfHotRow(POINT point) const;
@@ -122,6 +131,7 @@ private:
     bool tracking_ = false;
     bool onButton_ = false;
     bool closed_ = false;
+    int dpi_ = dpi::kDesignDpi;
     HPEN framePen_ = nullptr;
     HBRUSH normalBrush_ = nullptr;
     HBRUSH pressedBrush_ = nullptr;

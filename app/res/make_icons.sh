@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates the program's icons (16 x 16 and 32 x 32 in each .ico) with ImageMagick.
+# Regenerates the program's icons with ImageMagick. Each .ico holds the small and the large
+# icon at 100 %, 125 %, 150 % and 200 %: 16, 20, 24 and 32 pixels, and 32, 40 and 48.
 #   quillet.ico  program window and tray icon
 #   saved.ico    status line: the document is saved
 #   unsaved.ico  status line: the document has unsaved changes
@@ -25,11 +26,13 @@ badge() { # size colour glyph file
     -fill "$c" -draw "circle $((s/2)),$((s/2)) $((s/2)),1" \
     -stroke white -strokewidth $((s/8+1)) -fill none -draw "$g" "$f"
 }
-for s in 16 32; do
+sizes="16 20 24 32 40 48"
+for s in $sizes; do
   page $s "$tmp/q$s.png"
   badge $s '#2e9d4a' "polyline $((s/4)),$((s/2)) $((s*7/16)),$((s*11/16)) $((s*3/4)),$((s*5/16))" "$tmp/s$s.png"
   badge $s '#d9482b' "line $((s/2)),$((s/4)) $((s/2)),$((s*9/16)) line $((s/2)),$((s*11/16)) $((s/2)),$((s*3/4))" "$tmp/u$s.png"
 done
-convert "$tmp/q16.png" "$tmp/q32.png" quillet.ico
-convert "$tmp/s16.png" "$tmp/s32.png" saved.ico
-convert "$tmp/u16.png" "$tmp/u32.png" unsaved.ico
+images() { for s in $sizes; do echo "$tmp/$1$s.png"; done; }
+convert $(images q) quillet.ico
+convert $(images s) saved.ico
+convert $(images u) unsaved.ico

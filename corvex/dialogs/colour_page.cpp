@@ -3,10 +3,12 @@
 
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/setting_names.h"
+#include "corvex/view_dpi.h"
 
 namespace corvex::dialogs {
 namespace {
 
+// At 96 DPI; drawn at the page's DPI.
 constexpr int kItemHeight = 16, kSwatchWidth = 28;
 
 void FillRect(HDC dc, const RECT& rect, COLORREF colour)
@@ -35,7 +37,7 @@ void ColourPage::load(const ControlSettings& settings)
     HWND list = item(kColourList);
     if (SendMessageW(list, LB_GETCOUNT, 0, 0) == 0) {
         // WM_MEASUREITEM comes before the page object is attached.
-        SendMessageW(list, LB_SETITEMHEIGHT, 0, kItemHeight);
+        SendMessageW(list, LB_SETITEMHEIGHT, 0, ScaleLength(kItemHeight, WindowDpi(list)));
         for (int i = 0; i < kColourCount; ++i)
             SendMessageW(list, LB_ADDSTRING, 0, i); // owner-drawn without strings: the item is its index
         SendMessageW(list, LB_SETCURSEL, 0, 0);
@@ -59,15 +61,17 @@ void ColourPage::draw(const DRAWITEMSTRUCT& item) const
 {
     if (item.itemID == static_cast<UINT>(-1) || item.itemID >= kColourCount)
         return;
+    const UINT dpi = WindowDpi(item.hwndItem);
+    auto px = [dpi](int length) { return ScaleLength(length, dpi); };
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     FillRect(item.hDC, item.rcItem, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    RECT swatch = {item.rcItem.left + 3, item.rcItem.top + 2, item.rcItem.left + 3 + kSwatchWidth,
-                   item.rcItem.bottom - 2};
+    RECT swatch = {item.rcItem.left + px(3), item.rcItem.top + px(2), item.rcItem.left + px(3) + px(kSwatchWidth),
+                   item.rcItem.bottom - px(2)};
     FillRect(item.hDC, swatch, RGB(0, 0, 0));
-    InflateRect(&swatch, -1, -1);
+    InflateRect(&swatch, -px(1), -px(1));
     FillRect(item.hDC, swatch, colours_[item.itemID]);
     RECT text = item.rcItem;
-    text.left += kSwatchWidth + 9;
+    text.left += px(kSwatchWidth) + px(9);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawTextW(item.hDC, WideFromUtf8(ColourName(static_cast<int>(item.itemID))).c_str(), -1, &text,

@@ -1,6 +1,7 @@
 #include "corvex/dialogs/common_dialogs.h"
 
 #include "corvex/dialogs/wide_text.h"
+#include "corvex/view_dpi.h"
 
 #include <commdlg.h>
 
@@ -27,9 +28,18 @@ bool SystemColour(HWND owner, COLORREF& colour)
     return true;
 }
 
+// The font dialog works in the screen's pixels; the settings' heights are at 96 DPI.
 bool SystemFont(HWND owner, LOGFONTA& font)  // the control's font settings are a LOGFONTA
 {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const bool scaled = dpi > 0 && dpi != static_cast<int>(kDesignDpi);
     LOGFONTA chosen = font;  // the settings' LOGFONTA
+    if (scaled) {
+        chosen.lfHeight = MulDiv(chosen.lfHeight, dpi, static_cast<int>(kDesignDpi));
+        chosen.lfWidth = MulDiv(chosen.lfWidth, dpi, static_cast<int>(kDesignDpi));
+    }
     CHOOSEFONTA choose{};  // the settings' LOGFONTA
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = owner;
@@ -37,6 +47,11 @@ bool SystemFont(HWND owner, LOGFONTA& font)  // the control's font settings are 
     choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
     if (!ChooseFontA(&choose)) // the control's font settings are a LOGFONTA
         return false;
+    if (scaled) {
+        // From the size chosen (tenths of a point), so a size survives the way there and back.
+        chosen.lfHeight = -MulDiv(choose.iPointSize, static_cast<int>(kDesignDpi), 720);
+        chosen.lfWidth = MulDiv(chosen.lfWidth, static_cast<int>(kDesignDpi), dpi);
+    }
     font = chosen;
     return true;
 }

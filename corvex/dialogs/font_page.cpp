@@ -3,6 +3,7 @@
 
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/setting_names.h"
+#include "corvex/view_dpi.h"
 
 namespace corvex::dialogs {
 namespace {
@@ -15,13 +16,11 @@ constexpr StyleCheck kStyleChecks[] = {
     {kStyleBold, StyleBold}, {kStyleItalic, StyleItalic}, {kStyleUnderline, StyleUnderline},
 };
 
+// The settings' heights are at 96 DPI, whatever the screen's.
 int PointSize(const LOGFONTA& font)  // the settings' LOGFONTA
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
     const int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
-    return MulDiv(height, 72, dpi ? dpi : 96);
+    return MulDiv(height, 72, static_cast<int>(kDesignDpi));
 }
 
 } // namespace
@@ -78,7 +77,12 @@ void FontPage::showFont()
 {
     setItemText(kFontDescription, Utf8FromWide(WideFromAnsi(font_.lfFaceName)) + ", " +
                                       std::to_string(PointSize(font_)) + " pt");
-    HFONT sample = CreateFontIndirectA(&font_); // the control's font settings are a LOGFONTA
+    // The sample as the control shows the font: at the page's DPI.
+    LOGFONTA shown = font_;  // the control's font settings are a LOGFONTA
+    const int dpi = static_cast<int>(WindowDpi(hwnd_));
+    shown.lfHeight = MulDiv(shown.lfHeight, dpi, static_cast<int>(kDesignDpi));
+    shown.lfWidth = MulDiv(shown.lfWidth, dpi, static_cast<int>(kDesignDpi));
+    HFONT sample = CreateFontIndirectA(&shown); // the control's font settings are a LOGFONTA
     SendDlgItemMessageW(hwnd_, kFontSample, WM_SETFONT, reinterpret_cast<WPARAM>(sample), TRUE);
     if (sample_)
         DeleteObject(sample_);

@@ -4,6 +4,7 @@
 #include "corvex/dialogs/common_dialogs.h"
 #include "corvex/dialogs/setting_names.h"
 #include "corvex/dialogs/settings_dialog.h"
+#include "corvex/view_dpi.h"
 
 #include <commctrl.h>
 
@@ -91,7 +92,7 @@ void KeyboardPage::addRows()
     const int commandWidth = (client.right - client.left) / 2;
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, "Command", commandWidth);
-    AddColumn(list, 1, "Key", client.right - client.left - commandWidth - GetSystemMetrics(SM_CXVSCROLL));
+    AddColumn(list, 1, "Key", client.right - client.left - commandWidth - SystemMetricAt(SM_CXVSCROLL, WindowDpi(list)));
     const auto& commands = formats::knownCommands();
     for (int row = 0; row < static_cast<int>(commands.size()); ++row) {
         std::wstring name = WideFromUtf8(CommandName(commands[row]));

@@ -9,21 +9,21 @@ PaneSplits::Box PaneSplits::rowSplitBox(int areaRight, bool offered) const
 {
     if (barY_ || !offered)
         return Box{};
-    return Box{areaRight - kBoxLength, 0, areaRight, kBarSize};
+    return Box{areaRight - boxLength_, 0, areaRight, barSize_};
 }
 
 PaneSplits::Box PaneSplits::columnSplitBox(int areaBottom, bool offered) const
 {
     if (barX_ || !offered)
         return Box{};
-    return Box{0, areaBottom - kBoxLength, kBarSize, areaBottom};
+    return Box{0, areaBottom - boxLength_, barSize_, areaBottom};
 }
 
 SplitBar PaneSplits::barAt(int x, int y, int areaRight, int areaBottom, bool rowsOffered, bool columnsOffered) const
 {
-    if (barY_ && y >= barY_ && y < barY_ + kBarSize)
+    if (barY_ && y >= barY_ && y < barY_ + barSize_)
         return SplitBar::Rows;
-    if (barX_ && x >= barX_ && x < barX_ + kBarSize)
+    if (barX_ && x >= barX_ && x < barX_ + barSize_)
         return SplitBar::Columns;
     if (rowSplitBox(areaRight, rowsOffered).contains(x, y))
         return SplitBar::Rows;
@@ -65,8 +65,8 @@ bool PaneSplits::dragTo(int to, int areaEnd, int minimum)
     if (dragging_ == SplitBar::None)
         return false;
     const bool rows = dragging_ == SplitBar::Rows;
-    const int limit = areaEnd - kBarSize - minimum;
-    const int at = std::clamp(to - kBarSize / 2, 0, std::max(0, limit));
+    const int limit = areaEnd - barSize_ - minimum;
+    const int at = std::clamp(to - barSize_ / 2, 0, std::max(0, limit));
     int& bar = rows ? barY_ : barX_;
     if (at == bar)
         return false;
@@ -85,9 +85,9 @@ bool PaneSplits::dragTo(int to, int areaEnd, int minimum)
 SplitBar PaneSplits::endDrag(int areaEnd, int unit)
 {
     const SplitBar dragged = std::exchange(dragging_, SplitBar::None);
-    if (dragged == SplitBar::Rows && (barY_ < unit || barY_ > areaEnd - kBarSize - 2 * unit))
+    if (dragged == SplitBar::Rows && (barY_ < unit || barY_ > areaEnd - barSize_ - 2 * unit))
         return SplitBar::Rows;
-    if (dragged == SplitBar::Columns && (barX_ < 2 * unit || barX_ > areaEnd - kBarSize - 2 * unit))
+    if (dragged == SplitBar::Columns && (barX_ < 2 * unit || barX_ > areaEnd - barSize_ - 2 * unit))
         return SplitBar::Columns;
     return SplitBar::None;
 }

@@ -10,6 +10,7 @@
 // the text area, which starts at (0, 0) and ends at the area's right and bottom edges.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 
 namespace corvex {
@@ -19,6 +20,8 @@ enum class SplitBar { None = 0, Rows = 1, Columns = 2 };
 
 class PaneSplits {
 public:
+    // The bar's thickness and the length of the boxes a split is dragged out of, at 96
+    // DPI; setBarSize gives them at the view's DPI.
     static constexpr int kBarSize = 5;
     static constexpr int kBoxLength = 16;
 
@@ -37,6 +40,22 @@ public:
     PaneSplits(const PaneSplits&) = delete;
     PaneSplits& operator=(const PaneSplits&) = delete;
 
+    void setBarSize(int bar, int box)
+    {
+        barSize_ = bar;
+        boxLength_ = box;
+    }
+    int barSize() const { return barSize_; }
+    // The view's DPI changed from `from` to `to`: the bars keep their place in proportion.
+    void rescaleBars(unsigned from, unsigned to)
+    {
+        if (from == 0 || to == 0)
+            return;
+        // A split stays a split (0 means none).
+        auto scaled = [&](int at) { return at ? std::max(1, static_cast<int>(static_cast<long long>(at) * to / from)) : 0; };
+        barY_ = scaled(barY_);
+        barX_ = scaled(barX_);
+    }
     int barY() const { return barY_; }  // top of the horizontal bar; 0 when not split
     int barX() const { return barX_; }  // left of the vertical bar; 0 when not split
     bool split() const { return barY_ || barX_; }
@@ -51,12 +70,12 @@ public:
     void resetOtherTopRow() { otherTopRow_ = 0; }
     void resetOtherLeft() { otherLeft_ = 0; }
 
-    int rowTop(int row) const { return row == 0 ? 0 : barY_ ? barY_ + kBarSize : 0; }
+    int rowTop(int row) const { return row == 0 ? 0 : barY_ ? barY_ + barSize_ : 0; }
     int rowBottom(int row, int areaBottom) const { return row == 0 ? barY_ : areaBottom; }
-    int columnLeft(int column) const { return column == 0 ? 0 : barX_ ? barX_ + kBarSize : 0; }
+    int columnLeft(int column) const { return column == 0 ? 0 : barX_ ? barX_ + barSize_ : 0; }
     int columnRight(int column, int areaRight) const { return column == 0 ? barX_ : areaRight; }
-    int rowAt(int y) const { return barY_ && y < barY_ + kBarSize / 2 ? 0 : 1; }
-    int columnAt(int x) const { return barX_ && x < barX_ + kBarSize / 2 ? 0 : 1; }
+    int rowAt(int y) const { return barY_ && y < barY_ + barSize_ / 2 ? 0 : 1; }
+    int columnAt(int x) const { return barX_ && x < barX_ + barSize_ / 2 ? 0 : 1; }
 
     // The first line (and row within it) of a row of panes, the first column of a column.
     std::size_t rowTopLine(int row) const { return row == activeRow_ ? active_.topLine : otherTop_; }
@@ -91,6 +110,7 @@ public:
 
 private:
     ActiveStart active_;
+    int barSize_ = kBarSize, boxLength_ = kBoxLength;
     int barY_ = 0, barX_ = 0;
     int activeRow_ = 1, activeColumn_ = 1;
     std::size_t otherTop_ = 0, otherTopRow_ = 0, otherLeft_ = 0;

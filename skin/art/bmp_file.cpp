@@ -48,10 +48,10 @@ void PutHeaders(std::vector<std::uint8_t>& out, int width, int height, std::uint
 
 std::vector<Pixel> Quantise(const Image& image) {
     std::vector<Pixel> out;
-    out.reserve(std::size_t(image.Width()) * std::size_t(image.Height()));
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) {
-            const Colour c = image.Get(x, y);
+    out.reserve(std::size_t(image.PixelWidth()) * std::size_t(image.PixelHeight()));
+    for (int y = 0; y < image.PixelHeight(); ++y)
+        for (int x = 0; x < image.PixelWidth(); ++x) {
+            const Colour c = image.Pixel(x, y);
             out.push_back(Pixel{Channel(c.r), Channel(c.g), Channel(c.b)});
         }
     return out;

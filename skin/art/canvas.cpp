@@ -90,65 +90,105 @@ Paint Horizontal(float x0, float x1, Colour left, Colour right) {
     return [=](float x, float) { return Mix(left, right, std::clamp((x - x0) / std::max(x1 - x0, 1e-3f), 0.0f, 1.0f)); };
 }
 
+namespace {
+int g_scale = 1;
+}  // namespace
+
+PixelScale::PixelScale(int scale) : previous_(g_scale) { g_scale = scale > 0 ? scale : 1; }
+PixelScale::~PixelScale() { g_scale = previous_; }
+int CurrentPixelScale() { return g_scale; }
+
 Image::Image(int width, int height, Colour fill)
-    : width_(width), height_(height), pixels_(std::size_t(width) * std::size_t(height), fill) {}
+    : width_(width), height_(height), scale_(g_scale),
+      pixels_(std::size_t(width) * std::size_t(g_scale) * std::size_t(height) * std::size_t(g_scale), fill) {}
 
 void Image::Set(int x, int y, Colour c) {
-    if (Inside(x, y)) pixels_[Index(x, y)] = c;
+    for (int py = y * scale_; py < (y + 1) * scale_; ++py)
+        for (int px = x * scale_; px < (x + 1) * scale_; ++px) SetPixel(px, py, c);
 }
 
 void Image::Blend(int x, int y, Colour c, float alpha) {
-    if (Inside(x, y)) pixels_[Index(x, y)] = Mix(pixels_[Index(x, y)], c, alpha);
+    for (int py = y * scale_; py < (y + 1) * scale_; ++py)
+        for (int px = x * scale_; px < (x + 1) * scale_; ++px) BlendPixel(px, py, c, alpha);
+}
+
+void Image::SetPixel(int px, int py, Colour c) {
+    if (InsidePixels(px, py)) pixels_[Index(px, py)] = c;
+}
+
+void Image::BlendPixel(int px, int py, Colour c, float alpha) {
+    if (InsidePixels(px, py)) pixels_[Index(px, py)] = Mix(pixels_[Index(px, py)], c, alpha);
 }
 
 void Image::FillRect(int x0, int y0, int x1, int y1, const Paint& paint) {
-    for (int y = std::max(y0, 0); y < std::min(y1, height_); ++y)
-        for (int x = std::max(x0, 0); x < std::min(x1, width_); ++x) pixels_[Index(x, y)] = paint(x + 0.5f, y + 0.5f);
+    for (int py = std::max(y0, 0) * scale_; py < std::min(y1, height_) * scale_; ++py)
+        for (int px = std::max(x0, 0) * scale_; px < std::min(x1, width_) * scale_; ++px)
+            pixels_[Index(px, py)] = paint(Centre(px), Centre(py));
 }
 
 void Image::FillShape(const Shape& shape, const Paint& paint, float opacity) {
     constexpr int kSamples = 4;
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
+    const float scale = float(scale_);
+    for (int py = 0; py < PixelHeight(); ++py) {
+        for (int px = 0; px < PixelWidth(); ++px) {
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy)
                 for (int sx = 0; sx < kSamples; ++sx)
-                    hits += shape(x + (sx + 0.5f) / kSamples, y + (sy + 0.5f) / kSamples);
+                    hits += shape((px + (sx + 0.5f) / kSamples) / scale, (py + (sy + 0.5f) / kSamples) / scale);
             if (hits == 0) continue;
-            Blend(x, y, paint(x + 0.5f, y + 0.5f), opacity * float(hits) / (kSamples * kSamples));
+            BlendPixel(px, py, paint(Centre(px), Centre(py)), opacity * float(hits) / (kSamples * kSamples));
         }
     }
 }
 
+void Image::FillOutside(const Shape& shape, Colour c) {
+    for (int py = 0; py < PixelHeight(); ++py)
+        for (int px = 0; px < PixelWidth(); ++px)
+            if (!shape(Centre(px), Centre(py))) pixels_[Index(px, py)] = c;
+}
+
 void Image::Paste(const Image& source, int x, int y) {
-    for (int sy = 0; sy < source.height_; ++sy)
-        for (int sx = 0; sx < source.width_; ++sx) Set(x + sx, y + sy, source.Get(sx, sy));
+    for (int sy = 0; sy < source.PixelHeight(); ++sy)
+        for (int sx = 0; sx < source.PixelWidth(); ++sx)
+            SetPixel(x * scale_ + sx, y * scale_ + sy, source.Pixel(sx, sy));
 }
 
 Image Image::Crop(int x, int y, int width, int height) const {
+    const PixelScale same(scale_);
     Image out(width, height);
-    for (int cy = 0; cy < height; ++cy)
-        for (int cx = 0; cx < width; ++cx)
-            if (Inside(x + cx, y + cy)) out.Set(cx, cy, Get(x + cx, y + cy));
+    for (int cy = 0; cy < out.PixelHeight(); ++cy)
+        for (int cx = 0; cx < out.PixelWidth(); ++cx)
+            if (InsidePixels(x * scale_ + cx, y * scale_ + cy)) out.SetPixel(cx, cy, Pixel(x * scale_ + cx, y * scale_ + cy));
     return out;
 }
 
 Image Image::MirroredHorizontally() const {
+    const PixelScale same(scale_);
     Image out(width_, height_);
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) out.Set(width_ - 1 - x, y, Get(x, y));
+    for (int py = 0; py < PixelHeight(); ++py)
+        for (int px = 0; px < PixelWidth(); ++px) out.SetPixel(PixelWidth() - 1 - px, py, Pixel(px, py));
     return out;
 }
 
 Image Image::MirroredVertically() const {
+    const PixelScale same(scale_);
     Image out(width_, height_);
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) out.Set(x, height_ - 1 - y, Get(x, y));
+    for (int py = 0; py < PixelHeight(); ++py)
+        for (int px = 0; px < PixelWidth(); ++px) out.SetPixel(px, PixelHeight() - 1 - py, Pixel(px, py));
+    return out;
+}
+
+Image Image::Transposed() const {
+    const PixelScale same(scale_);
+    Image out(height_, width_);
+    for (int py = 0; py < PixelHeight(); ++py)
+        for (int px = 0; px < PixelWidth(); ++px) out.SetPixel(py, px, Pixel(px, py));
     return out;
 }
 
 Image StackVertically(const std::vector<Image>& rows) {
     if (rows.empty()) return Image();
+    const PixelScale same(rows[0].Scale());
     Image out(rows[0].Width(), rows[0].Height() * int(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) out.Paste(rows[i], 0, int(i) * rows[0].Height());
     return out;
@@ -156,6 +196,7 @@ Image StackVertically(const std::vector<Image>& rows) {
 
 Image StackHorizontally(const std::vector<Image>& columns) {
     if (columns.empty()) return Image();
+    const PixelScale same(columns[0].Scale());
     Image out(columns[0].Width() * int(columns.size()), columns[0].Height());
     for (std::size_t i = 0; i < columns.size(); ++i) out.Paste(columns[i], int(i) * columns[0].Width(), 0);
     return out;

@@ -5,40 +5,46 @@
 
 namespace art {
 
-Sprite::Sprite(int width, int height) : colour_(width, height), alpha_(std::size_t(width) * std::size_t(height), 0.0f) {}
+Sprite::Sprite(int width, int height)
+    : colour_(width, height), alpha_(std::size_t(colour_.PixelWidth()) * std::size_t(colour_.PixelHeight()), 0.0f) {}
 
 void Sprite::Fill(const Shape& shape, const Paint& paint, float opacity) {
     // Draw on a scratch image to learn each pixel's coverage, then merge it in.
+    const PixelScale same(colour_.Scale());
     Image coverage(Width(), Height());
     coverage.FillShape(shape, Colour{255, 255, 255}, opacity);
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            const float c = coverage.Get(x, y).r / 255.0f;
+    const int w = colour_.PixelWidth(), h = colour_.PixelHeight();
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const float c = coverage.Pixel(x, y).r / 255.0f;
             if (c <= 0) continue;
-            float& a = alpha_[std::size_t(y) * std::size_t(Width()) + std::size_t(x)];
+            float& a = alpha_[std::size_t(y) * std::size_t(w) + std::size_t(x)];
             const float merged = a + c * (1 - a);
-            const Colour under = colour_.Get(x, y);
-            const Colour over = paint(x + 0.5f, y + 0.5f);
-            colour_.Set(x, y, Mix(under, over, merged > 0 ? c / merged : 1.0f));
+            const Colour under = colour_.Pixel(x, y);
+            const Colour over = paint(colour_.Centre(x), colour_.Centre(y));
+            colour_.SetPixel(x, y, Mix(under, over, merged > 0 ? c / merged : 1.0f));
             a = merged;
         }
     }
 }
 
 void Sprite::DrawOn(Image& target, int x, int y, float opacity) const {
-    for (int sy = 0; sy < Height(); ++sy)
-        for (int sx = 0; sx < Width(); ++sx)
-            target.Blend(x + sx, y + sy, colour_.Get(sx, sy),
-                         opacity * alpha_[std::size_t(sy) * std::size_t(Width()) + std::size_t(sx)]);
+    const int w = colour_.PixelWidth(), h = colour_.PixelHeight(), s = colour_.Scale();
+    for (int sy = 0; sy < h; ++sy)
+        for (int sx = 0; sx < w; ++sx)
+            target.BlendPixel(x * s + sx, y * s + sy, colour_.Pixel(sx, sy),
+                              opacity * alpha_[std::size_t(sy) * std::size_t(w) + std::size_t(sx)]);
 }
 
 Sprite Sprite::MirroredHorizontally() const {
+    const PixelScale same(colour_.Scale());
     Sprite out(Width(), Height());
     out.colour_ = colour_.MirroredHorizontally();
-    for (int y = 0; y < Height(); ++y)
-        for (int x = 0; x < Width(); ++x)
-            out.alpha_[std::size_t(y) * std::size_t(Width()) + std::size_t(Width() - 1 - x)] =
-                alpha_[std::size_t(y) * std::size_t(Width()) + std::size_t(x)];
+    const int w = colour_.PixelWidth(), h = colour_.PixelHeight();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            out.alpha_[std::size_t(y) * std::size_t(w) + std::size_t(w - 1 - x)] =
+                alpha_[std::size_t(y) * std::size_t(w) + std::size_t(x)];
     return out;
 }
 

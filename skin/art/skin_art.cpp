@@ -141,11 +141,7 @@ Image RenderFrame(const Theme& t, const Layout& l, bool active, int w, int h) {
     const Shape outer = WindowShape(l, fw, fh);
     img.FillShape(Minus(outer, InsetWindowShape(l, fw, fh, 1)), t.outline);
     img.FillShape(Minus(InsetWindowShape(l, fw, fh, 1), InsetWindowShape(l, fw, fh, 2)), kWhite, 0.12f);
-    if (l.transparent) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (!outer(x + 0.5f, y + 0.5f)) img.Set(x, y, kMagenta);
-    }
+    if (l.transparent) img.FillOutside(outer, kMagenta);
     return img;
 }
 
@@ -308,10 +304,7 @@ Image ScrollbarArt(const Theme& t, bool vertical) {
     }
     Image strip = StackHorizontally(columns);
     if (vertical) return strip;
-    Image turned(strip.Height(), strip.Width());
-    for (int y = 0; y < strip.Height(); ++y)
-        for (int x = 0; x < strip.Width(); ++x) turned.Set(y, x, strip.Get(x, y));
-    return turned;
+    return strip.Transposed();
 }
 
 }  // namespace art

@@ -1,5 +1,6 @@
 // skingen: draws the installed skins. `skingen <folder>` writes, for every skin, all the
-// bitmaps a skin needs and its Skin.ini into <folder>/<Name>/. The output is committed
+// bitmaps a skin needs, their @2x versions for screens at 200 % (the same drawing at twice
+// the pixels) and its Skin.ini into <folder>/<Name>/. The output is committed
 // under skin/installed/, from where the build copies it into the program's Skin folder.
 #include <cstdio>
 #include <filesystem>
@@ -211,23 +212,27 @@ std::vector<Pixel> AvoidingKey(std::vector<Pixel> pixels, Pixel key) {
 bool Write(const std::filesystem::path& folder, const NamedImage& art, const Pixel* key) {
     std::vector<Pixel> pixels = Quantise(art.image);
     if (key) pixels = AvoidingKey(std::move(pixels), *key);
-    return WriteFile((folder / art.file).string(), EncodeBmp(art.image.Width(), art.image.Height(), pixels));
+    return WriteFile((folder / art.file).string(), EncodeBmp(art.image.PixelWidth(), art.image.PixelHeight(), pixels));
 }
 
-bool WriteSkin(const std::filesystem::path& root, const SkinArt& s) {
-    const std::filesystem::path folder = root / s.name;
-    std::filesystem::create_directories(folder);
+// "name@2x.bmp" for "name.bmp".
+std::string DoubleName(const std::string& file) { return file.substr(0, file.size() - 4) + "@2x.bmp"; }
+
+// Every bitmap of the skin but the background, drawn at the current pixel scale and written
+// under its own name at a scale of 1, under its @2x name at 2.
+bool WriteBitmaps(const std::filesystem::path& folder, const SkinArt& s, const Pixel& key) {
     const Theme& t = s.theme;
     const Layout& l = s.layout;
+    const bool twice = CurrentPixelScale() == 2;
+    const auto named = [twice](NamedImage art) {
+        if (twice) art.file = DoubleName(art.file);
+        return art;
+    };
     const Image active = RenderFrame(t, l, true, kTemplateWidth, kTemplateHeight);
     const Image inactive = RenderFrame(t, l, false, kTemplateWidth, kTemplateHeight);
-    const Image background(8, 8, BackgroundKey(t));
-    const Pixel key = Quantise(background)[0];
-
     bool ok = true;
-    for (const NamedImage& piece : FramePieces(l, active, inactive)) ok = Write(folder, piece, &key) && ok;
+    for (const NamedImage& piece : FramePieces(l, active, inactive)) ok = Write(folder, named(piece), &key) && ok;
     const std::vector<NamedImage> others{
-        {"background.bmp", background},
         {"sys buttons.bmp", SysButtonStrip(t, l, active, inactive)},
         {"menu button.bmp", MenuButtonStrip(t, l, active, inactive)},
         {"toolbar.bmp", ToolbarStrip(t, l, active)},
@@ -240,7 +245,23 @@ bool WriteSkin(const std::filesystem::path& root, const SkinArt& s) {
         {"v scrollbar.bmp", ScrollbarArt(t, true)},
         {"h scrollbar.bmp", ScrollbarArt(t, false)},
     };
-    for (const NamedImage& art : others) ok = Write(folder, art, nullptr) && ok;
+    for (const NamedImage& art : others) ok = Write(folder, named(art), nullptr) && ok;
+    return ok;
+}
+
+bool WriteSkin(const std::filesystem::path& root, const SkinArt& s) {
+    const std::filesystem::path folder = root / s.name;
+    std::filesystem::create_directories(folder);
+    const Image background(8, 8, BackgroundKey(s.theme));
+    const Pixel key = Quantise(background)[0];
+
+    bool ok = Write(folder, NamedImage{"background.bmp", background}, nullptr);
+    ok = WriteBitmaps(folder, s, key) && ok;
+    {
+        // The same art for screens at 200 %: the background is only a colour and has none.
+        const PixelScale twice(2);
+        ok = WriteBitmaps(folder, s, key) && ok;
+    }
     const std::string ini = IniText(SkinIni(s));
     ok = WriteFile((folder / "Skin.ini").string(), std::vector<std::uint8_t>(ini.begin(), ini.end())) && ok;
     return ok;

@@ -9,12 +9,15 @@
 #include "docs/documents.h"
 #include "docs/tab_strip.h"
 #include "options/options_dialog.h"
+#include "platform/dpi.h"
 #include "tests/harness/in_process_app.h"
+#include "tools/tool_windows.h"
 #include "tests/support/wide_files.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <algorithm>
 #include <cstring>
 
 using harness::InProcessApp;
@@ -127,6 +130,168 @@ TEST_F(MainWindowTest, BuildsTheFrameWithItsFourParts)
     EXPECT_NE(GetPropA(frame, "CWMSubcls"), nullptr);
 }
 
+SIZE ButtonSize(HWND bar)
+{
+    const DWORD size = static_cast<DWORD>(SendMessageW(bar, TB_GETBUTTONSIZE, 0, 0));
+    return SIZE{LOWORD(size), HIWORD(size)};
+}
+
+int IconWidth(HICON icon)
+{
+    ICONINFO info = {};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap = {};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+RECT ChildRect(HWND child)
+{
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(MainWindowTest, AtTheDesignDpiTheBarsKeepTheirTwentyPixelButtons)
+{
+    if (dpi::OfSystem() != dpi::kDesignDpi)
+        GTEST_SKIP() << "the screen is not at 96 DPI";
+    ASSERT_TRUE(app.Start());
+    // Grown to hold the default 16 x 15 bitmap and the toolbar's padding.
+    const SIZE button = ButtonSize(Main().Toolbar());
+    EXPECT_GE(button.cx, 20);
+    EXPECT_GE(button.cy, 20);
+    const RECT toolbar = ChildRect(Main().Toolbar());
+    EXPECT_EQ(toolbar.top, 21);
+    EXPECT_EQ(toolbar.bottom - toolbar.top, 20);
+    EXPECT_EQ(ChildRect(Main().Tabs()).top, 42);
+    EXPECT_EQ(IconWidth(Main().SavedStateIcon(true)), 16);
+    EXPECT_EQ(IconWidth(Main().SavedStateIcon(false)), 16);
+}
+
+TEST_F(MainWindowTest, ADpiChangeScalesTheBarsAndTakesTheSuggestedRectangle)
+{
+    if (dpi::OfSystem() != dpi::kDesignDpi)
+        GTEST_SKIP() << "the screen is not at 96 DPI";
+    ASSERT_TRUE(app.Start());
+    const int before = Main().Dpi();
+    const SIZE designButton = ButtonSize(Main().Toolbar());
+    const int doubled = before * 2;
+    RECT suggested = {40, 30, 40 + 1000, 30 + 700};  // above the skin's minimum size at 192, within the screen
+    SendMessageW(app.Frame(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(doubled, doubled),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(Main().Dpi(), doubled);
+    const SIZE button = ButtonSize(Main().Toolbar());
+    EXPECT_EQ(button.cx, 2 * designButton.cx);
+    EXPECT_EQ(button.cy, 2 * designButton.cy);
+    RECT item = {};
+    ASSERT_TRUE(SendMessageW(Main().Toolbar(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(item.right - item.left, 2 * designButton.cx);
+    EXPECT_EQ(item.bottom - item.top, 2 * designButton.cy);
+    const RECT toolbar = ChildRect(Main().Toolbar());
+    EXPECT_EQ(toolbar.top, dpi::Scale(21, doubled));
+    EXPECT_EQ(toolbar.bottom - toolbar.top, dpi::Scale(20, doubled));
+    EXPECT_EQ(ChildRect(Main().MenuBar()).bottom, dpi::Scale(20, doubled));
+    EXPECT_EQ(ChildRect(Main().Tabs()).top, dpi::Scale(42, doubled));
+    RECT window = {};
+    GetWindowRect(app.Frame(), &window);
+    EXPECT_EQ(window.left, suggested.left);
+    EXPECT_EQ(window.top, suggested.top);
+    EXPECT_EQ(window.right, suggested.right);
+    EXPECT_EQ(window.bottom, suggested.bottom);
+
+    // And back: the same lengths as before.
+    SendMessageW(app.Frame(), 0x02E0, MAKEWPARAM(before, before), reinterpret_cast<LPARAM>(&suggested));
+    const SIZE again = ButtonSize(Main().Toolbar());
+    EXPECT_EQ(again.cx, designButton.cx);
+    EXPECT_EQ(again.cy, designButton.cy);
+    EXPECT_EQ(ChildRect(Main().Tabs()).top, dpi::Scale(42, before));
+}
+
+TEST_F(MainWindowTest, HighDpiTheBarsButtonsAreTwiceTheirDesignSize)
+{
+    if (dpi::OfSystem() != 192)
+        GTEST_SKIP() << "the screen is not at 192 DPI";
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(Main().Dpi(), 192);
+    const SIZE button = ButtonSize(Main().Toolbar());
+    EXPECT_GE(button.cx, 40);
+    EXPECT_GE(button.cy, 40);
+    RECT item = {};
+    ASSERT_TRUE(SendMessageW(Main().Toolbar(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(item.right - item.left, button.cx);
+    EXPECT_EQ(item.bottom - item.top, button.cy);
+    // The same window laid out at 96 DPI has buttons half as large.
+    RECT window = {};
+    GetWindowRect(app.Frame(), &window);
+    SendMessageW(app.Frame(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
+    const SIZE design = ButtonSize(Main().Toolbar());
+    EXPECT_EQ(button.cx, 2 * design.cx);
+    EXPECT_EQ(button.cy, 2 * design.cy);
+    SendMessageW(app.Frame(), 0x02E0, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&window));
+    EXPECT_EQ(ButtonSize(Main().Toolbar()).cx, button.cx);
+    const RECT toolbar = ChildRect(Main().Toolbar());
+    EXPECT_EQ(toolbar.top, 42);
+    EXPECT_EQ(toolbar.bottom - toolbar.top, 40);
+    EXPECT_EQ(ChildRect(Main().MenuBar()).bottom, 40);
+    EXPECT_EQ(ChildRect(Main().Tabs()).top, 84);
+    EXPECT_EQ(ChildRect(Main().Tabs()).bottom, 124);
+    // The UI font is twice as tall.
+    LOGFONTW font = {};
+    ASSERT_TRUE(GetObjectW(Main().UiFont(), sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, 26);
+    // The status line's icons come in the 200 % size.
+    EXPECT_EQ(IconWidth(Main().SavedStateIcon(true)), 32);
+}
+
+BOOL CALLBACK CollectDropDown(HWND window, LPARAM found)
+{
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    if (lstrcmpW(name, L"Quillet Popup") == 0)
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+TEST_F(MainWindowTest, HighDpiTheDropDownsAndTheAboutWindowAreTwiceTheirDesignSize)
+{
+    if (dpi::OfSystem() != 192)
+        GTEST_SKIP() << "the screen is not at 192 DPI";
+    ASSERT_TRUE(app.Start());
+    std::vector<HWND> dropDowns;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectDropDown, reinterpret_cast<LPARAM>(&dropDowns));
+    ASSERT_EQ(dropDowns.size(), 2u);
+    std::vector<int> rowHeights;
+    for (HWND dropDown : dropDowns) {
+        RECT rect = {};
+        GetWindowRect(dropDown, &rect);
+        EXPECT_EQ(rect.right - rect.left, 340);
+        EXPECT_EQ(rect.bottom - rect.top, 364);
+        HWND list = GetDlgItem(dropDown, 100);
+        ASSERT_NE(list, nullptr);
+        rowHeights.push_back(static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)));
+    }
+    std::sort(rowHeights.begin(), rowHeights.end());
+    EXPECT_EQ(rowHeights, (std::vector<int>{60, 120}));  // the favourites' 30 and the clipboard's 60
+
+    ShowAboutWindow();
+    HWND about = FindWindowW(L"Quillet", L"Quillet About");
+    ASSERT_NE(about, nullptr);
+    RECT rect = {};
+    GetWindowRect(about, &rect);
+    EXPECT_EQ(rect.right - rect.left, 2 * (296 + 4));
+    EXPECT_EQ(rect.bottom - rect.top, 2 * (200 + 4));
+    RECT client = {};
+    GetClientRect(about, &client);
+    EXPECT_EQ(client.right, 592);
+    EXPECT_EQ(client.bottom, 400);
+}
+
 TEST_F(MainWindowTest, DroppedFilesOpenInDropOrderAndAnOpenOneIsSelected)
 {
     ASSERT_TRUE(app.Start());
@@ -200,6 +365,26 @@ TEST_F(MainWindowTest, MenuMnemonicsMatchTheCharacterAfterTheAmpersandExactly)
     EXPECT_NE(HIWORD(ask('O')), MNC_EXECUTE);
     EXPECT_NE(HIWORD(ask('-')), MNC_EXECUTE);
     DestroyMenu(menu);
+}
+
+TEST_F(MainWindowTest, HighDpiTheKeptSizeIsA96DpiSize)
+{
+    if (dpi::OfSystem() != 192)
+        GTEST_SKIP() << "the screen is not at 192 DPI";
+    app.SetConfig("Position", "MainLeft", "20");
+    app.SetConfig("Position", "MainTop", "10");
+    app.SetConfig("Position", "MainWidth", "500");
+    app.SetConfig("Position", "MainHeight", "350");
+    ASSERT_TRUE(app.Start());
+    RECT rect = {};
+    GetWindowRect(app.Frame(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 1000);
+    EXPECT_EQ(rect.bottom - rect.top, 700);
+    SetWindowPos(app.Frame(), nullptr, 30, 40, 1200, 760, SWP_NOZORDER);
+    app.Close();
+    EXPECT_EQ(app.Config("Position", "MainLeft"), "30");
+    EXPECT_EQ(app.Config("Position", "MainWidth"), "600");
+    EXPECT_EQ(app.Config("Position", "MainHeight"), "380");
 }
 
 TEST_F(MainWindowTest, ExitInTheNormalStateWritesPositionFoldersAndFilters)

@@ -299,4 +299,44 @@ TEST_F(SettingsDialogTest, KeepsTheFontsItCreatedUntilShutdown)
     EXPECT_EQ(GetObjectType(created), 0u);
 }
 
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The font's size, its sample and the colour entries as drawn at the screen's DPI, while
+// the font's setting keeps its 96-DPI height.
+void ExpectDrawnAtTheScreensDpi(const std::function<bool(std::function<void(HWND)>)>& run, int scale)
+{
+    bool looked = false;
+    EXPECT_FALSE(run([&](HWND dialog) {
+        looked = true;
+        EXPECT_EQ(Text(dialog, kFontDescription), "Courier New, 10 pt");
+        const auto sample = reinterpret_cast<HFONT>(SendMessageA(Find(dialog, kFontSample), WM_GETFONT, 0, 0));
+        EXPECT_EQ(FaceOf(sample).lfHeight, -13 * scale);
+        EXPECT_EQ(SendMessageA(Find(dialog, kColourList), LB_GETITEMHEIGHT, 0, 0), 16 * scale);
+    }));
+    EXPECT_TRUE(looked);
+}
+
+TEST_F(SettingsDialogTest, AtTheDesignDpiTheFontAndColoursAreDrawnAsDesigned)
+{
+    if (ScreenDpi() != 96)
+        GTEST_SKIP() << "the screen is not at 96 DPI";
+    ExpectDrawnAtTheScreensDpi([this](std::function<void(HWND)> action) { return Run(std::move(action), IDCANCEL); }, 1);
+}
+
+TEST_F(SettingsDialogTest, HighDpiTheFontAndColoursAreDrawnTwiceAsLargeAndTheSettingKept)
+{
+    if (ScreenDpi() != 192)
+        GTEST_SKIP() << "the screen is not at 192 DPI";
+    ExpectDrawnAtTheScreensDpi([this](std::function<void(HWND)> action) { return Run(std::move(action), IDCANCEL); }, 2);
+    EXPECT_TRUE(control.sets.empty());
+    EXPECT_EQ(FaceOf(control.font).lfHeight, -13);
+}
+
 } // namespace

@@ -193,6 +193,28 @@ TEST_F(OwnScrollBarTest, WithASkinTheBarsArePaintedFromItsBitmaps)
     EXPECT_NE(Pixel(right, 3), CellColour(0, kBackArrow));
 }
 
+// The skin's cells are designed at 96 DPI: at 192 the bars are twice as thick and the
+// arrows twice as long, the cells drawn by repeating their pixels.
+TEST_F(OwnScrollBarTest, HighDpiTheSkinsBarsAreTwiceAsThick)
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpi != 192)
+        GTEST_SKIP() << "the screen is at " << dpi << " DPI, not 192";
+    Fill(200);
+    TestSkin skin(true);
+    GiveSkin(skin.Folder());
+    const int thickness = 2 * kCell;
+    EXPECT_EQ(Pixel(client.right - thickness, 3), CellColour(0, kBackArrow)) << "the bar's left edge";
+    EXPECT_NE(Pixel(client.right - thickness - 1, 3), CellColour(0, kBackArrow)) << "the text left of the bar";
+    const int right = client.right - thickness / 2;
+    EXPECT_EQ(Pixel(right, thickness - 1), CellColour(0, kBackArrow)) << "the up arrow's end";
+    EXPECT_EQ(Pixel(right, thickness + 1), CellColour(0, kThumb)) << "the thumb below it";
+    EXPECT_EQ(Pixel(3, client.bottom - thickness), CellColour(0, kBackArrow)) << "the horizontal bar's top";
+    EXPECT_NE(Pixel(3, client.bottom - thickness - 1), CellColour(0, kBackArrow));
+}
+
 TEST_F(OwnScrollBarTest, ARightClickOnABarOpensNoEditorMenu)
 {
     Fill(100);

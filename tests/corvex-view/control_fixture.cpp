@@ -156,3 +156,16 @@ std::string ReadBytes(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+int ControlTest::FirstColumnX(int widest) const
+{
+    for (int x = 0; x < widest; ++x) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 2));
+        Send(WM_LBUTTONUP, 0, MAKELPARAM(x, 2));
+        int record[4];
+        Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
+        if (record[3] == 1)
+            return x;
+    }
+    return -1;
+}

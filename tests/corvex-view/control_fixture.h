@@ -27,6 +27,9 @@ protected:
     void Select(std::size_t anchor, std::size_t caret) const { Send(corvex::SelectRange, anchor, caret); }
     void Load(const std::string& path) const;
     int Count(UINT code) const;
+    // The x of the first text column: the first x (below `widest`) whose click puts the
+    // caret after the first character; -1 when none does.
+    int FirstColumnX(int widest = 400) const;
 
     HWND parent = nullptr;
     HWND control = nullptr;

@@ -19,20 +19,6 @@ protected:
         Send(corvex::SetColours, 0, reinterpret_cast<LPARAM>(colours));
     }
     COLORREF Pixel(int x, int y) const { return PaintedPixel(control, x, y); }
-    // The x of the first text column: the first x whose click puts the caret after
-    // the first character.
-    int FirstColumnX() const
-    {
-        for (int x = 0; x < 300; ++x) {
-            Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 2));
-            Send(WM_LBUTTONUP, 0, MAKELPARAM(x, 2));
-            int record[4];
-            Send(corvex::GetPosition, 0, reinterpret_cast<LPARAM>(record));
-            if (record[3] == 1)
-                return x;
-        }
-        return -1;
-    }
     COLORREF colours[corvex::kColourCount] = {};
 };
 
@@ -51,7 +37,7 @@ TEST_F(ViewTest, SelectionAndGutterUseTheirColours)
 {
     Type("some selected text");
     Send(corvex::Command, corvex::CmdSelectAll);
-    const int x = FirstColumnX();
+    const int x = FirstColumnX(300);
     ASSERT_GT(x, 0);
     Send(corvex::Command, corvex::CmdSelectAll);
     EXPECT_EQ(Pixel(x + 1, 1), colours[corvex::ColourSelection]);
@@ -79,17 +65,17 @@ TEST_F(ViewTest, PrintClientDrawsIntoTheGivenContext)
 TEST_F(ViewTest, LineNumbersAndMarginMakeRoomBeforeTheText)
 {
     Type("abc");
-    const int withBoth = FirstColumnX();
+    const int withBoth = FirstColumnX(300);
     Send(corvex::SetLeftMargin, 0);
-    const int withNumbers = FirstColumnX();
+    const int withNumbers = FirstColumnX(300);
     const LONG hidden[3] = {0, 1, 3};
     Send(corvex::SetLineNumbering, 0, reinterpret_cast<LPARAM>(hidden));
-    const int withNothing = FirstColumnX();
+    const int withNothing = FirstColumnX(300);
     EXPECT_GT(withBoth, withNumbers);
     EXPECT_GT(withNumbers, withNothing);
     const LONG wide[3] = {1, 1, 8};
     Send(corvex::SetLineNumbering, 0, reinterpret_cast<LPARAM>(wide));
-    EXPECT_GT(FirstColumnX(), withNumbers);
+    EXPECT_GT(FirstColumnX(300), withNumbers);
 }
 
 TEST_F(ViewTest, WheelAndPageKeysScroll)

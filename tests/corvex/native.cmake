@@ -17,6 +17,8 @@ if(NOT QUILLET_BENCH)
     ${QUILLET_ROOT}/tests/corvex/macro_session_test.cpp
     ${QUILLET_ROOT}/tests/corvex/paint_lexer_test.cpp
     ${QUILLET_ROOT}/tests/corvex/row_walk_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/dpi_length_test.cpp
+    ${QUILLET_ROOT}/tests/corvex/pane_splits_rescale_test.cpp
     ${QUILLET_ROOT}/tests/corvex/session_fuzz.cpp
     ${QUILLET_ROOT}/tests/corvex/session_fuzz_test.cpp)
   target_link_libraries(corvex_engine_tests PRIVATE corvex_core)

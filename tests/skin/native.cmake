@@ -14,7 +14,8 @@ quillet_native_test(skin_tests
   ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_driver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_fuzz_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/installed_skins_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/skin_reference_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/skin_reference_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/skin_scaling_test.cpp)
 target_link_libraries(skin_tests PRIVATE quillet_skin_pure)
 target_compile_definitions(skin_tests PRIVATE QUILLET_INSTALLED_SKINS="${SKIN_INSTALLED_DIR}"
                                               QUILLET_HELP_DIR="${QUILLET_ROOT}/help")

@@ -61,3 +61,31 @@ TEST(AboutShadow, TheWindowIsCentredOnTheScreen)
 
 } // namespace
 } // namespace tools
+
+namespace tools {
+namespace {
+
+TEST(AboutShadow, AtTwiceTheDesignDpiEachDesignPixelCoversTwoByTwo)
+{
+    EXPECT_EQ(ShadowBandAt(96), 4);
+    EXPECT_EQ(ShadowBandAt(192), 8);
+    EXPECT_EQ(ShadowBandAt(144), 6);
+    for (int k = 1; k <= 4; ++k)
+        for (int y = 0; y < 200; ++y)
+            EXPECT_EQ(RightShadowAmountAt(k, y, 204, 96), RightShadowAmount(k, y, 204));
+    // Band columns 1 and 2 at 192 are design column 1, rows 8 and 9 design row 4.
+    EXPECT_EQ(RightShadowAmountAt(1, 8, 408, 192), RightShadowAmount(1, 4, 204));
+    EXPECT_EQ(RightShadowAmountAt(2, 9, 408, 192), RightShadowAmount(1, 4, 204));
+    EXPECT_EQ(RightShadowAmountAt(8, 100, 408, 192), RightShadowAmount(4, 50, 204));
+    EXPECT_EQ(BottomShadowAmountAt(3, 14, 192), BottomShadowAmount(2, 7));
+    EXPECT_EQ(BottomShadowAmountAt(3, 7, 192), 0);  // design column 3: still before the fade
+}
+
+TEST(AboutShadow, AScaledPictureIsCentredByItsOwnSize)
+{
+    EXPECT_EQ(AboutLeft(2048, 592), 728);
+    EXPECT_EQ(AboutTop(1536, 400), 568);
+}
+
+} // namespace
+} // namespace tools

@@ -5,7 +5,8 @@ execute_process(COMMAND ${TOOLARTGEN} ${OUT} RESULT_VARIABLE result OUTPUT_QUIET
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "toolartgen failed")
 endif()
-foreach(f about.bmp startup_mark.bmp menu_glyph.bmp setup_side.bmp)
+foreach(f about.bmp startup_mark.bmp menu_glyph.bmp setup_side.bmp startup_mark_150.bmp startup_mark_200.bmp
+          menu_glyph_150.bmp menu_glyph_200.bmp)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${f} ${RES}/${f} RESULT_VARIABLE differs)
   if(differs)
     message(FATAL_ERROR "${f} differs from what toolartgen draws; run toolartgen app/res")

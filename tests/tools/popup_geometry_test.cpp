@@ -27,6 +27,18 @@ TEST(PopupPlacement, OpensAboveAnchorNearTheBottomLiftedForTheShadow)
     EXPECT_EQ(PlacePopup(0, 566, 586, 1024, 768, true).y, 586);  // 586 + 182 = 768 still fits
 }
 
+TEST(PopupPlacement, AtTwiceTheDesignDpiTheDropDownIsTwiceAsLarge)
+{
+    EXPECT_EQ(PopupSizeAt(96).width, 170);
+    EXPECT_EQ(PopupSizeAt(96).height, 182);
+    EXPECT_EQ(PopupSizeAt(192).width, 340);
+    EXPECT_EQ(PopupSizeAt(192).height, 364);
+    EXPECT_EQ(PopupSizeAt(144).width, 255);
+    EXPECT_EQ(PlacePopup(1900, 0, 40, 2048, 1536, false, 192).x, 2048 - 340);
+    EXPECT_EQ(PlacePopup(0, 1400, 1440, 2048, 1536, true, 192).y, 1400 - 364 - 8);
+    EXPECT_EQ(PlacePopup(0, 1132, 1172, 2048, 1536, true, 192).y, 1172);  // 1172 + 364 = 1536 fits
+}
+
 TEST(PopupRows, HitTestCountsFromTheTopIndex)
 {
     EXPECT_EQ(RowAt(0, false, 60, 0, 3), 0);

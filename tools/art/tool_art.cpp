@@ -99,22 +99,31 @@ Image AboutPicture(const std::string& version) {
     return image;
 }
 
-Image StartupMarker() {
+int ScaledLength(int length, int percent) { return (length * percent + 50) / 100; }
+
+Image StartupMarker(int percent) {
     // A green "start" triangle pointing right, hard-edged so that no pixel mixes with the
-    // see-through colour around it.
+    // see-through colour around it. Larger sizes sample the same shape at the centre of
+    // each pixel, with an outline as wide as one design pixel.
     const Colour key = Hex(0xFF00FF), outline = Hex(0x1E6B2A), fill = Hex(0x4CB45A), light = Hex(0xA6E3A0);
-    Image image(kMarkerWidth, kMarkerHeight, key);
-    auto inside = [](int x, int y) {
-        if (x < 1 || x > 9 || y < 1 || y > 11) return false;
+    const int width = ScaledLength(kMarkerWidth, percent), height = ScaledLength(kMarkerHeight, percent);
+    Image image(width, height, key);
+    const float scale = float(percent) / 100.0f;
+    // The design point at the centre of pixel p (the pixel itself at 100 %).
+    auto design = [&](int p) { return percent == 100 ? float(p) : (float(p) + 0.5f) / scale - 0.5f; };
+    auto inside = [](float x, float y) {
+        if (x < 0.5f || x > 9.5f || y < 0.5f || y > 11.5f) return false;
         // From the left edge (x = 1, rows 1-11) to the tip (x = 9, row 6).
-        const float half = 5.0f * float(9 - x) / 8.0f + 0.5f;
-        return std::fabs(float(y) - 6.0f) <= half;
+        const float half = 5.0f * (9.0f - std::min(x, 9.0f)) / 8.0f + 0.5f;
+        return std::fabs(y - 6.0f) <= half;
     };
-    for (int y = 0; y < kMarkerHeight; ++y)
-        for (int x = 0; x < kMarkerWidth; ++x) {
-            if (!inside(x, y)) continue;
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            image.Set(x, y, edge ? outline : (x == 2 ? light : fill));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const float dx = design(x), dy = design(y);
+            if (!inside(dx, dy)) continue;
+            const bool edge = !inside(dx - 1, dy) || !inside(dx + 1, dy) || !inside(dx, dy - 1) || !inside(dx, dy + 1);
+            const bool lit = dx >= 1.5f && dx < 2.5f;
+            image.Set(x, y, edge ? outline : (lit ? light : fill));
         }
     return image;
 }
@@ -127,13 +136,15 @@ Image SetupSidePicture() {
     return image;
 }
 
-Image MenuGlyph() {
-    Image image(kGlyphSize, kGlyphSize, Hex(0xFFFFFF));
+Image MenuGlyph(int percent) {
+    const int size = ScaledLength(kGlyphSize, percent);
+    const float s = float(percent) / 100.0f;
+    Image image(size, size, Hex(0xFFFFFF));
     // The vane: a leaf along the diagonal from the lower left to the upper right.
-    image.FillShape(Polygon({{2.5f, 10.5f}, {3.0f, 4.5f}, {12.0f, 0.5f}, {8.5f, 9.5f}}),
-                    Vertical(1, 11, Hex(0x5D8FC8), Hex(0x1F4E8C)));
-    Coverage shaft(kGlyphSize, kGlyphSize);
-    shaft.Stroke({{1.5f, 12.0f}, {11.0f, 1.5f}}, 1.1f);
+    image.FillShape(Polygon({{2.5f * s, 10.5f * s}, {3.0f * s, 4.5f * s}, {12.0f * s, 0.5f * s}, {8.5f * s, 9.5f * s}}),
+                    Vertical(1 * s, 11 * s, Hex(0x5D8FC8), Hex(0x1F4E8C)));
+    Coverage shaft(size, size);
+    shaft.Stroke({{1.5f * s, 12.0f * s}, {11.0f * s, 1.5f * s}}, 1.1f * s);
     shaft.Apply(image, Solid(Hex(0x16233F)));
     return image;
 }

@@ -19,9 +19,14 @@ constexpr int kSetupSideWidth = 164;
 constexpr int kSetupSideHeight = 314;
 
 Image AboutPicture(const std::string& version);
-Image StartupMarker();
+// The small pictures come at 100 %, 150 % and 200 % of their size (rounded to whole pixels).
+constexpr int kArtPercents[] = {100, 150, 200};
+// The length of a picture at `percent`.
+int ScaledLength(int length, int percent);
+
+Image StartupMarker(int percent = 100);
 // The Explorer menu item's bitmap: a small quill on the menu's white.
-Image MenuGlyph();
+Image MenuGlyph(int percent = 100);
 // The setup's welcome and finish pages: the about picture's quill and name, standing.
 Image SetupSidePicture();
 

@@ -1,7 +1,8 @@
 // toolartgen: draws the program's own pictures. `toolartgen <folder>` writes about.bmp
 // (24 bits), startup_mark.bmp (8 bits), menu_glyph.bmp (24 bits) and setup_side.bmp (24
-// bits) into <folder>; the output is committed under app/res/, from where the resource
-// script and the setup (installer/quillet.nsi) take it.
+// bits) into <folder>, and the marker and the glyph at 150 % and 200 % beside them
+// (startup_mark_150.bmp, menu_glyph_200.bmp, ...); the output is committed under app/res/,
+// from where the resource script and the setup (installer/quillet.nsi) take it.
 #include <cstdio>
 #include <string>
 
@@ -28,6 +29,20 @@ int main(int argc, char** argv) {
                         art::EncodeBmp(side.Width(), side.Height(), art::Quantise(side)))) {
         std::fprintf(stderr, "toolartgen: cannot write into %s\n", folder.c_str());
         return 1;
+    }
+    for (int percent : art::kArtPercents) {
+        if (percent == 100)
+            continue;
+        const std::string suffix = "_" + std::to_string(percent) + ".bmp";
+        const art::Image bigMarker = art::StartupMarker(percent);
+        const art::Image bigGlyph = art::MenuGlyph(percent);
+        const auto bigMarkerBytes = art::EncodeBmp8(bigMarker.Width(), bigMarker.Height(), art::Quantise(bigMarker));
+        if (bigMarkerBytes.empty() || !art::WriteFile(folder + "startup_mark" + suffix, bigMarkerBytes) ||
+            !art::WriteFile(folder + "menu_glyph" + suffix,
+                            art::EncodeBmp(bigGlyph.Width(), bigGlyph.Height(), art::Quantise(bigGlyph)))) {
+            std::fprintf(stderr, "toolartgen: cannot write into %s\n", folder.c_str());
+            return 1;
+        }
     }
     return 0;
 }
