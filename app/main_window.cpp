@@ -324,6 +324,37 @@ void MainWindow::LoadStateIcons()
     unsavedIcon_ = unsaved;
 }
 
+namespace {
+
+struct FontHandOver {
+    HFONT from;
+    HFONT to;
+};
+
+BOOL CALLBACK HandOverFontTo(HWND window, LPARAM lParam)
+{
+    const FontHandOver& fonts = *reinterpret_cast<const FontHandOver*>(lParam);
+    if (reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)) == fonts.from)
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.to), TRUE);
+    return TRUE;
+}
+
+BOOL CALLBACK HandOverFontInWindow(HWND window, LPARAM lParam)
+{
+    HandOverFontTo(window, lParam);
+    EnumChildWindows(window, HandOverFontTo, lParam);
+    return TRUE;
+}
+
+} // namespace
+
+// Every window of this thread, top-level or child, that draws with `from` gets `to`.
+void MainWindow::HandOverFont(HFONT from, HFONT to)
+{
+    FontHandOver fonts = {from, to};
+    EnumThreadWindows(GetCurrentThreadId(), HandOverFontInWindow, reinterpret_cast<LPARAM>(&fonts));
+}
+
 // The window moved to a screen of another resolution (or the screen's changed): its
 // fonts, bars, icons and skin are made again at the new DPI, then it takes the rectangle
 // Windows suggests, which lays its parts out again.
@@ -336,8 +367,12 @@ void MainWindow::OnDpiChanged(int dpiValue, const RECT* suggested)
         HFONT old = uiFont_;
         uiFont_ = font;
         Menus().uiFont = uiFont_;
-        if (old)
+        if (old) {
+            // Controls keep the handle they were given (the Options dialog's, the skin
+            // selector's): they take the new font before the old one goes.
+            HandOverFont(old, font);
             DeleteObject(old);
+        }
     }
     for (HWND bar : {menuBar_, toolbar_}) {
         if (!bar)

@@ -52,6 +52,7 @@ private:
     static HFONT CreateUiFont(int dpiValue);
     // The saved and unsaved icons at the small-icon size of the window's DPI.
     void LoadStateIcons();
+    static void HandOverFont(HFONT from, HFONT to);
     void OnDpiChanged(int dpiValue, const RECT* suggested);
 
     HWND frame_ = nullptr;

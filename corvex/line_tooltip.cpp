@@ -23,8 +23,7 @@ void LineTooltip::SetDpi(UINT dpi)
     if (dpi == 0 || dpi == dpi_)
         return;
     dpi_ = dpi;
-    if (font_)
-        DeleteObject(font_);
+    HFONT old = font_;
     font_ = nullptr;
     const UINT system = SystemDpi();
     if (dpi_ != system) {
@@ -38,13 +37,21 @@ void LineTooltip::SetDpi(UINT dpi)
             font_ = CreateFontIndirectW(&font);
         }
     }
-    ApplyFont();
+    if (tooltip_ && !old && font_)
+        ownFont_ = reinterpret_cast<HFONT>(SendMessageW(tooltip_, WM_GETFONT, 0, 0));
+    // The tip takes the new font (or its own again) before the old one goes.
+    if (tooltip_ && (font_ || old))
+        SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : ownFont_), FALSE);
+    if (old)
+        DeleteObject(old);
 }
 
 void LineTooltip::ApplyFont()
 {
-    if (tooltip_ && font_)
+    if (tooltip_ && font_) {
+        ownFont_ = reinterpret_cast<HFONT>(SendMessageW(tooltip_, WM_GETFONT, 0, 0));
         SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
 }
 
 void LineTooltip::Show(long long number, COLORREF text, COLORREF background)

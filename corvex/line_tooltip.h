@@ -29,6 +29,7 @@ private:
     HWND tooltip_ = nullptr;
     UINT dpi_ = 96;
     HFONT font_ = nullptr;  // the tip's font at dpi_ (none: the system's serves)
+    HFONT ownFont_ = nullptr;  // the tip control's own font, taken back at the system's DPI
 };
 
 } // namespace corvex

@@ -35,8 +35,10 @@ void CSkinToolTip::SetDpi(int dpi)
     }
     if (!font && !font_)
         return;
-    // Without a font of its own the control goes back to its default one.
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!font_)
+        ownFont_ = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
+    // Back at the system's DPI the control takes its own font again.
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : ownFont_), FALSE);
     if (font_)
         DeleteObject(font_);
     font_ = font;

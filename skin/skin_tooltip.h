@@ -49,5 +49,6 @@ private:
 
     HWND window_ = nullptr;
     HFONT font_ = nullptr;  // the font set for another DPI than the system's, when any
+    HFONT ownFont_ = nullptr;  // the control's own font, taken back at the system's DPI
     bool wholeWindow_ = false;  // the flag of the last tool added
 };

@@ -15,6 +15,8 @@
 #include "tests/support/wide_files.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 #include <commctrl.h>
 #include <shlobj.h>
 #include <algorithm>
@@ -174,6 +176,19 @@ TEST_F(MainWindowTest, AtTheDesignDpiTheBarsKeepTheirTwentyPixelButtons)
     EXPECT_EQ(IconWidth(Main().SavedStateIcon(false)), 16);
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectWindowAndChildren(HWND window, LPARAM list)
+{
+    CollectWindow(window, list);
+    EnumChildWindows(window, CollectWindow, list);
+    return TRUE;
+}
+
 TEST_F(MainWindowTest, ADpiChangeScalesTheBarsAndTakesTheSuggestedRectangle)
 {
     if (dpi::OfSystem() != dpi::kDesignDpi)
@@ -204,6 +219,17 @@ TEST_F(MainWindowTest, ADpiChangeScalesTheBarsAndTakesTheSuggestedRectangle)
     EXPECT_EQ(window.top, suggested.top);
     EXPECT_EQ(window.right, suggested.right);
     EXPECT_EQ(window.bottom, suggested.bottom);
+
+    // No window of the program draws with a font the change deleted.
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindowAndChildren, reinterpret_cast<LPARAM>(&windows));
+    int withFonts = 0;
+    for (HWND window : windows)
+        if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0))) {
+            ++withFonts;
+            EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << "a window keeps a deleted font";
+        }
+    EXPECT_GT(withFonts, 0);
 
     // And back: the same lengths as before.
     SendMessageW(app.Frame(), 0x02E0, MAKEWPARAM(before, before), reinterpret_cast<LPARAM>(&suggested));

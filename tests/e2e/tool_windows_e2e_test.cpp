@@ -29,6 +29,7 @@ constexpr int kPasteButton = 710;
 constexpr int kOpenButton = 701;
 constexpr WPARAM kSaveCommand = 1105;
 constexpr WPARAM kAboutCommand = 406;
+constexpr WPARAM kOptionsCommand = 403;
 constexpr WPARAM kAddToFavouritesCommand = 502;
 
 // Puts text on the clipboard as a copying program does (the editor may hold the
@@ -625,6 +626,25 @@ TEST_P(ToolWindowsPictures, DropDownsAndAboutInTheSkin)
     shot("favourites-empty");
     Key(VK_ESCAPE);
     ASSERT_TRUE(WaitClosed(FavsPopup()));
+
+    ASSERT_TRUE(e2e::FocusForInput(main_));
+    Key('F', VK_MENU);
+    ASSERT_NE(WaitForMenu(), nullptr);
+    shot("file-menu");
+    Key(VK_ESCAPE);
+    ASSERT_TRUE(WaitNoMenu());
+    Key(VK_ESCAPE);
+
+    PostMessageA(main_, WM_COMMAND, kOptionsCommand, 0);
+    HWND options = nullptr;
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        options = e2e::FindProcessWindow(app_.ProcessId(), "Quillet", "Quillet Options");
+        return options && IsWindowVisible(options);
+    }));
+    e2e::Sync(main_);
+    shot("options");
+    PostMessageA(options, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(options) || !IsWindowVisible(options); }));
 
     PostMessageA(main_, WM_COMMAND, kAboutCommand, 0);
     ASSERT_TRUE(e2e::WaitUntil([&] {
