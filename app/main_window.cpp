@@ -346,7 +346,22 @@ BOOL CALLBACK HandOverFontInWindow(HWND window, LPARAM lParam)
     return TRUE;
 }
 
+BOOL CALLBACK TellEditorOfDpi(HWND window, LPARAM dpiValue)
+{
+    char name[32] = "";
+    if (GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, corvex::kClassName) == 0)  // an ASCII class name
+        SendMessageW(window, kDpiChangedMessage, MAKEWPARAM(dpiValue, dpiValue), 0);
+    return TRUE;
+}
+
 } // namespace
+
+// Windows tells children of a DPI change only under per-monitor awareness v2: the editors
+// are told here as well (under v2 they hear it twice, and the second time changes nothing).
+void MainWindow::TellEditorsOfDpi()
+{
+    EnumChildWindows(frame_, TellEditorOfDpi, dpi_);
+}
 
 // Every window of this thread, top-level or child, that draws with `from` gets `to`.
 void MainWindow::HandOverFont(HFONT from, HFONT to)
@@ -394,6 +409,7 @@ void MainWindow::OnDpiChanged(int dpiValue, const RECT* suggested)
     // The skin loaded again at the new DPI: the frame, menus, bars, tabs and status bar,
     // before the window takes its new size so that the size is laid out with them.
     ReloadMainWindowSkinForDpi(dpi_);
+    TellEditorsOfDpi();
     if (suggested)
         SetWindowPos(frame_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

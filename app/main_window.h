@@ -53,6 +53,7 @@ private:
     // The saved and unsaved icons at the small-icon size of the window's DPI.
     void LoadStateIcons();
     static void HandOverFont(HFONT from, HFONT to);
+    void TellEditorsOfDpi();
     void OnDpiChanged(int dpiValue, const RECT* suggested);
 
     HWND frame_ = nullptr;

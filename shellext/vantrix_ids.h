@@ -18,7 +18,9 @@ constexpr const char* kProgId = "Vantrix.VantrixMnu.1";
 constexpr const char* kIndependentProgId = "Vantrix.VantrixMnu";
 constexpr const char* kDisplayName = "VantrixMnu Class";
 
-constexpr int kMenuBitmap = 201;
+constexpr int kMenuBitmap = 201;     // the menu item's glyph at 100 %
+constexpr int kMenuBitmap150 = 202;  // at 150 %
+constexpr int kMenuBitmap200 = 203;  // at 200 %
 constexpr int kNameString = 100;
 
 } // namespace vantrix

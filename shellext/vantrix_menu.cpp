@@ -21,10 +21,25 @@ const char* HelpTextFor(std::size_t count)
     return count == 1 ? "Open the selected file with Quillet" : "Open the selected files with Quillet";
 }
 
+namespace {
+
+// The glyph drawn for the screen's scaling: Explorer's menus are drawn at the system DPI.
+int MenuBitmapForScreen()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi >= 192 ? kMenuBitmap200 : dpi >= 144 ? kMenuBitmap150 : kMenuBitmap;
+}
+
+} // namespace
+
 VantrixMenu::VantrixMenu()
 {
     LockModule();
-    bitmap_ = static_cast<HBITMAP>(LoadImageW(Module(), MAKEINTRESOURCEW(kMenuBitmap), IMAGE_BITMAP, 0, 0, 0));
+    bitmap_ = static_cast<HBITMAP>(
+        LoadImageW(Module(), MAKEINTRESOURCEW(MenuBitmapForScreen()), IMAGE_BITMAP, 0, 0, 0));
 }
 
 VantrixMenu::~VantrixMenu()

@@ -15,13 +15,15 @@ function(quillet_vantrix target output_name)
   endif()
   set(VANTRIX_TLB ${CMAKE_CURRENT_BINARY_DIR}/vantrix.tlb)
   set(VANTRIX_GLYPH ${QUILLET_ROOT}/app/res/menu_glyph.bmp)
+  set(VANTRIX_GLYPH_150 ${QUILLET_ROOT}/app/res/menu_glyph_150.bmp)
+  set(VANTRIX_GLYPH_200 ${QUILLET_ROOT}/app/res/menu_glyph_200.bmp)
   add_custom_command(OUTPUT ${VANTRIX_TLB}
     COMMAND ${QUILLET_WIDL_PROGRAM} ${widl_target} -I ${dir} -t -o ${VANTRIX_TLB} ${dir}/vantrix.idl
     DEPENDS ${dir}/vantrix.idl ${dir}/ole_base.idl
     COMMENT "widl: vantrix.tlb")
   configure_file(${dir}/vantrix.rc.in ${CMAKE_CURRENT_BINARY_DIR}/vantrix.rc @ONLY)
   set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/vantrix.rc PROPERTIES
-    OBJECT_DEPENDS "${VANTRIX_TLB};${VANTRIX_GLYPH}")
+    OBJECT_DEPENDS "${VANTRIX_TLB};${VANTRIX_GLYPH};${VANTRIX_GLYPH_150};${VANTRIX_GLYPH_200}")
   if(arg_FAULT_HOOKS)
     set(exports ${dir}/VantrixFaults.def ${arg_FAULT_HOOKS})
   else()

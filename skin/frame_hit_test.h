@@ -33,12 +33,13 @@ struct HitTestFrame {
     PieceSizes pieces;   // piece state sizes
     TitleBarSide side = TitleBarSide::Top;
     ButtonRects buttons;
+    std::int32_t grip = 5;  // the sizing border on the title-bar side (5 at 96 DPI)
 };
 
 // The hit code of a point relative to the window's top-left corner. Near the title-bar
-// side the border is thin: within 5 pixels of the outer edge it sizes, further in it is
-// the caption (so with a top title bar, 3 pixels below the top edge resizes vertically
-// and 10 pixels below moves the window).
+// side the border is thin: within `grip` pixels of the outer edge it sizes, further in it
+// is the caption (so with a top title bar at 96 DPI, 3 pixels below the top edge resizes
+// vertically and 10 pixels below moves the window).
 int FrameHitTest(const HitTestFrame& frame, Point point);
 
 // What the window tells the system: the caption and the buttons are answered as client,

@@ -34,7 +34,7 @@ bool ReloadMainWindowSkinForDpi(int dpi)
     HWND frame = skin::Host().FrameWindow();
     if (!skin.Loaded() || skin.Folder().empty() || !IsWindow(frame))
         return false;
-    return skin.LoadSkinAtDpi(frame, skin.Folder(), dpi > 0 ? dpi : dpi::OfWindow(frame), false);
+    return skin.ReloadAtDpi(frame, dpi > 0 ? dpi : dpi::OfWindow(frame));
 }
 
 void CSkin::ReadKeyGroup(skin::KeyGroup group)
@@ -58,7 +58,8 @@ void CSkin::ReadKeyGroup(skin::KeyGroup group)
     skin::ReadKeyGroup(group, skin::ProfileLookup(folder_), environment, design_, messages);
     description_ = skin::ScaledDescription(design_, dpi_);
     for (const std::string& message : messages)
-        ui::Message(nullptr, message, MB_OK | MB_ICONERROR);
+        if (!reloading_)
+            ui::Message(nullptr, message, MB_OK | MB_ICONERROR);
 }
 
 bool CSkin::LoadFrameBitmaps()
@@ -123,6 +124,14 @@ void CSkin::EnforceMinimumWindowSize()
     SetWindowPos(window, nullptr, 0, 0, wanted.width, wanted.height, flags);
 }
 
+bool CSkin::ReloadAtDpi(HWND window, int dpi)
+{
+    reloading_ = true;
+    const bool loaded = LoadSkinAtDpi(window, folder_, dpi, false);
+    reloading_ = false;
+    return loaded;
+}
+
 bool CSkin::LoadSkin(HWND window, HINSTANCE, std::string folder, bool showAfterLoad)
 {
     return LoadSkinAtDpi(window, std::move(folder), dpi::OfWindow(window), showAfterLoad);
@@ -137,7 +146,8 @@ bool CSkin::LoadSkinAtDpi(HWND window, std::string folder, int dpi, bool showAft
     const auto refusal = skin::CheckSkinFolder(
         [&folder](const char* name) { return FileExists(folder + name); }, lookup);
     if (refusal) {
-        ui::Message(nullptr, refusal->message, MB_OK | IconOf(refusal->icon));
+        if (!reloading_)
+            ui::Message(nullptr, refusal->message, MB_OK | IconOf(refusal->icon));
         return false;
     }
 

@@ -26,6 +26,7 @@ int CSkin::HitTest(POINT screen) const
     frame.pieces = description_.frame.pieceStates;
     frame.side = description_.frame.side;
     frame.buttons = ButtonRects();
+    frame.grip = dpi::Scale(frame.grip, Dpi());
     return skin::FrameHitTest(frame, skin::Point{screen.x - rect.left, screen.y - rect.top});
 }
 

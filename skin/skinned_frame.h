@@ -33,6 +33,9 @@ public:
     // The same at `dpi`: every bitmap and every length of the skin scaled by dpi/96
     // (skin_scaling.h), its fonts made at `dpi`.
     bool LoadSkinAtDpi(HWND window, std::string folder, int dpi, bool showAfterLoad);
+    // The loaded skin again at `dpi` (the window moved to another screen): what it had to
+    // say about its keys was said at the first load, so nothing is said again.
+    bool ReloadAtDpi(HWND window, int dpi);
 
     void SetShowOnTaskbar(bool on);
     void SetRealTimeResize(bool on);
@@ -122,6 +125,7 @@ private:
     bool moving_ = false;
     bool trackingLeave_ = false;
     bool loaded_ = false;
+    bool reloading_ = false;  // ReloadAtDpi: no messages about the skin
     bool showOnTaskbar_ = true;
     bool realTimeResize_ = false;
     int lastHit_ = 0;

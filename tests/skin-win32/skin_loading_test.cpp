@@ -96,6 +96,17 @@ TEST_F(LoadingTest, ValueMessagesComeInOrderAndLoadingGoesOn)
     EXPECT_EQ(caption.active, (skin::Rgb{255, 255, 255}));
     EXPECT_EQ(caption.inactive, (skin::Rgb{0, 0, 0}));
     EXPECT_EQ(MainSkin().Description().general.minimumSize, (skin::Size{300, 300}));
+
+    // The window moving to a screen of another DPI loads the skin again without saying
+    // the same things twice.
+    EXPECT_TRUE(ReloadMainWindowSkinForDpi(192));
+    EXPECT_EQ(MainSkin().Dpi(), 192);
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_TRUE(ReloadMainWindowSkinForDpi(96));
+    EXPECT_TRUE(TakeMessages().empty());
+    // A new choice of skin still says them.
+    EXPECT_TRUE(Load("Typos"));
+    EXPECT_EQ(TakeMessages().size(), 3u);
 }
 
 TEST_F(LoadingTest, MinSkinSizeEnlargesANarrowWindowAndKeepsItsHeight)

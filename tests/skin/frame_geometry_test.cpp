@@ -146,6 +146,13 @@ TEST(FrameHitTest, TopTitleBarResizesNearTheEdgeAndMovesFurtherIn) {
     EXPECT_EQ(FrameHitTest(f, Point{398, 298}), kHitBottomRight);
     EXPECT_EQ(FrameHitTest(f, Point{400, 10}), kHitNowhere);
     EXPECT_EQ(FrameHitTest(f, Point{-1, 10}), kHitNowhere);
+
+    // At 192 DPI the sizing border is twice as deep: 8 pixels down still sizes.
+    HitTestFrame twice = f;
+    twice.grip = 10;
+    EXPECT_EQ(FrameHitTest(twice, Point{200, 8}), kHitTop);
+    EXPECT_EQ(FrameHitTest(twice, Point{200, 11}), kHitCaption);
+    EXPECT_EQ(FrameHitTest(f, Point{200, 8}), kHitCaption);
 }
 
 TEST(FrameHitTest, ButtonsWinOverTheFrameAndAreAnsweredAsClient) {
