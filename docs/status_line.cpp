@@ -5,7 +5,10 @@
 #include "docs/editor_control.h"
 #include "docs/tab_strip.h"
 #include "platform/ansi_text.h"
+#include "skin/frame_geometry.h"
 
+#include <algorithm>
+#include <array>
 #include <commctrl.h>
 #include <cwchar>
 
@@ -34,17 +37,10 @@ void LayoutStatusFields()
 {
     RECT client = {};
     GetClientRect(docs::Host().Frame(), &client);
-    const int w = client.right;
-    const int dpiValue = docs::Host().Dpi();
+    // The saved state, the caret and the mode fields keep their widths at the right.
+    const std::array<std::int32_t, 4> parts = skin::StatusPartEdges(client.right, currentIndex >= 0, docs::Host().Dpi());
     int edges[4];
-    if (currentIndex >= 0) {
-        // The saved state, the caret and the mode fields keep their widths at the right
-        // (70, 100 and 60 pixels at 96 DPI).
-        edges[0] = w - dpi::Scale(230, dpiValue); edges[1] = w - dpi::Scale(160, dpiValue);
-        edges[2] = w - dpi::Scale(60, dpiValue); edges[3] = w;
-    } else {
-        edges[0] = edges[1] = edges[2] = edges[3] = w;
-    }
+    std::copy(parts.begin(), parts.end(), edges);
     SendMessageW(docs::Host().StatusBar(), SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
 }
 
