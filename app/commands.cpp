@@ -5,12 +5,15 @@
 #include "app/menu_bar.h"
 #include "app/menu_keys.h"
 #include "corvex/include/corvex.h"
+#include "corvex/include/corvex_hotkeys.h"
 #include "docs/documents.h"
 #include "platform/app_state.h"
 #include "platform/files.h"
 #include "platform/ui_seam.h"
 
 #include <shellapi.h>
+
+#include <vector>
 
 namespace {
 constexpr WORD kPostedByMenu = 1;  // notification code of the toolbar commands menus post
@@ -104,9 +107,33 @@ bool TranslateMenuBarKey(const MSG& message)
     return decision.take;
 }
 
+bool TranslateKeyWithoutDocument(const MSG& message)
+{
+    HWND frame = Main().Frame();
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    if (!frame || (message.hwnd != frame && !IsChild(frame, message.hwnd)) || !DocumentList.empty())
+        return false;
+    const int size = CorvexGetHotKeys(nullptr);
+    if (size <= 0)
+        return false;
+    std::vector<unsigned char> table(static_cast<std::size_t>(size));
+    if (CorvexGetHotKeys(table.data()) != size)
+        return false;
+    const std::uint8_t modifiers = static_cast<std::uint8_t>((GetKeyState(VK_CONTROL) < 0 ? corvex::kHotKeyCtrl : 0) |
+                                                             (GetKeyState(VK_SHIFT) < 0 ? corvex::kHotKeyShift : 0) |
+                                                             (GetKeyState(VK_MENU) < 0 ? corvex::kHotKeyAlt : 0));
+    const WORD command =
+        corvex::FindProgramKeyCommand(table.data(), table.size(), static_cast<std::uint16_t>(message.wParam), modifiers);
+    if (!command)
+        return false;
+    OnEditorKeyCommand(command);
+    return true;
+}
+
 bool TranslateMainWindowKey(const MSG& message)
 {
-    return TranslateTabSwitchKey(message) || TranslateMenuBarKey(message);
+    return TranslateTabSwitchKey(message) || TranslateMenuBarKey(message) || TranslateKeyWithoutDocument(message);
 }
 
 void ShowHelp()

@@ -26,7 +26,11 @@ bool TranslateTabSwitchKey(const MSG& message);
 // Alt+F/E/S/A/C/H, F10 and a lone Alt open the menu-bar menus whatever child of the
 // main window has the focus; true when the message was taken.
 bool TranslateMenuBarKey(const MSG& message);
-// Both of the above: what the message loop calls before dispatching a message.
+// With no document open (so no editor control to take them), the keys of the editor's
+// hot-key table that run program commands (Ctrl+N, Ctrl+O, ... as the user assigned
+// them) run them from the main window; true when the message was taken.
+bool TranslateKeyWithoutDocument(const MSG& message);
+// All of the above: what the message loop calls before dispatching a message.
 bool TranslateMainWindowKey(const MSG& message);
 // Help: Help.chm of the application folder, or "The Help file was not found".
 void ShowHelp();

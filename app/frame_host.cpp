@@ -5,6 +5,7 @@
 #include "app/main_messages.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
+#include "app/menus.h"
 #include "app/tray_icon.h"
 #include "docs/documents.h"
 #include "docs/status_line.h"
@@ -61,6 +62,7 @@ public:
     void SkinApplied() override
     {
         FitMenuBarButtons();
+        RemeasureMenuItems();
         if (Main().ToolbarTips())
             ColourToolbarTooltips(Main().ToolbarTips());
         std::vector<HWND> controls;

@@ -55,7 +55,6 @@ constexpr int kToolbarWidth = 400;
 constexpr int kUiFontHeight = 13;
 constexpr int kDefaultBitmapWidth = 16;  // a toolbar's bitmap size until told otherwise
 constexpr int kDefaultBitmapHeight = 15;
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, missing from older headers
 
 MainWindow g_main;
 
@@ -350,7 +349,7 @@ BOOL CALLBACK TellEditorOfDpi(HWND window, LPARAM dpiValue)
 {
     char name[32] = "";
     if (GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, corvex::kClassName) == 0)  // an ASCII class name
-        SendMessageW(window, kDpiChangedMessage, MAKEWPARAM(dpiValue, dpiValue), 0);
+        SendMessageW(window, dpi::kDpiChangedMessage, MAKEWPARAM(dpiValue, dpiValue), 0);
     return TRUE;
 }
 
@@ -420,7 +419,7 @@ void MainWindow::OnDpiChanged(int dpiValue, const RECT* suggested)
 LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case kDpiChangedMessage:
+    case dpi::kDpiChangedMessage:
         OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:

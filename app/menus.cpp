@@ -63,6 +63,25 @@ HMENU BuildMenu(MenuIndex index)
     return menu;
 }
 
+void RemeasureMenuItems()
+{
+    for (int index = 0; index < kMenuCount; ++index) {
+        HMENU menu = Main().Menu(static_cast<MenuIndex>(index));
+        const int count = menu ? GetMenuItemCount(menu) : 0;
+        for (int position = 0; position < count; ++position) {
+            MENUITEMINFOW info = {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+            if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) || !(info.fType & MFT_OWNERDRAW))
+                continue;
+            const UINT flags = MF_BYPOSITION | MF_OWNERDRAW | (info.fType & MFT_SEPARATOR) |
+                               (info.fState & (MFS_GRAYED | MFS_CHECKED));
+            ModifyMenuW(menu, static_cast<UINT>(position), flags, info.wID,
+                        reinterpret_cast<LPCWSTR>(info.dwItemData));
+        }
+    }
+}
+
 void SetMenuItemState(HMENU menu, UINT command, UINT state)
 {
     MENUITEMINFOW info = {};

@@ -15,6 +15,9 @@ HMENU BuildMenu(MenuIndex index);
 // Changes an item's enabled, grayed and checked state (MF_ flags), keeping it
 // owner-drawn with its own caption.
 void SetMenuItemState(HMENU menu, UINT command, UINT state);
+// Sets every owner-drawn item of the program's menus again, so that Windows, which keeps
+// the sizes it measured, measures them anew (after a skin or the DPI changed them).
+void RemeasureMenuItems();
 
 // The play-macro item of macro `index` (0-9) becomes usable.
 void EnableMacroMenuItem(int index);

@@ -107,9 +107,16 @@ void CopyBlock(void* to, const void* from, std::size_t size, LRESULT& result)
 Options::Options()
 {
     std::memcpy(colours, kDefaultColours, sizeof colours);
+    refreshShownColours();
     fontStyles[StyleKeyword] = StyleBold;
     fontStyles[StyleComment] = StyleItalic;
     fontStyles[StylePreprocessor] = StyleBold;
+}
+
+void Options::refreshShownColours()
+{
+    for (int i = 0; i < kColourCount; ++i)
+        shownColours[i] = (standInMask & (1u << i)) ? standIns[i] : colours[i];
 }
 
 bool HandleOptionMessage(Options& options, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
@@ -122,10 +129,28 @@ bool HandleOptionMessage(Options& options, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case SetColours:
         CopyBlock(options.colours, data, sizeof options.colours, result);
+        options.refreshShownColours();
         effect = OptionEffect::Repaint;
         return true;
+    case SetShownColours: {
+        const DWORD mask = static_cast<DWORD>(wParam) & ((1u << kColourCount) - 1);
+        if (mask && !data) {
+            result = 0;
+            return true;
+        }
+        options.standInMask = mask;
+        if (mask)
+            std::memcpy(options.standIns, data, sizeof options.standIns);
+        options.refreshShownColours();
+        effect = OptionEffect::Repaint;
+        result = 1;
+        return true;
+    }
     case GetColours:
         CopyBlock(data, options.colours, sizeof options.colours, result);
+        return true;
+    case GetShownColours:
+        CopyBlock(data, options.shownColours, sizeof options.shownColours, result);
         return true;
     case SetFontStyles:
         CopyBlock(options.fontStyles, data, sizeof options.fontStyles, result);

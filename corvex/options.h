@@ -32,7 +32,10 @@ struct Options {
     int tabExpand = 0;
     int tabSize = 4;
     int wordWrap = 0;
-    COLORREF colours[kColourCount] = {};
+    COLORREF colours[kColourCount] = {};       // the user's: GetColours answers them, the program stores them
+    COLORREF shownColours[kColourCount] = {};  // what is painted: the user's, or a stand-in per colour
+    DWORD standInMask = 0;                     // which colours have a stand-in (bit 1 << index)
+    COLORREF standIns[kColourCount] = {};
     BYTE fontStyles[kFontStylesSize] = {};
     LineNumbering lineNumbering;
     std::string language;      // at most 19 characters
@@ -42,6 +45,8 @@ struct Options {
 
     Options();
     unsigned tabWidth() const { return static_cast<unsigned>(tabSize); }
+    // shownColours from the user's colours and the stand-ins.
+    void refreshShownColours();
 };
 
 // What an option message did, so the control can refresh what depends on it.

@@ -17,7 +17,7 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 class SystemLook : public ScrollBarLook {
 public:
-    explicit SystemLook(HWND window) : theme_(IsAppThemed() ? OpenThemeData(window, L"SCROLLBAR") : nullptr) {}
+    explicit SystemLook(HWND window) : window_(window) {}
     ~SystemLook() override
     {
         if (theme_)
@@ -28,10 +28,10 @@ public:
 
     void DrawArrow(HDC dc, const RECT& rect, bool vertical, bool forward, PartState state) override
     {
-        if (theme_) {
+        if (HTHEME theme = Theme()) {
             const int first = vertical ? (forward ? ABS_DOWNNORMAL : ABS_UPNORMAL)
                                        : (forward ? ABS_RIGHTNORMAL : ABS_LEFTNORMAL);
-            DrawThemeBackground(theme_, dc, SBP_ARROWBTN, first + Offset(state), &rect, nullptr);
+            DrawThemeBackground(theme, dc, SBP_ARROWBTN, first + Offset(state), &rect, nullptr);
             return;
         }
         UINT kind = vertical ? (forward ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) : (forward ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT);
@@ -45,8 +45,8 @@ public:
 
     void DrawTrack(HDC dc, const RECT& rect, bool vertical, PartState state) override
     {
-        if (theme_) {
-            DrawThemeBackground(theme_, dc, vertical ? SBP_LOWERTRACKVERT : SBP_LOWERTRACKHORZ, Offset(state) + 1, &rect,
+        if (HTHEME theme = Theme()) {
+            DrawThemeBackground(theme, dc, vertical ? SBP_LOWERTRACKVERT : SBP_LOWERTRACKHORZ, Offset(state) + 1, &rect,
                                 nullptr);
             return;
         }
@@ -55,10 +55,10 @@ public:
 
     void DrawThumb(HDC dc, const RECT& rect, bool vertical, PartState state) override
     {
-        if (theme_) {
-            DrawThemeBackground(theme_, dc, vertical ? SBP_THUMBBTNVERT : SBP_THUMBBTNHORZ, Offset(state) + 1, &rect,
+        if (HTHEME theme = Theme()) {
+            DrawThemeBackground(theme, dc, vertical ? SBP_THUMBBTNVERT : SBP_THUMBBTNHORZ, Offset(state) + 1, &rect,
                                 nullptr);
-            DrawThemeBackground(theme_, dc, vertical ? SBP_GRIPPERVERT : SBP_GRIPPERHORZ, Offset(state) + 1, &rect,
+            DrawThemeBackground(theme, dc, vertical ? SBP_GRIPPERVERT : SBP_GRIPPERHORZ, Offset(state) + 1, &rect,
                                 nullptr);
             return;
         }
@@ -80,7 +80,34 @@ private:
         return 0;
     }
 
-    HTHEME theme_;
+    // The visual style's scroll-bar parts at the DPI the bars are drawn at, opened again
+    // when that changes (OpenThemeDataForDpi where Windows has it).
+    HTHEME Theme()
+    {
+        if (themeOpened_ && themeDpi_ == dpi_)
+            return theme_;
+        if (theme_)
+            CloseThemeData(theme_);
+        theme_ = nullptr;
+        themeOpened_ = true;
+        themeDpi_ = dpi_;
+        if (!IsAppThemed())
+            return nullptr;
+        using OpenForDpi = HTHEME(WINAPI*)(HWND, LPCWSTR, UINT);
+        static const auto openForDpi = [] {
+            HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
+            return uxtheme ? reinterpret_cast<OpenForDpi>(
+                                 reinterpret_cast<void*>(GetProcAddress(uxtheme, "OpenThemeDataForDpi")))
+                           : nullptr;
+        }();
+        theme_ = openForDpi ? openForDpi(window_, L"SCROLLBAR", dpi_) : OpenThemeData(window_, L"SCROLLBAR");
+        return theme_;
+    }
+
+    HWND window_;
+    HTHEME theme_ = nullptr;
+    bool themeOpened_ = false;
+    UINT themeDpi_ = 0;
 };
 
 // ---- a skin's bitmaps

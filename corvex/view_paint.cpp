@@ -100,7 +100,7 @@ void Editor::DrawPaneRows(const Pane& pane, const RECT& clip)
 
 void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continuation)
 {
-    const COLORREF* colours = options_.colours;
+    const COLORREF* colours = options_.shownColours;
     RECT rect = row;
     const int marginWidth = MarginStripWidth();
     rect.right = row.left + GutterWidth() - marginWidth;
@@ -146,7 +146,7 @@ void Editor::PaintGutter(HDC dc, std::size_t line, const RECT& row, bool continu
 void Editor::PaintLine(HDC dc, std::size_t line, std::size_t leftColumn, const RECT& row, const RECT& clip,
                        const std::vector<lex::Span>* spans, std::size_t maxColumns, const ColumnMark* from)
 {
-    const COLORREF* colours = options_.colours;
+    const COLORREF* colours = options_.shownColours;
     const int left = row.left + PaneTextLeft();
     RECT rect = {left, row.top, row.right, row.bottom};
     const bool exists = line < Text().lineCount();

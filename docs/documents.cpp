@@ -172,5 +172,10 @@ void CloseDocument()
     } else {
         currentIndex = -1;
         status::Reset();
+        // The focus went with the control: the main window takes it, so that the keys
+        // still reach the program.
+        HWND frame = docs::Host().Frame();
+        if (frame && GetActiveWindow() == frame && !GetFocus())
+            SetFocus(frame);
     }
 }

@@ -35,25 +35,20 @@ void SendSkinValues(HWND control, const CSkin& skin)
     SendMessageW(control, corvex::SetTooltipColour, 2, skin::ColourRef(d.tooltips.back));
 }
 
-std::optional<ColourBlock> ReadColours(HWND control)
+// The skin's [Editor] colours shown over the control's own, which stay the user's (the
+// control answers and the program stores those); with `show` false, or a skin without
+// editor colours, the control shows its own again.
+void ShowSkinColours(HWND control, const skin::EditorDescription* editor)
 {
     ColourBlock block{};
-    if (SendMessageW(control, corvex::GetColours, 0, reinterpret_cast<LPARAM>(block.data())) != 1)
-        return std::nullopt;
-    return block;
-}
-
-// The control's colours with the skin's [Editor] colours put in; nothing when the
-// control did not hand its colours over.
-void OverrideColours(HWND control, const skin::EditorDescription& editor)
-{
-    std::optional<ColourBlock> block = ReadColours(control);
-    if (!block)
-        return;
-    for (const ColourEntry& entry : kOverrideEntries)
-        if (const std::optional<skin::Rgb>& colour = editor.*entry.colour)
-            (*block)[entry.index] = skin::ColourRef(*colour);
-    SendMessageW(control, corvex::SetColours, 0, reinterpret_cast<LPARAM>(block->data()));
+    DWORD mask = 0;
+    if (editor)
+        for (const ColourEntry& entry : kOverrideEntries)
+            if (const std::optional<skin::Rgb>& colour = editor->*entry.colour) {
+                block[static_cast<std::size_t>(entry.index)] = skin::ColourRef(*colour);
+                mask |= 1u << entry.index;
+            }
+    SendMessageW(control, corvex::SetShownColours, mask, reinterpret_cast<LPARAM>(block.data()));
 }
 
 } // namespace
@@ -68,9 +63,8 @@ void ApplySkinEditorColours(const std::vector<HWND>& controls, bool overrideColo
     skin.ReadKeyGroup(skin::KeyGroup::EditorSplitter);
     for (HWND control : controls)
         SendSkinValues(control, skin);
-    if (!overrideColours || !ReadColours(controls.front()))
-        return;
-    skin.ReadKeyGroup(skin::KeyGroup::EditorOverride);
+    if (overrideColours)
+        skin.ReadKeyGroup(skin::KeyGroup::EditorOverride);
     for (HWND control : controls)
-        OverrideColours(control, skin.Description().editor);
+        ShowSkinColours(control, overrideColours ? &skin.Description().editor : nullptr);
 }

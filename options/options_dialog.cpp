@@ -2,17 +2,20 @@
 
 #include "docs/backups.h"
 #include "docs/documents.h"
+#include "docs/editor_colours.h"
 #include "options/association_page.h"
 #include "options/dialog_controls.h"
 #include "options/shell_extension.h"
 #include "options/options_host.h"
 #include "platform/config.h"
 #include "platform/dpi.h"
+#include "platform/dpi_relayout.h"
 #include "platform/subclass.h"
 #include "platform/ui_seam.h"
 #include "skin/skinned_frame.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -99,7 +102,7 @@ const ControlSpec kStartupControls[] = {
 };
 
 // The options in the order they are loaded and applied.
-enum class Effect { Feature, Flag, ShellExtension };
+enum class Effect { Feature, Flag, ShellExtension, EditorColours };
 struct OptionRow {
     int box;
     const char* section;
@@ -113,7 +116,7 @@ const OptionRow kOptionRows[] = {
     {kRealTimeResizeId, "Main", "RealTimeResize", "0", Effect::Feature},
     {kMinimiseId, "Main", "MinOnLoad", "0", Effect::Flag},
     {kShellExtensionId, "Editor", "ShellEx", "", Effect::ShellExtension},
-    {kSkinOverrideId, "Editor", "SkinOverride", "", Effect::Flag},
+    {kSkinOverrideId, "Editor", "SkinOverride", "", Effect::EditorColours},
     {kOpenLastFilesId, "Main", "OpenFilesAtStartup", "0", Effect::Flag},
 };
 
@@ -187,6 +190,8 @@ private:
     HWND pages_[kPageCount] = {};
     OptionsPage pageSubclasses_[kPageCount];
     options::AssociationPage associations_;
+    int dpi_ = dpi::kDesignDpi;  // the DPI the dialog is laid out at
+    dpi::Relayout relayout_;
 };
 
 OptionsDialog g_dialog;
@@ -215,7 +220,7 @@ bool OptionsDialog::Create()
         return false;
     }
     // Made at its design size, the window knows its screen: its lengths follow that DPI.
-    const int dpiValue = dpi::OfWindow(window_);
+    const int dpiValue = dpi_ = dpi::OfWindow(window_);
     if (dpiValue != dpi::kDesignDpi)
         SetWindowPos(window_, nullptr, 0, 0, dpi::Scale(350, dpiValue),
                      dpi::SystemMetric(SM_CYSMCAPTION, dpiValue) + dpi::Scale(180, dpiValue),
@@ -287,6 +292,17 @@ void OptionsDialog::Apply(bool force)
             break;
         case Effect::ShellExtension:
             ApplyShellExtension(box, stored, force);
+            break;
+        case Effect::EditorColours:
+            // The open editors show the skin's colours, or their own again, at once.
+            if (box != stored) {
+                config::WriteFlag(row.section, row.key, box);
+                std::vector<HWND> controls;
+                for (const Document& document : DocumentList)
+                    if (document.control)
+                        controls.push_back(document.control);
+                ApplySkinEditorColours(controls, box);
+            }
             break;
         }
     }
@@ -422,6 +438,10 @@ LRESULT OptionsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case dpi::kDpiChangedMessage:
+        relayout_.Apply(window_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        dpi_ = HIWORD(wParam);
+        return 0;
     case WM_CLOSE:
         associations_.SaveList();
         ShowWindow(window_, SW_HIDE);

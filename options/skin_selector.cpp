@@ -307,6 +307,10 @@ LRESULT SkinSelector::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(windowBrush_);
+    case dpi::kDpiChangedMessage:
+        relayout_.Apply(handle_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        dpi_ = HIWORD(wParam);
+        return 0;
     case WM_CLOSE:
         OnClose();
         return 0;

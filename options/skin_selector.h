@@ -5,6 +5,7 @@
 // destroyed at exit, when it writes its position and the auto-apply choice.
 #pragma once
 
+#include "platform/dpi_relayout.h"
 #include "platform/subclass.h"
 
 #include <windows.h>
@@ -32,6 +33,7 @@ public:
 private:
     bool Create();
     int dpi_ = 96;  // the DPI the selector was laid out at
+    dpi::Relayout relayout_;
     bool CreateControls();
     HWND AddControl(int index);
     void RefillList();

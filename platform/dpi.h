@@ -10,6 +10,9 @@
 
 namespace dpi {
 
+// WM_DPICHANGED, which older headers lack.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // The DPI of `window`, or the system's when it is null or the function is missing.
 int OfWindow(HWND window);
 // The DPI windows are created at before they know their monitor.

@@ -2,6 +2,7 @@
 // one-pixel border: a window-procedure call hook sees each "#32768" popup window being
 // created, the owner's "CFlatMenusProc" learns which registered menu is opening, and
 // the popup is subclassed with "CMenuHookProc".
+#include "platform/dpi.h"
 #include "platform/subclass.h"
 #include "skin/menu_skin.h"
 #include "skin/skinned_menus.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr const char* kOwnerProperty = "CFlatMenusProc";
 constexpr const char* kPopupProperty = "CMenuHookProc";
 constexpr const wchar_t* kPopupMenuClass = L"#32768";
-constexpr int kBorderShrink = 4;  // the system's raised border, two pixels each side
 
 struct FlatMenu {
     HWND popup;
@@ -25,6 +25,17 @@ std::vector<FlatMenu> g_registry;
 int g_openingIndex = -1;
 HWND g_lastPopup = nullptr;
 HHOOK g_hook = nullptr;
+
+// The width of the border the system gives a popup-menu window at its DPI.
+int SystemBorder(HWND popup)
+{
+    RECT frame = {};
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(popup, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(popup, GWL_EXSTYLE));
+    if (!dpi::AdjustWindowRectFor(&frame, style, FALSE, exStyle, dpi::OfWindow(popup)))
+        return 1;
+    return frame.right > 1 ? static_cast<int>(frame.right) : 1;
+}
 
 int IndexOfMenu(HMENU menu)
 {
@@ -72,8 +83,11 @@ LRESULT CALLBACK MenuHookProc(HWND popup, UINT message, WPARAM wParam, LPARAM lP
     case WM_WINDOWPOSCHANGING: {
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(position->flags & SWP_NOSIZE)) {
-            position->cx -= kBorderShrink;
-            position->cy -= kBorderShrink;
+            // The system's raised border (three pixels each side at 96 DPI, more at a
+            // higher one) makes way for the one-pixel flat border.
+            const int shrink = 2 * (SystemBorder(popup) - 1);
+            position->cx -= shrink;
+            position->cy -= shrink;
         }
         break;
     }

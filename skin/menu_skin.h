@@ -21,8 +21,8 @@ struct MenuSkin {
     COLORREF textNormal = 0, textSelected = 0, textDisabled = 0;
     HFONT font = nullptr;
     bool loaded = false;  // a skin has been applied
-    // Given by the program: its UI font, which measures the items and draws them without
-    // a skin, and where a hot toolbar button shows its description.
+    // Given by the program: its UI font, which measures and draws the items without a
+    // skin, and where a hot toolbar button shows its description.
     HFONT uiFont = nullptr;
     void (*showHint)(const wchar_t* text) = nullptr;
 };

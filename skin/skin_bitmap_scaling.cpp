@@ -9,7 +9,9 @@
 // - by any other factor (1.25x, 1.5x) with the smooth filter (HALFTONE, brush origin
 //   set), from a copy of the cell alone, so that the filter never reads a neighbouring
 //   state. Pixels of the see-through key colour stay exactly where repeating pixels puts
-//   them, so the frame's window region and its see-through pixels keep their shape.
+//   them, so the frame's window region and its see-through pixels keep their shape, and
+//   the filter reads them as their nearest neighbours' colour, so that no key colour
+//   bleeds into the edges beside them.
 // From a factor of 2 on, `name@2x.bmp` (drawn for 192 DPI) is the source when the skin
 // has it, fitted to the same cells; a missing one is no error.
 #include "skin/skin_bitmap.h"
@@ -90,12 +92,13 @@ void ScaleSmoothly(HDC target, const skin::Band& across, const skin::Band& down,
     }
     BitBlt(cell.Dc(), 0, 0, across.sourceLength, down.sourceLength, source, across.sourceStart, down.sourceStart,
            SRCCOPY);
+    Replicate(sharp.Dc(), 0, 0, across.length, down.length, cell.Dc(), 0, 0, across.sourceLength,
+              down.sourceLength);
+    skin::CoverKeyPixels(cell.Pixels(), across.sourceLength, down.sourceLength, kKeyPixel);
     SetStretchBltMode(smooth.Dc(), HALFTONE);
     SetBrushOrgEx(smooth.Dc(), 0, 0, nullptr);
     StretchBlt(smooth.Dc(), 0, 0, across.length, down.length, cell.Dc(), 0, 0, across.sourceLength,
                down.sourceLength, SRCCOPY);
-    Replicate(sharp.Dc(), 0, 0, across.length, down.length, cell.Dc(), 0, 0, across.sourceLength,
-              down.sourceLength);
     std::uint32_t* out = smooth.Pixels();
     const std::uint32_t* keys = sharp.Pixels();
     for (std::size_t i = 0; i < smooth.Count(); ++i)

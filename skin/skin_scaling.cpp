@@ -2,6 +2,8 @@
 
 #include "platform/dpi_scale.h"
 
+#include <cstddef>
+
 namespace skin {
 
 namespace {
@@ -67,7 +69,12 @@ std::int32_t ScaledLength(std::int32_t designLength, int count, int dpi) {
     return bands.empty() ? 0 : bands.back().start + bands.back().length;
 }
 
-bool UsesDoubleBitmap(int dpi) { return dpi >= 2 * dpi::kDesignDpi; }
+bool UsesDoubleBitmap(int dpi) {
+    // At an odd whole factor (300 %) the 96-DPI bitmap repeated stays crisp, where the
+    // @2x one would be smoothed by 1.5.
+    const bool oddWholeFactor = dpi % dpi::kDesignDpi == 0 && (dpi / dpi::kDesignDpi) % 2 == 1;
+    return dpi >= 2 * dpi::kDesignDpi && !oddWholeFactor;
+}
 
 std::string DoubleBitmapPath(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
@@ -79,6 +86,44 @@ std::string DoubleBitmapPath(const std::string& path) {
 bool ScalesByReplication(const Band& across, const Band& down) {
     return across.sourceLength > 0 && down.sourceLength > 0 && across.length % across.sourceLength == 0 &&
            down.length % down.sourceLength == 0;
+}
+
+namespace {
+
+bool IsKey(std::uint32_t pixel, std::uint32_t key) { return ((pixel ^ key) & 0x00FFFFFFu) == 0; }
+
+// Covers the key pixels of one line (`count` pixels `step` apart) from their nearest
+// neighbours on the line; false when the line holds key pixels only.
+bool CoverLine(std::uint32_t* first, int count, std::ptrdiff_t step, std::uint32_t key) {
+    int previous = -1;  // the last pixel that is not the key colour
+    for (int i = 0; i < count; ++i) {
+        if (IsKey(first[i * step], key)) continue;
+        // The key pixels before this one: the nearer half from the previous one, the rest
+        // from this one (all from this one at the start of the line).
+        const int from = previous + 1;
+        for (int k = from; k < i; ++k) {
+            const bool nearerPrevious = previous >= 0 && k - previous <= i - k;
+            first[k * step] = first[(nearerPrevious ? previous : i) * step];
+        }
+        previous = i;
+    }
+    if (previous < 0) return false;
+    for (int k = previous + 1; k < count; ++k) first[k * step] = first[previous * step];
+    return true;
+}
+
+}  // namespace
+
+void CoverKeyPixels(std::uint32_t* pixels, int width, int height, std::uint32_t key) {
+    if (!pixels || width <= 0 || height <= 0) return;
+    std::vector<bool> covered(static_cast<std::size_t>(height));
+    bool any = false;
+    for (int y = 0; y < height; ++y)
+        any |= covered[static_cast<std::size_t>(y)] =
+            CoverLine(pixels + static_cast<std::ptrdiff_t>(y) * width, width, 1, key);
+    if (!any) return;
+    // Rows of key pixels only: from the nearest covered row above or below, per column.
+    for (int x = 0; x < width; ++x) CoverLine(pixels + x, height, width, key);
 }
 
 }  // namespace skin

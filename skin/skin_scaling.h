@@ -47,7 +47,8 @@ std::vector<Band> ScaledBands(std::int32_t designLength, std::int32_t sourceLeng
 // Length of the scaled bitmap along that axis: the end of the last band.
 std::int32_t ScaledLength(std::int32_t designLength, int count, int dpi);
 
-// Whether the bitmap drawn for 192 DPI is used at `dpi` (a factor of 2 or more).
+// Whether the bitmap drawn for 192 DPI is used at `dpi`: at a factor of 2 or more, except
+// at an odd whole factor (3x, 5x), where the 96-DPI bitmap is repeated instead.
 bool UsesDoubleBitmap(int dpi);
 // "name@2x.bmp" for "name.bmp" (the suffix goes before the last extension of the file
 // name; a name without one gets it at the end).
@@ -56,5 +57,12 @@ std::string DoubleBitmapPath(const std::string& path);
 // Whether a band is scaled by repeating pixels: both lengths a whole multiple of the
 // source's. Otherwise a smooth filter is used.
 bool ScalesByReplication(const Band& across, const Band& down);
+
+// Before a smooth filter: every pixel of the see-through key colour (compared in its low
+// 24 bits) takes the colour of the nearest other pixel in its row, or, where the row holds
+// key pixels only, in its column, so that the filter never mixes the key colour into the
+// edges around it. `pixels` is `width` x `height`, row after row. A bitmap of key pixels
+// only is left as it is.
+void CoverKeyPixels(std::uint32_t* pixels, int width, int height, std::uint32_t key);
 
 }  // namespace skin

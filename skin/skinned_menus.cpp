@@ -144,12 +144,14 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* measure)
         measure->itemHeight = static_cast<UINT>(Px(kSeparatorHeight));
         return;
     }
-    // Items are measured with the program's own font, whatever the skin's menu font.
-    const int text = TextWidth(UiFont(), caption, DT_EXPANDTABS);
+    // Each item is measured with the font it is drawn in: the skin's menu font for skinned
+    // items, the program's own for plain ones.
     if (SkinnedItems()) {
+        const int text = TextWidth(MenuFont(), caption, DT_EXPANDTABS);
         measure->itemWidth = static_cast<UINT>(Menus().leftWidth + Menus().rightWidth + text);
         measure->itemHeight = static_cast<UINT>(Menus().item.Height() / 2);
     } else {
+        const int text = TextWidth(UiFont(), caption, DT_EXPANDTABS);
         measure->itemWidth = static_cast<UINT>(Px(kPlainCheckWidth) + text + Px(kPlainRightMargin));
         measure->itemHeight = static_cast<UINT>(Px(kPlainItemHeight));
     }

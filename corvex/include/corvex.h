@@ -109,6 +109,11 @@ enum Message : UINT {
     SetCaretLine = 5385,   // 0-based line (clipped), 0: the caret goes to the line's start,
                            // which is scrolled into view -> 1
     MarkModified = 5386,   // 0, 0: the text counts as modified until the next save -> 1
+    SetShownColours = 5387, // mask, const COLORREF[31]: the colours whose bit (1 << index) is
+                           // set in the mask are shown instead of the control's own, which
+                           // stay as they are (GetColours answers them; a mask of 0 shows
+                           // them again) -> 1, or 0 for a null block with a nonzero mask
+    GetShownColours = 5388, // 0, COLORREF[31]: the colours painted -> 1
 };
 
 // What LoadFileWide answers. Unless the file was loaded, the document is as it was.

@@ -62,6 +62,19 @@ protected:
         ASSERT_TRUE(e2e::FocusForInput(main_, ActiveEditor(main_)));
     }
 
+    // Starts the program with no document open and its main window focused.
+    void LaunchWithoutDocuments()
+    {
+        app_.SetConfig("Main", "Skin", "Quillblue");
+        app_.SetConfig("Main", "OpenFilesAtStartup", "0");
+        ASSERT_TRUE(app_.Launch());
+        main_ = app_.WaitForMainWindow();
+        ASSERT_NE(main_, nullptr);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }));
+        ASSERT_EQ(e2e::TabCount(main_), 0);
+        ASSERT_TRUE(e2e::FocusForInput(main_));
+    }
+
     // Opens the menu with real keys and reports which menu-bar button opened it.
     int MenuOpenedBy(WORD key, WORD modifier)
     {
@@ -121,6 +134,61 @@ TEST_F(KeyboardE2E, AltLettersF10AndALoneAltOpenTheMenusFromTheEditor)
     EXPECT_EQ(MenuOpenedBy(0, VK_MENU), 700);
     // None of it reached the text.
     EXPECT_EQ(SendMessageA(ActiveEditor(main_), 3484 /* modified? */, 0, 0), 0);
+}
+
+// With no document open no editor has the focus: the program's keys still work, the
+// keys of the editor's hot-key table, however the user assigned them.
+TEST_F(KeyboardE2E, WithNoDocumentOpenCtrlNAndCtrlOStillWork)
+{
+    LaunchWithoutDocuments();
+    ASSERT_NE(main_, nullptr);
+
+    e2e::PressKey('N', VK_CONTROL);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TabCount(main_) == 1; }));
+    ASSERT_TRUE(e2e::FocusForInput(main_, ActiveEditor(main_)));
+    e2e::PressKey('W', VK_CONTROL);  // the empty document closes without a question
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TabCount(main_) == 0; }));
+
+    // The main window has the focus the editor had; Ctrl+O reaches it without help.
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::FocusedWindow(main_) == main_; }));
+    e2e::PressKey('O', VK_CONTROL);
+    HWND open = nullptr;
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+        open = e2e::FindTopLevelWindow([&](HWND window) {
+            return e2e::ProcessOf(window) == app_.ProcessId() && e2e::ClassOf(window) == "#32770" &&
+                   e2e::TitleOf(window) == "Open" && IsWindowVisible(window);
+        });
+        return open != nullptr;
+    }));
+    ASSERT_TRUE(e2e::FocusForInput(open));
+    e2e::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(open); }));
+    EXPECT_EQ(e2e::TabCount(main_), 0);
+}
+
+// The stored hot-key table with "new" moved from Ctrl+N to Ctrl+Shift+K, as the Keyboard
+// page stores it: with no document open Ctrl+Shift+K opens one and Ctrl+N does nothing.
+TEST_F(KeyboardE2E, WithNoDocumentOpenAReassignedKeyRunsItsCommand)
+{
+    // "CVXK", size, version 1, one entry: K with Ctrl+Shift, a program key command, 242 (new).
+    const unsigned char table[] = {'C', 'V', 'X', 'K', 18, 0, 0, 0, 1, 0, 1, 0, 'K', 0, 1 | 2, 1, 242, 0};
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, app_.SettingsSectionPath().c_str(), 0, nullptr, 0,
+                              KEY_WRITE | e2e::ProgramRegistryView(), nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "HOTKEYS", 0, REG_BINARY, table, sizeof table);
+    RegCloseKey(key);
+    LaunchWithoutDocuments();
+    ASSERT_NE(main_, nullptr);
+
+    e2e::PressKey('N', VK_CONTROL);
+    e2e::PressKey('K', VK_CONTROL, VK_SHIFT);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return ActiveEditor(main_) != nullptr; }));
+    // A letter typed into the new document: once it is there, every key before it was handled.
+    ASSERT_TRUE(e2e::FocusForInput(main_, ActiveEditor(main_)));
+    e2e::TypeUnicode(L"x");
+    ASSERT_TRUE(e2e::WaitUntil([&] { return SendMessageA(ActiveEditor(main_), 3484, 0, 0) != 0; }));
+    EXPECT_EQ(e2e::TabCount(main_), 1);
 }
 
 TEST_F(KeyboardE2E, CtrlSSavesAndCtrlTabSwitchesTabs)

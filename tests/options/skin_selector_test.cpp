@@ -175,6 +175,47 @@ TEST_F(SkinSelectorTest, HasItsFiveControlsWhereTheyBelong)
     EXPECT_FALSE(Checked(kAutoApply));
 }
 
+// Moved to a screen of another scaling, the selector lays itself out again at that DPI
+// and takes the rectangle Windows suggests; back on the first screen it is as it was.
+TEST_F(SkinSelectorTest, MovingToAScreenOfTwiceTheDpiDoublesItsLayoutAndFont)
+{
+    HWND selector = Open();
+    ASSERT_NE(selector, nullptr);
+    auto placeOf = [&](int id) {
+        RECT rect = {};
+        GetWindowRect(Control(id), &rect);
+        MapWindowPoints(nullptr, selector, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    auto fontHeight = [&](int id) {
+        LOGFONTW face = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)), sizeof face, &face);
+        return face.lfHeight;
+    };
+    const RECT apply = placeOf(kApply);
+    const LONG height = fontHeight(kApply);
+    RECT window = {};
+    GetWindowRect(selector, &window);
+    RECT suggested = {window.left, window.top, window.left + 2 * (window.right - window.left),
+                      window.top + 2 * (window.bottom - window.top)};
+    SendMessageW(selector, 0x02E0, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    const RECT twice = placeOf(kApply);
+    EXPECT_EQ(twice.right - twice.left, 2 * (apply.right - apply.left));
+    EXPECT_EQ(twice.bottom - twice.top, 2 * (apply.bottom - apply.top));
+    EXPECT_EQ(fontHeight(kApply), 2 * height);
+    EXPECT_EQ(fontHeight(kList), 2 * height);
+    RECT now = {};
+    GetWindowRect(selector, &now);
+    EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+    EXPECT_EQ(now.bottom - now.top, suggested.bottom - suggested.top);
+
+    SendMessageW(selector, 0x02E0, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
+    const RECT back = placeOf(kApply);
+    EXPECT_EQ(back.right - back.left, apply.right - apply.left);
+    EXPECT_EQ(back.bottom - back.top, apply.bottom - apply.top);
+    EXPECT_EQ(fontHeight(kApply), height);
+}
+
 TEST_F(SkinSelectorTest, ListsTheInstalledSkinsSorted)
 {
     ASSERT_NE(Open(), nullptr);

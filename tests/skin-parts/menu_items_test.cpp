@@ -37,10 +37,10 @@ protected:
         ReleaseDC(nullptr, screen);
         return picture;
     }
-    static int TextWidthInUiFont(const char* text)
+    static int TextWidthIn(HGDIOBJ font, const char* text)
     {
         HDC dc = GetDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, Main().UiFont());
+        HGDIOBJ previous = SelectObject(dc, font);
         RECT rect = {};
         DrawTextA(dc, text, -1, &rect, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
         SelectObject(dc, previous);
@@ -108,7 +108,7 @@ TEST_F(MenuItemsTest, ACheckedItemShowsTheMarkOfItsRow)
     }
 }
 
-TEST_F(MenuItemsTest, ItemsAreHalfAsHighAsTheItemBitmapWhateverTheFont)
+TEST_F(MenuItemsTest, ItemsAreHalfAsHighAsTheItemBitmapAndAsWideAsTheirTextInTheSkinsMenuFont)
 {
     StartWith();
     const MenuSkin& m = Menus();
@@ -120,8 +120,10 @@ TEST_F(MenuItemsTest, ItemsAreHalfAsHighAsTheItemBitmapWhateverTheFont)
     ASSERT_TRUE(Load("BigFont"));
     const MEASUREITEMSTRUCT big = Measure("save &all");
     EXPECT_EQ(big.itemHeight, 20u);
-    // The width comes from the program's own font, not the skin's menu font.
-    EXPECT_EQ(static_cast<int>(big.itemWidth), m.leftWidth + m.rightWidth + TextWidthInUiFont("save &all"));
+    // The width comes from the font the item is drawn in: the skin's menu font.
+    ASSERT_NE(m.font, nullptr);
+    EXPECT_EQ(static_cast<int>(big.itemWidth), m.leftWidth + m.rightWidth + TextWidthIn(m.font, "save &all"));
+    EXPECT_GT(TextWidthIn(m.font, "save &all"), TextWidthIn(Main().UiFont(), "save &all"));
 
     const Picture item = Bitmap("Quillblue", "menu item.bmp");
     CopySkin("TallItems");

@@ -3,6 +3,10 @@
 #include "app/main_window.h"
 #include "corvex/include/corvex.h"
 #include "docs/documents.h"
+#include "docs/editor_settings.h"
+#include "options/options_dialog.h"
+#include "platform/registry.h"
+#include "tests/harness/in_process_app.h"
 #include "skin/skin_loader.h"
 #include "skin/skinned_frame.h"
 #include "tests/skin-win32/skin_fixture.h"
@@ -172,7 +176,14 @@ std::array<COLORREF, corvex::kColourCount> ColoursOf(HWND control)
     return colours;
 }
 
-TEST_F(LoadingTest, TheSkinOverrideGivesEveryEditorTheSkinsColours)
+std::array<COLORREF, corvex::kColourCount> ShownColoursOf(HWND control)
+{
+    std::array<COLORREF, corvex::kColourCount> colours{};
+    SendMessageA(control, corvex::GetShownColours, 0, reinterpret_cast<LPARAM>(colours.data()));
+    return colours;
+}
+
+TEST_F(LoadingTest, TheSkinOverrideShowsTheSkinsColoursInEveryEditorAndKeepsTheirOwn)
 {
     app.SetConfig("Editor", "SkinOverride", "1");
     StartWith();
@@ -186,7 +197,7 @@ TEST_F(LoadingTest, TheSkinOverrideGivesEveryEditorTheSkinsColours)
     SetValue("Odd", "Editor", "EditorLineNumbersColour", "010,011,012");
     SetValue("Odd", "Editor", "EditorLineNumbersBackColour", "013,014,015");
     SetValue("Odd", "Editor", "EditorHighlitedColour", "16,17,18");
-    const auto untouched = ColoursOf(DocumentList[0].control);
+    const auto own = ColoursOf(DocumentList[0].control);
     ASSERT_TRUE(Load("Odd"));
     EXPECT_EQ(TakeMessages(), std::vector<std::string>{
                                   "The 'EditorHighlitedColour' setting for 'Editor' in the skin.ini file contains an "
@@ -194,17 +205,67 @@ TEST_F(LoadingTest, TheSkinOverrideGivesEveryEditorTheSkinsColours)
     OpenDocument("");
     ASSERT_EQ(DocumentList.size(), 3u);
     for (std::size_t i = 0; i < DocumentList.size(); ++i) {
-        const auto colours = ColoursOf(DocumentList[i].control);
-        EXPECT_EQ(colours[0], RGB(1, 2, 3));
-        EXPECT_EQ(colours[4], RGB(4, 5, 6));
-        EXPECT_EQ(colours[1], RGB(7, 8, 9));
-        EXPECT_EQ(colours[26], RGB(10, 11, 12));
-        EXPECT_EQ(colours[27], RGB(13, 14, 15));
-        EXPECT_EQ(colours[2], untouched[2]);
-        if (i < 2) {  // an invalid colour leaves what the control had
-            EXPECT_EQ(colours[30], untouched[30]);
-        }
+        const auto shown = ShownColoursOf(DocumentList[i].control);
+        EXPECT_EQ(shown[0], RGB(1, 2, 3));
+        EXPECT_EQ(shown[4], RGB(4, 5, 6));
+        EXPECT_EQ(shown[1], RGB(7, 8, 9));
+        EXPECT_EQ(shown[26], RGB(10, 11, 12));
+        EXPECT_EQ(shown[27], RGB(13, 14, 15));
+        EXPECT_EQ(shown[2], own[2]);
+        EXPECT_EQ(shown[30], own[30]);  // an invalid colour shows the editor's own
+        EXPECT_EQ(ColoursOf(DocumentList[i].control), own);  // the editor's own colours stay its own
     }
+}
+
+// A user's colour set survives any skin: the skin's colours are shown, the user's are
+// stored byte for byte, and they are shown again when the option is switched off.
+TEST_F(LoadingTest, TheUsersColoursAreStoredWhileASkinsAreShownAndComeBackWithTheOptionOff)
+{
+    app.SetConfig("Editor", "SkinOverride", "1");
+    CopySkin("Odd");
+    SetValue("Odd", "Editor", "EditorBackColour", "001,002,003");
+    SetValue("Odd", "Editor", "EditorTextColour", "004,005,006");
+    StartWith("Odd");
+    OpenDocument("");
+    ASSERT_EQ(DocumentList.size(), 1u);
+    std::array<COLORREF, corvex::kColourCount> user{};
+    for (int i = 0; i < corvex::kColourCount; ++i)
+        user[static_cast<std::size_t>(i)] = RGB(100 + i, 60, 220 - i);
+    // As the editor's settings dialog hands a changed colour set over and the program stores it.
+    SendMessageA(DocumentList[0].control, corvex::SetColours, 0, reinterpret_cast<LPARAM>(user.data()));
+    SaveEditorSettings(DocumentList[0].control);
+    const std::string userBytes(reinterpret_cast<const char*>(user.data()), sizeof user);
+    auto stored = [] {
+        std::vector<unsigned char> data;
+        registry::RegReadBinary(EditorSettingsKey(), "COLORS", data);
+        return std::string(data.begin(), data.end());
+    };
+    EXPECT_EQ(stored(), userBytes);
+    EXPECT_EQ(ShownColoursOf(DocumentList[0].control)[0], RGB(1, 2, 3));
+
+    app.Close();
+    ASSERT_TRUE(app.Start());
+    OpenDocument("");
+    ASSERT_EQ(DocumentList.size(), 1u);
+    HWND control = DocumentList[0].control;
+    EXPECT_EQ(ShownColoursOf(control)[0], RGB(1, 2, 3));
+    EXPECT_EQ(ShownColoursOf(control)[4], RGB(4, 5, 6));
+    EXPECT_EQ(ColoursOf(control), user);
+    SaveEditorSettings(control);
+    EXPECT_EQ(stored(), userBytes);
+
+    // The option switched off on the Options page and applied: the user's colours at once.
+    CreateOptionsDialog();
+    HWND box = GetDlgItem(GetDlgItem(OptionsDialogWindow(), 200), 107);
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageA(box, BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(OptionsDialogWindow(), 303), BM_CLICK, 0, 0);
+    harness::InProcessApp::Pump();
+    EXPECT_EQ(app.Config("Editor", "SkinOverride"), "0");
+    EXPECT_EQ(ShownColoursOf(control), user);
+    app.Close();
+    EXPECT_EQ(stored(), userBytes);
 }
 
 TEST_F(LoadingTest, WithoutTheSkinOverrideTheEditorsKeepTheirColours)
@@ -217,6 +278,7 @@ TEST_F(LoadingTest, WithoutTheSkinOverrideTheEditorsKeepTheirColours)
     SetValue("Odd", "Editor", "EditorBackColour", "001,002,003");
     ASSERT_TRUE(Load("Odd"));
     EXPECT_EQ(ColoursOf(DocumentList[0].control), before);
+    EXPECT_EQ(ShownColoursOf(DocumentList[0].control), before);
     EXPECT_TRUE(app.messages.empty());
 }
 

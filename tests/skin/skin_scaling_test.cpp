@@ -104,15 +104,35 @@ TEST(SkinScaling, TheDoubleBitmapFillsTheCellsOfTheDesignBitmap) {
     EXPECT_FALSE(ScalesByReplication(at120[0], at120[0]));
 }
 
-TEST(SkinScaling, TheDoubleBitmapServesFromAFactorOfTwo) {
+TEST(SkinScaling, TheDoubleBitmapServesFromAFactorOfTwoButNotAtOddWholeFactors) {
     EXPECT_FALSE(UsesDoubleBitmap(96));
     EXPECT_FALSE(UsesDoubleBitmap(144));
     EXPECT_FALSE(UsesDoubleBitmap(191));
     EXPECT_TRUE(UsesDoubleBitmap(192));
-    EXPECT_TRUE(UsesDoubleBitmap(288));
+    EXPECT_TRUE(UsesDoubleBitmap(240));
+    EXPECT_FALSE(UsesDoubleBitmap(288));  // 3x: the 96-DPI bitmap repeated, not the @2x one smoothed
+    EXPECT_TRUE(UsesDoubleBitmap(384));
     EXPECT_EQ(DoubleBitmapPath("C:\\Skin\\Quillblue\\top left.bmp"), "C:\\Skin\\Quillblue\\top left@2x.bmp");
     EXPECT_EQ(DoubleBitmapPath("tab.BMP"), "tab@2x.BMP");
     EXPECT_EQ(DoubleBitmapPath("C:\\a.b\\tab"), "C:\\a.b\\tab@2x");
+}
+
+TEST(SkinScaling, KeyPixelsTakeTheirNearestNeighboursColourBeforeSmoothing) {
+    constexpr std::uint32_t K = 0x00FF00FF, A = 0x00102030, B = 0x00405060, C = 0x00708090;
+    // Row 0: key between two colours splits by distance; row 1: key only, from the column;
+    // row 2: key at both ends. The alpha byte does not make a pixel another colour.
+    std::vector<std::uint32_t> pixels = {A, K, K, K, B,
+                                         K, K, K, K, K,
+                                         K, C, 0xFF000000u | B, K, K};
+    CoverKeyPixels(pixels.data(), 5, 3, K);
+    const std::vector<std::uint32_t> expected = {A, A, A, B, B,
+                                                 A, A, A, B, B,
+                                                 C, C, 0xFF000000u | B, 0xFF000000u | B, 0xFF000000u | B};
+    EXPECT_EQ(pixels, expected);
+    std::vector<std::uint32_t> allKey(6, K);
+    CoverKeyPixels(allKey.data(), 3, 2, K);
+    EXPECT_EQ(allKey, std::vector<std::uint32_t>(6, K));
+    CoverKeyPixels(nullptr, 3, 2, K);
 }
 
 TEST(SkinScaling, StatusPartsKeepTheirWidthsAtTheDpi) {
