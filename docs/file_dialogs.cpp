@@ -51,12 +51,11 @@ std::wstring RunDialog(bool save, HWND owner, const wchar_t* defaultExtension, D
     request.lpstrInitialDir = initialFolder.c_str();
     request.Flags = flags;
     request.lpstrDefExt = defaultExtension;
-    if (save)
-        ui::SaveFileDialog(request);
-    else
-        ui::OpenFileDialog(request);
-
-    // The buffer decides, not the dialog's answer: empty means cancelled.
+    const bool chose = save ? ui::SaveFileDialog(request) : ui::OpenFileDialog(request);
+    // Cancelled, or refused: a name too long for the buffer leaves the length it needs in
+    // the buffer's first characters, which are no path.
+    if (!chose)
+        return std::wstring();
     file[MAX_PATH - 1] = L'\0';
     const std::wstring chosen = file;
     if (!chosen.empty()) {

@@ -144,6 +144,17 @@ TEST_F(DocumentsTest, TheOpenDialogGetsTheOldRecordAndRemembersFolderAndFilter)
     OpenFileCommand();
     EXPECT_EQ(DocumentList.size(), 1u);
     EXPECT_EQ(App().openFilter, 2);
+
+    // A name longer than the buffer: the dialog fails and leaves the length it needs in
+    // the buffer's first characters, which must not be taken for a path.
+    ui::SetFileDialogHandler([](bool, OPENFILENAMEW& request) {
+        request.lpstrFile[0] = static_cast<wchar_t>(300);
+        request.lpstrFile[1] = L'\0';
+        return false;
+    });
+    OpenFileCommand();
+    EXPECT_EQ(DocumentList.size(), 1u);
+    EXPECT_TRUE(app.messages.empty());
 }
 
 } // namespace
