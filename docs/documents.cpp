@@ -51,13 +51,16 @@ std::wstring StripQuotes(const std::wstring& path)
 
 namespace {
 
-std::wstring LowerAZ(std::wstring text)
+std::wstring Upper(std::wstring text)
 {
-    for (wchar_t& c : text)
-        if (c >= L'A' && c <= L'Z')
-            c = static_cast<wchar_t>(c - L'A' + L'a');
+    if (!text.empty())
+        CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
     return text;
 }
+
+// Whether two paths name the same file as the file system compares names: case-blind for
+// every letter, not only A to Z.
+bool SamePath(const std::wstring& a, const std::wstring& b) { return a.size() == b.size() && Upper(a) == Upper(b); }
 
 } // namespace
 
@@ -90,9 +93,8 @@ int IndexOfControl(HWND control)
 
 bool FindOpenDocument(const std::wstring& path)
 {
-    const std::wstring wanted = LowerAZ(path);
     for (std::size_t i = 0; i < DocumentList.size(); ++i) {
-        if (LowerAZ(DocumentList[i].path) != wanted)
+        if (!SamePath(DocumentList[i].path, path))
             continue;
         if (DocumentList.size() == 1)
             SetFocus(DocumentList[i].control);

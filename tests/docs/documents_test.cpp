@@ -42,6 +42,16 @@ TEST_F(DocumentsTest, ThePathInAnotherCaseOrInQuotesSelectsItsTabAndAddsNothing)
     EXPECT_FALSE(IsWindowVisible(DocumentList[1].control));
     EXPECT_TRUE(app.messages.empty());
 
+    // Case-blind for every letter, as the file system is: \xC4 and \xE4 are one letter.
+    const std::string umlaut = MakeFile("\xC4pfel.txt");
+    OpenDocument(umlaut);
+    ASSERT_EQ(DocumentList.size(), 3u);
+    std::string lower = umlaut;
+    lower[lower.size() - std::string("\xC4pfel.txt").size()] = '\xE4';
+    OpenDocument(lower);
+    EXPECT_EQ(DocumentList.size(), 3u);
+    EXPECT_EQ(currentIndex, 2);
+
     // A path of quotes only is an empty path: a new untitled document.
     OpenDocument("\"\"");
     EXPECT_EQ(Captions().back(), "Untitled");

@@ -106,16 +106,21 @@ TEST_F(DpiTest, At192ADoubleBitmapIsUsedAsItIsAndWithoutOneTheBitmapIsRepeatedPi
             ASSERT_EQ(SlotPixel(kTop, x, y), DesignPixel(x, y)) << x << ',' << y;
 }
 
-TEST_F(DpiTest, At288TheDoubleBitmapIsScaledByOneAndAHalf)
+// At 300 % the 96-DPI bitmap repeated three times stays crisp; the @2x one would be
+// smoothed by one and a half.
+TEST_F(DpiTest, At288TheDesignBitmapIsRepeatedThreeTimesOverTheDoubleOne)
 {
     StartWith();
     CopySkin("Twice");
     WriteBitmap(SkinFolder("Twice") + "top.bmp", 4, 20, DesignPixel);
     WriteBitmap(SkinFolder("Twice") + "top@2x.bmp", 8, 40, DoublePixel);
     ASSERT_TRUE(LoadAt(Frame(), SkinFolder("Twice"), 288));
-    EXPECT_EQ(MainSkin().Slot(kTop).Width(), 12);
-    EXPECT_EQ(MainSkin().Slot(kTop).Height(), 60);
+    ASSERT_EQ(MainSkin().Slot(kTop).Width(), 12);
+    ASSERT_EQ(MainSkin().Slot(kTop).Height(), 60);
     EXPECT_EQ(MainSkin().Description().frame.pieceStates[kTop], (skin::Size{12, 30}));
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 12; ++x)
+            ASSERT_EQ(SlotPixel(kTop, x, y), DesignPixel(x / 3, y / 3)) << x << ',' << y;
 }
 
 TEST_F(DpiTest, At144NoStateBleedsIntoTheNextRowAndSeeThroughPixelsStaySeeThrough)
