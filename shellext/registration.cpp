@@ -104,20 +104,42 @@ bool Approve()
     return set == ERROR_SUCCESS;
 }
 
-// Removes everything registration writes; what is already gone is no failure. The shared
-// keys (CLSID, *, shellex, ContextMenuHandlers) stay.
-void RemoveAll()
+bool Gone(LONG result) { return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND || result == ERROR_PATH_NOT_FOUND; }
+
+// Removes the Approved value; false when it is there and stays.
+bool RemoveApproval()
 {
-    if (IsNtFamily()) {
-        HKEY approved = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved) == ERROR_SUCCESS) {
-            RegDeleteValueW(approved, Wide(kClassIdText).c_str());
-            RegCloseKey(approved);
-        }
+    const std::wstring classId = Wide(kClassIdText);
+    HKEY approved = nullptr;
+    LONG result = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_SET_VALUE, &approved);
+    if (result == ERROR_SUCCESS) {
+        result = RegDeleteValueW(approved, classId.c_str());
+        RegCloseKey(approved);
+        return Gone(result);
     }
-    for (const std::wstring& key : {std::wstring(kHandlerKey), ClassKey(), Wide(kIndependentProgId), Wide(kProgId)})
-        SHDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+    if (Gone(result))
+        return true;
+    // No right to change the key: only a value that is not there counts as removed.
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kApprovedKey, 0, KEY_QUERY_VALUE, &approved) != ERROR_SUCCESS)
+        return false;
+    const bool absent = RegQueryValueExW(approved, classId.c_str(), nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
+    RegCloseKey(approved);
+    return absent;
+}
+
+// Removes everything registration writes; what is already gone is no failure, what stays
+// (a key the user may not delete) is. The shared keys (CLSID, *, shellex,
+// ContextMenuHandlers) stay in any case.
+bool RemoveAll()
+{
+    bool removed = !IsNtFamily() || RemoveApproval();
+    for (const std::wstring& key : {std::wstring(kHandlerKey), ClassKey(), Wide(kIndependentProgId), Wide(kProgId)}) {
+        const LONG result =
+            faults::KeepKeys() && key == kHandlerKey ? ERROR_ACCESS_DENIED : SHDeleteKeyW(HKEY_CLASSES_ROOT, key.c_str());
+        removed = Gone(result) && removed;
+    }
     UnRegisterTypeLib(kLibraryId, 1, 0, LOCALE_NEUTRAL, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
+    return removed;
 }
 
 HRESULT RegisterTypeLibrary(std::wstring path)
@@ -159,12 +181,11 @@ HRESULT Register()
     return result;
 }
 
+// A key that stays (no right to delete it) is a failure: Explorer would still show the
+// menu item, and the Options switch must not say it is gone.
 HRESULT Unregister()
 {
-    return Guarded([] {
-        RemoveAll();
-        return S_OK;
-    });
+    return Guarded([] { return RemoveAll() ? S_OK : SELFREG_E_CLASS; });
 }
 
 } // namespace vantrix

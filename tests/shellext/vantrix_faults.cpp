@@ -1,7 +1,7 @@
 // Built into VantrixFaults.dll only, the extension's test build. VantrixSetFaults takes a
 // set of bits: 1, registration loses the right to set the Approved value; 2, every
 // allocation of the library fails from then on, as on a machine out of memory; 4, the
-// type library does not register.
+// type library does not register; 8, the context-menu handler's key cannot be deleted.
 #include "shellext/faults.h"
 
 #include <windows.h>
@@ -23,6 +23,7 @@ void* Allocate(std::size_t size) noexcept { return Failing() ? nullptr : std::ma
 namespace vantrix::faults {
 bool DenyApproval() { return Has(1); }
 bool FailTypeLibrary() { return Has(4); }
+bool KeepKeys() { return Has(8); }
 } // namespace vantrix::faults
 
 extern "C" void VantrixSetFaults(int faults) { InterlockedExchange(&g_faults, faults); }

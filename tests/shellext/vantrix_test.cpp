@@ -673,6 +673,17 @@ TEST_F(VantrixFaults, ARegistrationThatFailsPartWayTakesBackWhatItWrote)
     EXPECT_TRUE(ClassesKey(kClassKey));
 }
 
+TEST_F(VantrixFaults, AnUnregistrationThatCannotDeleteTheMenusKeyReportsFailure)
+{
+    ASSERT_EQ(faulty.Export<Registration>("DllRegisterServer")(), S_OK);
+    SetFaults(8);
+    EXPECT_EQ(faulty.Export<Registration>("DllUnregisterServer")(), SELFREG_E_CLASS);
+    SetFaults(0);
+    EXPECT_EQ(faulty.Export<Registration>("DllUnregisterServer")(), S_OK);
+    ExpectNothingRegistered();
+    EXPECT_EQ(faulty.Export<Registration>("DllUnregisterServer")(), S_OK) << "nothing left to remove is no failure";
+}
+
 TEST_F(VantrixFaults, AFailedAllocationInAnyMethodIsAnErrorAndTheCallerLivesOn)
 {
     ASSERT_EQ(FindWindowA("Quillet", "Quillet"), nullptr);
