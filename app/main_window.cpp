@@ -408,6 +408,7 @@ void MainWindow::OnDpiChanged(int dpiValue, const RECT* suggested)
     // The skin loaded again at the new DPI: the frame, menus, bars, tabs and status bar,
     // before the window takes its new size so that the size is laid out with them.
     ReloadMainWindowSkinForDpi(dpi_);
+    RemeasureMenuItems();  // also without a skin, whose reload sets them again
     TellEditorsOfDpi();
     if (suggested)
         SetWindowPos(frame_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,

@@ -12,6 +12,7 @@ class MainOptionsHost : public options::OptionsHost {
 public:
     HWND MainWindow() const override { return Main().Frame(); }
     HFONT UiFont() const override { return Main().UiFont(); }
+    int UiFontDpi() const override { return Main().Dpi(); }
     HINSTANCE Instance() const override { return App().instance ? App().instance : GetModuleHandleW(nullptr); }
     std::wstring AppFolder() const override { return App().appFolder; }
     void SetTrayIcon(bool on) override

@@ -113,6 +113,8 @@ Options::Options()
     fontStyles[StylePreprocessor] = StyleBold;
 }
 
+static_assert(kColourCount < 32, "a colour's stand-in is one bit of a 32-bit mask");
+
 void Options::refreshShownColours()
 {
     for (int i = 0; i < kColourCount; ++i)

@@ -2,6 +2,7 @@
 
 #include "docs/backups.h"
 #include "docs/docs_host.h"
+#include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "docs/documents.h"
 #include "docs/editor_control.h"
@@ -37,7 +38,7 @@ bool WriteDocumentTo(const std::wstring& path)
     Document* active = ActiveDocument();
     if (!active || path.empty())
         return false;
-    if (path == active->path) {
+    if (SameNameIgnoringCase(path, active->path)) {
         const HWND control = active->control;
         if (!MayOverwriteFile(*active))
             return false;

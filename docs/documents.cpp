@@ -2,6 +2,7 @@
 
 #include "docs/backups.h"
 #include "docs/docs_host.h"
+#include "platform/files.h"
 #include "platform/ui_seam.h"
 #include "docs/editor_control.h"
 #include "docs/editor_settings.h"
@@ -49,21 +50,6 @@ std::wstring StripQuotes(const std::wstring& path)
     return path.substr(first, last - first + 1);
 }
 
-namespace {
-
-std::wstring Upper(std::wstring text)
-{
-    if (!text.empty())
-        CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
-
-// Whether two paths name the same file as the file system compares names: case-blind for
-// every letter, not only A to Z.
-bool SamePath(const std::wstring& a, const std::wstring& b) { return a.size() == b.size() && Upper(a) == Upper(b); }
-
-} // namespace
-
 void ActivateDocument(int index)
 {
     if (index < 0 || index >= static_cast<int>(DocumentList.size()))
@@ -94,7 +80,7 @@ int IndexOfControl(HWND control)
 bool FindOpenDocument(const std::wstring& path)
 {
     for (std::size_t i = 0; i < DocumentList.size(); ++i) {
-        if (!SamePath(DocumentList[i].path, path))
+        if (!SameNameIgnoringCase(DocumentList[i].path, path))
             continue;
         if (DocumentList.size() == 1)
             SetFocus(DocumentList[i].control);

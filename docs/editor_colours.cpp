@@ -36,8 +36,8 @@ void SendSkinValues(HWND control, const CSkin& skin)
 }
 
 // The skin's [Editor] colours shown over the control's own, which stay the user's (the
-// control answers and the program stores those); with `show` false, or a skin without
-// editor colours, the control shows its own again.
+// control answers and the program stores those); with no skin description (the option
+// off), or a skin without editor colours, the control shows its own again.
 void ShowSkinColours(HWND control, const skin::EditorDescription* editor)
 {
     ColourBlock block{};

@@ -1,5 +1,7 @@
 #include "options/file_associations.h"
 
+#include "platform/files.h"
+
 #include "options/association_rules.h"
 
 #include <shlwapi.h>
@@ -35,25 +37,7 @@ bool WriteClassesValue(const std::wstring& key, const wchar_t* name, const std::
 
 } // namespace
 
-bool SameKeyName(const std::wstring& a, const std::wstring& b)
-{
-    if (a.size() != b.size())
-        return false;
-    // CompareStringOrdinal (Vista and later) folds case as the registry does; before it,
-    // CharUpperBuffW's invariant upper case is the same mapping.
-    using CompareOrdinal = int(WINAPI*)(LPCWSTR, int, LPCWSTR, int, BOOL);
-    static const auto compare = reinterpret_cast<CompareOrdinal>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "CompareStringOrdinal")));
-    if (compare)
-        return compare(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-               CSTR_EQUAL;
-    std::wstring upperA = a, upperB = b;
-    if (!upperA.empty()) {
-        CharUpperBuffW(&upperA[0], static_cast<DWORD>(upperA.size()));
-        CharUpperBuffW(&upperB[0], static_cast<DWORD>(upperB.size()));
-    }
-    return upperA == upperB;
-}
+bool SameKeyName(const std::wstring& a, const std::wstring& b) { return SameNameIgnoringCase(a, b); }
 
 bool ListHolds(const std::vector<std::wstring>& list, const std::wstring& type)
 {

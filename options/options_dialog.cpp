@@ -439,7 +439,7 @@ LRESULT OptionsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case dpi::kDpiChangedMessage:
-        relayout_.Apply(window_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        relayout_.Apply(window_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam), Host().UiFontDpi());
         dpi_ = HIWORD(wParam);
         return 0;
     case WM_CLOSE:
@@ -491,5 +491,7 @@ bool IsOpenLastFilesChecked()
 
 bool IsSkinOverrideChecked()
 {
-    return g_dialog.Handle() ? g_dialog.Checked(kSkinOverrideId) : config::ReadFlag("Editor", "SkinOverride");
+    // The stored setting: the box counts once applied (Apply shows the open editors the
+    // skin's colours or their own at once).
+    return config::ReadFlag("Editor", "SkinOverride");
 }

@@ -16,8 +16,8 @@ void DestroyOptionsDialog();
 // The dialog's window, null until created.
 HWND OptionsDialogWindow();
 
-// The dialog's check boxes that start-up, the skin's editor colours and the exit consult
-// (the stored flags while the dialog does not exist).
+// The dialog's check boxes that start-up and the exit consult (the stored flags while the
+// dialog does not exist), and the skin-colour option as last applied.
 bool IsMinimiseOnStartupChecked();   // "Minimise Main Window On Startup"
 bool IsOpenLastFilesChecked();       // "Open Last Files Used On Startup"
 bool IsSkinOverrideChecked();        // "Allow Skins To Override Editor Settings"

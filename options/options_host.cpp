@@ -10,6 +10,7 @@ class NoHost : public OptionsHost {
 public:
     HWND MainWindow() const override { return nullptr; }
     HFONT UiFont() const override { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+    int UiFontDpi() const override { return 96; }
     HINSTANCE Instance() const override { return GetModuleHandleW(nullptr); }
     std::wstring AppFolder() const override { return {}; }
     void SetTrayIcon(bool) override {}

@@ -14,8 +14,10 @@ public:
 
     // The main window (the frame).
     virtual HWND MainWindow() const = 0;
-    // The program's UI font (Tahoma, 13 pixels), given to every control.
+    // The program's UI font (Tahoma, 13 pixels at 96 DPI), given to every control, and the
+    // DPI it is made at (the main window's).
     virtual HFONT UiFont() const = 0;
+    virtual int UiFontDpi() const = 0;
     // The program's module (the instance handed to the skin loader).
     virtual HINSTANCE Instance() const = 0;
     // The application folder, ending in a backslash, as the file system names it.

@@ -308,7 +308,7 @@ LRESULT SkinSelector::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(windowBrush_);
     case dpi::kDpiChangedMessage:
-        relayout_.Apply(handle_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        relayout_.Apply(handle_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam), Host().UiFontDpi());
         dpi_ = HIWORD(wParam);
         return 0;
     case WM_CLOSE:

@@ -6,16 +6,16 @@ namespace dpi {
 
 namespace {
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND window)
 {
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
@@ -52,7 +52,7 @@ Relayout::~Relayout()
         DeleteObject(font_);
 }
 
-void Relayout::Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested)
+void Relayout::Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested, int givenFontDpi)
 {
     if (!window || oldDpi <= 0 || newDpi <= 0 || oldDpi == newDpi)
         return;
@@ -62,11 +62,12 @@ void Relayout::Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested)
     for (HWND child : children)
         if ((oldFont = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0))) != nullptr)
             break;
+    const int fontDpi = oldFont && oldFont == font_ ? fontDpi_ : givenFontDpi;
     HFONT newFont = nullptr;
     LOGFONTW face = {};
-    if (oldFont && GetObjectW(oldFont, sizeof face, &face) == sizeof face) {
-        face.lfHeight = ScaleLength(face.lfHeight, oldDpi, newDpi);
-        face.lfWidth = ScaleLength(face.lfWidth, oldDpi, newDpi);
+    if (oldFont && fontDpi > 0 && GetObjectW(oldFont, sizeof face, &face) == sizeof face) {
+        face.lfHeight = ScaleLength(face.lfHeight, fontDpi, newDpi);
+        face.lfWidth = ScaleLength(face.lfWidth, fontDpi, newDpi);
         newFont = CreateFontIndirectW(&face);
     }
     for (HWND child : children) {
@@ -79,6 +80,7 @@ void Relayout::Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested)
         if (font_)
             DeleteObject(font_);
         font_ = newFont;
+        fontDpi_ = newDpi;
     }
     if (suggested) {
         SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,

@@ -17,10 +17,13 @@ public:
 
     // Handles WM_DPICHANGED for `window`, which was laid out at `oldDpi`. `suggested` is
     // the message's rectangle (may be null: the window keeps its place and scales its size).
-    void Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested);
+    // `givenFontDpi` is the DPI the font the children were given was made at (the font
+    // may follow another window's DPI); a font made here knows its own.
+    void Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested, int givenFontDpi);
 
 private:
-    HFONT font_ = nullptr;  // made here at the last DPI; the children use it
+    HFONT font_ = nullptr;  // made here; the children use it
+    int fontDpi_ = 0;       // the DPI it was made at
 };
 
 } // namespace dpi

@@ -27,3 +27,23 @@ std::string AnsiPathOf(const std::wstring& path)
     shortPath.resize(written);
     return AnsiCodePage().ToAnsi(shortPath, bytes) ? bytes : std::string();
 }
+
+bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b)
+{
+    if (a.size() != b.size())
+        return false;
+    // CompareStringOrdinal (Vista and later) folds case as the file system and the
+    // registry do; before it, CharUpperBuffW's invariant upper case is the same mapping.
+    using CompareOrdinal = int(WINAPI*)(LPCWSTR, int, LPCWSTR, int, BOOL);
+    static const auto compare = reinterpret_cast<CompareOrdinal>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "CompareStringOrdinal")));
+    if (compare)
+        return compare(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+               CSTR_EQUAL;
+    std::wstring upperA = a, upperB = b;
+    if (!upperA.empty()) {
+        CharUpperBuffW(&upperA[0], static_cast<DWORD>(upperA.size()));
+        CharUpperBuffW(&upperB[0], static_cast<DWORD>(upperB.size()));
+    }
+    return upperA == upperB;
+}

@@ -3,6 +3,10 @@
 
 #include <string>
 
+// Whether two names (of files, of registry keys) are one name as Windows compares them:
+// case-blind for every letter, with the system's upper-case table.
+bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b);
+
 // True when `path` names an existing file (not a folder); a narrow path is ANSI.
 bool FileExists(const std::wstring& path);
 bool FileExists(const std::string& path);

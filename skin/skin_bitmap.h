@@ -18,7 +18,7 @@ public:
     // answers false.
     bool LoadFromFile(const std::string& path);
     // The bitmap of a skin at `dpi`, made of `cells` (skin_scaling.h): scaled cell by cell
-    // from `path`, or from its @2x file from a factor of 2 on when the skin has one. At 96
+    // from `path`, or from its @2x file where skin::UsesDoubleBitmap says and the skin has one. At 96
     // DPI exactly LoadFromFile. Implemented in skin_bitmap_scaling.cpp.
     bool LoadForDpi(const std::string& path, int dpi, skin::CellLayout cells = {});
     bool LoadFromResource(HINSTANCE instance, int id);

@@ -12,8 +12,9 @@
 //   them, so the frame's window region and its see-through pixels keep their shape, and
 //   the filter reads them as their nearest neighbours' colour, so that no key colour
 //   bleeds into the edges beside them.
-// From a factor of 2 on, `name@2x.bmp` (drawn for 192 DPI) is the source when the skin
-// has it, fitted to the same cells; a missing one is no error.
+// From a factor of 2 on (but for odd whole factors, see skin::UsesDoubleBitmap),
+// `name@2x.bmp` (drawn for 192 DPI) is the source when the skin has it, fitted to the same
+// cells; a missing one is no error.
 #include "skin/skin_bitmap.h"
 
 #include "platform/dpi_scale.h"

@@ -116,11 +116,9 @@ bool CoverLine(std::uint32_t* first, int count, std::ptrdiff_t step, std::uint32
 
 void CoverKeyPixels(std::uint32_t* pixels, int width, int height, std::uint32_t key) {
     if (!pixels || width <= 0 || height <= 0) return;
-    std::vector<bool> covered(static_cast<std::size_t>(height));
     bool any = false;
     for (int y = 0; y < height; ++y)
-        any |= covered[static_cast<std::size_t>(y)] =
-            CoverLine(pixels + static_cast<std::ptrdiff_t>(y) * width, width, 1, key);
+        any = CoverLine(pixels + static_cast<std::ptrdiff_t>(y) * width, width, 1, key) || any;
     if (!any) return;
     // Rows of key pixels only: from the nearest covered row above or below, per column.
     for (int x = 0; x < width; ++x) CoverLine(pixels + x, height, width, key);

@@ -4,8 +4,9 @@
 // of rows (or columns) of cells, one per state, is cut into those cells and each cell is
 // scaled on its own, to dpi::Scale(cell), so that a smooth filter never mixes one state
 // into the next and the cells stay of one whole size (cell n starts at n x the scaled
-// cell). A skin may ship `name@2x.bmp` beside `name.bmp`, drawn for 192 DPI: from a factor
-// of 2 on it is the source instead of `name.bmp`, fitted to the same scaled cells.
+// cell). A skin may ship `name@2x.bmp` beside `name.bmp`, drawn for 192 DPI: where
+// UsesDoubleBitmap says (from a factor of 2 on, but for odd whole factors) it is the source
+// instead of `name.bmp`, fitted to the same scaled cells.
 // Windows-free; the bitmaps themselves are scaled in skin_bitmap_scaling.cpp.
 #pragma once
 

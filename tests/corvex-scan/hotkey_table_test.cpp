@@ -2,6 +2,7 @@
 // tested by pressing them in the control (tests/corvex-view/hot_keys_test.cpp).
 #include "corvex/formats/hotkey_table.h"
 #include "corvex/formats/virtual_keys.h"
+#include "corvex/include/corvex_hotkeys.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,24 @@ TEST(HotKeyFormat, DefaultsRoundTripSizedAndUnsized) {
     std::vector<std::uint8_t> none = serializeHotKeys(HotKeyTable());
     ASSERT_TRUE(parseHotKeys(none.data(), none.size()));
     EXPECT_TRUE(parseHotKeys(none.data(), none.size())->keys.empty());
+}
+
+// The program reads the table the library hands out to run its own keys where no control
+// has the focus: only the program's key commands, with exactly the modifiers held.
+TEST(HotKeyFormat, TheProgramFindsItsKeyCommandsInTheTable) {
+    HotKeyTable t = defaultHotKeys();
+    t.assign('K', kCtrl | kShift, {CommandTarget::Program, 242});
+    const std::vector<std::uint8_t> bytes = serializeHotKeys(t);
+    EXPECT_EQ(FindProgramKeyCommand(bytes.data(), bytes.size(), 'N', kHotKeyCtrl), 242);
+    EXPECT_EQ(FindProgramKeyCommand(bytes.data(), bytes.size(), 'O', kHotKeyCtrl), 243);
+    EXPECT_EQ(FindProgramKeyCommand(bytes.data(), bytes.size(), 'K', kHotKeyCtrl | kHotKeyShift), 242);
+    EXPECT_EQ(FindProgramKeyCommand(bytes.data(), bytes.size(), 'N', kHotKeyCtrl | kHotKeyShift), 0);
+    EXPECT_EQ(FindProgramKeyCommand(bytes.data(), bytes.size(), 'A', kHotKeyCtrl), 0);  // the control's select all
+    EXPECT_EQ(FindProgramKeyCommand(bytes.data(), bytes.size() - 1, 'N', kHotKeyCtrl), 0);
+    std::vector<std::uint8_t> damaged = bytes;
+    damaged[0] = 'X';
+    EXPECT_EQ(FindProgramKeyCommand(damaged.data(), damaged.size(), 'N', kHotKeyCtrl), 0);
+    EXPECT_EQ(FindProgramKeyCommand(nullptr, 0, 'N', kHotKeyCtrl), 0);
 }
 
 TEST(HotKeyFormat, SerialisingDropsWhatCouldNotBeParsed) {

@@ -216,6 +216,29 @@ TEST_F(SkinSelectorTest, MovingToAScreenOfTwiceTheDpiDoublesItsLayoutAndFont)
     EXPECT_EQ(fontHeight(kApply), height);
 }
 
+// The selector's font follows the main window's DPI while both are on one screen; moved
+// after the main window, it takes the font made for its own DPI, not that one scaled again.
+TEST_F(SkinSelectorTest, FollowingTheMainWindowToAnotherScreenItsFontIsScaledOnce)
+{
+    HWND selector = Open();
+    ASSERT_NE(selector, nullptr);
+    auto fontHeight = [&](HFONT font) {
+        LOGFONTW face = {};
+        GetObjectW(font, sizeof face, &face);
+        return face.lfHeight;
+    };
+    const LONG at96 = fontHeight(Main().UiFont());
+    SendMessageW(Main().Frame(), 0x02E0, MAKEWPARAM(192, 192), 0);
+    ASSERT_EQ(Main().Dpi(), 192);
+    ASSERT_EQ(reinterpret_cast<HFONT>(SendMessageW(Control(kApply), WM_GETFONT, 0, 0)), Main().UiFont());
+    SendMessageW(selector, 0x02E0, MAKEWPARAM(192, 192), 0);
+    EXPECT_EQ(fontHeight(reinterpret_cast<HFONT>(SendMessageW(Control(kApply), WM_GETFONT, 0, 0))), 2 * at96);
+    SendMessageW(selector, 0x02E0, MAKEWPARAM(96, 96), 0);
+    EXPECT_EQ(fontHeight(reinterpret_cast<HFONT>(SendMessageW(Control(kApply), WM_GETFONT, 0, 0))), at96);
+    SendMessageW(Main().Frame(), 0x02E0, MAKEWPARAM(96, 96), 0);
+    EXPECT_EQ(fontHeight(Main().UiFont()), at96);
+}
+
 TEST_F(SkinSelectorTest, ListsTheInstalledSkinsSorted)
 {
     ASSERT_NE(Open(), nullptr);
