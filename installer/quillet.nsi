@@ -273,12 +273,19 @@ Function un.onInit
   !insertmacro RefuseWhileTheEditorRuns
 FunctionEnd
 
-; Puts file type $0 back as the Options page's Remove does (options::Unassociate): the
-; type's default value becomes the Backup value of the program's key "Quillet<type>",
-; and that key goes.
+; Puts file type $0 back as the Options page's Remove does (options::Unassociate): a type
+; that still points at the program's key "Quillet<type>" gets that key's Backup value as
+; its default again; one another program has taken since keeps its new registration, and
+; one whose program key is gone is left as it is. The program's key goes in any case.
 Function un.Unassociate
+  ClearErrors
   ReadRegStr $1 HKCR "Quillet$0" "Backup"
-  WriteRegStr HKCR "$0" "" "$1"
+  ${IfNot} ${Errors}
+    ReadRegStr $3 HKCR "$0" ""
+    ${If} $3 == "Quillet$0"
+      WriteRegStr HKCR "$0" "" "$1"
+    ${EndIf}
+  ${EndIf}
   DeleteRegKey HKCR "Quillet$0"
 FunctionEnd
 

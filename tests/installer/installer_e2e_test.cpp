@@ -241,6 +241,8 @@ protected:
         folder_ = work_ + "Quillet Test";  // a space: /D= takes the rest of the line
         const std::string pid = std::to_string(GetCurrentProcessId());
         type_ = ".qltest" + pid;
+        takenType_ = ".qltaken" + pid;
+        orphanType_ = ".qlorphan" + pid;
         previousClass_ = "qltestfile" + pid;
         settingsProduct_ = e2e::NewSettingsProduct();
         for (const char* key : {kShellExtFolderKey, kLauncherFolderKey})
@@ -283,6 +285,10 @@ protected:
         SHDeleteKeyA(HKEY_CLASSES_ROOT, type_.c_str());
         SHDeleteKeyA(HKEY_CLASSES_ROOT, previousClass_.c_str());
         SHDeleteKeyA(HKEY_CLASSES_ROOT, ("Quillet" + type_).c_str());
+        for (const std::string& type : {takenType_, orphanType_}) {
+            SHDeleteKeyA(HKEY_CLASSES_ROOT, type.c_str());
+            SHDeleteKeyA(HKEY_CLASSES_ROOT, ("Quillet" + type).c_str());
+        }
         DeleteFileA((CommonPrograms() + "Quillet.lnk").c_str());
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
         savedFolders_.clear();
@@ -347,6 +353,8 @@ protected:
     std::string work_;
     std::string folder_;
     std::string type_;
+    std::string takenType_;   // listed, then taken by another program
+    std::string orphanType_;  // listed, its program key gone
     std::string previousClass_;
     std::string settingsProduct_;
     std::string settingsMark_;
@@ -465,10 +473,23 @@ TEST_F(InstallerE2E, InstallUseUpgradeAndUninstall)
     EXPECT_EQ(e2e::IniValue(Installed("Config.ini"), "Main", "SysTrayShow"), "0");
     EXPECT_TRUE(e2e::FileExists(Installed("Skin\\Own Skin\\skin.ini")));
 
+    // Two more listed types: one another program has taken since it was associated, one
+    // whose program key is gone. The uninstaller leaves both registrations as they are.
+    WritePrivateProfileStringA("FileAssoc", "1", takenType_.c_str(), Installed("Config.ini").c_str());
+    WritePrivateProfileStringA("FileAssoc", "2", orphanType_.c_str(), Installed("Config.ini").c_str());
+    ASSERT_NO_FATAL_FAILURE(WriteString(HKEY_CLASSES_ROOT, takenType_, nullptr, "OtherProgram.File"));
+    ASSERT_NO_FATAL_FAILURE(WriteString(HKEY_CLASSES_ROOT, "Quillet" + takenType_, "Backup", "qltestold"));
+    ASSERT_NO_FATAL_FAILURE(WriteString(HKEY_CLASSES_ROOT, orphanType_, nullptr, "Quillet" + orphanType_));
+
     // --- uninstall ----------------------------------------------------------------------
     ASSERT_EQ(Uninstall(), 0);
     EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, type_, nullptr), previousClass_) << "the type's registration is back";
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Quillet" + type_));
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, takenType_, nullptr), "OtherProgram.File")
+        << "a type another program took keeps its registration";
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Quillet" + takenType_));
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, orphanType_, nullptr), "Quillet" + orphanType_)
+        << "a type whose program key is gone is left as it is";
     for (const std::string& key : ProgramKeys())
         EXPECT_TRUE(programKeysBefore_.count(key)) << "HKEY_CLASSES_ROOT\\" << key << " was left";
     for (const char* key : {kShellExtFolderKey, kLauncherFolderKey}) {
