@@ -320,12 +320,16 @@ void EditSession::insertTab(bool outdent)
         return;
     }
     const EditRules rules = view_.rules();
-    if (!rules.expandTabs) {
-        replaceSelection("\t", EditKind::Typing);
-        return;
+    std::string tab = "\t";
+    if (rules.expandTabs) {
+        const std::size_t column = columnMode_ ? block().leftColumn : view_.columnOf(selection_.start());
+        tab.assign(tabExpansion(column, rules.tabWidth), ' ');
     }
-    const std::size_t column = columnMode_ ? block().leftColumn : view_.columnOf(selection_.start());
-    replaceSelection(std::string(tabExpansion(column, rules.tabWidth), ' '), EditKind::Typing);
+    // In a column block the tab goes onto every line of it, as typed text does.
+    if (columnMode_)
+        typeIntoColumns(tab);
+    else
+        replaceSelection(tab, EditKind::Typing);
 }
 
 // Tab over a selection of several lines indents each of them by one level; Shift+Tab

@@ -178,6 +178,23 @@ TEST_F(EditSessionTest, TypingIntoAColumnBlockReplacesItOnEveryLineInOneStep)
     EXPECT_EQ(Text(), "abcdef\nghijkl\nmn\nopqrst") << "one keystroke, one undo step";
 }
 
+TEST_F(EditSessionTest, TabInAColumnBlockGoesOntoEveryLineOfIt)
+{
+    Load("abcdef\nghijkl\nmnopqr");
+    session.startColumnBlock(0, 1);
+    session.extendColumnBlock(2, 3);
+    Type("\t");
+    EXPECT_EQ(Text(), "a\tdef\ng\tjkl\nm\tpqr");
+    session.undo();
+    EXPECT_EQ(Text(), "abcdef\nghijkl\nmnopqr") << "one keystroke, one undo step";
+    view.given.expandTabs = true;
+    view.given.tabWidth = 4;
+    session.startColumnBlock(0, 1);
+    session.extendColumnBlock(2, 1);  // an insertion point at column 1
+    Type("\t");
+    EXPECT_EQ(Text(), "a   bcdef\ng   hijkl\nm   nopqr") << "spaces to the next stop on every line";
+}
+
 TEST_F(EditSessionTest, ColumnDeletingLeavesShortLinesAloneAndTypingPadsThem)
 {
     Load("abcd\nab\nefgh");
