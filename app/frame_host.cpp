@@ -65,11 +65,7 @@ public:
         RemeasureMenuItems();
         if (Main().ToolbarTips())
             ColourToolbarTooltips(Main().ToolbarTips());
-        std::vector<HWND> controls;
-        for (const Document& document : DocumentList)
-            if (document.control)
-                controls.push_back(document.control);
-        ApplySkinEditorColours(controls, IsSkinOverrideChecked());
+        ApplySkinEditorColours(DocumentControls(), IsSkinOverrideChecked());
     }
 };
 

@@ -84,12 +84,11 @@ private:
     // when that changes (OpenThemeDataForDpi where Windows has it).
     HTHEME Theme()
     {
-        if (themeOpened_ && themeDpi_ == dpi_)
+        if (themeDpi_ == dpi_)
             return theme_;
         if (theme_)
             CloseThemeData(theme_);
         theme_ = nullptr;
-        themeOpened_ = true;
         themeDpi_ = dpi_;
         if (!IsAppThemed())
             return nullptr;
@@ -106,8 +105,7 @@ private:
 
     HWND window_;
     HTHEME theme_ = nullptr;
-    bool themeOpened_ = false;
-    UINT themeDpi_ = 0;
+    UINT themeDpi_ = 0;  // the DPI theme_ was opened at; 0 until then
 };
 
 // ---- a skin's bitmaps

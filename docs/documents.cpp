@@ -30,6 +30,15 @@ HWND ActiveControl()
     return active ? active->control : nullptr;
 }
 
+std::vector<HWND> DocumentControls()
+{
+    std::vector<HWND> controls;
+    for (const Document& document : DocumentList)
+        if (document.control)
+            controls.push_back(document.control);
+    return controls;
+}
+
 std::wstring FileNameOf(const std::wstring& path)
 {
     std::size_t slash = path.find_last_of(L'\\');

@@ -22,6 +22,8 @@ extern int currentIndex;  // -1 while no document is open
 Document* ActiveDocument();
 // The active document's editor control, or null while none is open.
 HWND ActiveControl();
+// The editor controls of the open documents, in tab order.
+std::vector<HWND> DocumentControls();
 // The index of the document whose editor control this is, -1 when there is none (it closed).
 int IndexOfControl(HWND control);
 // Makes document `index` the active one and shows it, through the tab switch.

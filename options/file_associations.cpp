@@ -37,11 +37,9 @@ bool WriteClassesValue(const std::wstring& key, const wchar_t* name, const std::
 
 } // namespace
 
-bool SameKeyName(const std::wstring& a, const std::wstring& b) { return SameNameIgnoringCase(a, b); }
-
 bool ListHolds(const std::vector<std::wstring>& list, const std::wstring& type)
 {
-    return std::any_of(list.begin(), list.end(), [&](const std::wstring& item) { return SameKeyName(item, type); });
+    return std::any_of(list.begin(), list.end(), [&](const std::wstring& item) { return SameNameIgnoringCase(item, type); });
 }
 
 std::wstring ReadClassesValue(const std::wstring& key, const wchar_t* name)
@@ -75,7 +73,7 @@ bool Associate(const std::wstring& type, const std::wstring& appFolder)
     bool written = true;
     // A type that already names the program's key (Config.ini replaced, say) keeps the
     // backup it has: copying the program's key onto itself would lose the original.
-    if (!SameKeyName(previous, programKey)) {
+    if (!SameNameIgnoringCase(previous, programKey)) {
         const std::wstring description = previous.empty() ? L"" : ReadClassesValue(previous);
         const std::wstring icon = previous.empty() ? L"" : ReadClassesValue(previous + L"\\DefaultIcon");
         written = written && WriteClassesValue(programKey, L"Backup", previous);
@@ -93,7 +91,7 @@ bool Associate(const std::wstring& type, const std::wstring& appFolder)
 bool Unassociate(const std::wstring& type)
 {
     const std::wstring programKey = ProgramKeyFor(type);
-    const bool ours = KeyExists(programKey) && SameKeyName(ReadClassesValue(type), programKey);
+    const bool ours = KeyExists(programKey) && SameNameIgnoringCase(ReadClassesValue(type), programKey);
     if (ours)
         WriteClassesValue(type, nullptr, ReadClassesValue(programKey, L"Backup"));
     SHDeleteKeyW(HKEY_CLASSES_ROOT, programKey.c_str());

@@ -20,11 +20,8 @@ bool Associate(const std::wstring& type, const std::wstring& appFolder);
 // when the Backup was restored.
 bool Unassociate(const std::wstring& type);
 
-// Whether two type texts name the same registry key: key names compare without regard to
-// case as the registry folds it (".Ä" and ".ä" are one type), not only for ASCII letters.
-bool SameKeyName(const std::wstring& first, const std::wstring& second);
-
-// Whether the list already holds the type text, by SameKeyName.
+// Whether the list already holds the type text: type texts that name the same registry key
+// (SameNameIgnoringCase: ".Ä" and ".ä" are one type).
 bool ListHolds(const std::vector<std::wstring>& list, const std::wstring& type);
 
 // The default (or named) REG_SZ value of a key under HKEY_CLASSES_ROOT; "" for a missing

@@ -15,7 +15,6 @@
 #include "skin/skinned_frame.h"
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -190,8 +189,7 @@ private:
     HWND pages_[kPageCount] = {};
     OptionsPage pageSubclasses_[kPageCount];
     options::AssociationPage associations_;
-    int dpi_ = dpi::kDesignDpi;  // the DPI the dialog is laid out at
-    dpi::Relayout relayout_;
+    dpi::Relayout relayout_;  // and the DPI the dialog is laid out at
 };
 
 OptionsDialog g_dialog;
@@ -220,7 +218,8 @@ bool OptionsDialog::Create()
         return false;
     }
     // Made at its design size, the window knows its screen: its lengths follow that DPI.
-    const int dpiValue = dpi_ = dpi::OfWindow(window_);
+    const int dpiValue = dpi::OfWindow(window_);
+    relayout_.LaidOutAt(dpiValue);
     if (dpiValue != dpi::kDesignDpi)
         SetWindowPos(window_, nullptr, 0, 0, dpi::Scale(350, dpiValue),
                      dpi::SystemMetric(SM_CYSMCAPTION, dpiValue) + dpi::Scale(180, dpiValue),
@@ -297,11 +296,7 @@ void OptionsDialog::Apply(bool force)
             // The open editors show the skin's colours, or their own again, at once.
             if (box != stored) {
                 config::WriteFlag(row.section, row.key, box);
-                std::vector<HWND> controls;
-                for (const Document& document : DocumentList)
-                    if (document.control)
-                        controls.push_back(document.control);
-                ApplySkinEditorColours(controls, box);
+                ApplySkinEditorColours(DocumentControls(), box);
             }
             break;
         }
@@ -439,8 +434,7 @@ LRESULT OptionsDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case dpi::kDpiChangedMessage:
-        relayout_.Apply(window_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam), Host().UiFontDpi());
-        dpi_ = HIWORD(wParam);
+        relayout_.Apply(window_, wParam, lParam, Host().UiFontDpi());
         return 0;
     case WM_CLOSE:
         associations_.SaveList();

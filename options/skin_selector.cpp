@@ -121,10 +121,11 @@ bool SkinSelector::Create()
         return false;
     }
     // Made at its design size, the window knows its screen: its lengths follow that DPI.
-    dpi_ = dpi::OfWindow(handle_);
-    if (dpi_ != dpi::kDesignDpi)
-        SetWindowPos(handle_, nullptr, 0, 0, dpi::Scale(kWidth, dpi_),
-                     dpi::SystemMetric(SM_CYSMCAPTION, dpi_) + dpi::Scale(kHeightBelowCaption, dpi_),
+    const int dpiValue = dpi::OfWindow(handle_);
+    relayout_.LaidOutAt(dpiValue);
+    if (dpiValue != dpi::kDesignDpi)
+        SetWindowPos(handle_, nullptr, 0, 0, dpi::Scale(kWidth, dpiValue),
+                     dpi::SystemMetric(SM_CYSMCAPTION, dpiValue) + dpi::Scale(kHeightBelowCaption, dpiValue),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!CreateControls()) {
         // Half a selector is no use: the next Show tries again from the start.
@@ -152,9 +153,10 @@ bool SkinSelector::CreateControls()
 HWND SkinSelector::AddControl(int index)
 {
     const ControlLayout& c = kControls[index];
+    const int dpiValue = relayout_.Dpi();
     HWND control = CreateWindowExW(c.clientEdge ? WS_EX_CLIENTEDGE : 0, c.className, c.caption,
-                                   WS_CHILD | WS_VISIBLE | c.style, dpi::Scale(c.x, dpi_), dpi::Scale(c.y, dpi_),
-                                   dpi::Scale(c.width, dpi_), dpi::Scale(c.height, dpi_), handle_,
+                                   WS_CHILD | WS_VISIBLE | c.style, dpi::Scale(c.x, dpiValue), dpi::Scale(c.y, dpiValue),
+                                   dpi::Scale(c.width, dpiValue), dpi::Scale(c.height, dpiValue), handle_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Host().Instance(), nullptr);
     if (!control)
         ui::Message(nullptr, c.failure, MB_OK | MB_ICONERROR);
@@ -308,8 +310,7 @@ LRESULT SkinSelector::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(windowBrush_);
     case dpi::kDpiChangedMessage:
-        relayout_.Apply(handle_, dpi_, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam), Host().UiFontDpi());
-        dpi_ = HIWORD(wParam);
+        relayout_.Apply(handle_, wParam, lParam, Host().UiFontDpi());
         return 0;
     case WM_CLOSE:
         OnClose();

@@ -32,8 +32,7 @@ public:
 
 private:
     bool Create();
-    int dpi_ = 96;  // the DPI the selector was laid out at
-    dpi::Relayout relayout_;
+    dpi::Relayout relayout_;  // and the DPI the selector is laid out at
     bool CreateControls();
     HWND AddControl(int index);
     void RefillList();

@@ -52,10 +52,13 @@ Relayout::~Relayout()
         DeleteObject(font_);
 }
 
-void Relayout::Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested, int givenFontDpi)
+void Relayout::Apply(HWND window, WPARAM wParam, LPARAM lParam, int givenFontDpi)
 {
+    const int oldDpi = dpi_, newDpi = HIWORD(wParam);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     if (!window || oldDpi <= 0 || newDpi <= 0 || oldDpi == newDpi)
         return;
+    dpi_ = newDpi;
     const std::vector<HWND> children = Descendants(window);
     // The font the children were given (the first child that has one tells which).
     HFONT oldFont = nullptr;

@@ -15,13 +15,19 @@ public:
     Relayout(const Relayout&) = delete;
     Relayout& operator=(const Relayout&) = delete;
 
-    // Handles WM_DPICHANGED for `window`, which was laid out at `oldDpi`. `suggested` is
-    // the message's rectangle (may be null: the window keeps its place and scales its size).
-    // `givenFontDpi` is the DPI the font the children were given was made at (the font
-    // may follow another window's DPI); a font made here knows its own.
-    void Apply(HWND window, int oldDpi, int newDpi, const RECT* suggested, int givenFontDpi);
+    // The DPI the window was first laid out at.
+    void LaidOutAt(int dpiValue) { dpi_ = dpiValue; }
+    // The DPI the window is laid out at now.
+    int Dpi() const { return dpi_; }
+    // Handles WM_DPICHANGED (wParam, lParam) for `window`: lays it out again at the new
+    // DPI from the one it is at. The message's rectangle may be null: the window then keeps
+    // its place and scales its size. `givenFontDpi` is the DPI the font the children were
+    // given was made at (the font may follow another window's DPI); a font made here knows
+    // its own.
+    void Apply(HWND window, WPARAM wParam, LPARAM lParam, int givenFontDpi);
 
 private:
+    int dpi_ = 96;
     HFONT font_ = nullptr;  // made here; the children use it
     int fontDpi_ = 0;       // the DPI it was made at
 };

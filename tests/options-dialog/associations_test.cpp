@@ -3,6 +3,7 @@
 #include "tests/options-dialog/options_fixture.h"
 
 #include "options/file_associations.h"
+#include "platform/files.h"
 #include "platform/ansi_text.h"
 #include "platform/app_state.h"
 #include "tests/harness/real_input.h"
@@ -295,9 +296,9 @@ TEST_F(AssociationsTest, LettersBeyondAsciiAreOneTypeInEitherCase)
     const std::wstring lower = L".\u00E4q" + number;        // .äq<pid>
     const std::wstring upper = L".\u00C4Q" + number;        // .ÄQ<pid>
     const std::wstring greek = L".\u03B5\u03BBq" + number;  // .ελq<pid>
-    EXPECT_TRUE(options::SameKeyName(lower, upper));
-    EXPECT_FALSE(options::SameKeyName(lower, L".aq" + number));
-    EXPECT_TRUE(options::SameKeyName(greek, L".\u0395\u039BQ" + number));  // .ΕΛQ<pid>
+    EXPECT_TRUE(SameNameIgnoringCase(lower, upper));
+    EXPECT_FALSE(SameNameIgnoringCase(lower, L".aq" + number));
+    EXPECT_TRUE(SameNameIgnoringCase(greek, L".\u0395\u039BQ" + number));  // .ΕΛQ<pid>
     EXPECT_TRUE(options::ListHolds({L".txt", upper}, lower));
     Own(lower);
     Own(upper);
